@@ -1,0 +1,13 @@
+# Fails when any engine source includes a Qt header.
+file(GLOB_RECURSE sources "${ENGINE_DIR}/*.h" "${ENGINE_DIR}/*.cpp")
+set(offenders "")
+foreach(f IN LISTS sources)
+    file(STRINGS "${f}" hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q[A-Za-z]+|qt[a-z]*/)")
+    if(hits)
+        list(APPEND offenders "${f}: ${hits}")
+    endif()
+endforeach()
+if(offenders)
+    message(FATAL_ERROR "Qt headers included by the engine:\n${offenders}")
+endif()
+message(STATUS "engine is free of Qt (${CMAKE_CURRENT_LIST_FILE})")

@@ -1,0 +1,50 @@
+#include "core/data_lock.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "core/errors.h"
+
+namespace mv {
+
+const char* const LockFailedMessage =
+    "Невозможно получить монопольный доступ к файлам данных!\r\rВозможные причины данной "
+    "ошибки: \r\r1) Вы пытаетесь запустить вторую копию программы из одного и того же "
+    "каталога. Корректная работа нескольких копий программы возможна только из разных "
+    "каталогов.\r\r2) Для программы нет прав на запись в том каталоге, где она расположена. "
+    "Например: в Windows 7 и выше по умолчанию запрещена запись в c:\\Program Files.\r\r"
+    "Программа будет закрыта!";
+
+TDataLock::~TDataLock() { Release(); }
+
+void TDataLock::Acquire(const std::filesystem::path& stakesFile) {
+    Release();
+    const int fd = ::open(stakesFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        throw EError(OperationMessage("Ошибка чтения файла ставок!",
+                                      "\"" + stakesFile.string() + "\": " + SystemMessage(errno)));
+    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int code = errno;
+        ::close(fd);
+        throw EError(OperationMessage(
+            "Ошибка чтения файла ставок!",
+            "\"" + stakesFile.string() + "\": " +
+                (code == EWOULDBLOCK ? std::string("файл занят другим процессом")
+                                     : SystemMessage(code))));
+    }
+    m_fd = fd;
+}
+
+void TDataLock::Release() {
+    if (m_fd >= 0) {
+        ::flock(m_fd, LOCK_UN);
+        ::close(m_fd);
+        m_fd = -1;
+    }
+}
+
+}  // namespace mv

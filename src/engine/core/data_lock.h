@@ -1,0 +1,31 @@
+#pragma once
+
+#include <filesystem>
+
+namespace mv {
+
+// The message shown when the data files are held by another copy of the program.
+extern const char* const LockFailedMessage;
+
+// Holds the stakes file open and exclusively locked (flock) for the lifetime of the object,
+// which keeps a second copy of the program, or the command line, off the same data files.
+class TDataLock {
+public:
+    TDataLock() = default;
+    ~TDataLock();
+    TDataLock(const TDataLock&) = delete;
+    TDataLock& operator=(const TDataLock&) = delete;
+
+    // Opens (creating when missing) and locks the file. Throws EError
+    // "Ошибка чтения файла ставок!\r\r<reason>" when it cannot.
+    void Acquire(const std::filesystem::path& stakesFile);
+    void Release();
+    bool Held() const { return m_fd >= 0; }
+    // The open descriptor of the stakes file, for its reader and writer.
+    int Descriptor() const { return m_fd; }
+
+private:
+    int m_fd = -1;
+};
+
+}  // namespace mv

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <filesystem>
+
+namespace mv {
+
+// True when a process other than this one runs the program file `executable` (paths compared
+// without regard to case). Reads /proc; processes it may not inspect are passed over.
+bool OtherInstanceRunning(const std::filesystem::path& executable);
+
+}  // namespace mv

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace mv {
+
+// Text is UTF-8 inside the program and Windows-1251 in every file and wire format; these two
+// functions are the only crossing. Characters without a Windows-1251 form become "?", and
+// malformed UTF-8 bytes become "?" as well.
+std::string Utf8ToCp1251(std::string_view utf8);
+std::string Cp1251ToUtf8(std::string_view bytes);
+
+// Number of characters (code points) of a UTF-8 text.
+std::size_t Utf8Length(std::string_view utf8);
+
+}  // namespace mv

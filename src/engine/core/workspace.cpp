@@ -1,0 +1,146 @@
+#include "core/workspace.h"
+
+#include <algorithm>
+
+#include "core/errors.h"
+#include "core/game.h"
+#include "draws/archive_file.h"
+#include "draws/draws_csv.h"
+#include "support/atomic_file.h"
+
+namespace mv {
+
+TWorkspace::TWorkspace(TDataPaths paths, IUiHooks& hooks)
+    : m_paths(std::move(paths)), m_hooks(hooks) {}
+
+void TWorkspace::LockDataFiles() { m_lock.Acquire(m_paths.Stakes()); }
+
+void TWorkspace::ReadArchive() {
+    std::error_code ec;
+    if (!std::filesystem::exists(m_paths.Archive(), ec)) return;
+    TStatusGuard status(m_hooks, "Загрузка файла тиражей...");
+    try {
+        ReadArchiveFile(m_paths.Archive(), DrawArchive);
+    } catch (const EError& e) {
+        SetDrawsOffset(m_drawsOffset);
+        RebuildHiddenDrawNumbers();
+        throw EError(OperationMessage("Ошибка чтения файла тиражей!", e.what()));
+    }
+    SetDrawsOffset(m_drawsOffset);
+    RebuildHiddenDrawNumbers();
+}
+
+void TWorkspace::WriteArchive() {
+    TStatusGuard status(m_hooks, "Сохранение файла тиражей...");
+    try {
+        WriteArchiveFile(m_paths.Archive(), DrawArchive);
+    } catch (const EError& e) {
+        throw EError(OperationMessage("Ошибка записи в файл тиражей!", e.what()));
+    }
+    RebuildHiddenDrawNumbers();
+}
+
+int TWorkspace::IndexAtPosition(int position) const {
+    if (position < 0 || position >= DrawCount()) return -1;
+    return DrawCount() - 1 - position;
+}
+
+TDrawRec TWorkspace::DrawAtPosition(int position) const {
+    const int index = IndexAtPosition(position);
+    if (index < 0) return {};
+    TDrawRec draw = DrawArchive[static_cast<std::size_t>(index)];
+    if (SortedDraws) SortNumbers(draw);
+    return draw;
+}
+
+std::int32_t TWorkspace::NextDrawNumber(int position) const {
+    if (DrawArchive.empty()) return 1;
+    const int index = IndexAtPosition(position);
+    if (index < 0) return -1;
+    return DrawArchive[static_cast<std::size_t>(index)].Number + 1;
+}
+
+std::array<std::uint8_t, NumbersInDraw> TWorkspace::DrawNumbersAt(int position) const {
+    const int index = IndexAtPosition(position);
+    if (index < 0) return {};
+    return DrawArchive[static_cast<std::size_t>(index)].Nums;
+}
+
+int TWorkspace::FindDrawIndex(std::int32_t number) const {
+    return mv::FindDrawIndex(DrawArchive, number);
+}
+
+void TWorkspace::DeleteDrawAt(int index) {
+    if (index < 0 || index >= DrawCount()) {
+        throw EError("Запись со индексом " + std::to_string(index) +
+                     " в файле данных не найдена!");
+    }
+    DrawArchive.erase(DrawArchive.begin() + index);
+}
+
+void TWorkspace::StoreDraw(const TDrawRec& draw, int index) {
+    const TDrawsArray before = DrawArchive;
+    if (index >= 0 && index < DrawCount()) {
+        DrawArchive[static_cast<std::size_t>(index)] = draw;
+    } else {
+        DrawArchive.push_back(draw);
+    }
+    try {
+        WriteArchive();
+    } catch (...) {
+        DrawArchive = before;
+        throw;
+    }
+    SetDrawsOffset(m_drawsOffset);
+}
+
+void TWorkspace::DeleteDraws(const std::vector<std::int32_t>& numbers) {
+    const TDrawsArray before = DrawArchive;
+    try {
+        for (const std::int32_t number : numbers) DeleteDrawAt(FindDrawIndex(number));
+        WriteArchive();
+    } catch (...) {
+        DrawArchive = before;
+        throw;
+    }
+    SetDrawsOffset(m_drawsOffset);
+}
+
+void TWorkspace::ExportDrawsCsv(const std::filesystem::path& file) {
+    TStatusGuard status(m_hooks, "Экспорт тиражей в файл \"" + file.string() + "\"...");
+    WriteFileAtomically(file, DrawsToCsv(DrawArchive));
+}
+
+int TWorkspace::ImportDrawsCsv(const std::filesystem::path& file) {
+    TStatusGuard status(m_hooks, "Импорт тиражей из файла \"" + file.string() + "\"...");
+    const std::string bytes = ReadWholeFile(file);
+    const TDrawsArray before = DrawArchive;
+    const int added = MergeDrawsCsv(bytes, DrawArchive);
+    try {
+        WriteArchive();
+    } catch (...) {
+        DrawArchive = before;
+        throw;
+    }
+    SetDrawsOffset(m_drawsOffset);
+    return added;
+}
+
+bool TWorkspace::SetDrawsOffset(int value) {
+    value = std::clamp(value, 0, std::max(0, DrawCount() - 1));
+    if (value == m_drawsOffset) return false;
+    m_drawsOffset = value;
+    RebuildHiddenDrawNumbers();
+    return true;
+}
+
+void TWorkspace::RebuildHiddenDrawNumbers() {
+    m_hidden.reset();
+    if (m_drawsOffset > 0 && m_drawsOffset < DrawCount()) {
+        for (const auto n : DrawNumbersAt(m_drawsOffset - 1)) {
+            if (n <= MaxNumber) m_hidden.set(n);
+        }
+    }
+}
+
+}  // namespace mv

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <array>
+#include <bitset>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "core/data_lock.h"
+#include "core/data_paths.h"
+#include "core/records.h"
+#include "support/ui_hooks.h"
+
+namespace mv {
+
+// The long-lived state of one running program: the draws archive and its view offset, and
+// (as the program grows) the combination lists, stakes, ratings and scenario. The desktop
+// window owns one; the command line and the tests create their own.
+// Not thread-safe: every call comes from the thread that owns the workspace.
+class TWorkspace {
+public:
+    TWorkspace(TDataPaths paths, IUiHooks& hooks);
+
+    const TDataPaths& Paths() const { return m_paths; }
+    IUiHooks& Hooks() { return m_hooks; }
+
+    // --- data-file lock -------------------------------------------------------------------
+    // Takes the lock on the stakes file; throws EError with the stakes-reading message.
+    void LockDataFiles();
+    void UnlockDataFiles() { m_lock.Release(); }
+    bool DataFilesLocked() const { return m_lock.Held(); }
+
+    // --- archive --------------------------------------------------------------------------
+    TDrawsArray DrawArchive;  // index 0 is the oldest draw
+
+    // Reads the archive file (nothing when it is missing). Throws EError
+    // "Ошибка чтения файла тиражей!..." and keeps the draws read so far.
+    void ReadArchive();
+    // Rewrites the archive file safely. Throws EError "Ошибка записи в файл тиражей!..."
+    // and leaves both the old file and the archive in memory as they were.
+    void WriteArchive();
+
+    int DrawCount() const { return static_cast<int>(DrawArchive.size()); }
+    // Index of the draw shown in row `position` (0 is the newest), or -1.
+    int IndexAtPosition(int position) const;
+    // The draw at `position` as every view shows it: a copy, sorted when SortedDraws is on.
+    TDrawRec DrawAtPosition(int position) const;
+    // 1 for an empty archive; -1 outside 0..length-1; else the number there plus 1.
+    std::int32_t NextDrawNumber(int position) const;
+    // The five numbers (stored order) at `position`; five zeros outside the archive.
+    std::array<std::uint8_t, NumbersInDraw> DrawNumbersAt(int position) const;
+    int FindDrawIndex(std::int32_t number) const;
+    // Throws EError "Запись со индексом %d в файле данных не найдена!" for a bad index.
+    void DeleteDrawAt(int index);
+    // Appends (or, with index >= 0, replaces) a draw and rewrites the file; on a failed write
+    // the archive in memory is restored.
+    void StoreDraw(const TDrawRec& draw, int index = -1);
+    // Deletes the draws with these numbers (each located with FindDrawIndex) and rewrites the
+    // file; on a failed write the archive in memory is restored.
+    void DeleteDraws(const std::vector<std::int32_t>& numbers);
+
+    // --- CSV ------------------------------------------------------------------------------
+    // Both throw EError with the system's message; an import that cannot read its file
+    // changes nothing. The import returns the number of draws added and rewrites the archive.
+    void ExportDrawsCsv(const std::filesystem::path& file);
+    int ImportDrawsCsv(const std::filesystem::path& file);
+
+    // --- view offset ----------------------------------------------------------------------
+    int DrawsOffset() const { return m_drawsOffset; }
+    // Clamped to 0..length-1; returns whether it changed.
+    bool SetDrawsOffset(int value);
+    bool SortedDraws = false;
+    // The numbers of the first hidden draw while 0 < DrawsOffset < length.
+    const std::bitset<MaxNumber + 1>& HiddenDrawNumbers() const { return m_hidden; }
+    void RebuildHiddenDrawNumbers();
+
+private:
+    TDataPaths m_paths;
+    IUiHooks& m_hooks;
+    TDataLock m_lock;
+    int m_drawsOffset = 0;
+    std::bitset<MaxNumber + 1> m_hidden;
+};
+
+}  // namespace mv

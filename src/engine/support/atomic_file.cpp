@@ -1,0 +1,104 @@
+#include "support/atomic_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <string>
+
+#include "core/errors.h"
+
+namespace mv {
+namespace {
+
+[[noreturn]] void ThrowFileError(const std::filesystem::path& path, int code) {
+    throw EOSError("\"" + path.string() + "\": " + SystemMessage(code));
+}
+
+class TFd {
+public:
+    explicit TFd(int fd) : m_fd(fd) {}
+    ~TFd() {
+        if (m_fd >= 0) ::close(m_fd);
+    }
+    TFd(const TFd&) = delete;
+    TFd& operator=(const TFd&) = delete;
+    int Get() const { return m_fd; }
+    int Release() {
+        const int fd = m_fd;
+        m_fd = -1;
+        return fd;
+    }
+
+private:
+    int m_fd;
+};
+
+}  // namespace
+
+void WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes) {
+    const std::filesystem::path dir =
+        target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
+    std::string pattern = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
+    TFd fd(::mkstemp(pattern.data()));
+    if (fd.Get() < 0) ThrowFileError(target, errno);
+    const std::filesystem::path temp(pattern);
+    auto fail = [&](int code) {
+        ::close(fd.Release());
+        ::unlink(temp.c_str());
+        ThrowFileError(target, code);
+    };
+    // Keep the permissions of the file being replaced; a new file gets the usual 0644.
+    struct stat st {};
+    const mode_t mode = ::stat(target.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
+    if (::fchmod(fd.Get(), mode) != 0) fail(errno);
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = ::write(fd.Get(), bytes.data() + written, bytes.size() - written);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            fail(errno);
+        }
+        written += static_cast<std::size_t>(n);
+    }
+    if (::fsync(fd.Get()) != 0) fail(errno);
+    if (::close(fd.Release()) != 0) {
+        const int code = errno;
+        ::unlink(temp.c_str());
+        ThrowFileError(target, code);
+    }
+    if (::rename(temp.c_str(), target.c_str()) != 0) {
+        const int code = errno;
+        ::unlink(temp.c_str());
+        ThrowFileError(target, code);
+    }
+    // Make the rename itself durable.
+    TFd dirFd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dirFd.Get() >= 0) ::fsync(dirFd.Get());
+}
+
+std::string ReadWholeFile(const std::filesystem::path& path, std::size_t maxBytes) {
+    TFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.Get() < 0) ThrowFileError(path, errno);
+    struct stat st {};
+    if (::fstat(fd.Get(), &st) != 0) ThrowFileError(path, errno);
+    if (S_ISDIR(st.st_mode)) ThrowFileError(path, EISDIR);
+    if (static_cast<std::size_t>(st.st_size) > maxBytes) ThrowFileError(path, EFBIG);
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(st.st_size));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd.Get(), buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            ThrowFileError(path, errno);
+        }
+        if (n == 0) break;
+        if (bytes.size() + static_cast<std::size_t>(n) > maxBytes) ThrowFileError(path, EFBIG);
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    return bytes;
+}
+
+}  // namespace mv

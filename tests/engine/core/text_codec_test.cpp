@@ -1,0 +1,36 @@
+#include "core/text_codec.h"
+
+#include <gtest/gtest.h>
+
+#include "core/records.h"
+
+namespace mv {
+namespace {
+
+TEST(TextCodec, RoundTripsEveryWindows1251Byte) {
+    for (int b = 1; b < 256; ++b) {
+        if (b == 0x98) continue;  // no character there
+        const std::string byte(1, static_cast<char>(b));
+        EXPECT_EQ(Utf8ToCp1251(Cp1251ToUtf8(byte)), byte) << b;
+    }
+}
+
+TEST(TextCodec, KnownCharacters) {
+    EXPECT_EQ(Utf8ToCp1251("Тираж №"), "\xD2\xE8\xF0\xE0\xE6 \xB9");
+    EXPECT_EQ(Cp1251ToUtf8("\xA8\xB8\x88"), "Ёё€");
+    EXPECT_EQ(Utf8ToCp1251("日本"), "??");      // no Windows-1251 form
+    EXPECT_EQ(Utf8ToCp1251("a\xFF" "b"), "a?b");  // malformed UTF-8
+    EXPECT_EQ(Utf8Length("Тираж"), 5u);
+}
+
+TEST(TextCodec, DrawDateIsCutToTenCharacters) {
+    TDrawRec d;
+    d.SetDate("Суббота, 5 января");
+    EXPECT_EQ(d.DateLen, 10);
+    EXPECT_EQ(d.Date(), "Суббота, 5");
+    d.DateLen = 200;  // damaged length byte: the text is clamped, never read past the field
+    EXPECT_EQ(d.Date(), "Суббота, 5");
+}
+
+}  // namespace
+}  // namespace mv
