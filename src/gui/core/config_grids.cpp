@@ -1,0 +1,215 @@
+#include "core/config_grids.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+#include <cmath>
+#include <limits>
+
+#include "core/game.h"
+#include "support/messages.h"
+#include "support/text_utils.h"
+
+namespace mv::gui {
+namespace {
+
+constexpr int SegmentCellWidth = 28;
+constexpr int SegmentMaxLength = 3;
+constexpr int ProfitMaxLength = 15;
+
+int CompactRowHeight(const QWidget* widget) { return widget->fontMetrics().height() + 8; }
+
+QString DecimalSeparatorText() { return QString(QLatin1Char(DecimalSeparator())); }
+
+QString ProfitText(TMoney profit) {
+    return Q(FormatFloat(static_cast<long double>(profit) / MoneyScale, 2));
+}
+
+}  // namespace
+
+TMoney MoneyFromValue(long double value) {
+    const long double scaled = value * MoneyScale;
+    // Out-of-range values would make llrint undefined; they cannot be typed in the dialog
+    // (the fields are length-limited) but a caller may still pass one.
+    constexpr long double limit = static_cast<long double>(std::numeric_limits<TMoney>::max());
+    if (!std::isfinite(scaled) || std::fabs(scaled) >= limit) return 0;
+    // The default rounding mode sends a half to the even neighbour.
+    return static_cast<TMoney>(std::llrint(scaled));
+}
+
+TCellEditDelegate::TCellEditDelegate(const QString& allowedChars, int maxLength,
+                                     QObject* parent)
+    : QStyledItemDelegate(parent),
+      m_pattern(QStringLiteral("[%1]*").arg(QRegularExpression::escape(allowedChars))),
+      m_maxLength(maxLength) {}
+
+QWidget* TCellEditDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                                         const QModelIndex& index) const {
+    auto* editor = new QLineEdit(parent);
+    editor->setObjectName(QStringLiteral("CellEditor"));
+    editor->setFrame(false);
+    editor->setMaxLength(m_maxLength);
+    editor->setAlignment(Qt::Alignment::fromInt(index.data(Qt::TextAlignmentRole).toInt()));
+    editor->setValidator(new QRegularExpressionValidator(m_pattern, editor));
+    return editor;
+}
+
+void TCellEditDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                     const QModelIndex& index) const {
+    const auto* line = qobject_cast<QLineEdit*>(editor);
+    if (!line) return;
+    // The editor may be destroyed while `commit` shows a box; only its text is used.
+    const QString text = line->text();
+    if (m_commit) {
+        m_commit(index, text);
+    } else {
+        model->setData(index, text, Qt::EditRole);
+    }
+}
+
+TProfitGrid::TProfitGrid(QWidget* parent) : QTableWidget(RowCount, 2, parent) {
+    setObjectName(QStringLiteral("ProfitGrid"));
+    setHorizontalHeaderLabels({QStringLiteral("Совпадений"), QStringLiteral("Сумма выигрыша")});
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(CompactRowHeight(this));
+    horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    horizontalHeader()->setHighlightSections(false);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::AllEditTriggers);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* delegate = new TCellEditDelegate(QStringLiteral("0123456789") + DecimalSeparatorText(),
+                                           ProfitMaxLength, this);
+    setItemDelegateForColumn(1, delegate);
+    for (int row = 0; row < RowCount; ++row) {
+        auto* key = new QTableWidgetItem(QString::number(row));
+        key->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        key->setTextAlignment(Qt::AlignCenter);
+        setItem(row, 0, key);
+        auto* value = new QTableWidgetItem;
+        value->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        setItem(row, 1, value);
+    }
+    const int height = horizontalHeader()->sizeHint().height() +
+                       RowCount * verticalHeader()->defaultSectionSize() + 2 * frameWidth();
+    setFixedHeight(height);
+}
+
+void TProfitGrid::SetProfits(const std::vector<TProfitRec>& profits) {
+    for (int row = 0; row < RowCount; ++row) {
+        const auto k = static_cast<std::size_t>(row);
+        m_stored[k] = k < profits.size() ? profits[k].Profit : 0;
+        m_shown[k] = ProfitText(m_stored[k]);
+        item(row, 1)->setText(m_shown[k]);
+    }
+}
+
+std::vector<TProfitRec> TProfitGrid::Profits() const {
+    std::vector<TProfitRec> profits;
+    for (int row = 0; row < RowCount; ++row) {
+        const auto k = static_cast<std::size_t>(row);
+        const QString text = item(row, 1)->text();
+        TProfitRec rec;
+        rec.Overlap = static_cast<std::uint8_t>(StrToIntDef(item(row, 0)->text().toStdString(), 0));
+        if (text == m_shown[k]) {
+            rec.Profit = m_stored[k];
+        } else {
+            const auto value = ParseFloat(text.toStdString());
+            rec.Profit = value ? MoneyFromValue(*value) : 0;
+        }
+        profits.push_back(rec);
+    }
+    return profits;
+}
+
+TSegmentGrid::TSegmentGrid(QWidget* parent) : QTableWidget(parent) {
+    setObjectName(QStringLiteral("SegmentGrid"));
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setDefaultSectionSize(SegmentCellWidth);
+    verticalHeader()->setDefaultSectionSize(CompactRowHeight(this));
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::AllEditTriggers);
+    auto* delegate = new TCellEditDelegate(QStringLiteral("0123456789"), SegmentMaxLength, this);
+    delegate->SetCommit([this](const QModelIndex& index, const QString& text) {
+        CommitCellText(index.column(), index.row(), text);
+    });
+    setItemDelegate(delegate);
+}
+
+void TSegmentGrid::SetDigits(const TDigits& digits, int cols) {
+    m_cols = std::clamp(cols, 1, MaxNumber);
+    Fill(digits);
+}
+
+void TSegmentGrid::Fill(const TDigits& digits) {
+    clear();
+    setColumnCount(m_cols);
+    setRowCount(MatrixRows(m_cols));
+    for (int row = 0; row < rowCount(); ++row) {
+        for (int col = 0; col < m_cols; ++col) {
+            const int number = CellNumber(col, row, m_cols);
+            auto* cell = new QTableWidgetItem;
+            cell->setTextAlignment(Qt::AlignCenter);
+            if (number <= MaxNumber) {
+                cell->setText(QString::number(digits[static_cast<std::size_t>(number - 1)]));
+                cell->setToolTip(QString::number(number));
+            } else {
+                cell->setFlags(Qt::NoItemFlags);
+                cell->setBackground(palette().window());
+            }
+            setItem(row, col, cell);
+        }
+    }
+    setCurrentCell(0, 0);
+}
+
+QTableWidgetItem* TSegmentGrid::CellOfNumber(int number) const {
+    if (number < 1 || number > MaxNumber) return nullptr;
+    return item((number - 1) / m_cols, (number - 1) % m_cols);
+}
+
+TSegmentGrid::TDigits TSegmentGrid::Digits() const {
+    TDigits digits{};
+    for (int number = 1; number <= MaxNumber; ++number) {
+        const QTableWidgetItem* cell = CellOfNumber(number);
+        const int value = cell ? StrToIntDef(cell->text().trimmed().toStdString(), 1) : 1;
+        digits[static_cast<std::size_t>(number - 1)] =
+            static_cast<std::uint8_t>(value >= 1 && value <= 9 ? value : 1);
+    }
+    return digits;
+}
+
+void TSegmentGrid::SetColumns(int cols) {
+    cols = std::clamp(cols, 1, MaxNumber);
+    if (cols == m_cols) return;
+    const TDigits digits = Digits();
+    m_cols = cols;
+    Fill(digits);
+}
+
+void TSegmentGrid::CommitCellText(int col, int row, const QString& text) {
+    QTableWidgetItem* cell = item(row, col);
+    if (!cell || !(cell->flags() & Qt::ItemIsEditable)) return;
+    const QString trimmed = text.trimmed();
+    const int value = StrToIntDef(trimmed.toStdString(), 0);
+    if (trimmed.isEmpty() || (value >= 1 && value <= 9)) {
+        cell->setText(trimmed.isEmpty() ? QString() : QString::number(value));
+        return;
+    }
+    cell->setText(QStringLiteral("1"));
+    // Closing the editor while the box takes the focus commits the same text once more;
+    // one box per edit is enough.
+    if (m_reporting) return;
+    m_reporting = true;
+    TMessages::ShowError(
+        QStringLiteral("Некорректное значение: %1!\r\rУкажите любое число от 1 до 9").arg(text),
+        window());
+    m_reporting = false;
+}
+
+}  // namespace mv::gui

@@ -1,0 +1,18 @@
+#include "core/form_main.h"
+
+namespace mv::gui {
+
+TFormMain::TFormMain(TDataPaths paths, std::vector<std::string> args, QWidget* parent)
+    : TTemplateMain(std::move(paths), std::move(args), parent) {
+    Create();
+}
+
+QString TFormMain::GameCaption() const { return QStringLiteral("Марволет: Лото 5 из 36"); }
+
+QStringList TFormMain::DrawsColumnCaptions() const {
+    return {QStringLiteral("Тираж"), QStringLiteral("1"), QStringLiteral("2"),
+            QStringLiteral("3"),     QStringLiteral("4"), QStringLiteral("5"),
+            QStringLiteral("E"),     QStringLiteral("S"), QStringLiteral("Дата тиража")};
+}
+
+}  // namespace mv::gui

@@ -1,0 +1,242 @@
+// The main window's actions and menus, and the draws commands.
+#include <QAction>
+#include <QFileDialog>
+#include <QItemSelectionModel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTimer>
+#include <optional>
+
+#include "core/busy_frame.h"
+#include "core/errors.h"
+#include "core/game.h"
+#include "core/template_main.h"
+#include "core/workspace.h"
+#include "draws/draw_dialog.h"
+#include "draws/draw_info_dialog.h"
+#include "draws/draws_model.h"
+#include "support/busy.h"
+#include "support/messages.h"
+
+namespace mv::gui {
+
+QAction* TTemplateMain::AddAction(const QString& name, const QString& caption,
+                                  const QString& shortcut, std::function<bool()> enabled,
+                                  std::function<void()> run) {
+    auto* action = new QAction(caption, this);
+    action->setObjectName(name);
+    if (!shortcut.isEmpty()) action->setShortcut(QKeySequence(shortcut));
+    connect(action, &QAction::triggered, this, [this, run = std::move(run)] {
+        // The enabled rule is checked again: a shortcut may arrive before the idle update.
+        const auto rule = m_enabledRules.value(sender()->objectName());
+        if (!IsIdle() || (rule && !rule())) return;
+        run();
+    });
+    m_actions.insert(name, action);
+    m_enabledRules.insert(name, std::move(enabled));
+    addAction(action);
+    return action;
+}
+
+void TTemplateMain::UpdateActions() {
+    const bool idle = IsIdle();
+    for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
+        const auto& rule = m_enabledRules[it.key()];
+        it.value()->setEnabled(idle && (!rule || rule()));
+    }
+}
+
+void TTemplateMain::BuildActions() {
+    const auto always = [] { return true; };
+    const auto hasRow = [this] { return SelectedDrawRow() >= 0; };
+    const auto hasDraws = [this] { return m_workspace->DrawCount() > 0; };
+
+    AddAction(QStringLiteral("ExitProgram"), QStringLiteral("Выход"), QStringLiteral("Alt+F4"),
+              always, [this] { Terminate(); });
+    AddAction(QStringLiteral("DrawsAdd"), QStringLiteral("Добавить"), {}, always,
+              [this] { DrawsAdd(); });
+    AddAction(QStringLiteral("DrawsEdit"), QStringLiteral("Изменить"), {}, hasRow,
+              [this] { DrawsEdit(); });
+    AddAction(QStringLiteral("DrawsDel"), QStringLiteral("Удалить"), {}, hasRow,
+              [this] { DrawsDel(); });
+    AddAction(QStringLiteral("DrawsInfo"), QStringLiteral("Сведения о тираже"), {}, hasRow,
+              [this] { DrawsInfo(); });
+    QAction* sorted = AddAction(QStringLiteral("DrawsSorted"),
+                                QStringLiteral("Упорядочить MIN->MAX"), {}, always,
+                                [this] { DrawsSortedToggle(); });
+    sorted->setCheckable(true);
+    AddAction(QStringLiteral("DrawsImport"), QStringLiteral("Импорт из CSV-файла"), {}, always,
+              [this] { DrawsImport(); });
+    AddAction(QStringLiteral("DrawsExport"), QStringLiteral("Экспорт в CSV-файл"), {}, hasDraws,
+              [this] { DrawsExport(); });
+    QAction* colorDraws = AddAction(QStringLiteral("ViewColorDraws"),
+                                    QStringLiteral("Выделять каналы в списке тиражей"), {},
+                                    always, [this] { ViewColorDrawsToggle(); });
+    colorDraws->setCheckable(true);
+    colorDraws->setChecked(true);
+
+    m_actionTimer = new QTimer(this);
+    m_actionTimer->setInterval(150);
+    connect(m_actionTimer, &QTimer::timeout, this, &TTemplateMain::UpdateActions);
+    m_actionTimer->start();
+}
+
+void TTemplateMain::BuildMenus() {
+    const auto add = [this](QMenu* menu, const char* name) {
+        menu->addAction(Action(QString::fromLatin1(name)));
+    };
+    QMenu* file = menuBar()->addMenu(QStringLiteral("Файл"));
+    add(file, "ExitProgram");
+
+    QMenu* draws = menuBar()->addMenu(QStringLiteral("Архив тиражей"));
+    add(draws, "DrawsImport");
+    add(draws, "DrawsExport");
+    draws->addSeparator();
+    add(draws, "DrawsAdd");
+    add(draws, "DrawsEdit");
+    add(draws, "DrawsDel");
+    draws->addSeparator();
+    add(draws, "DrawsInfo");
+    add(draws, "DrawsSorted");
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("Вид"));
+    add(view, "ViewColorDraws");
+
+    // The draws list's context menu holds the commands of its menu.
+    m_drawsList->setContextMenuPolicy(Qt::ActionsContextMenu);
+    for (QAction* a : draws->actions()) m_drawsList->addAction(a);
+}
+
+int TTemplateMain::SelectedDrawRow() const {
+    if (!m_drawsList || !m_drawsList->selectionModel()) return -1;
+    const QModelIndex current = m_drawsList->selectionModel()->currentIndex();
+    if (current.isValid() && m_drawsList->selectionModel()->isRowSelected(current.row())) {
+        return current.row();
+    }
+    const auto rows = m_drawsList->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+QList<int> TTemplateMain::SelectedDrawRows() const {
+    QList<int> rows;
+    if (!m_drawsList->selectionModel()) return rows;
+    for (const QModelIndex& index : m_drawsList->selectionModel()->selectedRows()) {
+        rows.push_back(index.row());
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void TTemplateMain::DrawsAdd() {
+    TDrawRec draw;
+    draw.Number = m_workspace->NextDrawNumber(0);
+    EditDraw(draw, -1);
+}
+
+void TTemplateMain::DrawsEdit() {
+    const int index = m_workspace->IndexAtPosition(SelectedDrawRow());
+    if (index >= 0) EditDraw(m_workspace->DrawArchive[static_cast<std::size_t>(index)], index);
+}
+
+void TTemplateMain::EditDraw(const TDrawRec& draw, int index) {
+    std::optional<TDrawRec> result;
+    RunCommand([&] {
+        TDrawDialog dialog(draw, this);
+        dialog.setWindowTitle(QStringLiteral("Введите данные следующего тиража"));
+        if (DrawDialogHook) {
+            if (DrawDialogHook(dialog)) result = dialog.Result();
+        } else if (dialog.exec() == QDialog::Accepted) {
+            result = dialog.Result();
+        }
+    });
+    if (result) StoreDrawAt(*result, index);
+}
+
+void TTemplateMain::StoreDrawAt(const TDrawRec& draw, int index) {
+    RunBusy({}, [&] {
+        m_workspace->StoreDraw(draw, index);
+        RefreshDrawsView(true);
+        Recalculate(false);
+    });
+}
+
+void TTemplateMain::DrawsDel() {
+    const QList<int> rows = SelectedDrawRows();
+    if (rows.isEmpty() || !TMessages::ConfirmDelete(static_cast<int>(rows.size()), this)) return;
+    RunBusy(QStringLiteral("Удаление выделенных тиражей...."), [this, rows] {
+        std::vector<std::int32_t> numbers;
+        for (auto it = rows.crbegin(); it != rows.crend(); ++it) {
+            numbers.push_back(m_drawsModel->NumberAtRow(*it));
+        }
+        try {
+            m_workspace->DeleteDraws(numbers);
+        } catch (...) {
+            RefreshDrawsView(true);
+            throw;
+        }
+        m_drawsList->clearSelection();
+        RefreshDrawsView(true);
+        Recalculate(false);
+    });
+}
+
+void TTemplateMain::DrawsInfo() {
+    const int row = SelectedDrawRow();
+    if (row < 0) return;
+    const TDrawRec draw = m_workspace->DrawAtPosition(row);
+    TDrawInfoDialog dialog(draw, m_workspace->Config().MatrixCols,
+                           m_workspace->Config().ChannelSize, this);
+    dialog.exec();
+}
+
+void TTemplateMain::DrawsSortedToggle() {
+    m_workspace->SortedDraws = !m_workspace->SortedDraws;
+    Action(QStringLiteral("DrawsSorted"))->setChecked(m_workspace->SortedDraws);
+    StoreViewOption(QStringLiteral("SortedDraws"), m_workspace->SortedDraws);
+    m_drawsModel->Refresh(false);
+    Recalculate(true);
+}
+
+void TTemplateMain::ViewColorDrawsToggle() {
+    const bool on = !m_drawsModel->ChannelColours();
+    m_drawsModel->SetChannelColours(on);
+    Action(QStringLiteral("ViewColorDraws"))->setChecked(on);
+    StoreViewOption(QStringLiteral("ColorDraws"), on);
+}
+
+void TTemplateMain::DrawsImport() {
+    const QString file = QFileDialog::getOpenFileName(this, QStringLiteral("Импорт из CSV-файла"),
+                                                      QString(),
+                                                      QStringLiteral("Файлы тиражей (*.csv)"));
+    if (file.isEmpty()) return;
+    ImportDrawsFrom(file);
+}
+
+void TTemplateMain::ImportDrawsFrom(const QString& file) {
+    RunBusy({}, [this, file] {
+        try {
+            m_workspace->ImportDrawsCsv(file.toStdString());
+        } catch (...) {
+            RefreshDrawsView(true);
+            throw;
+        }
+        RefreshDrawsView(true);
+    });
+}
+
+void TTemplateMain::DrawsExport() {
+    QFileDialog dialog(this, QStringLiteral("Экспорт в CSV-файл"), QString(),
+                       QStringLiteral("Файлы тиражей (*.csv)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    ExportDrawsTo(dialog.selectedFiles().first());
+}
+
+void TTemplateMain::ExportDrawsTo(const QString& file) {
+    RunBusy({}, [this, file] { m_workspace->ExportDrawsCsv(file.toStdString()); });
+}
+
+}  // namespace mv::gui

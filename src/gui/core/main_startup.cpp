@@ -1,0 +1,146 @@
+// Start-up and shutdown of the main window.
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTabWidget>
+#include <QThread>
+#include <QTimer>
+
+#include "core/data_lock.h"
+#include "core/errors.h"
+#include "core/game.h"
+#include "core/processes.h"
+#include "core/template_main.h"
+#include "core/workspace.h"
+#include "support/messages.h"
+
+namespace mv::gui {
+namespace {
+constexpr int kRestartChecks = 601;
+constexpr int kRestartPauseMs = 100;
+}  // namespace
+
+void TTemplateMain::Create() {
+    try {
+        BuildLayout();
+        BuildStatusBar();
+        BuildActions();
+        BuildMenus();
+        // The systems tab stays hidden until the systems catalog is set up.
+        m_rightPages->setTabVisible(8, false);
+        if (m_switches.Restart) WaitForEarlierCopy();
+        if (m_terminated) return;
+        setWindowTitle(GameCaption());
+        QApplication::setApplicationDisplayName(QString());
+        m_recalc.Invalidate();
+        m_recalc.Suppressed = false;
+        RestoreSettings();
+        RefreshDrawsView(true);
+        UpdateActions();
+    } catch (const std::exception& e) {
+        TMessages::ShowError(
+            DisplayText(OperationMessage("Ошибка запуска программы!", e.what())), this);
+    }
+    QTimer::singleShot(100, this, &TTemplateMain::DeferredInit);
+}
+
+void TTemplateMain::WaitForEarlierCopy() {
+    const auto exe = ExecutablePath();
+    for (int check = 0; check < kRestartChecks; ++check) {
+        if (!OtherInstanceRunning(exe)) return;
+        QElapsedTimer pause;
+        pause.start();
+        while (pause.elapsed() < kRestartPauseMs) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, kRestartPauseMs);
+            QThread::msleep(10);
+        }
+    }
+    if (OtherInstanceRunning(exe)) Terminate();
+}
+
+void TTemplateMain::DeferredInit() {
+    if (m_terminated || m_initialized) return;
+    m_initialized = true;
+    try {
+        ShowStatus(QStringLiteral("Инициализация..."));
+        PendingPrepareCombinationLists();
+        HitTable();
+        setWindowTitle(GameCaption() + QStringLiteral(" версия ") +
+                       QStringLiteral(MV_VERSION));
+        SetDrawsOffset(0);
+        try {
+            m_workspace->LockDataFiles();
+        } catch (const EError& e) {
+            TMessages::ShowError(DisplayText(std::string(e.what())), this);
+            TMessages::ShowError(DisplayText(std::string(LockFailedMessage)), this);
+            ShowStatus(QString());
+            Terminate();
+            return;
+        }
+        try {
+            m_workspace->ReadArchive();
+        } catch (const EError& e) {
+            TMessages::ShowError(DisplayText(std::string(e.what())), this);
+        }
+        RefreshDrawsView(false);
+        PendingGenerateDefaultCombinations();
+        Recalculate(true);
+        PendingReadRatingsStakesAndScenario();
+        if (!m_switches.IsBatch()) PendingSetUpSystemsAndOnlineCatalog();
+        ShowStatus(QString());
+        if (RunBatchSwitches()) return;
+        PendingAutoDownloadAtStart();
+        PendingFirstRunDialog();
+    } catch (const std::exception& e) {
+        ShowStatus(QString());
+        TMessages::ShowError(
+            DisplayText(OperationMessage("Ошибка инициализации программы!", e.what())), this);
+    }
+    UpdateActions();
+    emit DeferredInitFinished();
+}
+
+bool TTemplateMain::RunBatchSwitches() {
+    if (m_switches.LoadOnly) {
+        PendingDownloadDraws();
+        if (!m_switches.FullRecreate && !m_switches.FullRefresh) {
+            Terminate();
+            return true;
+        }
+    }
+    if (PendingCheckForUpdatesAndRestart()) {
+        Terminate();
+        return true;
+    }
+    if (m_switches.FullRecreate) {
+        PendingRebuildFullSetFiles(true, true);
+        Terminate();
+        return true;
+    }
+    PendingRebuildFullSetFiles(m_switches.FullRefresh, false);
+    if (m_switches.FullRefresh) {
+        Terminate();
+        return true;
+    }
+    return false;
+}
+
+void TTemplateMain::Terminate() {
+    if (m_terminated) return;
+    m_terminated = true;
+    emit TerminateRequested();
+    // Closing goes through the normal shutdown path: settings saved, the lock released.
+    QTimer::singleShot(0, this, [this] { close(); });
+}
+
+void TTemplateMain::Shutdown() {
+    if (m_shutDown) return;
+    m_shutDown = true;
+    if (m_actionTimer) m_actionTimer->stop();
+    if (m_initialized || m_terminated) SaveSettings();
+    m_workspace->DrawArchive.clear();
+    m_workspace->DrawArchive.shrink_to_fit();
+    m_workspace->UnlockDataFiles();
+}
+
+}  // namespace mv::gui

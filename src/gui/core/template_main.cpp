@@ -1,0 +1,205 @@
+#include "core/template_main.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "core/busy_frame.h"
+#include "core/game.h"
+#include "core/gui_hooks.h"
+#include "core/workspace.h"
+#include "draws/draws_model.h"
+#include "support/messages.h"
+
+namespace mv::gui {
+namespace {
+
+constexpr int kPanelWidths[TTemplateMain::StatusPanelCount] = {150, 180, 130, 150, 120, 125, 50};
+constexpr int kLeftPanelWidth = 322;
+
+// The right page control's tabs in their order.
+const char* const kRightTabs[] = {"Статистика", "Графики", "Карта",   "Схема",   "Неделя",
+                                  "Ставки",     "Рейтинг", "Регуляры", "Системы", "Сценарий"};
+
+}  // namespace
+
+class TTemplateMain::TGuiHooks : public TGuiUiHooks {
+public:
+    explicit TGuiHooks(TTemplateMain& window)
+        : TGuiUiHooks([&window](const QString& text) { window.ShowStatus(text); }, &window) {}
+};
+
+TTemplateMain::TTemplateMain(TDataPaths paths, std::vector<std::string> args, QWidget* parent)
+    : QMainWindow(parent),
+      m_paths(std::move(paths)),
+      m_args(std::move(args)),
+      m_switches(ParseSwitches(m_args)),
+      m_hooks(std::make_unique<TGuiHooks>(*this)),
+      m_workspace(std::make_unique<TWorkspace>(m_paths, *m_hooks)) {
+    setObjectName(QStringLiteral("TFormMain"));
+}
+
+TTemplateMain::~TTemplateMain() { Shutdown(); }
+
+IUiHooks& TTemplateMain::Hooks() { return *m_hooks; }
+
+QAction* TTemplateMain::Action(const QString& name) const { return m_actions.value(name); }
+
+QString TTemplateMain::PanelText(int panel) const {
+    return panel >= 0 && panel < StatusPanelCount && m_panels[panel] ? m_panels[panel]->text()
+                                                                      : QString();
+}
+
+void TTemplateMain::BuildLayout() {
+    m_leftPages = new QTabWidget(this);
+    m_leftPages->setObjectName(QStringLiteral("pcLeft"));
+    m_leftPages->addTab(BuildDrawsPage(), QStringLiteral("Архив тиражей"));
+    auto* combsPage = new QWidget(m_leftPages);
+    combsPage->setObjectName(QStringLiteral("tsCombs"));
+    m_leftPages->addTab(combsPage, QStringLiteral("Комбинации"));
+
+    m_rightPages = new QTabWidget(this);
+    m_rightPages->setObjectName(QStringLiteral("pcRight"));
+    for (const char* caption : kRightTabs) {
+        auto* page = new QWidget(m_rightPages);
+        page->setObjectName(QString::fromUtf8(caption));
+        m_rightPages->addTab(page, QString::fromUtf8(caption));
+    }
+    connect(m_rightPages, &QTabWidget::currentChanged, this, [this] { Recalculate(false); });
+
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter->setObjectName(QStringLiteral("splMain"));
+    m_splitter->addWidget(m_leftPages);
+    m_splitter->addWidget(m_rightPages);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setSizes({kLeftPanelWidth, 700});
+    m_splitter->setChildrenCollapsible(false);
+    setCentralWidget(m_splitter);
+}
+
+QWidget* TTemplateMain::BuildDrawsPage() {
+    auto* page = new QWidget(this);
+    page->setObjectName(QStringLiteral("tsDraws"));
+    m_drawsModel = new TDrawsModel(*m_workspace, DrawsColumnCaptions(), this);
+    m_drawsList = new QTableView(page);
+    m_drawsList->setObjectName(QStringLiteral("lvDraws"));
+    m_drawsList->setModel(m_drawsModel);
+    m_drawsList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_drawsList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_drawsList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_drawsList->setShowGrid(false);
+    m_drawsList->setWordWrap(false);
+    m_drawsList->verticalHeader()->hide();
+    m_drawsList->verticalHeader()->setDefaultSectionSize(20);
+    m_drawsList->horizontalHeader()->setHighlightSections(false);
+    m_drawsList->horizontalHeader()->setStretchLastSection(true);
+    const int widths[] = {52, 28, 28, 28, 28, 28, 28, 34, 80};
+    for (int c = 0; c < 9; ++c) m_drawsList->setColumnWidth(c, widths[c]);
+    connect(m_drawsList, &QTableView::doubleClicked, this, [this] {
+        if (QAction* info = Action(QStringLiteral("DrawsInfo")); info && info->isEnabled()) {
+            info->trigger();
+        }
+    });
+
+    m_offsetBox = new QSpinBox(page);
+    m_offsetBox->setObjectName(QStringLiteral("seDrawsOffset"));
+    m_offsetBox->setRange(0, 0);
+    connect(m_offsetBox, &QSpinBox::valueChanged, this, [this](int v) { SetDrawsOffset(v); });
+
+    auto* offsetRow = new QHBoxLayout;
+    offsetRow->addWidget(new QLabel(QStringLiteral("Смещение назад:"), page));
+    offsetRow->addWidget(m_offsetBox);
+    offsetRow->addStretch();
+
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(m_drawsList, 1);
+    layout->addLayout(offsetRow);
+    return page;
+}
+
+void TTemplateMain::BuildStatusBar() {
+    for (int i = 0; i < StatusPanelCount; ++i) {
+        auto* label = new QLabel(this);
+        label->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setMinimumWidth(kPanelWidths[i]);
+        if (i == PanelHidden) label->setAlignment(Qt::AlignCenter);
+        if (i == PanelStatus) {
+            statusBar()->addWidget(label, 1);
+        } else {
+            label->setFixedWidth(kPanelWidths[i]);
+            statusBar()->addWidget(label);
+        }
+        m_panels[static_cast<std::size_t>(i)] = label;
+    }
+    statusBar()->setSizeGripEnabled(true);
+}
+
+void TTemplateMain::ShowStatus(const QString& text) {
+    if (QLabel* panel = m_panels[PanelStatus]) {
+        panel->setText(text);
+        panel->repaint();
+    }
+    QCoreApplication::processEvents();
+}
+
+void TTemplateMain::RefreshDrawsView(bool force) {
+    TWorkspace& ws = *m_workspace;
+    m_drawsModel->Refresh(force);
+    ws.RebuildHiddenDrawNumbers();
+    m_panels[PanelDraws]->setText(QStringLiteral("Архив тиражей: %1").arg(ws.DrawCount()));
+    m_panels[PanelNext]->setText(
+        QStringLiteral("Следующий тираж: %1").arg(ws.NextDrawNumber(ws.DrawsOffset())));
+    QString hidden;
+    if (ws.DrawsOffset() > 0) hidden = Q(DrawNumbersText(ws.DrawAtPosition(ws.DrawsOffset() - 1)));
+    m_panels[PanelHidden]->setText(hidden);
+    const QSignalBlocker block(m_offsetBox);
+    m_offsetBox->setMaximum(std::max(0, ws.DrawCount() - 1));
+    m_offsetBox->setValue(ws.DrawsOffset());
+}
+
+void TTemplateMain::SetDrawsOffset(int value) {
+    if (!m_workspace->SetDrawsOffset(value)) {
+        const QSignalBlocker block(m_offsetBox);
+        m_offsetBox->setValue(m_workspace->DrawsOffset());
+        return;
+    }
+    RefreshDrawsView(false);
+    Recalculate(false);
+}
+
+void TTemplateMain::Recalculate(bool force) { m_recalc.Recalculate(force); }
+
+void TTemplateMain::RunCommand(const std::function<void()>& work) {
+    try {
+        work();
+    } catch (const std::exception& e) {
+        TMessages::ShowError(DisplayText(std::string(e.what())), this);
+    }
+    UpdateActions();
+}
+
+void TTemplateMain::RunBusy(const QString& status, const std::function<void()>& work) {
+    RunCommand([&] {
+        TBusyFrame busy(*this, status);
+        work();
+    });
+}
+
+void TTemplateMain::closeEvent(QCloseEvent* event) {
+    Shutdown();
+    QMainWindow::closeEvent(event);
+}
+
+}  // namespace mv::gui

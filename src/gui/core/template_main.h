@@ -1,0 +1,169 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "core/command_line.h"
+#include "core/data_paths.h"
+#include "core/recalc_dispatcher.h"
+#include "core/records.h"
+#include "support/ui_hooks.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QSpinBox;
+class QSplitter;
+class QTabWidget;
+class QTableView;
+class QTimer;
+
+namespace mv {
+class TWorkspace;
+}
+
+namespace mv::gui {
+
+class TDrawsModel;
+class TDrawDialog;
+
+// The game-neutral main window: the page controls and their tabs, the status panels, the
+// actions and menus, start-up and shutdown, and the draws archive tab. The game-specific
+// half (caption, column captions) comes from the derived TFormMain.
+class TTemplateMain : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int StatusPanelCount = 7;
+    enum TStatusPanel { PanelDraws = 0, PanelNext = 1, PanelHidden = 2, PanelStatus = 6 };
+
+    TTemplateMain(TDataPaths paths, std::vector<std::string> args, QWidget* parent = nullptr);
+    ~TTemplateMain() override;
+
+    TWorkspace& Workspace() { return *m_workspace; }
+    const TSwitches& Switches() const { return m_switches; }
+    IUiHooks& Hooks();
+
+    // The named action (its objectName is the action's name), or nullptr.
+    QAction* Action(const QString& name) const;
+    QString PanelText(int panel) const;
+    QTabWidget* LeftPages() const { return m_leftPages; }
+    QTabWidget* RightPages() const { return m_rightPages; }
+    QTableView* DrawsList() const { return m_drawsList; }
+    QSpinBox* OffsetBox() const { return m_offsetBox; }
+    TRecalcDispatcher& Recalc() { return m_recalc; }
+
+    // Panel 6: the running operation's text; lets pending events run so it shows at once.
+    void ShowStatus(const QString& text);
+    void Recalculate(bool force);
+    void RefreshDrawsView(bool force);
+    void SetDrawsOffset(int value);
+    // Evaluates every action's enabled rule (also runs on a short timer, like idle updates).
+    void UpdateActions();
+
+    // Set when the run is to end (lock failure, restart timeout, batch switches).
+    bool Terminated() const { return m_terminated; }
+    bool Initialized() const { return m_initialized; }
+
+    // Runs `work` as a user command: errors are caught and shown in the error box.
+    void RunCommand(const std::function<void()>& work);
+    // The same inside the busy frame: every action disabled, the wait cursor, and the status
+    // text (when not empty) in panel 6 until the work ends, also when it fails.
+    void RunBusy(const QString& status, const std::function<void()>& work);
+
+    // The command paths behind the file dialogs (the dialogs only pick the file).
+    void ImportDrawsFrom(const QString& file);
+    void ExportDrawsTo(const QString& file);
+    // Stores a draw from the draw dialog: appended when index < 0, else replacing it.
+    void StoreDrawAt(const TDrawRec& draw, int index);
+    // Tests drive the modal draw dialog through this hook instead of exec(): it returns
+    // whether the dialog was accepted.
+    std::function<bool(TDrawDialog&)> DrawDialogHook;
+    // Stores a toggled view option in the window-settings file at once.
+    void StoreViewOption(const QString& key, bool value);
+
+signals:
+    void TerminateRequested();
+    void DeferredInitFinished();
+
+protected:
+    // The game-specific half.
+    virtual QString GameCaption() const = 0;
+    virtual QStringList DrawsColumnCaptions() const = 0;
+
+    // The window-creation step; the derived class calls it at the end of its constructor so
+    // that the virtual captions are available.
+    void Create();
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildLayout();
+    QWidget* BuildDrawsPage();
+    void BuildStatusBar();
+    void BuildActions();
+    void BuildMenus();
+    QAction* AddAction(const QString& name, const QString& caption, const QString& shortcut,
+                       std::function<bool()> enabled, std::function<void()> run);
+    void DeferredInit();
+    // Serves "loadonly", "fullrecreate" and "fullrefresh"; true when the run ends here.
+    bool RunBatchSwitches();
+    void RestoreSettings();
+    void SaveSettings();
+    void Terminate();
+    void WaitForEarlierCopy();
+    void Shutdown();
+
+    // The draws commands.
+    void DrawsAdd();
+    void DrawsEdit();
+    void DrawsDel();
+    void DrawsInfo();
+    void DrawsSortedToggle();
+    void DrawsImport();
+    void DrawsExport();
+    void ViewColorDrawsToggle();
+    void EditDraw(const TDrawRec& draw, int index);
+    int SelectedDrawRow() const;
+    QList<int> SelectedDrawRows() const;
+
+    // Start-up steps of features that are not part of the program yet. Each is a no-op named
+    // after what it will do, kept together so that the sequence stays readable.
+    void PendingPrepareCombinationLists() {}
+    void PendingGenerateDefaultCombinations() {}
+    void PendingReadRatingsStakesAndScenario() {}
+    void PendingSetUpSystemsAndOnlineCatalog() {}
+    void PendingDownloadDraws() {}
+    bool PendingCheckForUpdatesAndRestart() { return false; }
+    void PendingRebuildFullSetFiles(bool /*force*/, bool /*allGroups*/) {}
+    void PendingAutoDownloadAtStart() {}
+    void PendingFirstRunDialog() {}
+
+    TDataPaths m_paths;
+    std::vector<std::string> m_args;
+    TSwitches m_switches;
+    class TGuiHooks;
+    std::unique_ptr<TGuiHooks> m_hooks;
+    std::unique_ptr<TWorkspace> m_workspace;
+
+    QTabWidget* m_leftPages = nullptr;
+    QTabWidget* m_rightPages = nullptr;
+    QSplitter* m_splitter = nullptr;
+    QTableView* m_drawsList = nullptr;
+    TDrawsModel* m_drawsModel = nullptr;
+    QSpinBox* m_offsetBox = nullptr;
+    std::array<QLabel*, StatusPanelCount> m_panels{};
+    QMap<QString, QAction*> m_actions;
+    QMap<QString, std::function<bool()>> m_enabledRules;
+    QTimer* m_actionTimer = nullptr;
+    TRecalcDispatcher m_recalc;
+
+    bool m_terminated = false;
+    bool m_initialized = false;
+    bool m_shutDown = false;
+};
+
+}  // namespace mv::gui

@@ -1,0 +1,98 @@
+#include "draws/draw_dialog.h"
+
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTimeEdit>
+#include <QVBoxLayout>
+#include <limits>
+
+#include "core/game.h"
+#include "draws/draw_entry.h"
+#include "support/messages.h"
+
+namespace mv::gui {
+
+TDrawDialog::TDrawDialog(const TDrawRec& draw, QWidget* parent)
+    : QDialog(parent), m_result(draw) {
+    setObjectName(QStringLiteral("TFormDraw"));
+    setWindowTitle(QStringLiteral("Данные тиража"));
+    const TDateTime stored = ParseDrawDate(draw.Date());  // may throw: the caller shows it
+
+    m_number = new QSpinBox(this);
+    m_number->setObjectName(QStringLiteral("seNumber"));
+    m_number->setRange(1, std::numeric_limits<int>::max());
+    m_number->setValue(std::max(1, draw.Number));
+
+    m_numbers = new QLineEdit(this);
+    m_numbers->setObjectName(QStringLiteral("edNumbers"));
+    m_numbers->setText(Q(DrawEntryText(draw)));
+
+    const QLocale russian(QLocale::Russian);
+    m_date = new QDateEdit(this);
+    m_date->setObjectName(QStringLiteral("dtDate"));
+    m_date->setDisplayFormat(russian.dateFormat(QLocale::LongFormat));
+    m_date->setCalendarPopup(true);
+    m_time = new QTimeEdit(this);
+    m_time->setObjectName(QStringLiteral("dtTime"));
+    m_time->setDisplayFormat(QStringLiteral("HH:mm:ss"));
+    if (stored > 0) {
+        const TDateParts p = DecodeDateTime(stored);
+        m_date->setDate(QDate(p.Year, p.Month, p.Day));
+        m_time->setTime(QTime(p.Hour, p.Minute, p.Second));
+    } else {
+        const QDateTime now = QDateTime::currentDateTime();
+        m_date->setDate(now.date());
+        m_time->setTime(now.time());
+    }
+
+    auto* form = new QFormLayout;
+    form->setRowWrapPolicy(QFormLayout::WrapAllRows);
+    form->addRow(QStringLiteral("Номер тиража:"), m_number);
+    form->addRow(QStringLiteral("Выпавшие числа, разделенные точкой с запятой или запятой:"),
+                 m_numbers);
+    auto* dateRow = new QHBoxLayout;
+    dateRow->addWidget(m_date, 1);
+    dateRow->addWidget(m_time);
+    form->addRow(QStringLiteral("Дата и время тиража:"), dateRow);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &TDrawDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &TDrawDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addStretch();
+    layout->addWidget(buttons);
+    setMinimumWidth(420);
+}
+
+bool TDrawDialog::Validate() {
+    const auto entry = ParseDrawEntry(m_numbers->text().toStdString());
+    if (!entry) {
+        TMessages::ShowError(QString::fromUtf8(InvalidDrawEntryMessage), this);
+        m_numbers->setFocus();
+        return false;
+    }
+    const QDate d = m_date->date();
+    const QTime t = m_time->time();
+    // Only the date part of the picked date and time is kept in the record.
+    const std::string date = DrawDateText(
+        EncodeDateTime({d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second(), 0}));
+    m_result = MakeDrawRec(m_number->value(), *entry, date);
+    return true;
+}
+
+void TDrawDialog::accept() {
+    if (Validate()) QDialog::accept();
+}
+
+}  // namespace mv::gui

@@ -1,0 +1,103 @@
+#include "draws/draw_info_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "core/game.h"
+#include "support/messages.h"
+
+namespace mv::gui {
+
+TDrawInfoDialog::TDrawInfoDialog(const TDrawRec& draw, int matrixCols, int channelSize,
+                                 QWidget* parent)
+    : QDialog(parent), m_draw(draw), m_channelSize(channelSize) {
+    setObjectName(QStringLiteral("TFormDrawInfo"));
+    setWindowTitle(QStringLiteral("Подробная информация"));
+
+    m_columns = new QSpinBox(this);
+    m_columns->setObjectName(QStringLiteral("seColumns"));
+    m_columns->setRange(1, MaxNumber);
+    m_columns->setValue(std::clamp(matrixCols, 1, MaxNumber));
+
+    m_card = new QTableWidget(this);
+    m_card->setObjectName(QStringLiteral("sgCard"));
+    m_card->horizontalHeader()->hide();
+    m_card->verticalHeader()->hide();
+    m_card->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_card->setSelectionMode(QAbstractItemView::NoSelection);
+    m_card->horizontalHeader()->setDefaultSectionSize(28);
+    m_card->verticalHeader()->setDefaultSectionSize(24);
+
+    m_properties = new QTreeWidget(this);
+    m_properties->setObjectName(QStringLiteral("lvProperties"));
+    m_properties->setRootIsDecorated(false);
+    m_properties->setHeaderLabels({QStringLiteral("Свойство"), QStringLiteral("Значение")});
+    m_properties->header()->resizeSection(0, 220);
+    AddProperty(QStringLiteral("Номер тиража:"), QString::number(draw.Number));
+    AddProperty(QStringLiteral("Дата тиража:"), Q(draw.Date()));
+
+    auto* columnsRow = new QHBoxLayout;
+    columnsRow->addWidget(new QLabel(QStringLiteral("Количество столбцов:"), this));
+    columnsRow->addWidget(m_columns);
+    columnsRow->addStretch();
+    auto* left = new QVBoxLayout;
+    left->addLayout(columnsRow);
+    left->addWidget(m_card, 1);
+
+    auto* body = new QHBoxLayout;
+    body->addLayout(left);
+    body->addWidget(m_properties, 1);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Закрыть"));
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(body, 1);
+    layout->addWidget(buttons);
+    resize(720, 420);
+
+    connect(m_columns, &QSpinBox::valueChanged, this, &TDrawInfoDialog::RebuildCard);
+    RebuildCard();
+}
+
+void TDrawInfoDialog::AddProperty(const QString& name, const QString& value) {
+    auto* item = new QTreeWidgetItem(m_properties);
+    item->setText(0, name);
+    item->setText(1, value);
+}
+
+void TDrawInfoDialog::RebuildCard() {
+    const int cols = m_columns->value();
+    const int rows = MatrixRows(cols);
+    m_card->clear();
+    m_card->setColumnCount(cols);
+    m_card->setRowCount(rows);
+    for (int row = 0; row < rows; ++row) {
+        for (int col = 0; col < cols; ++col) {
+            const int number = CellNumber(col, row, cols);
+            if (number > MaxNumber) continue;
+            auto* item = new QTableWidgetItem;
+            item->setTextAlignment(Qt::AlignCenter);
+            const TRgb c = ChannelColor(number, m_channelSize);
+            item->setBackground(QColor(c.R, c.G, c.B));
+            m_card->setItem(row, col, item);
+        }
+    }
+    for (const auto n : m_draw.Nums) {
+        if (n < 1 || n > MaxNumber) continue;
+        if (auto* item = m_card->item((n - 1) / cols, (n - 1) % cols)) {
+            item->setText(QString::number(n));
+        }
+    }
+    m_card->setMinimumWidth(std::min(cols, 12) * 28 + 4);
+}
+
+}  // namespace mv::gui
