@@ -18,7 +18,9 @@ const char* const LockFailedMessage =
     "Например: в Windows 7 и выше по умолчанию запрещена запись в c:\\Program Files.\r\r"
     "Программа будет закрыта!";
 
-TDataLock::~TDataLock() { Release(); }
+TDataLock::~TDataLock() {
+    Release();
+}
 
 void TDataLock::Acquire(const std::filesystem::path& stakesFile) {
     Release();
@@ -30,11 +32,12 @@ void TDataLock::Acquire(const std::filesystem::path& stakesFile) {
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int code = errno;
         ::close(fd);
-        throw EError(OperationMessage(
-            "Ошибка чтения файла ставок!",
-            "\"" + stakesFile.string() + "\": " +
-                (code == EWOULDBLOCK ? std::string("файл занят другим процессом")
-                                     : SystemMessage(code))));
+        const std::string where = "\"" + stakesFile.string() + "\": ";
+        if (code == EWOULDBLOCK) {
+            throw EDataLockBusy(OperationMessage("Ошибка чтения файла ставок!",
+                                                 where + "файл занят другим процессом"));
+        }
+        throw EError(OperationMessage("Ошибка чтения файла ставок!", where + SystemMessage(code)));
     }
     m_fd = fd;
 }

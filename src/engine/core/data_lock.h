@@ -2,7 +2,17 @@
 
 #include <filesystem>
 
+#include "core/errors.h"
+
 namespace mv {
+
+// Thrown by TDataLock::Acquire when another open of the stakes file holds the lock (another
+// copy of the program or the command line on the same data directory), as distinct from a
+// file that cannot be opened at all.
+class EDataLockBusy : public EError {
+public:
+    using EError::EError;
+};
 
 // The message shown when the data files are held by another copy of the program.
 extern const char* const LockFailedMessage;
@@ -17,7 +27,8 @@ public:
     TDataLock& operator=(const TDataLock&) = delete;
 
     // Opens (creating when missing) and locks the file. Throws EError
-    // "Ошибка чтения файла ставок!\r\r<reason>" when it cannot.
+    // "Ошибка чтения файла ставок!\r\r<reason>" when it cannot, EDataLockBusy (same text)
+    // when the file is locked by someone else.
     void Acquire(const std::filesystem::path& stakesFile);
     void Release();
     bool Held() const { return m_fd >= 0; }

@@ -13,15 +13,24 @@ namespace mv {
 TWorkspace::TWorkspace(TDataPaths paths, IUiHooks& hooks)
     : m_paths(std::move(paths)), m_hooks(hooks) {}
 
-void TWorkspace::LockDataFiles() { m_lock.Acquire(m_paths.Stakes()); }
+void TWorkspace::LockDataFiles() {
+    m_lock.Acquire(m_paths.Stakes());
+}
 
 void TWorkspace::ReadArchive() {
+    // Only a file that is not there counts as missing; a path that cannot even be examined
+    // (a symlink loop, a denied directory) is a read failure.
     std::error_code ec;
-    if (!std::filesystem::exists(m_paths.Archive(), ec)) return;
+    if (!std::filesystem::exists(m_paths.Archive(), ec) && !ec) {
+        m_archiveReadFailed = false;
+        return;
+    }
     TStatusGuard status(m_hooks, "Загрузка файла тиражей...");
     try {
         ReadArchiveFile(m_paths.Archive(), DrawArchive);
+        m_archiveReadFailed = false;
     } catch (const EError& e) {
+        m_archiveReadFailed = true;
         SetDrawsOffset(m_drawsOffset);
         RebuildHiddenDrawNumbers();
         throw EError(OperationMessage("Ошибка чтения файла тиражей!", e.what()));
@@ -32,6 +41,13 @@ void TWorkspace::ReadArchive() {
 
 void TWorkspace::WriteArchive() {
     TStatusGuard status(m_hooks, "Сохранение файла тиражей...");
+    if (m_archiveReadFailed) {
+        throw EError(OperationMessage(
+            "Ошибка записи в файл тиражей!",
+            "\"" + m_paths.Archive().string() +
+                "\": файл тиражей не был прочитан полностью, запись отменена, чтобы не "
+                "потерять тиражи."));
+    }
     try {
         WriteArchiveFile(m_paths.Archive(), DrawArchive);
     } catch (const EError& e) {
@@ -72,8 +88,7 @@ int TWorkspace::FindDrawIndex(std::int32_t number) const {
 
 void TWorkspace::DeleteDrawAt(int index) {
     if (index < 0 || index >= DrawCount()) {
-        throw EError("Запись со индексом " + std::to_string(index) +
-                     " в файле данных не найдена!");
+        throw EError("Запись со индексом " + std::to_string(index) + " в файле данных не найдена!");
     }
     DrawArchive.erase(DrawArchive.begin() + index);
 }

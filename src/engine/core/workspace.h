@@ -23,6 +23,9 @@ public:
     TWorkspace(TDataPaths paths, IUiHooks& hooks);
 
     const TDataPaths& Paths() const { return m_paths; }
+    // The analysis and stake settings (matrix, channels, prizes, weights).
+    TConfigData& Config() { return m_config; }
+    const TConfigData& Config() const { return m_config; }
     IUiHooks& Hooks() { return m_hooks; }
 
     // --- data-file lock -------------------------------------------------------------------
@@ -39,7 +42,11 @@ public:
     void ReadArchive();
     // Rewrites the archive file safely. Throws EError "Ошибка записи в файл тиражей!..."
     // and leaves both the old file and the archive in memory as they were.
+    // After a failed ReadArchive the file may hold draws that never reached memory, so every
+    // write is refused (with the same message) until a later ReadArchive succeeds: a write
+    // would otherwise replace the archive with the part that could be read.
     void WriteArchive();
+    bool ArchiveReadIncomplete() const { return m_archiveReadFailed; }
 
     int DrawCount() const { return static_cast<int>(DrawArchive.size()); }
     // Index of the draw shown in row `position` (0 is the newest), or -1.
@@ -79,7 +86,9 @@ private:
     TDataPaths m_paths;
     IUiHooks& m_hooks;
     TDataLock m_lock;
+    TConfigData m_config;
     int m_drawsOffset = 0;
+    bool m_archiveReadFailed = false;
     std::bitset<MaxNumber + 1> m_hidden;
 };
 

@@ -8,7 +8,9 @@
 namespace mv {
 namespace {
 
-bool IsSpace(char c) { return c != '\0' && static_cast<unsigned char>(c) <= 0x20; }
+bool IsSpace(char c) {
+    return c != '\0' && static_cast<unsigned char>(c) <= 0x20;
+}
 
 std::string QuoteDate(std::string_view date) {
     std::string out = "\"";
@@ -33,6 +35,13 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
     return lines;
 }
 
+// A field read into a byte-wide field; values that do not fit read as 0 like any other
+// unreadable text, instead of wrapping into a different, plausible-looking number.
+std::uint8_t ByteField(std::string_view field) {
+    const std::int32_t v = StrToIntDef(Trim(field), 0);
+    return v >= 0 && v <= 255 ? static_cast<std::uint8_t>(v) : 0;
+}
+
 struct TParsedLine {
     bool HasNumber = false;
     TDrawRec Draw;
@@ -51,8 +60,8 @@ bool ParseLine(std::string_view line, TParsedLine& parsed) {
     const std::size_t len = std::min(date.size(), d.DateChars.size());
     std::copy_n(date.begin(), len, d.DateChars.begin());
     d.DateLen = static_cast<std::uint8_t>(len);
-    for (auto& n : d.Nums) n = static_cast<std::uint8_t>(StrToIntDef(Trim(fields[f++]), 0));
-    d.Extra = static_cast<std::uint8_t>(StrToIntDef(Trim(fields[f]), 0));
+    for (auto& n : d.Nums) n = ByteField(fields[f++]);
+    d.Extra = ByteField(fields[f]);
     return true;
 }
 
