@@ -1,0 +1,128 @@
+// marvolet draws list | import | export | add | delete
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "cli_app.h"
+#include "core/game.h"
+#include "draws/archive_file.h"
+#include "draws/draw_entry.h"
+#include "support/text_utils.h"
+#include "table_output.h"
+
+namespace mv::cli {
+namespace {
+
+// The column captions of the draws list.
+const std::vector<std::string> kDrawsColumns = {"Тираж", "1", "2", "3",          "4",
+                                                "5",     "E", "S", "Дата тиража"};
+
+std::vector<std::string> DrawRow(const TDrawRec& draw) {
+    std::vector<std::string> row{std::to_string(draw.Number)};
+    for (const auto n : draw.Nums) row.push_back(std::to_string(n));
+    row.push_back(std::to_string(draw.Extra));
+    row.push_back(std::to_string(DrawSum(draw)));
+    row.push_back(draw.Date());
+    return row;
+}
+
+// A draw number as the draw dialog accepts it: 1..2147483647.
+std::int32_t DrawNumberArgument(const std::string& text) {
+    const std::int32_t number = StrToIntDef(Trim(text), 0);
+    if (number < 1) throw EUsageError("Некорректный номер тиража: " + text);
+    return number;
+}
+
+int List(TCliContext& context, TArgs& args) {
+    const bool sorted = args.TakeFlag("sorted");
+    args.ExpectPositional(0, 0);
+    context.ReadArchive();
+    TWorkspace& ws = context.Workspace();
+    ws.SortedDraws = sorted;
+    WriteRow(context.Out(), kDrawsColumns);
+    for (int position = 0; position < ws.DrawCount(); ++position) {
+        WriteRow(context.Out(), DrawRow(ws.DrawAtPosition(position)));
+    }
+    return ExitOk;
+}
+
+int Import(TCliContext& context, TArgs& args) {
+    args.ExpectPositional(1, 1);
+    context.LockDataFiles();
+    context.ReadArchive();
+    const int added = context.Workspace().ImportDrawsCsv(args[0]);
+    context.Err() << "Добавлено тиражей: " << added << '\n';
+    return ExitOk;
+}
+
+int Export(TCliContext& context, TArgs& args) {
+    args.ExpectPositional(1, 1);
+    context.ReadArchive();
+    context.Workspace().ExportDrawsCsv(args[0]);
+    context.Err() << "Выгружено тиражей: " << context.Workspace().DrawCount() << '\n';
+    return ExitOk;
+}
+
+// The date argument as the draw dialog stores it: "dd.mm.yyyy", today without one.
+std::string DateArgument(const TArgs& args) {
+    if (args.Count() < 3) return DrawDateText(Now());
+    return DrawDateText(ParseDrawDate(args[2]));
+}
+
+int Add(TCliContext& context, TArgs& args) {
+    args.ExpectPositional(2, 3);
+    const std::int32_t number = DrawNumberArgument(args[0]);
+    const auto entry = ParseDrawEntry(args[1]);
+    if (!entry) throw EError(InvalidDrawEntryMessage);
+    const TDrawRec draw = MakeDrawRec(number, *entry, DateArgument(args));
+    context.LockDataFiles();
+    context.ReadArchive();
+    context.Workspace().StoreDraw(draw);
+    context.Err() << "Добавлен: " << DrawLineText(draw) << '\n';
+    return ExitOk;
+}
+
+int Delete(TCliContext& context, TArgs& args) {
+    args.ExpectPositional(1, static_cast<std::size_t>(-1));
+    std::vector<std::int32_t> numbers;
+    for (std::size_t i = 0; i < args.Count(); ++i) numbers.push_back(DrawNumberArgument(args[i]));
+    context.LockDataFiles();
+    context.ReadArchive();
+    TWorkspace& ws = context.Workspace();
+    // Every number must name a draw still there after the ones before it went, so that a
+    // number given twice deletes two draws of that number or nothing at all.
+    TDrawsArray remaining = ws.DrawArchive;
+    for (const std::int32_t number : numbers) {
+        const int index = FindDrawIndex(remaining, number);
+        if (index < 0) throw EError("Тираж № " + std::to_string(number) + " не найден в архиве!");
+        remaining.erase(remaining.begin() + index);
+    }
+    const int count = static_cast<int>(numbers.size());
+    if (!ws.Hooks().Ask(TAskKind::ConfirmDelete, std::string(), ConfirmDeleteText(count))) {
+        context.Err() << "Удаление отменено.\n";
+        return ExitError;
+    }
+    ws.DeleteDraws(numbers);
+    context.Err() << "Удалено тиражей: " << count << '\n';
+    return ExitOk;
+}
+
+const TCommand kCommands[] = {
+    {"list", "[--sorted]", "архив тиражей, новые сверху; --sorted - числа по возрастанию", &List},
+    {"import", "ФАЙЛ.csv", "добавить тиражи из CSV-файла", &Import},
+    {"export", "ФАЙЛ.csv", "выгрузить архив в CSV-файл", &Export},
+    {"add", "НОМЕР \"n1;n2;n3;n4;n5;доп\" [дд.мм.гггг]", "добавить тираж (без даты - сегодняшняя)",
+     &Add},
+    {"delete", "НОМЕР...", "удалить тиражи с этими номерами (нужен --yes)", &Delete},
+};
+
+const TCommandGroup kGroup{"draws", kCommands};
+
+}  // namespace
+
+const TCommandGroup& DrawsCommands() {
+    return kGroup;
+}
+
+}  // namespace mv::cli

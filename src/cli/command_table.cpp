@@ -1,0 +1,21 @@
+// The command groups of `marvolet`.
+//
+// A group is one file, cmd_<group>.cpp, that defines `const TCommandGroup& <Group>Commands()`
+// returning its name and its table of TCommand. Adding a group means adding that file and
+// one line to the table below (with the function's declaration beside it); the dispatcher
+// and the usage text pick it up from there. src/cli/CMakeLists.txt globs every *.cpp.
+
+#include "cli_app.h"
+
+namespace mv::cli {
+
+const TCommandGroup& DrawsCommands();
+
+std::span<const TCommandGroup* const> CommandGroups() {
+    static const TCommandGroup* const groups[] = {
+        &DrawsCommands(),
+    };
+    return groups;
+}
+
+}  // namespace mv::cli
