@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "core/config_file.h"
 #include "core/data_lock.h"
 #include "core/data_paths.h"
 #include "core/records.h"
@@ -26,6 +27,11 @@ public:
     // The analysis and stake settings (matrix, channels, prizes, weights).
     TConfigData& Config() { return m_config; }
     const TConfigData& Config() const { return m_config; }
+    // The default combination generation, the shredding formulas and the proxy, as read from
+    // the configuration file.
+    TGenerateSettings GenerateSettings;
+    TShreddingSettings Shredding;
+    TProxy Proxy;
     IUiHooks& Hooks() { return m_hooks; }
 
     // --- data-file lock -------------------------------------------------------------------

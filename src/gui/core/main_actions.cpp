@@ -77,6 +77,28 @@ void TTemplateMain::BuildActions() {
     colorDraws->setCheckable(true);
     colorDraws->setChecked(true);
 
+    // Optional tabs of the right page control, shown or hidden from the "Вид" menu.
+    for (const TOptionalTab& tab : OptionalTabs()) {
+        QAction* toggle = AddAction(QString::fromLatin1(tab.Action), QString::fromUtf8(tab.Caption),
+                                    {}, always, [this, tab] { ToggleOptionalTab(tab); });
+        toggle->setCheckable(true);
+        toggle->setChecked(true);
+    }
+    AddAction(QStringLiteral("EditConfig"), QStringLiteral("Параметры"), {}, always,
+              [this] { EditConfig(); });
+    AddAction(QStringLiteral("GetHelp"), QStringLiteral("Справка"), QStringLiteral("F1"),
+              [this] { return !HelpFile().isEmpty(); }, [this] { OpenHelp(); });
+    AddAction(QStringLiteral("About"), QStringLiteral("О программе"), {}, always,
+              [this] { ShowAbout(); });
+    const char* const autoCaptions[] = {"По запросу (по умолчанию)", "Автоматически", "Отключено"};
+    for (int mode = 0; mode < 3; ++mode) {
+        QAction* a = AddAction(QStringLiteral("AutoDownload%1").arg(mode),
+                               QString::fromUtf8(autoCaptions[mode]), {}, always,
+                               [this, mode] { SetAutoDownloadMode(mode); });
+        a->setCheckable(true);
+        a->setChecked(mode == 0);
+    }
+
     m_actionTimer = new QTimer(this);
     m_actionTimer->setInterval(150);
     connect(m_actionTimer, &QTimer::timeout, this, &TTemplateMain::UpdateActions);
@@ -88,6 +110,8 @@ void TTemplateMain::BuildMenus() {
         menu->addAction(Action(QString::fromLatin1(name)));
     };
     QMenu* file = menuBar()->addMenu(QStringLiteral("Файл"));
+    add(file, "EditConfig");
+    file->addSeparator();
     add(file, "ExitProgram");
 
     QMenu* draws = menuBar()->addMenu(QStringLiteral("Архив тиражей"));
@@ -100,13 +124,35 @@ void TTemplateMain::BuildMenus() {
     draws->addSeparator();
     add(draws, "DrawsInfo");
     add(draws, "DrawsSorted");
+    draws->addSeparator();
+    QMenu* autoDownload = draws->addMenu(QStringLiteral("Автозагрузка при запуске программы"));
+    for (const char* name : {"AutoDownload0", "AutoDownload1", "AutoDownload2"}) {
+        add(autoDownload, name);
+    }
+
+    // Menus whose commands arrive with their features are shown, but greyed out while empty.
+    for (const char* caption : {"Комбинации", "Статистика", "Ставки", "Рейтинг", "Регуляры",
+                                "Системы", "Сценарий"}) {
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(caption));
+        menu->setEnabled(false);
+        if (QByteArray(caption) == "Системы") menu->menuAction()->setVisible(false);
+    }
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("Вид"));
     add(view, "ViewColorDraws");
+    view->addSeparator();
+    for (const TOptionalTab& tab : OptionalTabs()) add(view, tab.Action);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Справка"));
+    add(help, "GetHelp");
+    help->addSeparator();
+    add(help, "About");
 
     // The draws list's context menu holds the commands of its menu.
     m_drawsList->setContextMenuPolicy(Qt::ActionsContextMenu);
-    for (QAction* a : draws->actions()) m_drawsList->addAction(a);
+    for (QAction* a : draws->actions()) {
+        if (!a->menu()) m_drawsList->addAction(a);
+    }
 }
 
 int TTemplateMain::SelectedDrawRow() const {

@@ -35,6 +35,7 @@ void TTemplateMain::Create() {
         m_recalc.Invalidate();
         m_recalc.Suppressed = false;
         RestoreSettings();
+        ReadConfiguration();
         RefreshDrawsView(true);
         UpdateActions();
     } catch (const std::exception& e) {

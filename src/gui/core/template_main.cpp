@@ -17,6 +17,7 @@
 #include "core/busy_frame.h"
 #include "core/game.h"
 #include "core/gui_hooks.h"
+#include "core/window_settings.h"
 #include "core/workspace.h"
 #include "draws/draws_model.h"
 #include "support/messages.h"
@@ -25,7 +26,8 @@ namespace mv::gui {
 namespace {
 
 constexpr int kPanelWidths[TTemplateMain::StatusPanelCount] = {150, 180, 130, 150, 120, 125, 50};
-constexpr int kLeftPanelWidth = 322;
+// Wide enough for the draws list with its date column in the default font.
+constexpr int kLeftPanelWidth = 372;
 
 // The right page control's tabs in their order.
 const char* const kRightTabs[] = {"Статистика", "Графики", "Карта",   "Схема",   "Неделя",
@@ -47,6 +49,7 @@ TTemplateMain::TTemplateMain(TDataPaths paths, std::vector<std::string> args, QW
       m_hooks(std::make_unique<TGuiHooks>(*this)),
       m_workspace(std::make_unique<TWorkspace>(m_paths, *m_hooks)) {
     setObjectName(QStringLiteral("TFormMain"));
+    resize(1200, 760);
 }
 
 TTemplateMain::~TTemplateMain() { Shutdown(); }
@@ -82,7 +85,7 @@ void TTemplateMain::BuildLayout() {
     m_splitter->addWidget(m_leftPages);
     m_splitter->addWidget(m_rightPages);
     m_splitter->setStretchFactor(1, 1);
-    m_splitter->setSizes({kLeftPanelWidth, 700});
+    m_splitter->setSizes({kLeftPanelWidth, 820});
     m_splitter->setChildrenCollapsible(false);
     setCentralWidget(m_splitter);
 }
@@ -103,7 +106,7 @@ QWidget* TTemplateMain::BuildDrawsPage() {
     m_drawsList->verticalHeader()->setDefaultSectionSize(20);
     m_drawsList->horizontalHeader()->setHighlightSections(false);
     m_drawsList->horizontalHeader()->setStretchLastSection(true);
-    const int widths[] = {52, 28, 28, 28, 28, 28, 28, 34, 80};
+    const int widths[] = {50, 28, 28, 28, 28, 28, 28, 34, 84};
     for (int c = 0; c < 9; ++c) m_drawsList->setColumnWidth(c, widths[c]);
     connect(m_drawsList, &QTableView::doubleClicked, this, [this] {
         if (QAction* info = Action(QStringLiteral("DrawsInfo")); info && info->isEnabled()) {

@@ -25,6 +25,7 @@ class QTimer;
 
 namespace mv {
 class TWorkspace;
+class TWindowSettings;
 }
 
 namespace mv::gui {
@@ -83,8 +84,20 @@ public:
     // Tests drive the modal draw dialog through this hook instead of exec(): it returns
     // whether the dialog was accepted.
     std::function<bool(TDrawDialog&)> DrawDialogHook;
-    // Stores a toggled view option in the window-settings file at once.
+    // Stores a toggled view option (or a chosen mode) in the window-settings file at once.
     void StoreViewOption(const QString& key, bool value);
+    void StoreIntegerOption(const QString& key, int value);
+
+    // An optional tab of the right page control and the "Вид" action that toggles it.
+    struct TOptionalTab {
+        const char* Action;
+        const char* Caption;
+        const char* SettingKey;
+        int TabIndex;
+    };
+    static const std::vector<TOptionalTab>& OptionalTabs();
+    // Replaces the configuration after the dialog: saves it and brings every view up to date.
+    void ApplyConfig(const TConfigData& config);
 
 signals:
     void TerminateRequested();
@@ -111,7 +124,10 @@ private:
     void DeferredInit();
     // Serves "loadonly", "fullrecreate" and "fullrefresh"; true when the run ends here.
     bool RunBatchSwitches();
+    void ReadConfiguration();
     void RestoreSettings();
+    void RestorePlacement();
+    TWindowSettings& Settings();
     void SaveSettings();
     void Terminate();
     void WaitForEarlierCopy();
@@ -126,6 +142,13 @@ private:
     void DrawsImport();
     void DrawsExport();
     void ViewColorDrawsToggle();
+    void ShowOptionalTab(const TOptionalTab& tab, bool shown);
+    void ToggleOptionalTab(const TOptionalTab& tab);
+    QString HelpFile() const;
+    void OpenHelp();
+    void ShowAbout();
+    void SetAutoDownloadMode(int mode);
+    void EditConfig();
     void EditDraw(const TDrawRec& draw, int index);
     int SelectedDrawRow() const;
     QList<int> SelectedDrawRows() const;
@@ -141,6 +164,8 @@ private:
     void PendingRebuildFullSetFiles(bool /*force*/, bool /*allGroups*/) {}
     void PendingAutoDownloadAtStart() {}
     void PendingFirstRunDialog() {}
+    void PendingRebuildMethodList() {}
+    void PendingRebuildFullSetFilesFor(int /*changeMask*/) {}
 
     TDataPaths m_paths;
     std::vector<std::string> m_args;
@@ -148,6 +173,7 @@ private:
     class TGuiHooks;
     std::unique_ptr<TGuiHooks> m_hooks;
     std::unique_ptr<TWorkspace> m_workspace;
+    std::unique_ptr<TWindowSettings> m_settings;
 
     QTabWidget* m_leftPages = nullptr;
     QTabWidget* m_rightPages = nullptr;

@@ -1,0 +1,144 @@
+// The main window's frame: tabs and menus, the busy state, the recalculation dispatcher and
+// the settings that survive a restart.
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "core/form_main.h"
+#include "core/workspace.h"
+#include "support/busy.h"
+#include "support/messages.h"
+
+using namespace mv;
+using namespace mv::gui;
+
+namespace {
+
+std::unique_ptr<TFormMain> StartWindow(const QString& dir) {
+    auto window =
+        std::make_unique<TFormMain>(TDataPaths{dir.toStdString()}, std::vector<std::string>{});
+    window->show();
+    QSignalSpy finished(window.get(), &TTemplateMain::DeferredInitFinished);
+    [[maybe_unused]] const bool started =
+        QTest::qWaitFor([&] { return finished.count() > 0; }, 5000);
+    return window;
+}
+
+QStringList U(std::initializer_list<const char*> texts) {
+    QStringList list;
+    for (const char* t : texts) list << QString::fromUtf8(t);
+    return list;
+}
+
+QStringList TabCaptions(const QTabWidget* tabs) {
+    QStringList captions;
+    for (int i = 0; i < tabs->count(); ++i) captions << tabs->tabText(i);
+    return captions;
+}
+
+}  // namespace
+
+class TMainShellTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { TMessages::SetTestMode(true); }
+
+    void framesTabsAndMenusInOrder() {
+        QTemporaryDir dir;
+        auto window = StartWindow(dir.path());
+        QCOMPARE(TabCaptions(window->LeftPages()),
+                 QStringList({QStringLiteral("Архив тиражей"), QStringLiteral("Комбинации")}));
+        QCOMPARE(TabCaptions(window->RightPages()),
+                 U({"Статистика", "Графики", "Карта", "Схема", "Неделя", "Ставки",
+                    "Рейтинг", "Регуляры", "Системы", "Сценарий"}));
+        QStringList menus;
+        for (QAction* a : window->menuBar()->actions()) {
+            if (a->isVisible()) menus << a->text();
+        }
+        QCOMPARE(menus, U({"Файл", "Архив тиражей", "Комбинации", "Статистика", "Ставки",
+                                     "Рейтинг", "Регуляры", "Сценарий", "Вид", "Справка"}));
+        QCOMPARE(window->Action(QStringLiteral("ExitProgram"))->shortcut(),
+                 QKeySequence(QStringLiteral("Alt+F4")));
+    }
+
+    void busyStateDisablesEveryAction() {
+        QTemporaryDir dir;
+        auto window = StartWindow(dir.path());
+        QVERIFY(window->Action(QStringLiteral("DrawsAdd"))->isEnabled());
+        QStringList enabledInside;
+        QString statusInside;
+        window->RunBusy(QStringLiteral("Долгая операция..."), [&] {
+            QTest::qWait(400);  // the idle update timer runs meanwhile
+            for (QAction* a : window->actions()) {
+                if (a->isEnabled()) enabledInside << a->objectName();
+            }
+            statusInside = window->PanelText(6);
+        });
+        QVERIFY2(enabledInside.isEmpty(), qPrintable(enabledInside.join(QLatin1Char(','))));
+        QCOMPARE(statusInside, QStringLiteral("Долгая операция..."));
+        QVERIFY(window->PanelText(6).isEmpty());
+        QVERIFY(IsIdle());
+        QVERIFY(window->Action(QStringLiteral("DrawsAdd"))->isEnabled());
+
+        // A failing operation also ends the busy state, and its error is shown.
+        window->RunBusy(QStringLiteral("Сбой..."), [] { throw EError("Ошибка!\r\rпричина"); });
+        QVERIFY(IsIdle());
+        QVERIFY(window->PanelText(6).isEmpty());
+        QCOMPARE(TMessages::Recorded().back().Text, QStringLiteral("Ошибка!\n\nпричина"));
+    }
+
+    void recalculatesOnlyVisibleChangedViews() {
+        QTemporaryDir dir;
+        auto window = StartWindow(dir.path());
+        QTabWidget* right = window->RightPages();
+        int input = 1;
+        window->Recalc().Register(
+            QStringLiteral("Карта"), right->widget(2),
+            [&] { return TRecalcDispatcher::TInputs{input}; }, [] {});
+        window->Recalculate(false);
+        QCOMPARE(window->Recalc().ComputeCount(QStringLiteral("Карта")), 0);  // not showing
+        right->setCurrentIndex(2);
+        QCOMPARE(window->Recalc().ComputeCount(QStringLiteral("Карта")), 1);
+        right->setCurrentIndex(0);
+        right->setCurrentIndex(2);  // unchanged inputs: nothing recomputed
+        QCOMPARE(window->Recalc().ComputeCount(QStringLiteral("Карта")), 1);
+        input = 2;
+        window->Recalculate(false);
+        QCOMPARE(window->Recalc().ComputeCount(QStringLiteral("Карта")), 2);
+        window->Recalculate(true);
+        QCOMPARE(window->Recalc().ComputeCount(QStringLiteral("Карта")), 3);
+
+        // Hiding the tab and showing it again recomputes it at once.
+        QAction* toggle = window->Action(QStringLiteral("TabCard"));
+        toggle->trigger();
+        QVERIFY(!right->isTabVisible(2));
+        QVERIFY(!toggle->isChecked());
+        toggle->trigger();
+        QVERIFY(right->isTabVisible(2));
+        QCOMPARE(window->Recalc().ComputeCount(QStringLiteral("Карта")), 4);
+    }
+
+    void hiddenTabStaysHiddenAfterRestart() {
+        QTemporaryDir dir;
+        {
+            auto window = StartWindow(dir.path());
+            window->Action(QStringLiteral("TabWeek"))->trigger();
+            window->Action(QStringLiteral("DrawsSorted"))->trigger();
+            window->Action(QStringLiteral("ViewColorDraws"))->trigger();
+        }
+        auto window = StartWindow(dir.path());
+        QVERIFY(!window->RightPages()->isTabVisible(4));
+        QVERIFY(!window->Action(QStringLiteral("TabWeek"))->isChecked());
+        QVERIFY(window->RightPages()->isTabVisible(2));
+        QVERIFY(window->Workspace().SortedDraws);
+        QVERIFY(window->Action(QStringLiteral("DrawsSorted"))->isChecked());
+        QVERIFY(!window->Action(QStringLiteral("ViewColorDraws"))->isChecked());
+    }
+};
+
+QTEST_MAIN(TMainShellTest)
+#include "main_shell_test.moc"
