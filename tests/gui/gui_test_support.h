@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace mv::gui::test {
+
+// Puts the message boxes into test mode (nothing modal opens; boxes are recorded, questions
+// answered from a queue) and clears what was recorded so far.
+void EnableMessageTestMode();
+// Texts of the message boxes recorded since test mode was enabled, oldest first.
+QStringList RecordedMessageTexts();
+// The text of the last recorded box, or an empty text.
+QString LastMessageText();
+
+// Saves a picture of the widget into the directory named by MV_GUI_SCREENSHOT_DIR, if set;
+// returns the file path or an empty text.
+QString SaveScreenshot(QWidget* widget, const QString& fileName);
+
+}  // namespace mv::gui::test
