@@ -27,6 +27,7 @@ QAction* TTemplateMain::AddAction(const QString& name, const QString& caption,
                                   std::function<void()> run) {
     auto* action = new QAction(caption, this);
     action->setObjectName(name);
+    action->setStatusTip(QString(caption).remove(QLatin1Char('&')));
     if (!shortcut.isEmpty()) action->setShortcut(QKeySequence(shortcut));
     connect(action, &QAction::triggered, this, [this, run = std::move(run)] {
         // The enabled rule is checked again: a shortcut may arrive before the idle update.

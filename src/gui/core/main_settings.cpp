@@ -91,7 +91,7 @@ void TTemplateMain::RestoreSettings() {
             ShowOptionalTab(tab, s.ReadBool(kSection, tab.SettingKey, true));
         }
         RestorePlacement();
-        const int left = s.ReadInteger(kSection, "LeftPanelWidth", m_splitter->sizes().value(0));
+        const int left = s.ReadInteger(kSection, "LeftPanelWidth", LeftPanelDesignedWidth);
         if (left > 0) m_splitter->setSizes({left, std::max(200, width() - left)});
         m_workspace->SortedDraws = s.ReadBool(kSection, "SortedDraws", false);
         Action(QStringLiteral("DrawsSorted"))->setChecked(m_workspace->SortedDraws);

@@ -9,6 +9,7 @@
 #include <QSpinBox>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
@@ -20,18 +21,29 @@
 #include "core/window_settings.h"
 #include "core/workspace.h"
 #include "draws/draws_model.h"
+#include "support/busy.h"
 #include "support/messages.h"
 
 namespace mv::gui {
 namespace {
 
 constexpr int kPanelWidths[TTemplateMain::StatusPanelCount] = {150, 180, 130, 150, 120, 125, 50};
-// Wide enough for the draws list with its date column in the default font.
-constexpr int kLeftPanelWidth = 372;
 
 // The right page control's tabs in their order.
 const char* const kRightTabs[] = {"Статистика", "Графики", "Карта",   "Схема",   "Неделя",
                                   "Ставки",     "Рейтинг", "Регуляры", "Системы", "Сценарий"};
+
+// A page of a feature still to come: it says so instead of looking broken.
+QWidget* PendingPage(const QString& caption, QWidget* parent) {
+    auto* page = new QWidget(parent);
+    page->setObjectName(caption);
+    auto* note = new QLabel(QStringLiteral("«%1»: раздел в разработке").arg(caption), page);
+    note->setObjectName(QStringLiteral("PendingNote"));
+    note->setAlignment(Qt::AlignCenter);
+    note->setEnabled(false);
+    (new QVBoxLayout(page))->addWidget(note);
+    return page;
+}
 
 }  // namespace
 
@@ -67,16 +79,14 @@ void TTemplateMain::BuildLayout() {
     m_leftPages = new QTabWidget(this);
     m_leftPages->setObjectName(QStringLiteral("pcLeft"));
     m_leftPages->addTab(BuildDrawsPage(), QStringLiteral("Архив тиражей"));
-    auto* combsPage = new QWidget(m_leftPages);
-    combsPage->setObjectName(QStringLiteral("tsCombs"));
-    m_leftPages->addTab(combsPage, QStringLiteral("Комбинации"));
+    m_leftPages->addTab(PendingPage(QStringLiteral("Комбинации"), m_leftPages),
+                        QStringLiteral("Комбинации"));
 
     m_rightPages = new QTabWidget(this);
     m_rightPages->setObjectName(QStringLiteral("pcRight"));
     for (const char* caption : kRightTabs) {
-        auto* page = new QWidget(m_rightPages);
-        page->setObjectName(QString::fromUtf8(caption));
-        m_rightPages->addTab(page, QString::fromUtf8(caption));
+        m_rightPages->addTab(PendingPage(QString::fromUtf8(caption), m_rightPages),
+                             QString::fromUtf8(caption));
     }
     connect(m_rightPages, &QTabWidget::currentChanged, this, [this] { Recalculate(false); });
 
@@ -85,7 +95,7 @@ void TTemplateMain::BuildLayout() {
     m_splitter->addWidget(m_leftPages);
     m_splitter->addWidget(m_rightPages);
     m_splitter->setStretchFactor(1, 1);
-    m_splitter->setSizes({kLeftPanelWidth, 820});
+    m_splitter->setSizes({LeftPanelDesignedWidth, 820});
     m_splitter->setChildrenCollapsible(false);
     setCentralWidget(m_splitter);
 }
@@ -198,6 +208,16 @@ void TTemplateMain::RunBusy(const QString& status, const std::function<void()>& 
         TBusyFrame busy(*this, status);
         work();
     });
+}
+
+bool TTemplateMain::event(QEvent* event) {
+    if (event->type() == QEvent::StatusTip) {
+        if (IsIdle() && m_panels[PanelStatus]) {
+            m_panels[PanelStatus]->setText(static_cast<QStatusTipEvent*>(event)->tip());
+        }
+        return true;
+    }
+    return QMainWindow::event(event);
 }
 
 void TTemplateMain::closeEvent(QCloseEvent* event) {

@@ -40,6 +40,8 @@ class TTemplateMain : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr int StatusPanelCount = 7;
+    // Wide enough for the draws list with its date column in the default font.
+    static constexpr int LeftPanelDesignedWidth = 372;
     enum TStatusPanel { PanelDraws = 0, PanelNext = 1, PanelHidden = 2, PanelStatus = 6 };
 
     TTemplateMain(TDataPaths paths, std::vector<std::string> args, QWidget* parent = nullptr);
@@ -112,6 +114,8 @@ protected:
     // that the virtual captions are available.
     void Create();
     void closeEvent(QCloseEvent* event) override;
+    // Hints (status tips) go to panel 6 while the program is idle, never over the panels.
+    bool event(QEvent* event) override;
 
 private:
     void BuildLayout();
