@@ -18,10 +18,9 @@ namespace {
 constexpr std::size_t kMaxArchiveBytes = std::size_t{256} << 20;
 
 std::int32_t ReadInt32(const unsigned char* p) {
-    const std::uint32_t v = static_cast<std::uint32_t>(p[0]) |
-                            static_cast<std::uint32_t>(p[1]) << 8 |
-                            static_cast<std::uint32_t>(p[2]) << 16 |
-                            static_cast<std::uint32_t>(p[3]) << 24;
+    const std::uint32_t v =
+        static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
+        static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
     return static_cast<std::int32_t>(v);
 }
 
@@ -36,22 +35,24 @@ void WriteInt32(std::int32_t value, unsigned char* p) {
 
 }  // namespace
 
+// The byte arrays are copied with memcpy of a constant size, which the compiler turns into
+// a few moves; std::copy of these short arrays became a library call per field.
 void DecodeDrawRec(const unsigned char* bytes, TDrawRec& draw) {
     draw.Number = ReadInt32(bytes);
-    std::copy_n(bytes + 4, draw.Nums.size(), draw.Nums.begin());
+    std::memcpy(draw.Nums.data(), bytes + 4, sizeof draw.Nums);
     draw.Extra = bytes[9];
     draw.DateLen = bytes[10];
-    std::copy_n(bytes + 11, draw.DateChars.size(), draw.DateChars.begin());
-    std::copy_n(bytes + 21, draw.Padding.size(), draw.Padding.begin());
+    std::memcpy(draw.DateChars.data(), bytes + 11, sizeof draw.DateChars);
+    std::memcpy(draw.Padding.data(), bytes + 21, sizeof draw.Padding);
 }
 
 void EncodeDrawRec(const TDrawRec& draw, unsigned char* bytes) {
     WriteInt32(draw.Number, bytes);
-    std::copy(draw.Nums.begin(), draw.Nums.end(), bytes + 4);
+    std::memcpy(bytes + 4, draw.Nums.data(), sizeof draw.Nums);
     bytes[9] = draw.Extra;
     bytes[10] = draw.DateLen;
-    std::copy(draw.DateChars.begin(), draw.DateChars.end(), bytes + 11);
-    std::copy(draw.Padding.begin(), draw.Padding.end(), bytes + 21);
+    std::memcpy(bytes + 11, draw.DateChars.data(), sizeof draw.DateChars);
+    std::memcpy(bytes + 21, draw.Padding.data(), sizeof draw.Padding);
 }
 
 std::string EncodeArchive(const TDrawsArray& draws) {
@@ -88,8 +89,10 @@ void ReadArchiveFile(const std::filesystem::path& path, TDrawsArray& draws) {
         filled += static_cast<std::size_t>(n);
         const std::size_t whole = filled / DrawRecSize;
         if (draws.size() + whole > kMaxArchiveBytes / DrawRecSize) ThrowFileError(path, EFBIG);
+        const std::size_t base = draws.size();
+        draws.resize(base + whole);
         for (std::size_t i = 0; i < whole; ++i) {
-            DecodeDrawRec(buffer + i * DrawRecSize, draws.emplace_back());
+            DecodeDrawRec(buffer + i * DrawRecSize, draws[base + i]);
         }
         const std::size_t used = whole * DrawRecSize;
         std::memmove(buffer, buffer + used, filled - used);
