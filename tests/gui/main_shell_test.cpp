@@ -5,11 +5,15 @@
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QSpinBox>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "core/form_config.h"
 #include "core/form_main.h"
 #include "core/workspace.h"
+#include "draws/archive_file.h"
 #include "support/busy.h"
 #include "support/messages.h"
 
@@ -137,6 +141,31 @@ private slots:
         QVERIFY(window->Workspace().SortedDraws);
         QVERIFY(window->Action(QStringLiteral("DrawsSorted"))->isChecked());
         QVERIFY(!window->Action(QStringLiteral("ViewColorDraws"))->isChecked());
+    }
+
+    void configurationDialogSavesAndRecolours() {
+        QTemporaryDir dir;
+        TDrawsArray draws(1);
+        draws[0].Number = 1;
+        draws[0].Nums = {1, 7, 13, 19, 25};
+        draws[0].Extra = 2;
+        WriteArchiveFile((dir.path() + QStringLiteral("/Marvolet_5z36.ldr")).toStdString(), draws);
+        {
+            auto window = StartWindow(dir.path());
+            const QModelIndex seven = window->DrawsList()->model()->index(0, 2);
+            QCOMPARE(seven.data(Qt::BackgroundRole).value<QColor>(), QColor(255, 255, 170));
+            window->ConfigDialogHook = [](TFormConfig& dialog) {
+                dialog.ChannelSizeEdit()->setValue(12);
+                return true;
+            };
+            window->Action(QStringLiteral("EditConfig"))->trigger();
+            QCOMPARE(window->Workspace().Config().ChannelSize, 12);
+            // 7 now lies in channel 1 and is repainted at once.
+            QCOMPARE(seven.data(Qt::BackgroundRole).value<QColor>(), QColor(170, 255, 170));
+        }
+        auto window = StartWindow(dir.path());
+        QCOMPARE(window->Workspace().Config().ChannelSize, 12);
+        QVERIFY(TMessages::Recorded().empty());
     }
 };
 

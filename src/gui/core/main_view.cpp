@@ -70,10 +70,14 @@ void TTemplateMain::SetAutoDownloadMode(int mode) {
 }
 
 void TTemplateMain::EditConfig() {
-    const TConfigData current = m_workspace->Config();
-    const auto edited = TFormConfig::Edit(current, this);
-    if (!edited) return;
-    RunBusy({}, [&] { ApplyConfig(*edited); });
+    std::optional<TConfigData> edited;
+    RunCommand([&] {
+        TFormConfig dialog(m_workspace->Config(), this);
+        const bool accepted =
+            ConfigDialogHook ? ConfigDialogHook(dialog) : dialog.exec() == QDialog::Accepted;
+        if (accepted) edited = dialog.Result();
+    });
+    if (edited) RunBusy({}, [&] { ApplyConfig(*edited); });
 }
 
 }  // namespace mv::gui

@@ -32,6 +32,7 @@ namespace mv::gui {
 
 class TDrawsModel;
 class TDrawDialog;
+class TFormConfig;
 
 // The game-neutral main window: the page controls and their tabs, the status panels, the
 // actions and menus, start-up and shutdown, and the draws archive tab. The game-specific
@@ -86,6 +87,7 @@ public:
     // Tests drive the modal draw dialog through this hook instead of exec(): it returns
     // whether the dialog was accepted.
     std::function<bool(TDrawDialog&)> DrawDialogHook;
+    std::function<bool(TFormConfig&)> ConfigDialogHook;
     // Stores a toggled view option (or a chosen mode) in the window-settings file at once.
     void StoreViewOption(const QString& key, bool value);
     void StoreIntegerOption(const QString& key, int value);
