@@ -75,8 +75,13 @@ std::string DrawsToCsv(const TDrawsArray& draws) {
         out += ';';
         const std::size_t len = std::min<std::size_t>(d.DateLen, d.DateChars.size());
         out += QuoteDate(std::string_view(d.DateChars.data(), len));
-        for (const auto n : d.Nums) out += ";" + std::to_string(n);
-        out += ";" + std::to_string(d.Extra) + "\r\n";
+        for (const auto n : d.Nums) {
+            out += ';';
+            out += std::to_string(n);
+        }
+        out += ';';
+        out += std::to_string(d.Extra);
+        out += "\r\n";
     }
     return out;
 }
