@@ -1,5 +1,6 @@
 #include "core/errors.h"
 
+#include <cerrno>
 #include <cstring>
 
 namespace mv {
@@ -13,6 +14,24 @@ std::string SystemMessage(int code) {
     // GNU strerror_r may return a static string instead of filling the buffer.
     const char* text = strerror_r(code, buffer, sizeof buffer);
     return text ? std::string(text) : std::string();
+}
+
+std::string SysErrorText(int code) {
+    if (code == 0) return SystemMessage(0) + ".";
+    return "SysError #" + std::to_string(code) + ": \"" + SystemMessage(code) + "\"!";
+}
+
+std::string SysErrorShortText(int code) {
+    if (code == 0) return SystemMessage(0) + ".";
+    return "\"" + SystemMessage(code) + "\"!";
+}
+
+void RaiseSystemError(int code) {
+    if (code != 0) throw EOSError(SysErrorText(code));
+}
+
+void RaiseLastSystemError() {
+    RaiseSystemError(errno);
 }
 
 }  // namespace mv

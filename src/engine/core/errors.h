@@ -30,4 +30,15 @@ std::string OperationMessage(const std::string& fixedText, const std::string& re
 // The system's message text for an errno code.
 std::string SystemMessage(int code);
 
+// System error texts for failures of operating-system calls. For code 0 both forms are the
+// system's text followed by "." ("Success."). Otherwise the long form, for a text that stands
+// alone, is "SysError #<code>: \"<text>\"!", and the short form, for use inside a longer
+// message, is "\"<text>\"!".
+std::string SysErrorText(int code);
+std::string SysErrorShortText(int code);
+// Throws EOSError with the long form when code is not 0; does nothing for 0.
+void RaiseSystemError(int code);
+// RaiseSystemError with the calling thread's errno.
+void RaiseLastSystemError();
+
 }  // namespace mv
