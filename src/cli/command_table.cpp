@@ -10,10 +10,12 @@
 namespace mv::cli {
 
 const TCommandGroup& DrawsCommands();
+const TCommandGroup& ConfigCommands();
 
 std::span<const TCommandGroup* const> CommandGroups() {
     static const TCommandGroup* const groups[] = {
         &DrawsCommands(),
+        &ConfigCommands(),
     };
     return groups;
 }

@@ -197,5 +197,20 @@ TEST_F(CliTest, LockHeldByAnotherProgram) {
     EXPECT_NE(Archive(), before);
 }
 
+TEST_F(CliTest, ConfigShowMarksDefaults) {
+    test::WriteBytes(m_paths.Config(), "[GLOBAL]\r\nMatrixCols=5\r\n[STAKES]\r\nCost=0.5\r\n");
+    const TRun run = Cli({"config", "show"});
+    EXPECT_EQ(run.Status, 0) << run.Err;
+    EXPECT_EQ(run.Out.rfind("GLOBAL.MatrixCols=5\n", 0), 0u) << run.Out;
+    EXPECT_NE(run.Out.find("\nGLOBAL.ChannelSize=6 (по умолчанию)\n"), std::string::npos);
+    EXPECT_NE(run.Out.find("\nSTAKES.Cost=0,5\n"), std::string::npos);
+    EXPECT_EQ(Cli({"config", "show", "extra"}).Status, 2);
+    std::filesystem::remove(m_paths.Config());
+    std::filesystem::create_directory(m_paths.Config());  // unreadable as a file
+    const TRun broken = Cli({"config", "show"});
+    EXPECT_EQ(broken.Status, 1);
+    EXPECT_NE(broken.Err.find("Ошибка чтения файла конфигурации!"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace mv
