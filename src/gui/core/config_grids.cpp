@@ -3,9 +3,9 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
-#include <cmath>
-#include <limits>
+#include <QStyle>
 
+#include "core/config_file.h"
 #include "core/game.h"
 #include "support/messages.h"
 #include "support/text_utils.h"
@@ -14,12 +14,22 @@ namespace mv::gui {
 namespace {
 
 constexpr int SegmentCellWidth = 28;
+// Larger layouts scroll.
+constexpr int SegmentVisibleCells = 9;
 constexpr int SegmentMaxLength = 3;
 constexpr int ProfitMaxLength = 15;
+// Typing starts an edit; merely moving through the grid does not.
+constexpr QAbstractItemView::EditTriggers GridEditTriggers =
+    QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
+    QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed;
 
-int CompactRowHeight(const QWidget* widget) { return widget->fontMetrics().height() + 8; }
+int CompactRowHeight(const QWidget* widget) {
+    return widget->fontMetrics().height() + 8;
+}
 
-QString DecimalSeparatorText() { return QString(QLatin1Char(DecimalSeparator())); }
+QString DecimalSeparatorText() {
+    return QString(QLatin1Char(DecimalSeparator()));
+}
 
 QString ProfitText(TMoney profit) {
     return Q(FormatFloat(static_cast<long double>(profit) / MoneyScale, 2));
@@ -27,18 +37,7 @@ QString ProfitText(TMoney profit) {
 
 }  // namespace
 
-TMoney MoneyFromValue(long double value) {
-    const long double scaled = value * MoneyScale;
-    // Out-of-range values would make llrint undefined; they cannot be typed in the dialog
-    // (the fields are length-limited) but a caller may still pass one.
-    constexpr long double limit = static_cast<long double>(std::numeric_limits<TMoney>::max());
-    if (!std::isfinite(scaled) || std::fabs(scaled) >= limit) return 0;
-    // The default rounding mode sends a half to the even neighbour.
-    return static_cast<TMoney>(std::llrint(scaled));
-}
-
-TCellEditDelegate::TCellEditDelegate(const QString& allowedChars, int maxLength,
-                                     QObject* parent)
+TCellEditDelegate::TCellEditDelegate(const QString& allowedChars, int maxLength, QObject* parent)
     : QStyledItemDelegate(parent),
       m_pattern(QStringLiteral("[%1]*").arg(QRegularExpression::escape(allowedChars))),
       m_maxLength(maxLength) {}
@@ -77,7 +76,7 @@ TProfitGrid::TProfitGrid(QWidget* parent) : QTableWidget(RowCount, 2, parent) {
     horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     horizontalHeader()->setHighlightSections(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::AllEditTriggers);
+    setEditTriggers(GridEditTriggers);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* delegate = new TCellEditDelegate(QStringLiteral("0123456789") + DecimalSeparatorText(),
@@ -116,8 +115,8 @@ std::vector<TProfitRec> TProfitGrid::Profits() const {
         if (text == m_shown[k]) {
             rec.Profit = m_stored[k];
         } else {
-            const auto value = ParseFloat(text.toStdString());
-            rec.Profit = value ? MoneyFromValue(*value) : 0;
+            // The typed digits decide a tie exactly, not their binary approximation.
+            rec.Profit = ParseMoneyText(text.toStdString()).value_or(0);
         }
         profits.push_back(rec);
     }
@@ -133,7 +132,7 @@ TSegmentGrid::TSegmentGrid(QWidget* parent) : QTableWidget(parent) {
     horizontalHeader()->setDefaultSectionSize(SegmentCellWidth);
     verticalHeader()->setDefaultSectionSize(CompactRowHeight(this));
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::AllEditTriggers);
+    setEditTriggers(GridEditTriggers);
     auto* delegate = new TCellEditDelegate(QStringLiteral("0123456789"), SegmentMaxLength, this);
     delegate->SetCommit([this](const QModelIndex& index, const QString& text) {
         CommitCellText(index.column(), index.row(), text);
@@ -166,6 +165,24 @@ void TSegmentGrid::Fill(const TDigits& digits) {
         }
     }
     setCurrentCell(0, 0);
+    FitSize();
+}
+
+int TSegmentGrid::LargestWidth() const {
+    const int scroll = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    return SegmentVisibleCells * SegmentCellWidth + scroll + 2 * frameWidth();
+}
+
+void TSegmentGrid::FitSize() {
+    const bool scrollsAcross = columnCount() > SegmentVisibleCells;
+    const bool scrollsDown = rowCount() > SegmentVisibleCells;
+    const int scroll = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    const int width = std::min(columnCount(), SegmentVisibleCells) * SegmentCellWidth +
+                      (scrollsDown ? scroll : 0) + 2 * frameWidth();
+    const int height =
+        std::min(rowCount(), SegmentVisibleCells) * verticalHeader()->defaultSectionSize() +
+        (scrollsAcross ? scroll : 0) + 2 * frameWidth();
+    setFixedSize(width, height);
 }
 
 QTableWidgetItem* TSegmentGrid::CellOfNumber(int number) const {
@@ -202,14 +219,11 @@ void TSegmentGrid::CommitCellText(int col, int row, const QString& text) {
         return;
     }
     cell->setText(QStringLiteral("1"));
-    // Closing the editor while the box takes the focus commits the same text once more;
-    // one box per edit is enough.
-    if (m_reporting) return;
-    m_reporting = true;
+    // The box takes the focus from the editor; the view does not commit that editor again
+    // while this commit runs, so one box is shown per edit.
     TMessages::ShowError(
         QStringLiteral("Некорректное значение: %1!\r\rУкажите любое число от 1 до 9").arg(text),
         window());
-    m_reporting = false;
 }
 
 }  // namespace mv::gui

@@ -33,10 +33,6 @@ private:
     TCommit m_commit;
 };
 
-// Amount of money from a prize or cost value: Round(value x 10000), a half going to the
-// even neighbour; 0 for a value that does not fit.
-TMoney MoneyFromValue(long double value);
-
 // The prize table "Размеры выигрышей:": always six rows, one per match count 0..5.
 class TProfitGrid : public QTableWidget {
 public:
@@ -74,12 +70,15 @@ public:
     // shows the error box and sets the cell to "1".
     void CommitCellText(int col, int row, const QString& text);
     QTableWidgetItem* CellOfNumber(int number) const;
+    // The width of the grid at its largest, so that the dialog can keep its size.
+    int LargestWidth() const;
 
 private:
     void Fill(const TDigits& digits);
+    // Shrinks the grid around its cells, up to nine of them each way.
+    void FitSize();
 
     int m_cols = 6;
-    bool m_reporting = false;
 };
 
 }  // namespace mv::gui

@@ -6,14 +6,13 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "core/config_file.h"
 #include "core/config_grids.h"
 #include "core/game.h"
 #include "support/text_utils.h"
@@ -24,7 +23,6 @@ namespace {
 constexpr double MaxCost = 99999999.99;
 constexpr double MaxCoef = 999999.999;
 constexpr int MinChannelSize = 2;
-constexpr int VisibleSegmentCells = 9;
 
 // Number fields follow the interface's decimal separator.
 QLocale NumberLocale() {
@@ -36,14 +34,6 @@ QLabel* BuddyLabel(const QString& text, QWidget* buddy) {
     auto* label = new QLabel(text);
     label->setBuddy(buddy);
     return label;
-}
-
-void FixSegmentGridSize(TSegmentGrid* grid) {
-    const int cell = grid->horizontalHeader()->defaultSectionSize();
-    const int row = grid->verticalHeader()->defaultSectionSize();
-    const int scroll = grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    grid->setFixedSize(VisibleSegmentCells * cell + scroll + 2 * grid->frameWidth(),
-                       VisibleSegmentCells * row + scroll + 2 * grid->frameWidth());
 }
 
 }  // namespace
@@ -158,7 +148,6 @@ QGroupBox* TFormConfig::CreateMatrixGroup() {
     m_matrixRows->setText(QString::number(MatrixRows(m_matrixCols->value())));
     m_segments = new TSegmentGrid(group);
     m_segments->SetDigits(m_source.MatrixSegments, m_matrixCols->value());
-    FixSegmentGridSize(m_segments);
     connect(m_matrixCols, &QSpinBox::valueChanged, this, &TFormConfig::MatrixColsChanged);
     m_channelSize = new QSpinBox;
     m_channelSize->setObjectName(QStringLiteral("ChannelSize"));
@@ -173,7 +162,15 @@ QGroupBox* TFormConfig::CreateMatrixGroup() {
     layout->addWidget(BuddyLabel(QStringLiteral("Размер матрицы:"), m_matrixCols), 0, 0);
     layout->addLayout(size, 0, 1);
     layout->addWidget(BuddyLabel(QStringLiteral("Сегменты матрицы:"), m_segments), 1, 0, 1, 2);
-    layout->addWidget(m_segments, 2, 0, 1, 2);
+    // The grid shrinks around its cells; the place it sits in keeps the largest width, so
+    // that the dialog does not change its width with the column count.
+    auto* gridPlace = new QWidget;
+    gridPlace->setMinimumWidth(m_segments->LargestWidth());
+    auto* gridLayout = new QHBoxLayout(gridPlace);
+    gridLayout->setContentsMargins(0, 0, 0, 0);
+    gridLayout->addWidget(m_segments, 0, Qt::AlignLeft | Qt::AlignTop);
+    layout->addWidget(gridPlace, 2, 0, 1, 2);
+    layout->setRowStretch(2, 1);
     layout->addWidget(BuddyLabel(QStringLiteral("Размер канала:"), m_channelSize), 3, 0);
     layout->addWidget(m_channelSize, 3, 1, Qt::AlignLeft);
     return group;
@@ -186,8 +183,8 @@ void TFormConfig::MatrixColsChanged(int cols) {
 
 TConfigData TFormConfig::Result() const {
     TConfigData result = m_source;
-    result.Cost = m_cost->value() == m_costField.Shown ? m_source.Cost
-                                                       : MoneyFromValue(m_cost->value());
+    result.Cost =
+        m_cost->value() == m_costField.Shown ? m_source.Cost : RoundMoney(m_cost->value());
     result.Profits = m_profits->Profits();
     result.Weights.CoefCount = m_coefCount.Value();
     result.Weights.CoefDeviation = m_coefDeviation.Value();

@@ -50,8 +50,8 @@ private:
     QGroupBox* CreateStakesGroup();
     QGroupBox* CreateWeightsGroup();
     QGroupBox* CreateMatrixGroup();
-    TFloatField CreateFloatField(const QString& name, int decimals, double minimum,
-                                 double maximum, long double value);
+    TFloatField CreateFloatField(const QString& name, int decimals, double minimum, double maximum,
+                                 long double value);
     void MatrixColsChanged(int cols);
 
     TConfigData m_source;
