@@ -11,7 +11,10 @@
 namespace mv {
 
 TWorkspace::TWorkspace(TDataPaths paths, IUiHooks& hooks)
-    : m_paths(std::move(paths)), m_hooks(hooks) {}
+    : m_paths(std::move(paths)), m_hooks(hooks) {
+    m_stats.SetDraws(&DrawArchive);
+    m_stats.BuildMethods();
+}
 
 void TWorkspace::LockDataFiles() {
     m_lock.Acquire(m_paths.Stakes());

@@ -11,6 +11,7 @@
 #include "core/data_lock.h"
 #include "core/data_paths.h"
 #include "core/records.h"
+#include "stats/stat_list.h"
 #include "support/ui_hooks.h"
 
 namespace mv {
@@ -24,13 +25,12 @@ public:
     TWorkspace(TDataPaths paths, IUiHooks& hooks);
 
     const TDataPaths& Paths() const { return m_paths; }
-    // The analysis and stake settings (matrix, channels, prizes, weights).
-    TConfigData& Config() { return m_config; }
-    const TConfigData& Config() const { return m_config; }
-    // The default combination generation, the shredding formulas and the proxy, as read from
-    // the configuration file.
-    TGenerateSettings GenerateSettings;
-    TShreddingSettings Shredding;
+    // The registry of statistic methods; it owns the analysis and stake settings, the
+    // default generation and the shredding formulas, and reads this workspace's archive.
+    TStatList& Stats() { return m_stats; }
+    const TStatList& Stats() const { return m_stats; }
+    TConfigData& Config() { return m_stats.Config(); }
+    const TConfigData& Config() const { return m_stats.Config(); }
     TProxy Proxy;
     IUiHooks& Hooks() { return m_hooks; }
 
@@ -92,7 +92,7 @@ private:
     TDataPaths m_paths;
     IUiHooks& m_hooks;
     TDataLock m_lock;
-    TConfigData m_config;
+    TStatList m_stats;
     int m_drawsOffset = 0;
     bool m_archiveReadFailed = false;
     std::bitset<MaxNumber + 1> m_hidden;

@@ -27,9 +27,10 @@ void TTemplateMain::ReadConfiguration() {
         }
     };
     guarded([&] {
-        LoadGenerateSettings(m_paths.Config(), ws.GenerateSettings);
-        LoadAnalysisSettings(m_paths.Config(), ws.Config());
-        LoadShreddingSettings(m_paths.Config(), ws.Shredding);
+        ws.Stats().LoadGenerateSettings(m_paths.Config());
+        ws.Stats().LoadConfig(m_paths.Config());
+        ws.Stats().LoadShredding(m_paths.Config());
+        ws.Stats().SaveWeights();
     });
     guarded([&] { LoadProxySettings(m_paths.Config(), ws.Proxy); });
 }

@@ -1,0 +1,20 @@
+// The statistic classes in the order of the method list. A family of methods is added by
+// adding its file under families/ and its classes here, in their place in the order.
+#include "stats/families/numbers.h"
+#include "stats/stat_list.h"
+
+namespace mv {
+
+const std::vector<const TStatClass*>& StatClassTable() {
+    static const std::vector<const TStatClass*> table = {
+        // Numbers, parity, halves, primes.
+        &TstValues::Descriptor, &TstDigits::Descriptor, &TstEvenCount::Descriptor,
+        &TstEvenValues::Descriptor, &TstSmallCount::Descriptor, &TstSmallValues::Descriptor,
+        &TstPrimeCount::Descriptor, &TstPrimeValues::Descriptor,
+        // Indexed counts.
+        &TstPosVal::Descriptor, &TstPosExt::Descriptor,
+    };
+    return table;
+}
+
+}  // namespace mv

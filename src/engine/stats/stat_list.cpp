@@ -1,0 +1,206 @@
+#include "stats/stat_list.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/game.h"
+#include "support/ini_file.h"
+#include "support/text_utils.h"
+
+namespace mv {
+namespace {
+constexpr int kShreddingGroup = 12;
+const char* const kFiltersSection = "FILTERS";
+}  // namespace
+
+long long RoundHalfEven(long double x) {
+    const long double r = std::nearbyint(x);  // the default rounding mode: to nearest, ties even
+    return static_cast<long long>(r);
+}
+
+TStatList::TStatList() { WeightBackup = m_config.Weights; }
+
+TStatEnvironment TStatList::Environment() const {
+    static const TDrawsArray kNoDraws;
+    return {m_draws ? m_draws : &kNoDraws, &m_config, &Shredding};
+}
+
+void TStatList::BuildMethods() {
+    Ordered = false;
+    ShowGroupName = ShowMethodFlags = AllFavorites = true;
+    m_methods.clear();
+    for (const TStatClass* cls : StatClassTable()) {
+        if (!cls->Available) continue;
+        if (cls->HasIndexRange()) {
+            const auto [low, high] = cls->IndexRange(m_config);
+            for (int i = low; i <= high; ++i) m_methods.push_back({cls, i, true, {}, {}});
+        } else {
+            m_methods.push_back({cls, 0, true, {}, {}});
+        }
+    }
+    for (TStatMethod& m : m_methods) {
+        if (m.StatClass->Group == kShreddingGroup && m.Index >= 1 && m.Index <= 3) {
+            m.Formula = Shredding.Formulas[static_cast<std::size_t>(m.Index - 1)];
+        }
+    }
+}
+
+std::string TStatList::MethodCode(const TStatMethod& method) {
+    return method.StatClass->CodeFor(method.Index);
+}
+
+std::string TStatList::MethodName(const TStatMethod& method) const {
+    std::string name =
+        method.UserName.empty() ? method.StatClass->CaptionFor(method.Index) : method.UserName;
+    if (method.StatClass->Group == kShreddingGroup) name = FormatTemplate(name, 0, method.Formula);
+    return name;
+}
+
+std::string TStatList::MethodListText(int i, bool withFlags) const {
+    const TStatMethod& m = Method(i);
+    std::string text = MethodName(m);
+    if (ShowGroupName) {
+        const char* code = StatGroupCode(m.StatClass->Group);
+        text = std::string("{ ") + (code ? code : "#ERROR#") + " } " + text;
+    }
+    if (withFlags && ShowMethodFlags) {
+        static const char kLetters[] = {'S', 'N', 'D', 'P', 'G'};
+        std::string letters;
+        for (int bit = 0; bit < 5; ++bit) {
+            if (m.StatClass->FullFlags() & (1u << bit)) letters += kLetters[bit];
+        }
+        if (!letters.empty()) text += " [ " + letters + " ]";
+    }
+    return text;
+}
+
+int TStatList::FindMethod(const std::string& storedText) const {
+    const std::string code = storedText.substr(0, storedText.find(':'));
+    for (int i = 0; i < MethodCount(); ++i) {
+        if (EqualsNoCase(MethodCode(Method(i)), code)) return i;
+    }
+    const std::string lowered = ToLowerAscii(storedText);
+    for (int i = 0; i < MethodCount(); ++i) {
+        if (lowered.rfind(ToLowerAscii(MethodCode(Method(i))), 0) == 0) return i;
+    }
+    return -1;
+}
+
+std::unique_ptr<TCustomStat> TStatList::CreateStat(const TStatMethod& method) const {
+    return method.StatClass->Create(Environment(), method.Index);
+}
+
+std::string TStatList::FavoritesText() const {
+    if (AllFavorites) return {};
+    std::string text;
+    for (const TStatMethod& m : m_methods) {
+        if (!m.Favorite) continue;
+        if (!text.empty()) text += ',';
+        text += MethodCode(m);
+    }
+    return text;
+}
+
+void TStatList::SetFavoritesText(const std::string& text) {
+    const std::string trimmed = Trim(text);
+    if (trimmed.empty()) {
+        SelectAll();
+        return;
+    }
+    AllFavorites = false;
+    const auto words = SplitWords(trimmed, ",");
+    for (TStatMethod& m : m_methods) {
+        const std::string code = MethodCode(m);
+        m.Favorite = std::any_of(words.begin(), words.end(),
+                                 [&](const std::string& w) { return EqualsNoCase(Trim(w), code); });
+    }
+}
+
+void TStatList::SelectAll() {
+    AllFavorites = true;
+    for (TStatMethod& m : m_methods) m.Favorite = true;
+}
+
+void TStatList::NormalizeFavorites() {
+    if (m_methods.empty()) return;
+    const bool first = m_methods.front().Favorite;
+    const bool allSame = std::all_of(m_methods.begin(), m_methods.end(),
+                                     [&](const TStatMethod& m) { return m.Favorite == first; });
+    if (!allSame) {
+        AllFavorites = false;
+        return;
+    }
+    AllFavorites = true;
+    if (!first) SelectAll();
+}
+
+std::optional<std::string> TStatList::ReadNames(const std::filesystem::path& file,
+                                                bool withFavorites, const std::string& language) {
+    try {
+        const TIniFile ini(file);
+        if (withFavorites) {
+            SetFavoritesText(ini.ReadString(kFiltersSection, "Favorites", FavoritesText()));
+            Ordered = ini.ReadBool(kFiltersSection, "Ordered", Ordered);
+            ShowGroupName = ini.ReadBool(kFiltersSection, "ShowGroupName", ShowGroupName);
+            ShowMethodFlags = ini.ReadBool(kFiltersSection, "ShowMethodFlags", ShowMethodFlags);
+        }
+        const std::string section = "STRINGS_" + language;
+        for (TStatMethod& m : m_methods) m.UserName = Trim(ini.ReadString(section, MethodCode(m), ""));
+        return std::nullopt;
+    } catch (const std::exception& e) {
+        return std::string("Ошибка загрузки списка фильтров!\r\r") + e.what();
+    }
+}
+
+std::optional<std::string> TStatList::WriteNames(const std::filesystem::path& file,
+                                                 bool withFavorites, bool allNames,
+                                                 const std::string& language) const {
+    try {
+        TIniFile ini(file);
+        ini.BeginUpdate();
+        if (withFavorites) {
+            ini.WriteString(kFiltersSection, "Favorites", FavoritesText());
+            ini.WriteBool(kFiltersSection, "Ordered", Ordered);
+            ini.WriteBool(kFiltersSection, "ShowGroupName", ShowGroupName);
+            ini.WriteBool(kFiltersSection, "ShowMethodFlags", ShowMethodFlags);
+        }
+        const std::string section = "STRINGS_" + language;
+        ini.EraseSection(section);
+        for (const TStatMethod& m : m_methods) {
+            if (allNames) {
+                ini.WriteString(section, MethodCode(m), MethodName(m));
+            } else if (!m.UserName.empty()) {
+                ini.WriteString(section, MethodCode(m), m.UserName);
+            }
+        }
+        ini.EndUpdate();
+        return std::nullopt;
+    } catch (const std::exception& e) {
+        return std::string("Ошибка сохранения списка фильтров!\r\r") + e.what();
+    }
+}
+
+void TStatList::UseWeights(const TWeightOverride& filter) {
+    if (filter.Override) {
+        m_config.Weights = filter.Weights;
+    } else {
+        RestoreWeights();
+    }
+}
+
+TMoney TStatList::StakeBalance(int numbers, int matched) const {
+    const long double cost = static_cast<long double>(Binomial(numbers, NumbersInDraw)) *
+                             static_cast<long double>(m_config.Cost);
+    TMoney balance = RoundHalfEven(-cost);
+    if (matched >= 0) {
+        for (const TProfitRec& p : m_config.Profits) {
+            if (p.Overlap == matched) {
+                balance = RoundHalfEven(static_cast<long double>(balance) + p.Profit);
+                break;
+            }
+        }
+    }
+    return balance;
+}
+
+}  // namespace mv

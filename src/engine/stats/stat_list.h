@@ -1,0 +1,114 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/config_file.h"
+#include "core/records.h"
+#include "stats/custom_stat.h"
+
+namespace mv {
+
+// The fixed table of statistic classes in list order. A family adds its classes here.
+const std::vector<const TStatClass*>& StatClassTable();
+
+// One entry of the method list: a class and, for indexed classes, one index.
+struct TStatMethod {
+    const TStatClass* StatClass = nullptr;
+    int Index = 0;
+    bool Favorite = true;
+    std::string UserName;  // the user's own caption; empty = the class caption
+    std::string Formula;   // shredding methods only: formula Index (1..3)
+};
+
+// A weight block that a scenario filter may put in place of the configured one.
+struct TWeightOverride {
+    bool Override = false;
+    TWeightCoefs Weights;
+};
+
+// The language section of the names file for the built-in Russian interface.
+inline constexpr const char* DefaultLanguageCode = "RUS";
+
+// The registry of statistic methods: turns the class table into the method list, names and
+// creates statistics, and carries the settings statistics read. One per running program.
+class TStatList {
+public:
+    TStatList();
+
+    // The archive every created statistic reads; it must outlive the statistics.
+    void SetDraws(const TDrawsArray* draws) { m_draws = draws; }
+    TConfigData& Config() { return m_config; }
+    const TConfigData& Config() const { return m_config; }
+    TShreddingSettings Shredding;
+    TGenerateSettings Generate;
+    TWeightCoefs WeightBackup;
+
+    bool Ordered = false;
+    bool ShowGroupName = true;
+    bool ShowMethodFlags = true;
+    bool AllFavorites = true;
+
+    void BuildMethods();
+    int MethodCount() const { return static_cast<int>(m_methods.size()); }
+    const TStatMethod& Method(int i) const { return m_methods.at(static_cast<std::size_t>(i)); }
+    TStatMethod& Method(int i) { return m_methods.at(static_cast<std::size_t>(i)); }
+    bool IsShown(int i) const { return AllFavorites || Method(i).Favorite; }
+
+    static std::string MethodCode(const TStatMethod& method);
+    std::string MethodName(const TStatMethod& method) const;
+    // The name with the group code before it and the flag letters after it (when asked).
+    std::string MethodListText(int i, bool withFlags) const;
+    // Entry index of the method stored as "CODE" or "CODE:window"; -1 when unknown. The code
+    // before the first ":" is matched exactly (without regard to case) first, then as the
+    // first entry whose code is a prefix of the text.
+    int FindMethod(const std::string& storedText) const;
+
+    // A new statistic of the method; the caller owns it.
+    std::unique_ptr<TCustomStat> CreateStat(const TStatMethod& method) const;
+
+    std::string FavoritesText() const;
+    void SetFavoritesText(const std::string& text);
+    void SelectAll();
+    void NormalizeFavorites();
+
+    // The names and favourites file. On failure both return the message to show
+    // ("Ошибка загрузки списка фильтров!..." / "Ошибка сохранения списка фильтров!...") and
+    // keep what was applied before the failure.
+    std::optional<std::string> ReadNames(const std::filesystem::path& file, bool withFavorites,
+                                         const std::string& language = DefaultLanguageCode);
+    std::optional<std::string> WriteNames(const std::filesystem::path& file, bool withFavorites,
+                                          bool allNames,
+                                          const std::string& language = DefaultLanguageCode) const;
+
+    void SaveWeights() { WeightBackup = m_config.Weights; }
+    void RestoreWeights() { m_config.Weights = WeightBackup; }
+    void UseWeights(const TWeightOverride& filter);
+
+    // The balance of a stake of `numbers` numbers with `matched` matches (-1: not checked):
+    // minus the cost of its C(numbers, 5) tickets, plus the prize for that many matches.
+    TMoney StakeBalance(int numbers, int matched) const;
+
+    // The settings groups of the configuration file.
+    void LoadConfig(const std::filesystem::path& file) { LoadAnalysisSettings(file, m_config); }
+    void SaveConfig(const std::filesystem::path& file) const { SaveAnalysisSettings(file, m_config); }
+    void LoadGenerateSettings(const std::filesystem::path& file) { mv::LoadGenerateSettings(file, Generate); }
+    void SaveGenerateSettings(const std::filesystem::path& file) const { mv::SaveGenerateSettings(file, Generate); }
+    void LoadShredding(const std::filesystem::path& file) { LoadShreddingSettings(file, Shredding); }
+    void SaveShredding(const std::filesystem::path& file) const { SaveShreddingSettings(file, Shredding); }
+
+private:
+    TStatEnvironment Environment() const;
+
+    std::vector<TStatMethod> m_methods;
+    TConfigData m_config;
+    const TDrawsArray* m_draws = nullptr;
+};
+
+// Integer nearest to x, a half going to the even neighbour.
+long long RoundHalfEven(long double x);
+
+}  // namespace mv

@@ -1,0 +1,112 @@
+// The registry: the method list in class-table order, codes and names, code resolution,
+// favourites and the names file.
+#include "stats/stat_list.h"
+
+#include <gtest/gtest.h>
+
+#include "support/ini_file.h"
+#include "test_support.h"
+
+namespace mv {
+namespace {
+
+std::vector<std::string> Codes(const TStatList& list) {
+    std::vector<std::string> codes;
+    for (int i = 0; i < list.MethodCount(); ++i) codes.push_back(TStatList::MethodCode(list.Method(i)));
+    return codes;
+}
+
+TEST(StatList, MethodsInTableOrderWithIndexes) {
+    TStatList list;
+    list.BuildMethods();
+    EXPECT_EQ(Codes(list), (std::vector<std::string>{"NUMS", "DIGS", "EVEN", "EVNV", "SMAL",
+                                                     "SMLV", "PRIM", "PRMV", "POS1", "POS2",
+                                                     "POS3", "POS4", "POS5", "POE1"}));
+    EXPECT_EQ(list.MethodName(list.Method(list.FindMethod("POS3"))), "Число в 3 позиции тиража");
+    EXPECT_EQ(list.MethodListText(list.FindMethod("POS3"), true),
+              "{ num } Число в 3 позиции тиража [ SNG ]");
+    EXPECT_EQ(list.MethodListText(list.FindMethod("POE1"), true),
+              "{ num } Extra (Bonus, Star...) - число (!без фильтра!) [ G ]");
+    list.ShowGroupName = false;
+    EXPECT_EQ(list.MethodListText(list.FindMethod("NUMS"), true), "Числа тиража [ N ]");
+    EXPECT_EQ(list.MethodListText(list.FindMethod("NUMS"), false), "Числа тиража");
+    EXPECT_EQ(StatGroupHeading(0), "{ num } Числа тиража");
+    EXPECT_EQ(StatGroupHeading(13), "#ERROR#");
+}
+
+TEST(StatList, CodeResolution) {
+    TStatList list;
+    list.BuildMethods();
+    EXPECT_EQ(list.FindMethod("NUMS:100"), 0);
+    EXPECT_EQ(list.FindMethod("pos2:50"), list.FindMethod("POS2"));
+    EXPECT_EQ(list.FindMethod("POS5"), list.FindMethod("POS5:10"));
+    EXPECT_EQ(list.FindMethod("XYZ:10"), -1);
+}
+
+TEST(StatList, Favourites) {
+    TStatList list;
+    list.BuildMethods();
+    EXPECT_EQ(list.FavoritesText(), "");
+    list.SetFavoritesText(" nums,POS2 ");
+    EXPECT_FALSE(list.AllFavorites);
+    EXPECT_EQ(list.FavoritesText(), "NUMS,POS2");
+    EXPECT_FALSE(list.IsShown(1));
+    list.SetFavoritesText("NOPE");
+    for (int i = 0; i < list.MethodCount(); ++i) EXPECT_FALSE(list.IsShown(i));
+    list.NormalizeFavorites();  // all unmarked: everything becomes favourite again
+    EXPECT_TRUE(list.AllFavorites);
+    EXPECT_TRUE(list.Method(3).Favorite);
+}
+
+TEST(StatList, NamesFileRoundTrip) {
+    test::TTempDir dir;
+    const auto file = dir / "Marvolet_5z36.flt";
+    TStatList list;
+    list.BuildMethods();
+    list.Method(0).UserName = "Мои числа";
+    list.SetFavoritesText("NUMS,EVEN");
+    list.Ordered = true;
+    ASSERT_FALSE(list.WriteNames(file, true, false));
+    {
+        const TIniFile ini(file);
+        EXPECT_EQ(ini.ReadString("FILTERS", "Favorites", ""), "NUMS,EVEN");
+        EXPECT_EQ(ini.ReadSection("STRINGS_RUS"), std::vector<std::string>{"NUMS"});
+    }
+    TStatList back;
+    back.BuildMethods();
+    ASSERT_FALSE(back.ReadNames(file, true));
+    EXPECT_EQ(back.Method(0).UserName, "Мои числа");
+    EXPECT_EQ(back.MethodName(back.Method(0)), "Мои числа");
+    EXPECT_TRUE(back.Ordered);
+    EXPECT_EQ(back.FavoritesText(), "NUMS,EVEN");
+
+    // Exporting all names writes class captions; importing them makes them user names.
+    ASSERT_FALSE(back.WriteNames(file, false, true));
+    TStatList third;
+    third.BuildMethods();
+    ASSERT_FALSE(third.ReadNames(file, false));
+    EXPECT_EQ(third.Method(1).UserName, "Цифры тиража");
+
+    // A missing file reads as empty; an unreadable one gives the message.
+    TStatList fresh;
+    fresh.BuildMethods();
+    EXPECT_FALSE(fresh.ReadNames(dir / "none.flt", true));
+    const auto failure = fresh.WriteNames(dir / "no-such-dir" / "x.flt", true, true);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->rfind("Ошибка сохранения списка фильтров!\r\r", 0), 0u);
+}
+
+TEST(StatList, StakeBalance) {
+    TStatList list;
+    list.Config().Cost = 5000;  // 0.50 a ticket
+    list.Config().Profits = {{2, 10000}, {5, 1000000000}};
+    EXPECT_EQ(list.StakeBalance(5, -1), -5000);
+    EXPECT_EQ(list.StakeBalance(6, 2), -6 * 5000 + 10000);
+    EXPECT_EQ(list.StakeBalance(5, 3), -5000);  // no prize for three
+    EXPECT_EQ(RoundHalfEven(2.5L), 2);
+    EXPECT_EQ(RoundHalfEven(3.5L), 4);
+    EXPECT_EQ(RoundHalfEven(-2.5L), -2);
+}
+
+}  // namespace
+}  // namespace mv
