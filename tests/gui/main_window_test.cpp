@@ -7,6 +7,8 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTableWidget>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include "core/data_lock.h"
@@ -15,6 +17,7 @@
 #include "core/workspace.h"
 #include "draws/archive_file.h"
 #include "draws/draw_dialog.h"
+#include "draws/draw_info_dialog.h"
 #include "support/messages.h"
 
 using namespace mv;
@@ -39,8 +42,8 @@ TDrawsArray MakeDraws(int count) {
 
 // A started main window whose deferred initialisation has run.
 std::unique_ptr<TFormMain> StartWindow(const QString& dir) {
-    auto window = std::make_unique<TFormMain>(TDataPaths{dir.toStdString()},
-                                              std::vector<std::string>{});
+    auto window =
+        std::make_unique<TFormMain>(TDataPaths{dir.toStdString()}, std::vector<std::string>{});
     window->show();
     QSignalSpy finished(window.get(), &TTemplateMain::DeferredInitFinished);
     QSignalSpy terminated(window.get(), &TTemplateMain::TerminateRequested);
@@ -136,8 +139,9 @@ private slots:
         TMessages::QueueAnswer(false);  // No: nothing happens
         window->Action(QStringLiteral("DrawsDel"))->trigger();
         QCOMPARE(window->Workspace().DrawCount(), 10);
-        QCOMPARE(TMessages::Recorded().back().Text,
-                 QStringLiteral("Удалить все выделенные записи (всего будет удалено 2 записи(ей))?"));
+        QCOMPARE(
+            TMessages::Recorded().back().Text,
+            QStringLiteral("Удалить все выделенные записи (всего будет удалено 2 записи(ей))?"));
         QVERIFY(TMessages::Recorded().back().DefaultNo);
 
         window->Action(QStringLiteral("DrawsDel"))->trigger();  // Yes
@@ -159,16 +163,50 @@ private slots:
         auto second = StartWindow(dir.path());
         QVERIFY(second->Terminated());
         QCOMPARE(static_cast<int>(TMessages::Recorded().size()), 2);
-        QVERIFY(TMessages::Recorded()[0].Text.startsWith(QStringLiteral("Ошибка чтения файла ставок!")));
+        QVERIFY(TMessages::Recorded()[0].Text.startsWith(
+            QStringLiteral("Ошибка чтения файла ставок!")));
         QVERIFY(TMessages::Recorded()[1].Text.startsWith(
             QStringLiteral("Невозможно получить монопольный доступ к файлам данных!")));
         // The first copy keeps its lock.
         QVERIFY(first->Workspace().DataFilesLocked());
         TDataLock probe;
-        QVERIFY_THROWS_EXCEPTION(EError, probe.Acquire((dir.path() + QStringLiteral("/Marvolet_5z36.lsk")).toStdString()));
+        QVERIFY_THROWS_EXCEPTION(
+            EError,
+            probe.Acquire((dir.path() + QStringLiteral("/Marvolet_5z36.lsk")).toStdString()));
         first.reset();
         probe.Acquire((dir.path() + QStringLiteral("/Marvolet_5z36.lsk")).toStdString());
         QVERIFY(probe.Held());
+    }
+
+    void drawInfoShowsCardAndGraphValues() {
+        QTemporaryDir dir;
+        TDrawsArray draws = MakeDraws(2);
+        draws[1].Nums = {30, 3, 36, 17, 22};
+        WriteArchiveFile((dir.path() + QStringLiteral("/Marvolet_5z36.ldr")).toStdString(), draws);
+        auto window = StartWindow(dir.path());
+        window->DrawsList()->selectRow(0);
+        window->UpdateActions();
+        QStringList properties;
+        QStringList card;
+        window->DrawInfoHook = [&](TDrawInfoDialog& dialog) {
+            for (int i = 0; i < dialog.Properties()->topLevelItemCount(); ++i) {
+                const QTreeWidgetItem* item = dialog.Properties()->topLevelItem(i);
+                properties << item->text(0) + QLatin1Char('=') + item->text(1);
+            }
+            for (int r = 0; r < dialog.Card()->rowCount(); ++r) {
+                for (int c = 0; c < dialog.Card()->columnCount(); ++c) {
+                    if (dialog.Card()->item(r, c) && !dialog.Card()->item(r, c)->text().isEmpty()) {
+                        card << dialog.Card()->item(r, c)->text();
+                    }
+                }
+            }
+        };
+        window->Action(QStringLiteral("DrawsInfo"))->trigger();
+        QCOMPARE(card, QStringList({QStringLiteral("3"), QStringLiteral("17"), QStringLiteral("22"),
+                                    QStringLiteral("30"), QStringLiteral("36")}));
+        QCOMPARE(properties.value(0), QStringLiteral("Номер тиража:=1001"));
+        QVERIFY(properties.contains(QStringLiteral("Число в 1 позиции тиража=30")));
+        QVERIFY(properties.contains(QStringLiteral("Количество четных чисел в тираже (Ч:Н)=3")));
     }
 
     void sortedDrawsChangeDisplayOnly() {

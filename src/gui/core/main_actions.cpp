@@ -17,6 +17,7 @@
 #include "draws/draw_dialog.h"
 #include "draws/draw_info_dialog.h"
 #include "draws/draws_model.h"
+#include "stats/draw_graph_values.h"
 #include "support/busy.h"
 #include "support/messages.h"
 
@@ -235,7 +236,18 @@ void TTemplateMain::DrawsInfo() {
     const TDrawRec draw = m_workspace->DrawAtPosition(row);
     TDrawInfoDialog dialog(draw, m_workspace->Config().MatrixCols,
                            m_workspace->Config().ChannelSize, this);
-    dialog.exec();
+    RunCommand([&] {
+        const int index = m_workspace->IndexAtPosition(row);
+        for (const auto& [name, value] :
+             DrawGraphValues(m_workspace->Stats(), index, m_workspace->SortedDraws)) {
+            dialog.AddProperty(Q(name), QString::number(value));
+        }
+    });
+    if (DrawInfoHook) {
+        DrawInfoHook(dialog);
+    } else {
+        dialog.exec();
+    }
 }
 
 void TTemplateMain::DrawsSortedToggle() {

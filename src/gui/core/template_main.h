@@ -33,6 +33,7 @@ namespace mv::gui {
 class TDrawsModel;
 class TDrawDialog;
 class TFormConfig;
+class TDrawInfoDialog;
 
 // The game-neutral main window: the page controls and their tabs, the status panels, the
 // actions and menus, start-up and shutdown, and the draws archive tab. The game-specific
@@ -88,6 +89,7 @@ public:
     // whether the dialog was accepted.
     std::function<bool(TDrawDialog&)> DrawDialogHook;
     std::function<bool(TFormConfig&)> ConfigDialogHook;
+    std::function<void(TDrawInfoDialog&)> DrawInfoHook;
     // Stores a toggled view option (or a chosen mode) in the window-settings file at once.
     void StoreViewOption(const QString& key, bool value);
     void StoreIntegerOption(const QString& key, int value);

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "stats/stat_list.h"
+
+namespace mv {
+
+// The graph value of every listed graph method for archive draw `drawIndex`, computed at the
+// draw's own index: pairs of the method's name and its value, in method-list order.
+std::vector<std::pair<std::string, std::int32_t>> DrawGraphValues(const TStatList& registry,
+                                                                  int drawIndex, bool sorted);
+
+}  // namespace mv
