@@ -480,6 +480,13 @@ TEST(FileBasics, MasksNamesAndFolders) {
     EXPECT_EQ(FileAttributes(temp / "file"), unsigned{faReadOnly});
     EXPECT_TRUE(ClearReadOnly(temp / "file"));
     EXPECT_EQ(FileAttributes(temp / "file"), 0u);
+    WriteBytes(temp / ".hidden", "h");
+    EXPECT_EQ(FileAttributes(temp / ".hidden"), unsigned{faHidden});
+    EXPECT_EQ(DeleteFileStep(temp / ".hidden", foSkipHidden).Text,
+              "Файл имеет атрибут Hidden (Скрытый).");
+    EXPECT_EQ(DeleteFileStep(temp / ".hidden", 0).Status, ssDone);
+    EXPECT_EQ(DeleteFileStep(temp / ".hidden", 0).Text,
+              Fmt("Файл \"%s\" не найден!", {(temp / ".hidden").string()}));
 }
 
 }  // namespace
