@@ -139,6 +139,27 @@ bool TArgs::TakeFlag(std::string_view name) {
     return found;
 }
 
+std::optional<std::string> TArgs::TakeOption(std::string_view name) {
+    const std::string option = "--" + std::string(name);
+    const std::string prefix = option + "=";
+    std::optional<std::string> value;
+    for (std::size_t i = 0; i < m_args.size();) {
+        if (m_args[i] == option) {
+            if (i + 1 >= m_args.size())
+                throw EUsageError("Не указано значение параметра " + option);
+            value = m_args[i + 1];
+            m_args.erase(m_args.begin() + static_cast<std::ptrdiff_t>(i),
+                         m_args.begin() + static_cast<std::ptrdiff_t>(i + 2));
+        } else if (m_args[i].rfind(prefix, 0) == 0) {
+            value = m_args[i].substr(prefix.size());
+            m_args.erase(m_args.begin() + static_cast<std::ptrdiff_t>(i));
+        } else {
+            ++i;
+        }
+    }
+    return value;
+}
+
 void TArgs::ExpectPositional(std::size_t minimum, std::size_t maximum) const {
     for (const std::string& a : m_args) {
         if (a.size() > 2 && a.rfind("--", 0) == 0) throw EUsageError("Неизвестный параметр: " + a);

@@ -89,6 +89,10 @@ public:
 
     // Removes "--name" wherever it stands; returns whether it was there.
     bool TakeFlag(std::string_view name);
+    // Removes "--name VALUE" or "--name=VALUE" wherever it stands and returns the value (the
+    // last one when given more than once); std::nullopt when absent. Throws EUsageError when
+    // the option has no value.
+    std::optional<std::string> TakeOption(std::string_view name);
     // Checks the count of what is left (after the flags were taken) and that no unknown
     // option remains; throws EUsageError otherwise.
     void ExpectPositional(std::size_t minimum, std::size_t maximum) const;

@@ -11,11 +11,13 @@ namespace mv::cli {
 
 const TCommandGroup& DrawsCommands();
 const TCommandGroup& ConfigCommands();
+const TCommandGroup& StatsCommands();
 
 std::span<const TCommandGroup* const> CommandGroups() {
     static const TCommandGroup* const groups[] = {
         &DrawsCommands(),
         &ConfigCommands(),
+        &StatsCommands(),
     };
     return groups;
 }

@@ -31,6 +31,15 @@ constexpr TGroupInfo kGroups[StatGroupCount] = {
 
 }  // namespace
 
+std::string FlagLetters(unsigned flags) {
+    static const char kLetters[] = {'S', 'N', 'D', 'P', 'G'};
+    std::string letters;
+    for (unsigned bit = 0; bit < sizeof kLetters; ++bit) {
+        if (flags & (1u << bit)) letters += kLetters[bit];
+    }
+    return letters;
+}
+
 const char* StatGroupCode(int group) {
     return group >= 0 && group < StatGroupCount ? kGroups[group].Code : nullptr;
 }

@@ -24,6 +24,9 @@ enum TStatFlag : unsigned {
     sfGraph = 16,      // G: has a graph
 };
 
+// The letters S, N, D, P, G of the bits set in a flag set, in bit order; empty for none.
+std::string FlagLetters(unsigned flags);
+
 inline constexpr int StatGroupCount = 13;
 // "num", "sum", ... for groups 0..12; nullptr outside.
 const char* StatGroupCode(int group);

@@ -64,11 +64,7 @@ std::string TStatList::MethodListText(int i, bool withFlags) const {
         text = std::string("{ ") + (code ? code : "#ERROR#") + " } " + text;
     }
     if (withFlags && ShowMethodFlags) {
-        static const char kLetters[] = {'S', 'N', 'D', 'P', 'G'};
-        std::string letters;
-        for (int bit = 0; bit < 5; ++bit) {
-            if (m.StatClass->FullFlags() & (1u << bit)) letters += kLetters[bit];
-        }
+        const std::string letters = FlagLetters(m.StatClass->FullFlags());
         if (!letters.empty()) text += " [ " + letters + " ]";
     }
     return text;

@@ -11,6 +11,7 @@
 
 #include "core/data_lock.h"
 #include "core/data_paths.h"
+#include "core/text_codec.h"
 #include "draws/archive_file.h"
 #include "test_support.h"
 
@@ -210,6 +211,99 @@ TEST_F(CliTest, ConfigShowMarksDefaults) {
     const TRun broken = Cli({"config", "show"});
     EXPECT_EQ(broken.Status, 1);
     EXPECT_NE(broken.Err.find("Ошибка чтения файла конфигурации!"), std::string::npos);
+}
+
+// Ten draws with a gap in their numbering (draw 4 is missing); with two hidden and a window of
+// six the table of NUMS covers draws 3..9.
+void WriteTenDraws(const std::filesystem::path& archive) {
+    const std::int32_t numbers[] = {1, 2, 3, 5, 6, 7, 8, 9, 10, 11};
+    const std::uint8_t nums[10][5] = {
+        {1, 2, 3, 4, 5},      {6, 7, 8, 9, 10},     {1, 12, 13, 14, 15}, {1, 2, 16, 17, 18},
+        {19, 20, 21, 22, 23}, {24, 25, 26, 27, 28}, {2, 29, 30, 31, 32}, {33, 34, 35, 36, 1},
+        {2, 3, 4, 5, 6},      {7, 8, 9, 10, 11}};
+    TDrawsArray draws(10);
+    for (std::size_t i = 0; i < draws.size(); ++i) {
+        draws[i].Number = numbers[i];
+        std::copy(nums[i], nums[i] + 5, draws[i].Nums.begin());
+        draws[i].Extra = 1;
+        draws[i].SetDate("01.01.2024");
+    }
+    WriteArchiveFile(archive, draws);
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+        lines.push_back(text.substr(start, end - start));
+    }
+    return lines;
+}
+
+TEST_F(CliTest, StatsMethodsListsTheRegistry) {
+    test::WriteBytes(m_paths.MethodNames(), Utf8ToCp1251("[STRINGS_RUS]\r\nDIGS=Мои цифры\r\n"));
+    const TRun run = Cli({"stats", "methods"});
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    const auto lines = Lines(run.Out);
+    ASSERT_EQ(lines.size(), 15u);  // 8 methods, POS1..POS5, POE1
+    EXPECT_EQ(lines[0], "Код;Группа;Флаги;Название");
+    EXPECT_EQ(lines[1], "NUMS;num;N;Числа тиража");
+    EXPECT_EQ(lines[2], "DIGS;num;N;Мои цифры");
+    EXPECT_EQ(lines[3], "EVEN;num;NG;Количество четных чисел в тираже (Ч:Н)");
+    EXPECT_EQ(lines[11], "POS3;num;SNG;Число в 3 позиции тиража");
+    EXPECT_EQ(lines[14], "POE1;num;G;Extra (Bonus, Star...) - число (!без фильтра!)");
+}
+
+TEST_F(CliTest, StatsTableOfAWindow) {
+    WriteTenDraws(m_paths.Archive());
+    // Weights from the configuration file: 2 x count + depth.
+    test::WriteBytes(m_paths.Config(), "[CDL]\r\nCount=2\r\nDeviation=0\r\n");
+    const TRun run = Cli({"stats", "table", "NUMS", "--window", "6", "--offset", "2"});
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    const auto lines = Lines(run.Out);
+    ASSERT_EQ(lines.size(), 37u);
+    EXPECT_EQ(lines[0],
+              "Значение;Количество;Кол-во в %;Норма;Отклонение;Откл-ие в %;Глубина;Глубина в %;"
+              "Вес;Посл. тираж;Период min;Период;Период max;Ожд. ПРД;Ожд. СТФ;Ожд. КРН;Факт;"
+              "+/- ПРД;+/- СТФ;+/- КРН");
+    EXPECT_EQ(lines[1], "1;3;10,00000;-;-;-;1;16,67;7,00;9;2;2,0000;4;11;12;12;-;-;-;-");
+    EXPECT_EQ(lines[2], "2;2;6,66667;-;-;-;2;33,33;6,00;8;3;3,0000;3;11;12;12;10;+1;+2;+2");
+    EXPECT_EQ(lines[4], "4;0;0,00000;-;-;-;-;-;-;-;-;-;-;-;-;-;-;-;-;-");
+    EXPECT_EQ(lines[36], "36;1;3,33333;-;-;-;1;16,67;3,00;9;-;-;-;-;18;15;-;-;-;-");
+
+    // The sorted-draws option reaches the table: the window's last draw is 33 34 35 36 1.
+    const auto firstOfLastDraw = [&](bool sorted) {
+        std::vector<std::string> args = {"stats", "table", "pos1", "--window=1", "--offset=2"};
+        if (sorted) args.push_back("--sorted");
+        for (const std::string& line : Lines(Cli(args).Out)) {
+            if (line.find(";1;") != std::string::npos) return line.substr(0, line.find(';'));
+        }
+        return std::string();
+    };
+    EXPECT_EQ(firstOfLastDraw(false), "33");
+    EXPECT_EQ(firstOfLastDraw(true), "1");
+}
+
+TEST_F(CliTest, StatsTableRefusals) {
+    WriteTenDraws(m_paths.Archive());
+    const TRun unknown = Cli({"stats", "table", "XYZ"});
+    EXPECT_EQ(unknown.Status, 1);
+    EXPECT_EQ(unknown.Err, "Метод расчета статистики \"XYZ\" на найден!\n");
+    EXPECT_TRUE(unknown.Out.empty());
+    for (const std::vector<std::string>& args : {
+             std::vector<std::string>{"stats", "table"},
+             std::vector<std::string>{"stats", "table", "NUMS", "--offset", "10"},
+             std::vector<std::string>{"stats", "table", "NUMS", "--offset", "-1"},
+             std::vector<std::string>{"stats", "table", "NUMS", "--offset"},
+             std::vector<std::string>{"stats", "table", "NUMS", "--window", "0"},
+             std::vector<std::string>{"stats", "table", "NUMS", "--window=x"},
+             std::vector<std::string>{"stats", "methods", "NUMS"},
+         }) {
+        const TRun run = Cli(args);
+        EXPECT_EQ(run.Status, 2) << args.back();
+        EXPECT_TRUE(run.Out.empty()) << args.back();
+    }
+    EXPECT_EQ(Cli({"stats", "table", "NUMS", "--offset", "9"}).Status, 0);
 }
 
 }  // namespace
