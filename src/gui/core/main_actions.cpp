@@ -18,6 +18,8 @@
 #include "draws/draw_info_dialog.h"
 #include "draws/draws_model.h"
 #include "stats/draw_graph_values.h"
+#include "stats/stats_tab.h"
+#include "support/sortable_list.h"
 #include "support/busy.h"
 #include "support/messages.h"
 
@@ -101,6 +103,12 @@ void TTemplateMain::BuildActions() {
         a->setChecked(mode == 0);
     }
 
+    AddAction(QStringLiteral("DrawsStatCalc"), QStringLiteral("Обновить"), {},
+              [this] { return m_workspace->DrawCount() > 0 && m_statsTab->ChosenMethod() >= 0; },
+              [this] { RunCommand([this] { m_recalc.Force(QStringLiteral("Статистика")); }); });
+
+    m_statsTab->AddToolAction(Action(QStringLiteral("DrawsStatCalc")));
+
     m_actionTimer = new QTimer(this);
     m_actionTimer->setInterval(150);
     connect(m_actionTimer, &QTimer::timeout, this, &TTemplateMain::UpdateActions);
@@ -133,8 +141,12 @@ void TTemplateMain::BuildMenus() {
     }
 
     // Menus whose commands arrive with their features are shown, but greyed out while empty.
-    for (const char* caption : {"Комбинации", "Статистика", "Ставки", "Рейтинг", "Регуляры",
-                                "Системы", "Сценарий"}) {
+    menuBar()->addMenu(QStringLiteral("Комбинации"))->setEnabled(false);
+    QMenu* stats = menuBar()->addMenu(QStringLiteral("Статистика"));
+    add(stats, "DrawsStatCalc");
+    m_statsTab->List()->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_statsTab->List()->addActions(stats->actions());
+    for (const char* caption : {"Ставки", "Рейтинг", "Регуляры", "Системы", "Сценарий"}) {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(caption));
         menu->setEnabled(false);
         if (QByteArray(caption) == "Системы") menu->menuAction()->setVisible(false);

@@ -12,6 +12,7 @@
 #include "core/window_settings.h"
 #include "core/workspace.h"
 #include "draws/draws_model.h"
+#include "stats/stats_tab.h"
 #include "support/messages.h"
 
 namespace mv::gui {
@@ -35,6 +36,28 @@ void TTemplateMain::ReadConfiguration() {
     guarded([&] { LoadProxySettings(m_paths.Config(), ws.Proxy); });
 }
 
+void TTemplateMain::ReadMethodNames() {
+    TStatList& registry = m_workspace->Stats();
+    registry.BuildMethods();
+    if (const auto failure = registry.ReadNames(m_paths.MethodNames(), true)) {
+        TMessages::ShowError(DisplayText(*failure), this);
+    }
+    m_statsTab->FillMethods();
+}
+
+void TTemplateMain::RebuildMethodList() {
+    TStatList& registry = m_workspace->Stats();
+    if (const auto failure = registry.WriteNames(m_paths.MethodNames(), true, false)) {
+        TMessages::ShowError(DisplayText(*failure), this);
+    }
+    registry.BuildMethods();
+    registry.SelectAll();
+    if (const auto failure = registry.ReadNames(m_paths.MethodNames(), true)) {
+        TMessages::ShowError(DisplayText(*failure), this);
+    }
+    m_statsTab->FillMethods();
+}
+
 void TTemplateMain::ApplyConfig(const TConfigData& config) {
     const int changes = ConfigChangeMask(m_workspace->Config(), config);
     m_workspace->Config() = config;
@@ -42,7 +65,7 @@ void TTemplateMain::ApplyConfig(const TConfigData& config) {
         TStatusGuard status(Hooks(), ConfigSaveStatus);
         SaveAnalysisSettings(m_paths.Config(), config);
     }
-    PendingRebuildMethodList();
+    RebuildMethodList();
     PendingRebuildFullSetFilesFor(changes);
     Recalculate(true);
     m_drawsModel->Refresh(true);
@@ -103,6 +126,7 @@ void TTemplateMain::RestoreSettings() {
         for (int m = 0; m < 3; ++m) {
             Action(QStringLiteral("AutoDownload%1").arg(m))->setChecked(m == download);
         }
+        m_statsTab->RestoreSettings(s);
         const auto widths = s.ReadColumnWidths(kSection, kDrawsList, ColumnWidths(m_drawsList));
         for (std::size_t c = 0; c < widths.size(); ++c) {
             m_drawsList->setColumnWidth(static_cast<int>(c), widths[c]);
@@ -147,6 +171,7 @@ void TTemplateMain::SaveSettings() {
         s.SavePlacement(kSection, placement, size);
         s.WriteInteger(kSection, "LeftPanelWidth", m_splitter->sizes().value(0));
         s.WriteColumnWidths(kSection, kDrawsList, ColumnWidths(m_drawsList));
+        m_statsTab->SaveSettings(s);
         s.EndUpdate();
     });
     if (failure) TMessages::ShowError(DisplayText(*failure), this);

@@ -36,6 +36,7 @@ void TTemplateMain::Create() {
         m_recalc.Suppressed = false;
         RestoreSettings();
         ReadConfiguration();
+        ReadMethodNames();
         RefreshDrawsView(true);
         UpdateActions();
     } catch (const std::exception& e) {

@@ -21,6 +21,7 @@
 #include "core/window_settings.h"
 #include "core/workspace.h"
 #include "draws/draws_model.h"
+#include "stats/stats_tab.h"
 #include "support/busy.h"
 #include "support/messages.h"
 
@@ -88,6 +89,7 @@ void TTemplateMain::BuildLayout() {
         m_rightPages->addTab(PendingPage(QString::fromUtf8(caption), m_rightPages),
                              QString::fromUtf8(caption));
     }
+    BuildStatsTab();
     connect(m_rightPages, &QTabWidget::currentChanged, this, [this] { Recalculate(false); });
 
     m_splitter = new QSplitter(Qt::Horizontal, this);
@@ -139,6 +141,29 @@ QWidget* TTemplateMain::BuildDrawsPage() {
     layout->addWidget(m_drawsList, 1);
     layout->addLayout(offsetRow);
     return page;
+}
+
+void TTemplateMain::BuildStatsTab() {
+    m_statsTab = new TStatsTab(*m_workspace, m_rightPages);
+    QWidget* pending = m_rightPages->widget(0);
+    m_rightPages->removeTab(0);
+    pending->deleteLater();
+    m_rightPages->insertTab(0, m_statsTab, QStringLiteral("Статистика"));
+    m_rightPages->setCurrentIndex(0);
+    m_recalc.Register(QStringLiteral("Статистика"), m_statsTab,
+                      [this] {
+                          const auto inputs = m_statsTab->Inputs();
+                          return TRecalcDispatcher::TInputs(inputs.begin(), inputs.end());
+                      },
+                      [this] { m_statsTab->Compute(); });
+    connect(m_statsTab, &TStatsTab::RecalculateRequested, this, [this](bool force) {
+        QAction* calc = Action(QStringLiteral("DrawsStatCalc"));
+        if (force) {
+            m_recalc.Force(QStringLiteral("Статистика"));
+        } else if (calc && calc->isEnabled()) {
+            Recalculate(false);
+        }
+    });
 }
 
 void TTemplateMain::BuildStatusBar() {

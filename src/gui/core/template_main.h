@@ -31,6 +31,7 @@ class TWindowSettings;
 namespace mv::gui {
 
 class TDrawsModel;
+class TStatsTab;
 class TDrawDialog;
 class TFormConfig;
 class TDrawInfoDialog;
@@ -61,6 +62,7 @@ public:
     QTableView* DrawsList() const { return m_drawsList; }
     QSpinBox* OffsetBox() const { return m_offsetBox; }
     TRecalcDispatcher& Recalc() { return m_recalc; }
+    TStatsTab* StatsTab() const { return m_statsTab; }
 
     // Panel 6: the running operation's text; lets pending events run so it shows at once.
     void ShowStatus(const QString& text);
@@ -150,6 +152,7 @@ private:
     void DrawsImport();
     void DrawsExport();
     void ViewColorDrawsToggle();
+    void BuildStatsTab();
     void ShowOptionalTab(const TOptionalTab& tab, bool shown);
     void ToggleOptionalTab(const TOptionalTab& tab);
     QString HelpFile() const;
@@ -172,7 +175,11 @@ private:
     void PendingRebuildFullSetFiles(bool /*force*/, bool /*allGroups*/) {}
     void PendingAutoDownloadAtStart() {}
     void PendingFirstRunDialog() {}
-    void PendingRebuildMethodList() {}
+    // Builds the method list anew keeping favourites and user names, and refills the
+    // selectors.
+    void RebuildMethodList();
+    // The names and favourites file, at start.
+    void ReadMethodNames();
     void PendingRebuildFullSetFilesFor(int /*changeMask*/) {}
 
     TDataPaths m_paths;
@@ -189,6 +196,7 @@ private:
     QTableView* m_drawsList = nullptr;
     TDrawsModel* m_drawsModel = nullptr;
     QSpinBox* m_offsetBox = nullptr;
+    TStatsTab* m_statsTab = nullptr;
     std::array<QLabel*, StatusPanelCount> m_panels{};
     QMap<QString, QAction*> m_actions;
     QMap<QString, std::function<bool()>> m_enabledRules;

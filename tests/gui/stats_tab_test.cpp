@@ -1,0 +1,117 @@
+// The statistics tab in the main window: the method selector, the table following the
+// archive, the offset and the window length, and the chart under it.
+#include <QAction>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "core/form_main.h"
+#include "core/workspace.h"
+#include "draws/archive_file.h"
+#include "stats/stats_tab.h"
+#include "support/list_rows_model.h"
+#include "support/messages.h"
+
+using namespace mv;
+using namespace mv::gui;
+
+namespace {
+
+TDrawsArray Draws(int count) {
+    TDrawsArray draws;
+    for (int i = 0; i < count; ++i) {
+        TDrawRec d;
+        d.Number = i + 1;
+        for (int k = 0; k < NumbersInDraw; ++k) {
+            d.Nums[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(1 + (i * 5 + k) % 36);
+        }
+        d.Extra = 1;
+        draws.push_back(d);
+    }
+    return draws;
+}
+
+std::unique_ptr<TFormMain> StartWindow(const QString& dir) {
+    auto window = std::make_unique<TFormMain>(TDataPaths{dir.toStdString()},
+                                              std::vector<std::string>{});
+    window->show();
+    QSignalSpy finished(window.get(), &TTemplateMain::DeferredInitFinished);
+    [[maybe_unused]] const bool started =
+        QTest::qWaitFor([&] { return finished.count() > 0; }, 5000);
+    return window;
+}
+
+}  // namespace
+
+class TStatsTabTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { TMessages::SetTestMode(true); }
+
+    void tableFollowsMethodOffsetAndWindow() {
+        QTemporaryDir dir;
+        WriteArchiveFile((dir.path() + QStringLiteral("/Marvolet_5z36.ldr")).toStdString(),
+                         Draws(20));
+        auto window = StartWindow(dir.path());
+        TStatsTab* tab = window->StatsTab();
+        QVERIFY(tab->MethodBox()->count() >= 14);
+        QCOMPARE(tab->MethodBox()->itemText(0), QStringLiteral("{ num } Числа тиража [ N ]"));
+        // Computed at start for the first method over the whole archive.
+        QCOMPARE(tab->Rows()->Count(), 36);
+        QCOMPARE(tab->Table().WindowDraws, 20);
+        QCOMPARE(tab->Table().Totals.Total, 100);
+
+        // Another method recomputes at once.
+        QVERIFY(tab->ChooseMethod(QStringLiteral("EVEN")));
+        QCOMPARE(tab->Rows()->Count(), static_cast<int>(tab->Table().Rows.size()));
+        QCOMPARE(tab->Rows()->Row(0).Caption, QStringLiteral("1:4"));
+
+        // The offset hides the newest draws from the table.
+        window->OffsetBox()->setValue(5);
+        QCOMPARE(tab->Table().WindowDraws, 15);
+        QCOMPARE(tab->Table().LastIndex, 14);
+
+        // The window length takes effect on Enter.
+        tab->WindowBox()->setValue(6);
+        tab->WindowBox()->setFocus();
+        QTest::keyClick(tab->WindowBox(), Qt::Key_Return);
+        QCOMPARE(tab->Table().WindowDraws, 6);
+
+        // Unchanged inputs: switching tabs computes nothing new; "Обновить" forces it.
+        const int computed = window->Recalc().ComputeCount(QStringLiteral("Статистика"));
+        window->RightPages()->setCurrentIndex(1);
+        window->RightPages()->setCurrentIndex(0);
+        QCOMPARE(window->Recalc().ComputeCount(QStringLiteral("Статистика")), computed);
+        window->Action(QStringLiteral("DrawsStatCalc"))->trigger();
+        QCOMPARE(window->Recalc().ComputeCount(QStringLiteral("Статистика")), computed + 1);
+        QVERIFY(!tab->Chart()->chart()->series().isEmpty());
+        QVERIFY(TMessages::Recorded().empty());
+    }
+
+    void emptyArchiveDisablesUpdate() {
+        QTemporaryDir dir;
+        auto window = StartWindow(dir.path());
+        QCOMPARE(window->StatsTab()->Rows()->Count(), 0);
+        QVERIFY(!window->Action(QStringLiteral("DrawsStatCalc"))->isEnabled());
+    }
+
+    void windowLengthAndMethodSurviveRestart() {
+        QTemporaryDir dir;
+        WriteArchiveFile((dir.path() + QStringLiteral("/Marvolet_5z36.ldr")).toStdString(),
+                         Draws(10));
+        {
+            auto window = StartWindow(dir.path());
+            window->StatsTab()->WindowBox()->setValue(7);
+        }
+        auto window = StartWindow(dir.path());
+        QCOMPARE(window->StatsTab()->WindowBox()->value(), 7);
+    }
+};
+
+QTEST_MAIN(TStatsTabTest)
+#include "stats_tab_test.moc"
