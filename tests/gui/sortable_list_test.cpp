@@ -6,6 +6,7 @@
 #include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <initializer_list>
 
 #include "core/errors.h"
@@ -138,6 +139,23 @@ private slots:
         list.View.SetSortColumn(1);
         QVERIFY(calls > 0);
         QCOMPARE(list.Captions(), (Texts({"c", "b", "a"})));
+    }
+
+    void InconsistentComparisonKeepsEveryRow() {
+        QStringList rows;
+        for (int row = 0; row < 300; ++row) rows << QString::number(row);
+        TSample list(rows, Texts({"Имя"}));
+        unsigned seed = 12345;
+        list.View.OnCompare = [&](const TListRow&, const TListRow&, int, int& result) {
+            seed = seed * 1103515245u + 12345u;  // any answer, also contradicting itself
+            result = static_cast<int>(seed >> 16) % 3 - 1;
+        };
+        list.View.SetSortDirection(sdDescending);
+        QStringList sorted = list.Captions();
+        QCOMPARE(sorted.size(), rows.size());
+        std::sort(sorted.begin(), sorted.end(),
+                  [](const QString& a, const QString& b) { return a.toInt() < b.toInt(); });
+        QCOMPARE(sorted, rows);
     }
 
     void HeaderClicksSortAndInvert() {
