@@ -265,7 +265,7 @@ void TTemplateMain::DrawsInfo() {
 void TTemplateMain::DrawsSortedToggle() {
     m_workspace->SortedDraws = !m_workspace->SortedDraws;
     Action(QStringLiteral("DrawsSorted"))->setChecked(m_workspace->SortedDraws);
-    StoreViewOption(QStringLiteral("SortedDraws"), m_workspace->SortedDraws);
+    StoreSetting(MainWindowKey::SortedDraws, m_workspace->SortedDraws);
     m_drawsModel->Refresh(false);
     Recalculate(true);
 }
@@ -274,7 +274,7 @@ void TTemplateMain::ViewColorDrawsToggle() {
     const bool on = !m_drawsModel->ChannelColours();
     m_drawsModel->SetChannelColours(on);
     Action(QStringLiteral("ViewColorDraws"))->setChecked(on);
-    StoreViewOption(QStringLiteral("ColorDraws"), on);
+    StoreSetting(MainWindowKey::ColorDraws, on);
 }
 
 void TTemplateMain::DrawsImport() {

@@ -9,11 +9,13 @@
 #include "core/config_file.h"
 #include "core/errors.h"
 #include "core/template_main.h"
+#include "core/main_window_keys.h"
 #include "core/window_settings.h"
 #include "core/workspace.h"
 #include "draws/draws_model.h"
 #include "stats/stats_tab.h"
 #include "support/messages.h"
+#include "support/window_placement.h"
 
 namespace mv::gui {
 
@@ -90,12 +92,8 @@ TWindowSettings& TTemplateMain::Settings() {
     return *m_settings;
 }
 
-void TTemplateMain::StoreViewOption(const QString& key, bool value) {
-    RunCommand([&] { Settings().WriteBool(kSection, key.toStdString(), value); });
-}
-
-void TTemplateMain::StoreIntegerOption(const QString& key, int value) {
-    RunCommand([&] { Settings().WriteInteger(kSection, key.toStdString(), value); });
+void TTemplateMain::StoreSetting(const TSettingKey& key, int value) {
+    RunCommand([&] { WriteMainSetting(Settings(), key, value); });
 }
 
 void TTemplateMain::RestoreSettings() {
@@ -111,18 +109,17 @@ void TTemplateMain::RestoreSettings() {
                 }
             }
         } end{s};
-        for (const TOptionalTab& tab : OptionalTabs()) {
-            ShowOptionalTab(tab, s.ReadBool(kSection, tab.SettingKey, true));
-        }
-        RestorePlacement();
-        const int left = s.ReadInteger(kSection, "LeftPanelWidth", LeftPanelDesignedWidth);
+        for (const TOptionalTab& tab : OptionalTabs()) ShowOptionalTab(tab, ReadMainFlag(s, tab.Key));
+        RestoreWindowPlacement(*this, s, kSection);
+        const int left = ReadMainSetting(s, MainWindowKey::LeftPanelWidth, LeftPanelDesignedWidth);
         if (left > 0) m_splitter->setSizes({left, std::max(200, width() - left)});
-        m_workspace->SortedDraws = s.ReadBool(kSection, "SortedDraws", false);
+        m_workspace->SortedDraws = ReadMainFlag(s, MainWindowKey::SortedDraws);
         Action(QStringLiteral("DrawsSorted"))->setChecked(m_workspace->SortedDraws);
-        const bool colours = s.ReadBool(kSection, "ColorDraws", true);
+        const bool colours = ReadMainFlag(s, MainWindowKey::ColorDraws);
         m_drawsModel->SetChannelColours(colours);
         Action(QStringLiteral("ViewColorDraws"))->setChecked(colours);
-        const int download = std::clamp(s.ReadInteger(kSection, "DownloadDrawsOnStart", 0), 0, 2);
+        const int download =
+            std::clamp(ReadMainSetting(s, MainWindowKey::DownloadDrawsOnStart), 0, 2);
         for (int m = 0; m < 3; ++m) {
             Action(QStringLiteral("AutoDownload%1").arg(m))->setChecked(m == download);
         }
@@ -131,45 +128,20 @@ void TTemplateMain::RestoreSettings() {
         for (std::size_t c = 0; c < widths.size(); ++c) {
             m_drawsList->setColumnWidth(static_cast<int>(c), widths[c]);
         }
-        // The very first start marks itself and stores the comparison option's value.
-        if (!s.ReadBool(kSection, "PrefetchsInit", false)) {
-            s.WriteBool(kSection, "PrefetchsInit", true);
-            s.WriteBool(kSection, "PrefetchsEnabled", false);
+        // The very first start stores the comparison option and sizes its columns.
+        if (const auto width = ApplyFirstStart(s, ReadMainFlag(s, MainWindowKey::PrefetchsEnabled))) {
+            m_statsTab->SetComparisonColumnsWidth(*width);
         }
     });
     if (failure) TMessages::ShowError(DisplayText(*failure), this);
-}
-
-void TTemplateMain::RestorePlacement() {
-    const QScreen* screen = this->screen();
-    if (!screen) return;
-    const auto stored = Settings().RestorePlacement(
-        kSection, {screen->size().width(), screen->size().height()}, logicalDpiX());
-    if (!stored) return;
-    if (stored->ApplyBounds) {
-        const TRect& r = stored->Placement.NormPos;
-        setGeometry(QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top));
-    }
-    if (stored->Show == TShowState::Maximized) setWindowState(Qt::WindowMaximized);
-    if (stored->Show == TShowState::Minimized) setWindowState(Qt::WindowMinimized);
 }
 
 void TTemplateMain::SaveSettings() {
     const auto failure = GuardWindowSettings(true, [this] {
         TWindowSettings& s = Settings();
         s.BeginUpdate();
-        TWindowPlacement placement;
-        placement.ShowCmd = isMaximized()   ? ShowCmdMaximized
-                            : isMinimized() ? ShowCmdMinimized
-                                            : ShowCmdNormal;
-        placement.PixelsPerInch = logicalDpiX();
-        const QRect r = normalGeometry().isValid() ? normalGeometry() : geometry();
-        placement.NormPos = {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
-        const QScreen* screen = this->screen();
-        const TScreenSize size = screen ? TScreenSize{screen->size().width(), screen->size().height()}
-                                        : TScreenSize{};
-        s.SavePlacement(kSection, placement, size);
-        s.WriteInteger(kSection, "LeftPanelWidth", m_splitter->sizes().value(0));
+        SaveWindowPlacement(*this, s, kSection);
+        WriteMainSetting(s, MainWindowKey::LeftPanelWidth, m_splitter->sizes().value(0));
         s.WriteColumnWidths(kSection, kDrawsList, ColumnWidths(m_drawsList));
         m_statsTab->SaveSettings(s);
         s.EndUpdate();

@@ -14,16 +14,17 @@
 #include "core/workspace.h"
 #include "draws/draws_model.h"
 #include "support/messages.h"
+#include "support/window_placement.h"
 
 namespace mv::gui {
 
 const std::vector<TTemplateMain::TOptionalTab>& TTemplateMain::OptionalTabs() {
     static const std::vector<TOptionalTab> tabs = {
-        {"TabGraps", "Вкладка \"Графики\"", "TabGraphs", 1},
-        {"TabCard", "Вкладка \"Карта\"", "TabCard", 2},
-        {"TabLayout", "Вкладка \"Схема\"", "TabLayout", 3},
-        {"TabWeek", "Вкладка \"Неделя\"", "TabWeek", 4},
-        {"TabTables", "Вкладка \"Регуляры\"", "TabTables", 7},
+        {"TabGraps", "Вкладка \"Графики\"", MainWindowKey::TabGraphs, 1},
+        {"TabCard", "Вкладка \"Карта\"", MainWindowKey::TabCard, 2},
+        {"TabLayout", "Вкладка \"Схема\"", MainWindowKey::TabLayout, 3},
+        {"TabWeek", "Вкладка \"Неделя\"", MainWindowKey::TabWeek, 4},
+        {"TabTables", "Вкладка \"Регуляры\"", MainWindowKey::TabTables, 7},
     };
     return tabs;
 }
@@ -36,7 +37,7 @@ void TTemplateMain::ShowOptionalTab(const TOptionalTab& tab, bool shown) {
 void TTemplateMain::ToggleOptionalTab(const TOptionalTab& tab) {
     const bool shown = !m_rightPages->isTabVisible(tab.TabIndex);
     ShowOptionalTab(tab, shown);
-    StoreViewOption(QString::fromLatin1(tab.SettingKey), shown);
+    StoreSetting(tab.Key, shown);
     // A tab that comes back shows current data at once.
     if (shown) m_recalc.Force(m_rightPages->tabText(tab.TabIndex));
 }
@@ -66,15 +67,17 @@ void TTemplateMain::ShowAbout() {
 
 void TTemplateMain::SetAutoDownloadMode(int mode) {
     for (int m = 0; m < 3; ++m) Action(QStringLiteral("AutoDownload%1").arg(m))->setChecked(m == mode);
-    StoreIntegerOption(QStringLiteral("DownloadDrawsOnStart"), mode);
+    StoreSetting(MainWindowKey::DownloadDrawsOnStart, mode);
 }
 
 void TTemplateMain::EditConfig() {
     std::optional<TConfigData> edited;
     RunCommand([&] {
         TFormConfig dialog(m_workspace->Config(), this);
+        RestoreWindowPlacement(dialog, Settings(), "TFormConfig");
         const bool accepted =
             ConfigDialogHook ? ConfigDialogHook(dialog) : dialog.exec() == QDialog::Accepted;
+        SaveWindowPlacement(dialog, Settings(), "TFormConfig");
         if (accepted) edited = dialog.Result();
     });
     if (edited) RunBusy({}, [&] { ApplyConfig(*edited); });

@@ -10,6 +10,7 @@
 
 #include "core/command_line.h"
 #include "core/data_paths.h"
+#include "core/main_window_keys.h"
 #include "core/recalc_dispatcher.h"
 #include "core/records.h"
 #include "support/ui_hooks.h"
@@ -93,14 +94,13 @@ public:
     std::function<bool(TFormConfig&)> ConfigDialogHook;
     std::function<void(TDrawInfoDialog&)> DrawInfoHook;
     // Stores a toggled view option (or a chosen mode) in the window-settings file at once.
-    void StoreViewOption(const QString& key, bool value);
-    void StoreIntegerOption(const QString& key, int value);
+    void StoreSetting(const TSettingKey& key, int value);
 
     // An optional tab of the right page control and the "Вид" action that toggles it.
     struct TOptionalTab {
         const char* Action;
         const char* Caption;
-        const char* SettingKey;
+        TSettingKey Key;
         int TabIndex;
     };
     static const std::vector<TOptionalTab>& OptionalTabs();
@@ -136,7 +136,6 @@ private:
     bool RunBatchSwitches();
     void ReadConfiguration();
     void RestoreSettings();
-    void RestorePlacement();
     TWindowSettings& Settings();
     void SaveSettings();
     void Terminate();

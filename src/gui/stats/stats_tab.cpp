@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "core/main_window_keys.h"
 #include "core/window_settings.h"
 #include "core/workspace.h"
 #include "support/list_rows_model.h"
@@ -235,6 +236,12 @@ void TStatsTab::FillChart() {
     }
 }
 
+void TStatsTab::SetComparisonColumnsWidth(int width) {
+    for (const int column : {scNorm, scDeviation, scDeviationPercent}) {
+        m_list->setColumnWidth(column, width);
+    }
+}
+
 void TStatsTab::AddToolAction(QAction* action) {
     auto* button = new QToolButton(this);
     button->setDefaultAction(action);
@@ -243,17 +250,17 @@ void TStatsTab::AddToolAction(QAction* action) {
 }
 
 void TStatsTab::RestoreSettings(const TWindowSettings& settings) {
-    m_window->setValue(std::max(1, settings.ReadInteger(kSection, "DrawsStatLen", kDesignedWindow)));
+    m_window->setValue(std::max(1, ReadMainSetting(settings, MainWindowKey::DrawsStatLen)));
     const int chartHeight =
-        settings.ReadInteger(kSection, "DrawsStatHeight", kDesignedChartHeight);
+        ReadMainSetting(settings, MainWindowKey::DrawsStatHeight, kDesignedChartHeight);
     if (chartHeight > 0) m_splitter->setSizes({std::max(100, height() - chartHeight), chartHeight});
     m_list->RestoreColumnWidths(settings, kSection, kListName);
     m_list->RestoreSortState(settings, kSection, kListName);
 }
 
 void TStatsTab::SaveSettings(TWindowSettings& settings) const {
-    settings.WriteInteger(kSection, "DrawsStatLen", m_window->value());
-    settings.WriteInteger(kSection, "DrawsStatHeight", m_splitter->sizes().value(1));
+    WriteMainSetting(settings, MainWindowKey::DrawsStatLen, m_window->value());
+    WriteMainSetting(settings, MainWindowKey::DrawsStatHeight, m_splitter->sizes().value(1));
     m_list->SaveColumnWidths(settings, kSection, kListName);
     m_list->SaveSortState(settings, kSection, kListName);
 }

@@ -49,6 +49,8 @@ public:
     QChartView* Chart() const { return m_chart; }
     QSplitter* Splitter() const { return m_splitter; }
 
+    // Width of the three comparison columns ("Норма", "Отклонение", "Откл-ие в %").
+    void SetComparisonColumnsWidth(int width);
     // Puts a command next to the window box as a button.
     void AddToolAction(QAction* action);
 
