@@ -81,6 +81,11 @@ TStatsTab::TStatsTab(TWorkspace& workspace, QWidget* parent)
     QStringList captions;
     for (const char* c : StatColumnCaptions()) captions << QString::fromUtf8(c);
     m_rows->SetColumns(captions);
+    QList<Qt::Alignment> alignments;
+    for (int c = 0; c < StatColumnCount; ++c) {
+        alignments << (c == scValue ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+    }
+    m_rows->SetColumnAlignments(alignments);
     m_list = new TSortableListView(this);
     m_list->setObjectName(QString::fromLatin1(kListName));
     m_list->setModel(m_rows);
