@@ -234,9 +234,11 @@ std::unique_ptr<TCombFilter> TCustomRatioStat::PrepareFilter(const TStatDrawArra
         const int k = s.Key.K1();
         if (k >= 0 && k <= NumbersInDraw) counts |= 1u << k;
     }
-    return MakeCombFilter([property, counts](const std::uint8_t* n) {
-        const int k = property[n[0]] + property[n[1]] + property[n[2]] + property[n[3]] +
-                      property[n[4]];
+    const TPairTable<std::uint8_t> pairs(property, [](std::uint8_t a, std::uint8_t b) {
+        return static_cast<std::uint8_t>(a + b);
+    });
+    return MakeCombFilter([pairs, property, counts](TCombNums n) {
+        const int k = pairs[n.Pair(0)] + pairs[n.Pair(2)] + property[n[4]];
         return ((counts >> k) & 1u) != 0;
     });
 }
@@ -316,8 +318,12 @@ std::unique_ptr<TCombFilter> TCustomMaskStat::PrepareFilter(const TStatDrawArray
         const std::int32_t p = s.Key.K1K2();
         if (p >= 0 && p < 32) patterns |= 1u << p;
     }
-    return MakeCombFilter([bit, patterns](const std::uint8_t* n) {
-        const int p = bit[n[0]] << 4 | bit[n[1]] << 3 | bit[n[2]] << 2 | bit[n[3]] << 1 | bit[n[4]];
+    // Two bits per pair lookup, the first number of the pair the higher.
+    const TPairTable<std::uint8_t> pairs(bit, [](std::uint8_t a, std::uint8_t b) {
+        return static_cast<std::uint8_t>(a << 1 | b);
+    });
+    return MakeCombFilter([pairs, bit, patterns](TCombNums n) {
+        const int p = pairs[n.Pair(0)] << 3 | pairs[n.Pair(2)] << 1 | bit[n[4]];
         return ((patterns >> p) & 1u) != 0;
     });
 }

@@ -72,9 +72,7 @@ bool TstValues::Matches(const std::uint8_t* nums, const TStatDrawArray& selected
 
 std::unique_ptr<TCombFilter> TstValues::PrepareFilter(const TStatDrawArray& selected, bool, bool,
                                                       int) {
-    return MakeCombFilter([t = SelectedNumbers(selected)](const std::uint8_t* n) {
-        return (t[n[0]] | t[n[1]] | t[n[2]] | t[n[3]] | t[n[4]]) != 0;
-    });
+    return MakeAnyNumberFilter(SelectedNumbers(selected));
 }
 
 // --- TstDigits ----------------------------------------------------------------------------
@@ -105,12 +103,10 @@ std::unique_ptr<TCombFilter> TstDigits::PrepareFilter(const TStatDrawArray& sele
     for (const TStatValueRec& s : selected) {
         if (s.Key.Raw < 10) digits |= static_cast<std::uint16_t>(1u << s.Key.Raw);
     }
-    std::array<std::uint16_t, 256> masks{};
-    for (int n = 0; n < 256; ++n) masks[n] = DigitMask(n);
-    return MakeCombFilter([masks, digits](const std::uint8_t* n) {
-        return ((masks[n[0]] | masks[n[1]] | masks[n[2]] | masks[n[3]] | masks[n[4]]) &
-                digits) != 0;
-    });
+    // A combination has a selected digit exactly when one of its numbers has one.
+    std::array<std::uint8_t, 256> hit{};
+    for (int n = 0; n < 256; ++n) hit[n] = (DigitMask(n) & digits) != 0 ? 1 : 0;
+    return MakeAnyNumberFilter(hit);
 }
 
 // --- ratios and patterns ----------------------------------------------------------------------
@@ -181,9 +177,9 @@ std::unique_ptr<TCombFilter> TstPosVal::PrepareFilter(const TStatDrawArray& sele
         if (k1 >= 0 && k1 < 256) t[static_cast<std::size_t>(k1)] = 1;
     }
     if (Index < 1 || Index > NumbersInDraw) {
-        return MakeCombFilter([](const std::uint8_t*) { return false; });
+        return MakeCombFilter([](TCombNums) { return false; });
     }
-    return MakeCombFilter([t, pos = Index - 1](const std::uint8_t* n) { return t[n[pos]] != 0; });
+    return MakeCombFilter([t, pos = Index - 1](TCombNums n) { return t[n[pos]] != 0; });
 }
 
 std::int32_t TstPosVal::GraphValue(const std::uint8_t* nums, int, bool, int) {
@@ -209,7 +205,7 @@ bool TstPosExt::Matches(const std::uint8_t*, const TStatDrawArray&, bool, bool, 
 }
 
 std::unique_ptr<TCombFilter> TstPosExt::PrepareFilter(const TStatDrawArray&, bool, bool, int) {
-    return MakeCombFilter([](const std::uint8_t*) { return false; });
+    return MakeCombFilter([](TCombNums) { return false; });
 }
 
 std::int32_t TstPosExt::GraphValue(const std::uint8_t*, int drawIndex, bool sorted, int) {
