@@ -11,6 +11,7 @@
 #include "core/data_lock.h"
 #include "core/data_paths.h"
 #include "core/records.h"
+#include "scenarios/current_script.h"
 #include "stats/stat_list.h"
 #include "support/ui_hooks.h"
 
@@ -33,6 +34,10 @@ public:
     const TConfigData& Config() const { return m_stats.Config(); }
     TProxy Proxy;
     IUiHooks& Hooks() { return m_hooks; }
+
+    // The current scenario, mirrored to the current-scenario file after every change.
+    TCurrentScript& Script() { return m_script; }
+    const TCurrentScript& Script() const { return m_script; }
 
     // --- data-file lock -------------------------------------------------------------------
     // Takes the lock on the stakes file; throws EError with the stakes-reading message.
@@ -93,6 +98,7 @@ private:
     IUiHooks& m_hooks;
     TDataLock m_lock;
     TStatList m_stats;
+    TCurrentScript m_script{m_paths.File(".lss"), m_hooks};
     int m_drawsOffset = 0;
     bool m_archiveReadFailed = false;
     std::bitset<MaxNumber + 1> m_hidden;

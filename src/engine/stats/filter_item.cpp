@@ -9,13 +9,10 @@
 namespace mv {
 namespace {
 
-// Words between separators, each trimmed; blank words are dropped like empty ones.
+// Words between separators (runs of separators count as one), each trimmed.
 std::vector<std::string> TrimmedWords(std::string_view text, std::string_view separators) {
-    std::vector<std::string> words;
-    for (const std::string& word : SplitWords(text, separators)) {
-        std::string trimmed = Trim(word);
-        if (!trimmed.empty()) words.push_back(std::move(trimmed));
-    }
+    std::vector<std::string> words = SplitWords(text, separators);
+    for (std::string& word : words) word = Trim(word);
     return words;
 }
 
@@ -130,7 +127,7 @@ std::string ItemToText(const TFilterItem& item) {
 
 TFilterItem TextToItem(std::string_view text, const TStatList& registry) {
     TFilterItem item;
-    const auto words = TrimmedWords(text, "#");
+    const auto words = TrimmedWords(Trim(text), "#");
     if (words.empty()) return item;
     item.Active = true;
     const std::string& flags = words[0];
