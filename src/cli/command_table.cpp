@@ -12,12 +12,14 @@ namespace mv::cli {
 const TCommandGroup& DrawsCommands();
 const TCommandGroup& ConfigCommands();
 const TCommandGroup& StatsCommands();
+const TCommandGroup& ScenarioCommands();
 
 std::span<const TCommandGroup* const> CommandGroups() {
     static const TCommandGroup* const groups[] = {
         &DrawsCommands(),
         &ConfigCommands(),
         &StatsCommands(),
+        &ScenarioCommands(),
     };
     return groups;
 }
