@@ -48,7 +48,7 @@ struct TComb {
 };
 static_assert(sizeof(TComb) == NumbersInDraw);
 
-using TCombsArray = std::vector<TComb>;
+// Lists of combinations are TCombsArray (combs/combs_array.h): flat and preallocated.
 using TIntArray = std::vector<std::int32_t>;
 using TByteArray = std::vector<std::uint8_t>;
 

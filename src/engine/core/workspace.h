@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "combs/combinations.h"
 #include "core/config_file.h"
 #include "core/data_lock.h"
 #include "core/data_paths.h"
@@ -34,6 +35,9 @@ public:
     const TConfigData& Config() const { return m_stats.Config(); }
     TProxy Proxy;
     IUiHooks& Hooks() { return m_hooks; }
+    // The working combination list, its undo copy, the list buffer and the operations list.
+    TCombinations& Combs() { return m_combs; }
+    const TCombinations& Combs() const { return m_combs; }
 
     // The current scenario, mirrored to the current-scenario file after every change.
     TCurrentScript& Script() { return m_script; }
@@ -98,6 +102,7 @@ private:
     IUiHooks& m_hooks;
     TDataLock m_lock;
     TStatList m_stats;
+    TCombinations m_combs{m_hooks};
     TCurrentScript m_script{m_paths.File(".lss"), m_hooks};
     int m_drawsOffset = 0;
     bool m_archiveReadFailed = false;

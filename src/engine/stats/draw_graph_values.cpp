@@ -1,9 +1,15 @@
 #include "stats/draw_graph_values.h"
 
-namespace mv {
+#include <algorithm>
+#include <array>
 
-std::vector<std::pair<std::string, std::int32_t>> DrawGraphValues(const TStatList& registry,
-                                                                  int drawIndex, bool sorted) {
+namespace mv {
+namespace {
+
+// Every listed graph method's name and the value `value` gives for its statistic.
+template <class TValue>
+std::vector<std::pair<std::string, std::int32_t>> GraphValues(const TStatList& registry,
+                                                              TValue value) {
     std::vector<std::pair<std::string, std::int32_t>> rows;
     for (int i = 0; i < registry.MethodCount(); ++i) {
         const TStatMethod& method = registry.Method(i);
@@ -11,9 +17,29 @@ std::vector<std::pair<std::string, std::int32_t>> DrawGraphValues(const TStatLis
         auto stat = registry.CreateStat(method);
         auto* graph = dynamic_cast<TCustomGraphStat*>(stat.get());
         if (!graph) continue;
-        rows.emplace_back(registry.MethodName(method), graph->DrawGraphValue(drawIndex, 0, sorted));
+        rows.emplace_back(registry.MethodName(method), value(*graph));
     }
     return rows;
+}
+
+}  // namespace
+
+std::vector<std::pair<std::string, std::int32_t>> DrawGraphValues(const TStatList& registry,
+                                                                  int drawIndex, bool sorted) {
+    return GraphValues(registry, [&](TCustomGraphStat& graph) {
+        return graph.DrawGraphValue(drawIndex, 0, sorted);
+    });
+}
+
+std::vector<std::pair<std::string, std::int32_t>> CombGraphValues(const TStatList& registry,
+                                                                  const std::uint8_t* nums,
+                                                                  int position, bool sorted) {
+    std::array<std::uint8_t, NumbersInDraw> n{};
+    std::copy(nums, nums + NumbersInDraw, n.begin());
+    if (sorted) std::sort(n.begin(), n.end());
+    return GraphValues(registry, [&](TCustomGraphStat& graph) {
+        return graph.GraphValue(n.data(), position, sorted, 0);
+    });
 }
 
 }  // namespace mv

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/records.h"
+
+namespace mv {
+
+class TWorkspace;
+
+// The archive look-up of one combination: the draws holding all five of its numbers
+// (CountMatches 5), newest first, each as DrawLineText, at most 26 of them (the scan stops
+// once more than 25 were found).
+struct TArchiveLookup {
+    std::vector<std::string> Lines;
+    // The information box: "Выделенная комбинация найдена в следующих тиражах:", an empty
+    // line and the lines; or "Выделенная комбинация не найдена архиве тиражей!".
+    std::string Message() const;
+};
+inline constexpr std::size_t ArchiveLookupLimit = 26;
+// Status "Поиск по архиву тиражей..." while it runs. The whole archive is scanned, hidden
+// draws included.
+TArchiveLookup FindInArchive(TWorkspace& ws, const TComb& comb);
+
+// "В текущем списке комбинаций содержится %d уникальных номеров" for the working list
+// (status "Подождите пожалуйста..." while counting).
+std::string UniqueNumbersMessage(TWorkspace& ws);
+
+// The statistic rows of the combination information dialog: each listed graph method's name
+// and its graph value for the five numbers, with SortedDraws and DrawsOffset as the position
+// argument, in method-list order.
+std::vector<std::pair<std::string, std::int32_t>> CombinationInfoValues(const TWorkspace& ws,
+                                                                        const TComb& comb);
+
+}  // namespace mv

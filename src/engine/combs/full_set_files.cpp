@@ -1,0 +1,342 @@
+#include "combs/full_set_files.h"
+
+#include <algorithm>
+#include <atomic>
+#include <functional>
+#include <future>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+#include "combs/full_set.h"
+#include "core/errors.h"
+#include "core/workspace.h"
+#include "support/atomic_file.h"
+
+namespace mv {
+namespace {
+
+const char* const kCreateError = "Ошибка создания файла данных для полного набора вариантов!";
+const char* const kOpenError = "Ошибка открытия файла данных для полного набора вариантов!";
+const char* const kRebuildText = "Создание файлов для полного набора комбинаций...";
+// Far above any real file (a few thousand values at most): a larger file is damaged.
+constexpr std::size_t kMaxFileBytes = std::size_t{64} << 20;
+
+// Counts per value key with open addressing: the values of 376,992 combinations are counted
+// without a search through the value array per value.
+class TKeyCounter {
+public:
+    TKeyCounter() : m_slots(256) {}
+    void Add(std::uint64_t key, std::int32_t count) {
+        if ((m_used + 1) * 2 > m_slots.size()) Grow();
+        TSlot& slot = Find(m_slots, key);
+        if (!slot.Used) {
+            slot = {key, 0, true};
+            ++m_used;
+        }
+        slot.Count += count;
+    }
+    template <class TVisit>
+    void ForEach(TVisit visit) const {
+        for (const TSlot& s : m_slots) {
+            if (s.Used) visit(s.Key, s.Count);
+        }
+    }
+
+private:
+    struct TSlot {
+        std::uint64_t Key = 0;
+        std::int32_t Count = 0;
+        bool Used = false;
+    };
+    static TSlot& Find(std::vector<TSlot>& slots, std::uint64_t key) {
+        const std::size_t mask = slots.size() - 1;
+        std::size_t i = static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> 32) & mask;
+        while (slots[i].Used && slots[i].Key != key) i = (i + 1) & mask;
+        return slots[i];
+    }
+    void Grow() {
+        std::vector<TSlot> bigger(m_slots.size() * 2);
+        for (const TSlot& s : m_slots) {
+            if (s.Used) Find(bigger, s.Key) = s;
+        }
+        m_slots.swap(bigger);
+    }
+    std::vector<TSlot> m_slots;
+    std::size_t m_used = 0;
+};
+
+void PutInt16(std::string& out, std::int16_t v) {
+    const auto u = static_cast<std::uint16_t>(v);
+    out += static_cast<char>(u & 0xFF);
+    out += static_cast<char>(u >> 8);
+}
+void PutInt32(std::string& out, std::int32_t v) {
+    const auto u = static_cast<std::uint32_t>(v);
+    for (int shift = 0; shift < 32; shift += 8) out += static_cast<char>((u >> shift) & 0xFF);
+}
+std::uint32_t GetUInt(std::string_view bytes, std::size_t at, int size) {
+    std::uint32_t v = 0;
+    for (int i = 0; i < size; ++i) {
+        v |= std::uint32_t{static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)])}
+             << (8 * i);
+    }
+    return v;
+}
+
+std::string FileFailure(const char* fixed, const std::filesystem::path& file,
+                        const std::string& reason) {
+    return OperationMessage(std::string(fixed) + "\r\rИмя файла: " + file.string(), reason);
+}
+
+// The file is "missing" when it is not there or holds zero bytes. Throws EOSError when the
+// path cannot be examined.
+bool FileMissing(const std::filesystem::path& file) {
+    std::error_code ec;
+    const auto status = std::filesystem::status(file, ec);
+    if (status.type() == std::filesystem::file_type::not_found) return true;
+    if (ec) throw EOSError(file.string() + ": " + ec.message());
+    const auto size = std::filesystem::file_size(file, ec);
+    return !ec && size == 0;
+}
+
+TFullSetCounts CountMethod(const TStatList& registry, const TStatMethod& method, const TComb* set) {
+    const auto stat = registry.CreateStat(method);
+    return CountFullSetValues(*stat, set, FullSetSize);
+}
+
+// Writes one method's file; on failure deletes it and shows the error box.
+std::optional<TFullSetCounts> WriteMethodFile(TWorkspace& ws, const std::filesystem::path& file,
+                                              const std::function<TFullSetCounts()>& count) {
+    TStatusGuard status(ws.Hooks(),
+                        "Создание файла предварительной выборки " + file.string() + "...");
+    try {
+        std::filesystem::create_directories(file.parent_path());
+        TFullSetCounts counts = count();
+        WriteFileAtomically(file, EncodeFullSetFile(counts));
+        return counts;
+    } catch (...) {
+        std::error_code ignored;
+        std::filesystem::remove(file, ignored);
+        ws.Hooks().ShowMessage(
+            TMessageKind::Error,
+            FileFailure(kCreateError, file, FailureReason(std::current_exception())));
+        return std::nullopt;
+    }
+}
+
+// The building of the files leaves the user's list as it was but without undo (the list is
+// regenerated as the full set and then put back from the undo copy).
+void AfterBuild(TWorkspace& ws) {
+    ws.Combs().DiscardUndo();
+    ws.Combs().UpdateCombsView();
+}
+
+// Counts the methods on every core; each result is handed out in method order as soon as
+// it is ready. The full set is shared read-only; each count uses its own statistic object.
+class TParallelCounts {
+public:
+    TParallelCounts(const TStatList& registry, std::vector<int> methods)
+        : m_registry(registry),
+          m_methods(std::move(methods)),
+          m_set(FullSet()),
+          m_promises(m_methods.size()) {
+        for (auto& p : m_promises) m_futures.push_back(p.get_future());
+        const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+        const std::size_t workers = std::min<std::size_t>(cores, m_methods.size());
+        for (std::size_t w = 0; w < workers; ++w) m_workers.emplace_back([this] { Work(); });
+    }
+    ~TParallelCounts() {
+        m_next = m_methods.size();  // no new work; running counts finish
+        for (auto& t : m_workers) t.join();
+    }
+    TParallelCounts(const TParallelCounts&) = delete;
+    TParallelCounts& operator=(const TParallelCounts&) = delete;
+    // The counts of the i-th method; rethrows its failure.
+    TFullSetCounts Take(std::size_t i) { return m_futures[i].get(); }
+
+private:
+    void Work() {
+        for (std::size_t i = m_next++; i < m_methods.size(); i = m_next++) {
+            try {
+                m_promises[i].set_value(
+                    CountMethod(m_registry, m_registry.Method(m_methods[i]), m_set.data()));
+            } catch (...) {
+                m_promises[i].set_exception(std::current_exception());
+            }
+        }
+    }
+    const TStatList& m_registry;
+    std::vector<int> m_methods;
+    std::vector<TComb> m_set;
+    std::vector<std::promise<TFullSetCounts>> m_promises;
+    std::vector<std::future<TFullSetCounts>> m_futures;
+    std::atomic<std::size_t> m_next{0};
+    std::vector<std::thread> m_workers;
+};
+
+// The methods RebuildFullSetFiles builds, in method order.
+std::vector<int> MethodsToBuild(TWorkspace& ws, std::uint16_t groups) {
+    std::vector<int> chosen;
+    const TStatList& registry = ws.Stats();
+    for (int i = 0; i < registry.MethodCount(); ++i) {
+        const TStatMethod& method = registry.Method(i);
+        if (!method.StatClass->HasNorm()) continue;
+        const int g = method.StatClass->Group;
+        const bool groupChosen = g >= 0 && g <= 15 && ((groups >> g) & 1u) != 0;
+        bool missing = true;
+        try {
+            missing = FileMissing(FullSetFileName(ws.Paths(), method));
+        } catch (const EError&) {
+            // A path that cannot be examined is built: the build reports what is wrong.
+        }
+        if (missing || groupChosen) chosen.push_back(i);
+    }
+    return chosen;
+}
+
+}  // namespace
+
+std::uint16_t RebuildGroupsForConfigChange(int changeMask) {
+    return static_cast<std::uint16_t>(changeMask &
+                                      (ChannelGroupMask | MatrixGroupMask | SegmentGroupMask));
+}
+
+std::filesystem::path FullSetFileName(const TDataPaths& paths, const TStatMethod& method) {
+    return paths.Prefetchs() /
+           (std::string(ProgramName) + "_" + TStatList::MethodCode(method) + FullSetFileExtension);
+}
+
+TFullSetCounts CountFullSetValues(TCustomStat& stat, const TComb* combs, std::size_t count) {
+    // Each combination's values are merged in a scratch array first (exactly as
+    // AddCombination merges them), then counted by key; the sorted result equals the array
+    // AddCombination would build over all combinations.
+    TKeyCounter counter;
+    TStatDrawArray scratch;
+    for (std::size_t i = 0; i < count; ++i) {
+        scratch.clear();
+        stat.AddCombination(combs[i].Nums.data(), scratch);
+        for (const TStatValueRec& v : scratch) counter.Add(v.Key.Raw, v.Count);
+    }
+    TStatDrawArray values;
+    counter.ForEach([&values](std::uint64_t key, std::int32_t n) {
+        TStatValueRec& v = values.emplace_back();
+        v.Key.Raw = key;
+        v.Count = n;
+    });
+    SortByKey(values);
+    const TStatTotals totals = StatTotals(values);
+    TFullSetCounts result;
+    result.Records = std::move(values);
+    result.Smallest = totals.MinCount;
+    result.Largest = totals.MaxCount;
+    return result;
+}
+
+std::string EncodeFullSetFile(const TFullSetCounts& counts) {
+    std::string out;
+    out.reserve((counts.Records.size() + 1) * FullSetRecordSize);
+    for (const TStatValueRec& r : counts.Records) {
+        for (int part = 1; part <= 4; ++part) PutInt16(out, r.Key.K(part));
+        PutInt32(out, r.Count);
+    }
+    PutInt32(out, counts.Smallest);
+    PutInt32(out, counts.Largest);
+    PutInt32(out, 0);
+    return out;
+}
+
+TFullSetCounts DecodeFullSetFile(std::string_view bytes) {
+    if (bytes.size() < FullSetRecordSize || bytes.size() % FullSetRecordSize != 0) {
+        throw EError(
+            "Размер файла (" + std::to_string(bytes.size()) +
+            " байт) не соответствует формату: ожидаются записи по 12 байт и итоговая запись.");
+    }
+    const std::size_t n = bytes.size() / FullSetRecordSize - 1;
+    const std::size_t trailer = n * FullSetRecordSize;
+    if (GetUInt(bytes, trailer + 8, 4) != 0) {
+        throw EError("Итоговая запись файла повреждена.");
+    }
+    TFullSetCounts counts;
+    counts.Records.resize(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::size_t at = i * FullSetRecordSize;
+        TStatValueRec& r = counts.Records[i];
+        for (int part = 1; part <= 4; ++part) {
+            r.Key.SetK(part, static_cast<std::int16_t>(
+                                 GetUInt(bytes, at + 2 * static_cast<std::size_t>(part - 1), 2)));
+        }
+        r.Count = static_cast<std::int32_t>(GetUInt(bytes, at + 8, 4));
+    }
+    counts.Smallest = static_cast<std::int32_t>(GetUInt(bytes, trailer, 4));
+    counts.Largest = static_cast<std::int32_t>(GetUInt(bytes, trailer + 4, 4));
+    return counts;
+}
+
+std::optional<TFullSetCounts> CreateFullSetFile(TWorkspace& ws, int methodIndex) {
+    const TStatMethod& method = ws.Stats().Method(methodIndex);
+    const std::filesystem::path file = FullSetFileName(ws.Paths(), method);
+    auto result = WriteMethodFile(ws, file, [&] {
+        const std::vector<TComb> set = FullSet();
+        return CountMethod(ws.Stats(), method, set.data());
+    });
+    AfterBuild(ws);
+    return result;
+}
+
+std::optional<TFullSetCounts> OpenFullSetFile(TWorkspace& ws, int methodIndex) {
+    if (!ws.Combs().PrefetchsEnabled) return std::nullopt;
+    if (methodIndex < 0 || methodIndex >= ws.Stats().MethodCount()) return std::nullopt;
+    const TStatMethod& method = ws.Stats().Method(methodIndex);
+    if (!method.StatClass->HasNorm()) return std::nullopt;
+    const std::filesystem::path file = FullSetFileName(ws.Paths(), method);
+    try {
+        if (FileMissing(file)) return CreateFullSetFile(ws, methodIndex);
+        return DecodeFullSetFile(ReadWholeFile(file, kMaxFileBytes));
+    } catch (const std::exception& e) {
+        ws.Hooks().ShowMessage(TMessageKind::Error, FileFailure(kOpenError, file, e.what()));
+        return std::nullopt;
+    }
+}
+
+TRebuildResult RebuildFullSetFiles(TWorkspace& ws, bool force, std::uint16_t groups) {
+    TRebuildResult result;
+    if (!force && !ws.Combs().PrefetchsEnabled) return result;
+    IUiHooks& hooks = ws.Hooks();
+    const TStatList& registry = ws.Stats();
+    hooks.ShowProgress(kRebuildText, registry.MethodCount());
+    try {
+        hooks.ShowStatus(kRebuildText);
+        const std::vector<int> chosen = MethodsToBuild(ws, groups);
+        std::optional<TParallelCounts> counts;
+        if (!chosen.empty()) counts.emplace(registry, chosen);
+        std::size_t next = 0;
+        for (int i = 0; i < registry.MethodCount(); ++i) {
+            if (next < chosen.size() && chosen[next] == i) {
+                const std::size_t slot = next++;
+                const auto file = FullSetFileName(ws.Paths(), registry.Method(i));
+                const bool ok =
+                    WriteMethodFile(ws, file, [&] { return counts->Take(slot); }).has_value();
+                ++(ok ? result.Built : result.Failed);
+            }
+            hooks.StepProgress(1);
+        }
+        if (!chosen.empty()) AfterBuild(ws);
+    } catch (...) {
+        hooks.ShowStatus(std::string());
+        hooks.HideProgress();
+        throw;
+    }
+    hooks.ShowStatus(std::string());
+    hooks.HideProgress();
+    return result;
+}
+
+TStatTable ComputeStatTableWithNorm(TWorkspace& ws, TStatTableRequest request) {
+    std::optional<TFullSetCounts> counts;
+    if (request.Draws && !request.Draws->empty()) counts = OpenFullSetFile(ws, request.MethodIndex);
+    request.Comparison = counts ? &*counts : nullptr;
+    return ComputeStatTable(request);
+}
+
+}  // namespace mv

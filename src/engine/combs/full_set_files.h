@@ -1,0 +1,80 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/data_paths.h"
+#include "stats/stat_table.h"
+
+namespace mv {
+
+class TWorkspace;
+
+// Full-set comparison files: per statistic method with a norm, how many of the 376,992
+// combinations have each of its values. "Prefetchs/<program>_<method code>.dfc" in the data
+// directory. Binary, little-endian, no header:
+//   records  12 bytes each: K1, K2, K3, K4 (16-bit each), then int32 count; one per value
+//            that occurs, keys unique, in SortByKey order (K1 compared unsigned, then K2, K3,
+//            K4 compared signed)
+//   trailer  12 bytes: int32 smallest count, int32 largest count, int32 0
+// A file of zero bytes counts as missing. With no records the trailer holds the largest
+// int32 and 0 (the totals of an empty value array).
+inline constexpr std::size_t FullSetRecordSize = 12;
+inline constexpr const char* FullSetFileExtension = ".dfc";
+// Every group that exists (0..12): the "fullrecreate" switch rebuilds all of them.
+inline constexpr std::uint16_t AllStatGroupsMask = 8191;
+// Groups whose files depend on a setting of the configuration dialog.
+inline constexpr std::uint16_t ChannelGroupMask = 1u << 3;
+inline constexpr std::uint16_t MatrixGroupMask = 1u << 4;
+inline constexpr std::uint16_t SegmentGroupMask = 1u << 5;
+inline constexpr std::uint16_t ShreddingGroupMask = 1u << 12;
+// The groups to rebuild for a ConfigChangeMask (channel width, matrix columns, segments).
+std::uint16_t RebuildGroupsForConfigChange(int changeMask);
+
+std::filesystem::path FullSetFileName(const TDataPaths& paths, const TStatMethod& method);
+
+// The counts of the method's values over `count` combinations, as AddCombination gives them,
+// ordered with SortByKey, with the smallest and largest count (StatTotals).
+TFullSetCounts CountFullSetValues(TCustomStat& stat, const TComb* combs, std::size_t count);
+std::string EncodeFullSetFile(const TFullSetCounts& counts);
+// Throws EError with the reason when the bytes are not a comparison file (a length that is
+// not a multiple of 12, no trailer, a trailer whose third number is not 0).
+TFullSetCounts DecodeFullSetFile(std::string_view bytes);
+
+// Builds the method's file from the full set: status "Создание файла предварительной выборки
+// <file>..." while it runs; the Prefetchs directory is created when missing; the file is
+// written through a temporary file and renamed into place. The working list is the same
+// afterwards and there is nothing to undo (the view follows). On failure the file is
+// deleted, the error box "Ошибка создания файла данных для полного набора вариантов!\r\r
+// Имя файла: <file>\r\r<reason>" is shown and the result is empty.
+std::optional<TFullSetCounts> CreateFullSetFile(TWorkspace& ws, int methodIndex);
+
+// The method's counts for the statistics table: empty unless the comparison option
+// (TCombinations::PrefetchsEnabled) is on and the method has a norm. A missing or zero-byte
+// file is built first (CreateFullSetFile). A file that cannot be read shows "Ошибка открытия
+// файла данных для полного набора вариантов!\r\rИмя файла: <file>\r\r<reason>" and gives
+// nothing.
+std::optional<TFullSetCounts> OpenFullSetFile(TWorkspace& ws, int methodIndex);
+
+struct TRebuildResult {
+    int Built = 0;   // files written
+    int Failed = 0;  // files that could not be built (each reported in its error box)
+};
+// Builds the files of every method with a norm: a missing (or zero-byte) file always, an
+// existing one only when bit g of `groups` is set for the method's group g (a group above 15
+// never). Returns at once unless `force` or the comparison option is on. Shows the progress
+// window "Создание файлов для полного набора комбинаций..." with one step per registered
+// method and the same status text, both cleared at the end. The full set is generated once
+// and the methods are counted on every core; the files are the same as one by one.
+TRebuildResult RebuildFullSetFiles(TWorkspace& ws, bool force, std::uint16_t groups);
+
+// The statistics table for the workspace's request, with the norm and the "Все возможные
+// комбинации" series when the comparison option is on and the method has a norm (its file is
+// opened, or built, through OpenFullSetFile). `request.Comparison` is filled here.
+TStatTable ComputeStatTableWithNorm(TWorkspace& ws, TStatTableRequest request);
+
+}  // namespace mv

@@ -1,0 +1,234 @@
+#include "combs/generation.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+#include "combs/comb_files.h"
+#include "combs/full_set.h"
+#include "core/errors.h"
+#include "core/game.h"
+#include "core/workspace.h"
+#include "support/text_utils.h"
+
+namespace mv {
+namespace {
+
+const char* const kModeTexts[GenerateModeCount] = {
+    "Полный список (все возможные для данного лото варианты)",
+    "Мои числа - должно присутствовать любое из указанных",
+    "Мои числа - комбинации только из списка указанных",
+    "Мои числа - исключить комбинации с любым из указанных",
+    "Загрузить список из заранее подготовленного CSV-файла",
+};
+
+// Enumerates the full set and appends the sets whose count of my numbers passes `keep`.
+template <class TKeep>
+void AppendFiltered(const std::bitset<256>& mine, TKeep keep, TCombsArray& list) {
+    std::array<std::uint8_t, MaxNumber + 1> m{};
+    for (int n = 1; n <= MaxNumber; ++n)
+        m[static_cast<std::size_t>(n)] = mine[static_cast<std::size_t>(n)] ? 1 : 0;
+    for (int a = 1; a <= MaxNumber - 4; ++a) {
+        for (int b = a + 1; b <= MaxNumber - 3; ++b) {
+            for (int c = b + 1; c <= MaxNumber - 2; ++c) {
+                const int abc = m[a] + m[b] + m[c];
+                for (int d = c + 1; d <= MaxNumber - 1; ++d) {
+                    for (int e = d + 1; e <= MaxNumber; ++e) {
+                        if (!keep(abc + m[d] + m[e])) continue;
+                        TComb comb;
+                        comb.Nums = {static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(b),
+                                     static_cast<std::uint8_t>(c), static_cast<std::uint8_t>(d),
+                                     static_cast<std::uint8_t>(e)};
+                        list.Append(comb);
+                    }
+                }
+            }
+        }
+    }
+}
+
+void FillList(int mode, const std::string& parameter, TWorkspace& ws) {
+    TCombsArray& list = ws.Combs().CurrentList;
+    if (mode == gmFromFile) {
+        const std::string file = Trim(parameter);
+        try {
+            ReadCombinationsFile(file, list);
+        } catch (const EError& e) {
+            ws.Hooks().ShowMessage(TMessageKind::Error, e.what());
+        }
+        return;
+    }
+    AppendGeneratedSets(mode, mode == gmFullSet ? std::bitset<256>() : ParseMyNumbers(parameter),
+                        list);
+}
+
+}  // namespace
+
+const char* GenerateModeText(int mode) {
+    return mode >= 0 && mode < GenerateModeCount ? kModeTexts[mode] : kModeTexts[0];
+}
+
+std::bitset<256> ParseMyNumbers(const std::string& text) {
+    std::bitset<256> set;
+    for (const std::string& word : SplitWords(text, ",;")) {
+        const std::int32_t n = StrToIntDef(Trim(word), 0);
+        if (n >= 0 && n <= 255) set.set(static_cast<std::size_t>(n));
+    }
+    return set;
+}
+
+void AppendGeneratedSets(int mode, const std::bitset<256>& mine, TCombsArray& list) {
+    switch (mode) {
+        case gmAnyOfMine:
+            AppendFiltered(
+                mine, [](int k) { return k > 0; }, list);
+            return;
+        case gmOnlyMine:
+            AppendFiltered(
+                mine, [](int k) { return k == NumbersInDraw; }, list);
+            return;
+        case gmNoneOfMine:
+            AppendFiltered(
+                mine, [](int k) { return k == 0; }, list);
+            return;
+        default: {
+            // The whole set: written in place, no test per combination.
+            const std::size_t start = list.Count();
+            list.Reserve(start + FullSetSize);
+            FillFullSet(list.Data() + start);
+            list.SetCount(start + FullSetSize);
+        }
+    }
+}
+
+void GenerateCombinations(TWorkspace& ws, int mode, const std::string& parameter,
+                          bool interactive) {
+    if (mode < 0 || mode >= GenerateModeCount) mode = gmFullSet;
+    TCombinations& combs = ws.Combs();
+    try {
+        std::optional<TStatusGuard> status;
+        if (interactive) status.emplace(ws.Hooks(), "Генерация возможных комбинаций...");
+        combs.CurrentList.Clear();
+        FillList(mode, parameter, ws);
+        if (!interactive) return;
+        combs.ClearFilterLines();
+        combs.UpdateCombsView();
+        combs.UndoList.Reserve(combs.CurrentList.Count());
+        combs.UndoList.Clear();
+        combs.ListBuffer.Reserve(combs.CurrentList.Count());
+        combs.ListBuffer.Clear();
+    } catch (...) {
+        throw EError(OperationMessage("Ошибка генерации файла комбинаций!",
+                                      FailureReason(std::current_exception())));
+    }
+}
+
+// --- list tools ---------------------------------------------------------------------------
+
+namespace {
+
+// Whether a combination is one of a set of draws, decided as CountMatches(...) == 5 with each
+// draw. Sets of five distinct numbers below 64 compare as bit masks; anything else (a number
+// repeated or out of range, which pasted lists may hold) goes through CountMatches itself.
+class TDrawMatcher {
+public:
+    explicit TDrawMatcher(std::vector<const std::uint8_t*> draws) {
+        for (const std::uint8_t* d : draws) {
+            if (const auto mask = PlainMask(d)) {
+                m_masks.push_back(*mask);
+            } else {
+                m_irregular.push_back(d);
+            }
+        }
+        std::sort(m_masks.begin(), m_masks.end());
+        m_all = std::move(draws);
+    }
+    bool IsDrawn(const std::uint8_t* comb) const {
+        const auto mask = PlainMask(comb);
+        if (!mask) return AnyFull(comb, m_all);
+        return std::binary_search(m_masks.begin(), m_masks.end(), *mask) ||
+               AnyFull(comb, m_irregular);
+    }
+
+private:
+    static std::optional<std::uint64_t> PlainMask(const std::uint8_t* nums) {
+        std::uint64_t mask = 0;
+        for (int i = 0; i < NumbersInDraw; ++i) {
+            if (nums[i] >= 64) return std::nullopt;
+            mask |= std::uint64_t{1} << nums[i];
+        }
+        if (__builtin_popcountll(mask) != NumbersInDraw) return std::nullopt;
+        return mask;
+    }
+    static bool AnyFull(const std::uint8_t* comb, const std::vector<const std::uint8_t*>& draws) {
+        return std::any_of(draws.begin(), draws.end(), [comb](const std::uint8_t* d) {
+            return CountMatches(comb, d) == NumbersInDraw;
+        });
+    }
+
+    std::vector<std::uint64_t> m_masks;
+    std::vector<const std::uint8_t*> m_irregular;
+    std::vector<const std::uint8_t*> m_all;
+};
+
+std::vector<const std::uint8_t*> LastDrawsWindow(const TWorkspace& ws, int n) {
+    std::vector<const std::uint8_t*> window;
+    if (n <= 0) return window;
+    const int last = ws.DrawCount() - 1 - ws.DrawsOffset();
+    for (int i = std::max(0, last - n + 1); i <= last; ++i) {
+        window.push_back(ws.DrawArchive[static_cast<std::size_t>(i)].Nums.data());
+    }
+    return window;
+}
+
+}  // namespace
+
+void ExcludeLastDraws(TWorkspace& ws, int n) {
+    const std::string count = std::to_string(n);
+    const std::string head = "Удаление из списка комбинаций " + count + " последних тиражей";
+    TStatusGuard status(ws.Hooks(), head + "...");
+    TCombinations& combs = ws.Combs();
+    const TDrawMatcher matcher(LastDrawsWindow(ws, n));
+    const TCombsArray& source = combs.UndoList;
+    TCombsArray& target = combs.CurrentList;
+    const std::size_t total = source.Count();
+    target.Clear();
+    target.Reserve(total);
+    const std::size_t step = std::max<std::size_t>(1, total / 100);
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < total; ++i) {
+        const TComb& comb = source[i];
+        target[kept] = comb;
+        kept += matcher.IsDrawn(comb.Nums.data()) ? 0 : 1;
+        if ((i + 1) % step == 0) {
+            ws.Hooks().ShowStatus(head + " ( завершено " +
+                                  FormatFloat((i + 1) * 100.0L / total, 0) + " % )...");
+        }
+    }
+    target.SetCount(kept);
+    combs.AddFilterLine(true, "Последние тиражи", count);
+    combs.UpdateCombsView();
+}
+
+void DeleteSelectedCombinations(TWorkspace& ws, const std::vector<std::size_t>& selectedRows) {
+    TStatusGuard status(ws.Hooks(), "Удаление выделенных комбинаций...");
+    TCombinations& combs = ws.Combs();
+    const std::size_t total = combs.UndoList.Count();
+    std::vector<bool> selected(total, false);
+    std::size_t selectedCount = 0;
+    for (const std::size_t row : selectedRows) {
+        if (row < total && !selected[row]) {
+            selected[row] = true;
+            ++selectedCount;
+        }
+    }
+    combs.CurrentList.Clear();
+    combs.CurrentList.Reserve(total);
+    for (std::size_t i = 0; i < total; ++i) {
+        if (!selected[i]) combs.CurrentList.Append(combs.UndoList[i]);
+    }
+    combs.AddFilterLine(true, "Выделенные комбинации", std::to_string(selectedCount));
+    combs.UpdateCombsView();
+}
+
+}  // namespace mv

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <vector>
+
+#include "core/workspace.h"
+#include "test_support.h"
+
+namespace mv::test {
+
+inline TComb Comb(int a, int b, int c, int d, int e) {
+    TComb comb;
+    comb.Nums = {static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(b),
+                 static_cast<std::uint8_t>(c), static_cast<std::uint8_t>(d),
+                 static_cast<std::uint8_t>(e)};
+    return comb;
+}
+
+inline std::vector<TComb> ListOf(const TCombsArray& list) {
+    return std::vector<TComb>(list.begin(), list.end());
+}
+
+inline void SetList(TCombsArray& list, const std::vector<TComb>& combs) {
+    list.Clear();
+    for (const TComb& c : combs) list.Append(c);
+}
+
+// A workspace over a fresh data directory, with recorded hooks.
+class CombsTest : public ::testing::Test {
+protected:
+    TCombinations& Combs() { return Ws.Combs(); }
+    // Appends a draw with the next number.
+    void AddDraw(std::initializer_list<int> nums) {
+        TDrawRec draw;
+        draw.Number = Ws.DrawCount() + 1;
+        std::size_t i = 0;
+        for (const int n : nums) draw.Nums[i++] = static_cast<std::uint8_t>(n);
+        draw.Extra = 1;
+        draw.SetDate("01.02.2024");
+        Ws.DrawArchive.push_back(draw);
+    }
+
+    TTempDir Dir;
+    TRecordingHooks Hooks;
+    TWorkspace Ws{TDataPaths{Dir.Path()}, Hooks};
+};
+
+}  // namespace mv::test

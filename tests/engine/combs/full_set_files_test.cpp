@@ -1,0 +1,213 @@
+// Full-set comparison files: the bytes of one method against an independent count, building,
+// opening, rebuilding and the norm of the statistics table.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "combs/full_set.h"
+#include "combs/full_set_files.h"
+#include "combs_fixture.h"
+
+namespace mv::test {
+namespace {
+
+void PutLe(std::string& out, std::uint64_t v, int bytes) {
+    for (int i = 0; i < bytes; ++i) out += static_cast<char>((v >> (8 * i)) & 0xFF);
+}
+
+// The EVEN file counted by brute force: how many combinations of 1..36 hold k even numbers,
+// one record per k (K1 = k, K2..K4 = 0), then the trailer.
+std::string ExpectedEvenFile() {
+    std::int32_t counts[6] = {};
+    for (int a = 1; a <= 36; ++a)
+        for (int b = a + 1; b <= 36; ++b)
+            for (int c = b + 1; c <= 36; ++c)
+                for (int d = c + 1; d <= 36; ++d)
+                    for (int e = d + 1; e <= 36; ++e)
+                        ++counts[(a % 2 == 0) + (b % 2 == 0) + (c % 2 == 0) + (d % 2 == 0) +
+                                 (e % 2 == 0)];
+    std::string bytes;
+    std::int32_t smallest = counts[0], largest = counts[0];
+    for (int k = 0; k <= 5; ++k) {
+        PutLe(bytes, static_cast<std::uint32_t>(k), 2);
+        PutLe(bytes, 0, 6);
+        PutLe(bytes, static_cast<std::uint32_t>(counts[k]), 4);
+        smallest = std::min(smallest, counts[k]);
+        largest = std::max(largest, counts[k]);
+    }
+    PutLe(bytes, static_cast<std::uint32_t>(smallest), 4);
+    PutLe(bytes, static_cast<std::uint32_t>(largest), 4);
+    PutLe(bytes, 0, 4);
+    return bytes;
+}
+
+class FullSetFilesTest : public CombsTest {
+protected:
+    void SetUp() override { Combs().PrefetchsEnabled = true; }
+    int Method(const std::string& code) { return Ws.Stats().FindMethod(code); }
+    std::filesystem::path File(const std::string& code) {
+        return Dir / "Prefetchs" / ("Marvolet_5z36_" + code + ".dfc");
+    }
+};
+
+TEST_F(FullSetFilesTest, EvenFileMatchesAnIndependentCountByteForByte) {
+    const std::string expected = ExpectedEvenFile();
+    ASSERT_EQ(expected.size(), 7 * FullSetRecordSize);
+    const auto counts = OpenFullSetFile(Ws, Method("EVEN"));
+    ASSERT_TRUE(counts.has_value());
+    EXPECT_EQ(ReadBytes(File("EVEN")), expected);
+    EXPECT_EQ(counts->Records.size(), 6u);
+    EXPECT_EQ(counts->Smallest, 8568);   // C(18, 5)
+    EXPECT_EQ(counts->Largest, 124848);  // C(18, 2) * C(18, 3)
+    EXPECT_EQ(Hooks.Statuses.front(),
+              "Создание файла предварительной выборки " + File("EVEN").string() + "...");
+    EXPECT_TRUE(Hooks.Messages.empty());
+}
+
+TEST_F(FullSetFilesTest, EncodingRoundTripsSignedPartsAndAnEmptyArray) {
+    TFullSetCounts counts;
+    TStatValueRec r;
+    r.Key.SetK(1, 40000);  // above 32767: the unsigned first part
+    r.Key.SetK(2, -3);
+    r.Key.SetK(4, 7);
+    r.Count = 12;
+    counts.Records = {r};
+    counts.Smallest = counts.Largest = 12;
+    const std::string bytes = EncodeFullSetFile(counts);
+    EXPECT_EQ(bytes, std::string("\x40\x9C\xFD\xFF\x00\x00\x07\x00\x0C\x00\x00\x00"
+                                 "\x0C\x00\x00\x00\x0C\x00\x00\x00\x00\x00\x00\x00",
+                                 24));
+    const TFullSetCounts back = DecodeFullSetFile(bytes);
+    ASSERT_EQ(back.Records.size(), 1u);
+    EXPECT_EQ(back.Records[0].Key, r.Key);
+    EXPECT_EQ(back.Records[0].Count, 12);
+
+    EXPECT_TRUE(DecodeFullSetFile(std::string(12, '\0')).Records.empty());
+    EXPECT_THROW(DecodeFullSetFile(std::string(13, '\0')), EError);
+    EXPECT_THROW(DecodeFullSetFile(std::string(11, '\0')), EError);
+}
+
+TEST_F(FullSetFilesTest, ZeroByteFileIsRebuiltOnTheNextUse) {
+    std::filesystem::create_directories(Dir / "Prefetchs");
+    WriteBytes(File("EVEN"), "");
+    ASSERT_TRUE(OpenFullSetFile(Ws, Method("EVEN")).has_value());
+    EXPECT_EQ(ReadBytes(File("EVEN")), ExpectedEvenFile());
+}
+
+TEST_F(FullSetFilesTest, DamagedFileIsReportedAndKept) {
+    std::filesystem::create_directories(Dir / "Prefetchs");
+    WriteBytes(File("EVEN"), std::string(13, 'x'));
+    EXPECT_FALSE(OpenFullSetFile(Ws, Method("EVEN")).has_value());
+    ASSERT_EQ(Hooks.Messages.size(), 1u);
+    EXPECT_EQ(Hooks.Messages[0].second.rfind(
+                  "Ошибка открытия файла данных для полного набора вариантов!\r\rИмя файла: " +
+                      File("EVEN").string() + "\r\r",
+                  0),
+              0u);
+    EXPECT_EQ(ReadBytes(File("EVEN")).size(), 13u);
+}
+
+TEST_F(FullSetFilesTest, NothingWithoutTheOptionOrWithoutANorm) {
+    Combs().PrefetchsEnabled = false;
+    EXPECT_FALSE(OpenFullSetFile(Ws, Method("EVEN")).has_value());
+    Combs().PrefetchsEnabled = true;
+    EXPECT_FALSE(OpenFullSetFile(Ws, Method("POE1")).has_value());
+    EXPECT_FALSE(std::filesystem::exists(Dir / "Prefetchs"));
+}
+
+// Building a file while the user has a filtered list: the same list afterwards, no undo.
+TEST_F(FullSetFilesTest, BuildingKeepsTheUserListAndEndsUndo) {
+    SetList(Combs().CurrentList, {Comb(1, 2, 3, 4, 5), Comb(2, 3, 4, 5, 6)});
+    Combs().SnapshotForUndo();
+    SetList(Combs().CurrentList, {Comb(2, 3, 4, 5, 6)});
+    ASSERT_TRUE(CreateFullSetFile(Ws, Method("NUMS")).has_value());
+    EXPECT_EQ(ListOf(Combs().CurrentList), std::vector<TComb>{Comb(2, 3, 4, 5, 6)});
+    EXPECT_FALSE(Combs().CanUndo());
+}
+
+TEST_F(FullSetFilesTest, FailedBuildLeavesNoFileAndSaysWhichFile) {
+    WriteBytes(Dir / "Prefetchs", "a file where the directory belongs");
+    EXPECT_FALSE(CreateFullSetFile(Ws, Method("EVEN")).has_value());
+    ASSERT_EQ(Hooks.Messages.size(), 1u);
+    EXPECT_EQ(Hooks.Messages[0].first, TMessageKind::Error);
+    EXPECT_EQ(Hooks.Messages[0].second.rfind(
+                  "Ошибка создания файла данных для полного набора вариантов!\r\rИмя файла: " +
+                      File("EVEN").string() + "\r\r",
+                  0),
+              0u);
+    EXPECT_FALSE(std::filesystem::exists(File("EVEN")));
+    std::filesystem::remove(Dir / "Prefetchs");
+    for (const auto& entry : std::filesystem::directory_iterator(Dir.Path())) {
+        EXPECT_EQ(entry.path().filename().string().find(".dfc"), std::string::npos);
+    }
+}
+
+// The parallel rebuild writes what one method at a time writes; missing files are always
+// built, existing ones only for the groups asked.
+TEST_F(FullSetFilesTest, RebuildBuildsMissingFilesAndChosenGroupsLikeOneByOne) {
+    Combs().PrefetchsEnabled = false;
+    EXPECT_EQ(RebuildFullSetFiles(Ws, false, AllStatGroupsMask).Built, 0);
+    EXPECT_TRUE(Hooks.Statuses.empty()) << "a normal start with the option off builds nothing";
+
+    const TRebuildResult first = RebuildFullSetFiles(Ws, true, 0);
+    int withNorm = 0;
+    int numbersGroup = 0;
+    for (int i = 0; i < Ws.Stats().MethodCount(); ++i) {
+        const TStatClass& cls = *Ws.Stats().Method(i).StatClass;
+        withNorm += cls.HasNorm() ? 1 : 0;
+        numbersGroup += cls.HasNorm() && cls.Group == 0 ? 1 : 0;
+    }
+    EXPECT_EQ(first.Built, withNorm);
+    EXPECT_EQ(first.Failed, 0);
+    EXPECT_EQ(Hooks.Statuses.front(), "progress: Создание файлов для полного набора комбинаций...");
+    EXPECT_EQ(Hooks.Statuses.back(), "");
+
+    const std::vector<TComb> set = FullSet();
+    for (const char* code : {"NUMS", "EVNV", "POS3"}) {
+        const auto stat = Ws.Stats().CreateStat(Ws.Stats().Method(Method(code)));
+        EXPECT_EQ(ReadBytes(File(code)),
+                  EncodeFullSetFile(CountFullSetValues(*stat, set.data(), set.size())))
+            << code;
+    }
+    EXPECT_EQ(ReadBytes(File("EVEN")), ExpectedEvenFile());
+
+    EXPECT_EQ(RebuildFullSetFiles(Ws, true, 0).Built, 0);
+    EXPECT_EQ(RebuildFullSetFiles(Ws, true, 1u << 15).Built, 0);  // no group 15
+    std::filesystem::remove(File("NUMS"));
+    EXPECT_EQ(RebuildFullSetFiles(Ws, true, 0).Built, 1);
+    Combs().PrefetchsEnabled = true;
+    EXPECT_EQ(RebuildFullSetFiles(Ws, false, 1u << 0).Built, numbersGroup);
+}
+
+TEST(FullSetGroups, ConfigurationChangesChooseTheirGroups) {
+    EXPECT_EQ(RebuildGroupsForConfigChange(ChangedChannelSize), 8);
+    EXPECT_EQ(RebuildGroupsForConfigChange(ChangedMatrixCols | ChangedMatrixSegments), 48);
+    EXPECT_EQ(RebuildGroupsForConfigChange(0), 0);
+}
+
+TEST_F(FullSetFilesTest, StatisticsTableGetsItsNormWhenComparisonIsOn) {
+    AddDraw({2, 4, 6, 1, 3});
+    AddDraw({2, 4, 5, 7, 9});
+    AddDraw({2, 4, 6, 8, 3});
+    TStatTableRequest request;
+    request.Registry = &Ws.Stats();
+    request.MethodIndex = Method("EVEN");
+    request.Draws = &Ws.DrawArchive;
+    request.WindowLength = 10;
+
+    Combs().PrefetchsEnabled = false;
+    EXPECT_FALSE(ComputeStatTableWithNorm(Ws, request).HasComparison);
+
+    Combs().PrefetchsEnabled = true;
+    const TStatTable table = ComputeStatTableWithNorm(Ws, request);
+    ASSERT_TRUE(table.HasComparison);
+    EXPECT_EQ(table.AllCombinations.size(), 6u);
+    // Counts 1 (2:3), 1 (3:2), 1 (4:1): scale = 1 / 124848, so 2:3 and 3:2 have norm 1.
+    for (const TStatRow& row : table.Rows) {
+        const int expected = row.Rec.Key.K1() == 2 || row.Rec.Key.K1() == 3 ? 1 : 0;
+        EXPECT_EQ(row.Rec.Norm, expected) << row.Texts[scValue];
+    }
+}
+
+}  // namespace
+}  // namespace mv::test
