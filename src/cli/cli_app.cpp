@@ -29,12 +29,20 @@ const TCommandGroup& FindGroup(const std::string& name) {
     throw EUsageError("Неизвестная команда: " + name);
 }
 
-const TCommand& FindCommand(const TCommandGroup& group, const std::vector<std::string>& args) {
+// The command the arguments name, and how many leading arguments (group, command) it takes.
+std::pair<const TCommand*, std::size_t> FindCommand(const TCommandGroup& group,
+                                                    const std::vector<std::string>& args) {
+    const TCommand* groupCommand = nullptr;
+    for (const TCommand& command : group.Commands) {
+        if (command.Name.empty()) {
+            groupCommand = &command;
+        } else if (args.size() >= 2 && command.Name == args[1]) {
+            return {&command, 2};
+        }
+    }
+    if (groupCommand) return {groupCommand, 1};
     if (args.size() < 2) {
         throw EUsageError("Не указана команда группы " + std::string(group.Name));
-    }
-    for (const TCommand& command : group.Commands) {
-        if (command.Name == args[1]) return command;
     }
     throw EUsageError("Неизвестная команда: " + args[0] + " " + args[1]);
 }
@@ -64,10 +72,11 @@ int Dispatch(std::vector<std::string> args, std::ostream& out, std::ostream& err
     std::vector<std::string> rest = args;
     TDataPaths paths = DataPathsFrom(rest);
     if (rest.empty()) throw EUsageError("Не указана команда");
-    const TCommand& command = FindCommand(FindGroup(rest[0]), rest);
+    const auto [command, taken] = FindCommand(FindGroup(rest[0]), rest);
     TCliContext context(std::move(paths), assumeYes, out, err, statusToErr);
-    TArgs commandArgs(std::vector<std::string>(rest.begin() + 2, rest.end()));
-    return command.Run(context, commandArgs);
+    TArgs commandArgs(std::vector<std::string>(rest.begin() + static_cast<std::ptrdiff_t>(taken),
+                                               rest.end()));
+    return command->Run(context, commandArgs);
 }
 
 }  // namespace
@@ -175,7 +184,8 @@ std::string UsageText() {
     std::size_t width = 0;
     for (const TCommandGroup* group : CommandGroups()) {
         for (const TCommand& c : group->Commands) {
-            std::string left = std::string(group->Name) + " " + std::string(c.Name);
+            std::string left = std::string(group->Name);
+            if (!c.Name.empty()) left += " " + std::string(c.Name);
             if (!c.Synopsis.empty()) left += " " + std::string(c.Synopsis);
             width = std::max(width, Utf8Length(left));
             lines.emplace_back(std::move(left), c.Summary);

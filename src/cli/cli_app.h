@@ -103,7 +103,9 @@ private:
     std::vector<std::string> m_args;
 };
 
-// One command of a group: `marvolet <group> <Name> ...`.
+// One command of a group: `marvolet <group> <Name> ...`. A command with an empty Name is the
+// group's own command, `marvolet <group> ...`: it runs when no named command of the group
+// matches the next argument.
 struct TCommand {
     std::string_view Name;
     std::string_view Synopsis;  // the arguments, for the usage text

@@ -104,18 +104,20 @@ int Methods(TCliContext& context, TArgs& args) {
     return ExitOk;
 }
 
-const TCommand kCommands[] = {
-    {"table", "КОД [--window N] [--offset K] [--sorted]",
+const TCommand kStatsCommands[] = {
+    {"", "КОД [--window N] [--offset K] [--sorted]",
      "таблица статистики метода: окно N тиражей (1000), K последних скрыто (0)", &Table},
-    {"methods", "", "методы расчета статистики: код, группа, флаги, название", &Methods},
+};
+const TCommand kMethodsCommands[] = {
+    {"", "", "методы расчета статистики: код, группа, флаги, название", &Methods},
 };
 
-const TCommandGroup kGroup{"stats", kCommands};
+const TCommandGroup kStatsGroup{"stats", kStatsCommands};
+const TCommandGroup kMethodsGroup{"methods", kMethodsCommands};
 
 }  // namespace
 
-const TCommandGroup& StatsCommands() {
-    return kGroup;
-}
+const TCommandGroup& StatsCommands() { return kStatsGroup; }
+const TCommandGroup& MethodsCommands() { return kMethodsGroup; }
 
 }  // namespace mv::cli

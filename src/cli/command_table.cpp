@@ -12,6 +12,7 @@ namespace mv::cli {
 const TCommandGroup& DrawsCommands();
 const TCommandGroup& ConfigCommands();
 const TCommandGroup& StatsCommands();
+const TCommandGroup& MethodsCommands();
 const TCommandGroup& ScenarioCommands();
 
 std::span<const TCommandGroup* const> CommandGroups() {
@@ -19,6 +20,7 @@ std::span<const TCommandGroup* const> CommandGroups() {
         &DrawsCommands(),
         &ConfigCommands(),
         &StatsCommands(),
+        &MethodsCommands(),
         &ScenarioCommands(),
     };
     return groups;

@@ -242,7 +242,7 @@ std::vector<std::string> Lines(const std::string& text) {
 
 TEST_F(CliTest, StatsMethodsListsTheRegistry) {
     test::WriteBytes(m_paths.MethodNames(), Utf8ToCp1251("[STRINGS_RUS]\r\nDIGS=Мои цифры\r\n"));
-    const TRun run = Cli({"stats", "methods"});
+    const TRun run = Cli({"methods"});
     ASSERT_EQ(run.Status, 0) << run.Err;
     const auto lines = Lines(run.Out);
     ASSERT_EQ(lines.size(), 15u);  // 8 methods, POS1..POS5, POE1
@@ -258,7 +258,7 @@ TEST_F(CliTest, StatsTableOfAWindow) {
     WriteTenDraws(m_paths.Archive());
     // Weights from the configuration file: 2 x count + depth.
     test::WriteBytes(m_paths.Config(), "[CDL]\r\nCount=2\r\nDeviation=0\r\n");
-    const TRun run = Cli({"stats", "table", "NUMS", "--window", "6", "--offset", "2"});
+    const TRun run = Cli({"stats", "NUMS", "--window", "6", "--offset", "2"});
     ASSERT_EQ(run.Status, 0) << run.Err;
     const auto lines = Lines(run.Out);
     ASSERT_EQ(lines.size(), 37u);
@@ -273,7 +273,7 @@ TEST_F(CliTest, StatsTableOfAWindow) {
 
     // The sorted-draws option reaches the table: the window's last draw is 33 34 35 36 1.
     const auto firstOfLastDraw = [&](bool sorted) {
-        std::vector<std::string> args = {"stats", "table", "pos1", "--window=1", "--offset=2"};
+        std::vector<std::string> args = {"stats", "pos1", "--window=1", "--offset=2"};
         if (sorted) args.push_back("--sorted");
         for (const std::string& line : Lines(Cli(args).Out)) {
             if (line.find(";1;") != std::string::npos) return line.substr(0, line.find(';'));
@@ -286,24 +286,24 @@ TEST_F(CliTest, StatsTableOfAWindow) {
 
 TEST_F(CliTest, StatsTableRefusals) {
     WriteTenDraws(m_paths.Archive());
-    const TRun unknown = Cli({"stats", "table", "XYZ"});
+    const TRun unknown = Cli({"stats", "XYZ"});
     EXPECT_EQ(unknown.Status, 1);
     EXPECT_EQ(unknown.Err, "Метод расчета статистики \"XYZ\" на найден!\n");
     EXPECT_TRUE(unknown.Out.empty());
     for (const std::vector<std::string>& args : {
-             std::vector<std::string>{"stats", "table"},
-             std::vector<std::string>{"stats", "table", "NUMS", "--offset", "10"},
-             std::vector<std::string>{"stats", "table", "NUMS", "--offset", "-1"},
-             std::vector<std::string>{"stats", "table", "NUMS", "--offset"},
-             std::vector<std::string>{"stats", "table", "NUMS", "--window", "0"},
-             std::vector<std::string>{"stats", "table", "NUMS", "--window=x"},
-             std::vector<std::string>{"stats", "methods", "NUMS"},
+             std::vector<std::string>{"stats"},
+             std::vector<std::string>{"stats", "NUMS", "--offset", "10"},
+             std::vector<std::string>{"stats", "NUMS", "--offset", "-1"},
+             std::vector<std::string>{"stats", "NUMS", "--offset"},
+             std::vector<std::string>{"stats", "NUMS", "--window", "0"},
+             std::vector<std::string>{"stats", "NUMS", "--window=x"},
+             std::vector<std::string>{"methods", "NUMS"},
          }) {
         const TRun run = Cli(args);
         EXPECT_EQ(run.Status, 2) << args.back();
         EXPECT_TRUE(run.Out.empty()) << args.back();
     }
-    EXPECT_EQ(Cli({"stats", "table", "NUMS", "--offset", "9"}).Status, 0);
+    EXPECT_EQ(Cli({"stats", "NUMS", "--offset", "9"}).Status, 0);
 }
 
 }  // namespace
