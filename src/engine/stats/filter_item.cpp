@@ -1,7 +1,8 @@
 #include "stats/filter_item.h"
 
-#include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include "support/text_utils.h"
@@ -90,13 +91,34 @@ std::string StopToken(int mode, std::int32_t value) {
 }  // namespace
 
 std::string CoefficientText(long double value) {
-    if (!std::isfinite(value)) return "0";
-    // Shortest round trip in fixed notation: the lenient reader ignores an exponent's "e".
-    char buffer[6000];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-    if (result.ec != std::errc()) return "0";
-    return std::string(buffer, result.ptr);
+    if (!std::isfinite(value) || value == 0) return "0";
+    // 15 significant digits, the precision a coefficient is kept to in texts: the shortest
+    // of those forms is exact for every value typed with up to 15 digits, and a value that
+    // went through a double on its way still comes out as typed.
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.14Le", value);
+    const std::string_view scientific(buffer);
+    const bool negative = scientific.front() == '-';
+    const std::size_t e = scientific.find('e');
+    std::string digits;
+    for (const char c : scientific.substr(0, e)) {
+        if (IsDigit(c)) digits += c;
+    }
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    const int exponent = std::atoi(buffer + e + 1);
+    // Fixed notation: the lenient reader would drop an exponent's "e".
+    std::string text;
+    if (exponent < 0) {
+        text = "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    } else {
+        const auto whole = static_cast<std::size_t>(exponent) + 1;
+        if (digits.size() <= whole) {
+            text = digits + std::string(whole - digits.size(), '0');
+        } else {
+            text = digits.substr(0, whole) + "." + digits.substr(whole);
+        }
+    }
+    return negative ? "-" + text : text;
 }
 
 long double ReadCoefficient(std::string_view text) {

@@ -88,8 +88,9 @@ std::string PartToText(const TFilterPart& part);
 // The non-empty descriptions of a step's parts joined by " + ".
 std::string StepToText(const TFilterRec& step);
 
-// A coefficient as the text form writes it: the shortest decimal form that reads back to the
-// same value, with "." whatever the interface's separator, never with an exponent.
+// A coefficient as the text form writes it: rounded to 15 significant digits, in the shortest
+// decimal form of that (so it reads back exactly when it has no more digits), with "."
+// whatever the interface's separator, never with an exponent.
 std::string CoefficientText(long double value);
 // A coefficient read leniently: digits and "-" kept, "." or "," as the decimal separator,
 // anything else ignored; 0 when nothing readable is left.
