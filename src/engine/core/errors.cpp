@@ -18,12 +18,21 @@ std::string SystemMessage(int code) {
 
 std::string SysErrorText(int code) {
     if (code == 0) return SystemMessage(0) + ".";
-    return "SysError #" + std::to_string(code) + ": \"" + SystemMessage(code) + "\"!";
+    // Built piece by piece: GCC 12 warns falsely (-Wrestrict) on a chain of literals + strings.
+    std::string text = "SysError #";
+    text += std::to_string(code);
+    text += ": \"";
+    text += SystemMessage(code);
+    text += "\"!";
+    return text;
 }
 
 std::string SysErrorShortText(int code) {
     if (code == 0) return SystemMessage(0) + ".";
-    return "\"" + SystemMessage(code) + "\"!";
+    std::string text = "\"";
+    text += SystemMessage(code);
+    text += "\"!";
+    return text;
 }
 
 void RaiseSystemError(int code) {
