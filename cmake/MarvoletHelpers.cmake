@@ -27,6 +27,6 @@ function(mv_gui_test name)
     set_target_properties(${target} PROPERTIES AUTOMOC ON)
     add_test(NAME gui.${name} COMMAND ${target})
     set_tests_properties(gui.${name} PROPERTIES ENVIRONMENT
-        "QT_QPA_PLATFORM=offscreen;MV_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data;MV_SAMPLE_DATA=${PROJECT_SOURCE_DIR}/data/sample;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/gui/lsan.supp:print_suppressions=0;ASAN_OPTIONS=detect_leaks=1"
+        "QT_QPA_PLATFORM=offscreen;LC_NUMERIC=C;MV_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data;MV_SAMPLE_DATA=${PROJECT_SOURCE_DIR}/data/sample;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/gui/lsan.supp:print_suppressions=0;ASAN_OPTIONS=detect_leaks=1"
         TIMEOUT 300)
 endfunction()

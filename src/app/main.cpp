@@ -1,6 +1,7 @@
 // The desktop program: Marvolet_5z36 [--data-dir DIR] [restart] [no-language] [loadonly]
 // [fullrecreate] [fullrefresh]
 #include <QApplication>
+#include <clocale>
 #include <cstdlib>
 #include <iostream>
 
@@ -26,6 +27,9 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication app(argc, argv);
+    // The toolkit takes the user's locale; the engine formats and reads numbers itself with
+    // its own decimal separator, so the C library must keep the "." of the C locale.
+    std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("Marvolet_5z36"));
     mv::SetDecimalSeparator(',');
 

@@ -1,5 +1,6 @@
 #include "support/text_utils.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -69,9 +70,19 @@ std::optional<long double> ParseFloat(std::string_view text) {
             return std::nullopt;
         }
     }
-    char* end = nullptr;
-    const long double v = std::strtold(s.c_str(), &end);
-    if (end == s.c_str() || *end != '\0' || !std::isfinite(v)) return std::nullopt;
+    // from_chars reads "." whatever the C library's locale says.
+    const char* first = s.c_str();
+    if (*first == '+') ++first;
+    long double v = 0;
+    const auto [end, error] = std::from_chars(first, s.c_str() + s.size(), v);
+    if (end != s.c_str() + s.size()) return std::nullopt;
+    if (error == std::errc::result_out_of_range) {
+        // Too small to represent reads as 0, as the C library reads it; too large fails.
+        const auto e = s.find_first_of("eE");
+        if (e != std::string::npos && e + 1 < s.size() && s[e + 1] == '-') return 0.0L;
+        return std::nullopt;
+    }
+    if (error != std::errc() || !std::isfinite(v)) return std::nullopt;
     return v;
 }
 
