@@ -7,8 +7,10 @@
 #include <vector>
 
 #include "cli_app.h"
+#include "combs/full_set_files.h"
 #include "stats/stat_list.h"
 #include "stats/stat_table.h"
+#include "stats_setup.h"
 #include "support/text_utils.h"
 #include "table_output.h"
 
@@ -17,60 +19,25 @@ namespace {
 
 constexpr int kDefaultWindow = 1000;
 
-// An integer option within low..high; anything else is a wrong command line.
-int IntegerOption(const std::string& text, int low, int high, const char* what) {
-    const auto value = StrToInt64(Trim(text));
-    if (!value || *value < low || *value > high) throw EUsageError(std::string(what) + ": " + text);
-    return static_cast<int>(*value);
-}
-
-// The registry as the desktop program has it after start-up: the analysis settings of the
-// configuration file (weights, matrix, channels, which also decide the indexed methods),
-// the shredding formulas and the user's method names. A names file that cannot be read is
-// reported and the class captions are used, as the desktop program does.
-void LoadRegistry(TCliContext& context) {
-    TWorkspace& ws = context.Workspace();
-    TStatList& stats = ws.Stats();
-    stats.LoadConfig(ws.Paths().Config());
-    stats.LoadShredding(ws.Paths().Config());
-    stats.SaveWeights();
-    stats.BuildMethods();
-    if (const auto failure = stats.ReadNames(ws.Paths().MethodNames(), false)) {
-        ws.Hooks().ShowMessage(TMessageKind::Error, *failure);
-    }
-}
-
-int FindMethodOrFail(const TStatList& stats, const std::string& code) {
-    const int index = stats.FindMethod(code);
-    if (index < 0) throw EError(Fmt("Метод расчета статистики \"%s\" на найден!", {code}));
-    return index;
-}
-
 // The statistics table of one method over a window of draws, with the texts of the
-// statistics tab. Reading needs no lock: nothing is changed.
+// statistics tab. Reading needs no lock; --compare takes it, since it may build the method's
+// full-set comparison file.
 int Table(TCliContext& context, TArgs& args) {
     const bool sorted = args.TakeFlag("sorted");
+    const bool compare = args.TakeFlag("compare");
     const auto windowText = args.TakeOption("window");
-    const auto offsetText = args.TakeOption("offset");
+    const int offset = OffsetOption(args.TakeOption("offset"));
     args.ExpectPositional(1, 1);
     constexpr int kMaxInt = std::numeric_limits<int>::max();
     const int window = windowText
                            ? IntegerOption(*windowText, 1, kMaxInt, "Некорректная длина окна")
                            : kDefaultWindow;
-    const int offset =
-        offsetText ? IntegerOption(*offsetText, 0, kMaxInt, "Некорректное смещение") : 0;
 
     LoadRegistry(context);
     TWorkspace& ws = context.Workspace();
     const int method = FindMethodOrFail(ws.Stats(), args[0]);
-    context.ReadArchive();
-    // Offset 0 always stands (an empty archive gives an empty table); others must leave at
-    // least one draw visible, as the offset field of the draws tab allows.
-    if (offset > 0 && offset >= ws.DrawCount()) {
-        throw EUsageError("Некорректное смещение (допустимо 0.." +
-                          std::to_string(std::max(0, ws.DrawCount() - 1)) + "): " + *offsetText);
-    }
-    ws.SetDrawsOffset(offset);
+    if (compare) context.LockDataFiles();
+    ReadArchiveWithOffset(context, offset);
     ws.SortedDraws = sorted;
 
     TStatTableRequest request;
@@ -80,7 +47,8 @@ int Table(TCliContext& context, TArgs& args) {
     request.DrawsOffset = ws.DrawsOffset();
     request.WindowLength = window;
     request.Sorted = sorted;
-    const TStatTable table = ComputeStatTable(request);
+    ws.Combs().PrefetchsEnabled = compare;
+    const TStatTable table = ComputeStatTableWithNorm(ws, request);
 
     const auto& captions = StatColumnCaptions();
     WriteRow(context.Out(), std::vector<std::string>(captions.begin(), captions.end()));
@@ -105,8 +73,10 @@ int Methods(TCliContext& context, TArgs& args) {
 }
 
 const TCommand kStatsCommands[] = {
-    {"", "КОД [--window N] [--offset K] [--sorted]",
-     "таблица статистики метода: окно N тиражей (1000), K последних скрыто (0)", &Table},
+    {"", "КОД [--window N] [--offset K] [--sorted] [--compare]",
+     "таблица статистики метода: окно N тиражей (1000), K последних скрыто (0); --compare - "
+     "с нормой по полному набору комбинаций",
+     &Table},
 };
 const TCommand kMethodsCommands[] = {
     {"", "", "методы расчета статистики: код, группа, флаги, название", &Methods},
@@ -117,7 +87,11 @@ const TCommandGroup kMethodsGroup{"methods", kMethodsCommands};
 
 }  // namespace
 
-const TCommandGroup& StatsCommands() { return kStatsGroup; }
-const TCommandGroup& MethodsCommands() { return kMethodsGroup; }
+const TCommandGroup& StatsCommands() {
+    return kStatsGroup;
+}
+const TCommandGroup& MethodsCommands() {
+    return kMethodsGroup;
+}
 
 }  // namespace mv::cli

@@ -14,6 +14,9 @@ const TCommandGroup& ConfigCommands();
 const TCommandGroup& StatsCommands();
 const TCommandGroup& MethodsCommands();
 const TCommandGroup& ScenarioCommands();
+const TCommandGroup& CombsCommands();
+const TCommandGroup& FilterCommands();
+const TCommandGroup& PrefetchCommands();
 
 std::span<const TCommandGroup* const> CommandGroups() {
     static const TCommandGroup* const groups[] = {
@@ -22,6 +25,9 @@ std::span<const TCommandGroup* const> CommandGroups() {
         &StatsCommands(),
         &MethodsCommands(),
         &ScenarioCommands(),
+        &CombsCommands(),
+        &FilterCommands(),
+        &PrefetchCommands(),
     };
     return groups;
 }

@@ -47,7 +47,7 @@ void AppendFiltered(const std::bitset<256>& mine, TKeep keep, TCombsArray& list)
     }
 }
 
-void FillList(int mode, const std::string& parameter, TWorkspace& ws) {
+bool FillList(int mode, const std::string& parameter, TWorkspace& ws) {
     TCombsArray& list = ws.Combs().CurrentList;
     if (mode == gmFromFile) {
         const std::string file = Trim(parameter);
@@ -55,11 +55,13 @@ void FillList(int mode, const std::string& parameter, TWorkspace& ws) {
             ReadCombinationsFile(file, list);
         } catch (const EError& e) {
             ws.Hooks().ShowMessage(TMessageKind::Error, e.what());
+            return false;
         }
-        return;
+        return true;
     }
     AppendGeneratedSets(mode, mode == gmFullSet ? std::bitset<256>() : ParseMyNumbers(parameter),
                         list);
+    return true;
 }
 
 }  // namespace
@@ -101,7 +103,7 @@ void AppendGeneratedSets(int mode, const std::bitset<256>& mine, TCombsArray& li
     }
 }
 
-void GenerateCombinations(TWorkspace& ws, int mode, const std::string& parameter,
+bool GenerateCombinations(TWorkspace& ws, int mode, const std::string& parameter,
                           bool interactive) {
     if (mode < 0 || mode >= GenerateModeCount) mode = gmFullSet;
     TCombinations& combs = ws.Combs();
@@ -109,14 +111,15 @@ void GenerateCombinations(TWorkspace& ws, int mode, const std::string& parameter
         std::optional<TStatusGuard> status;
         if (interactive) status.emplace(ws.Hooks(), "Генерация возможных комбинаций...");
         combs.CurrentList.Clear();
-        FillList(mode, parameter, ws);
-        if (!interactive) return;
+        const bool filled = FillList(mode, parameter, ws);
+        if (!interactive) return filled;
         combs.ClearFilterLines();
         combs.UpdateCombsView();
         combs.UndoList.Reserve(combs.CurrentList.Count());
         combs.UndoList.Clear();
         combs.ListBuffer.Reserve(combs.CurrentList.Count());
         combs.ListBuffer.Clear();
+        return filled;
     } catch (...) {
         throw EError(OperationMessage("Ошибка генерации файла комбинаций!",
                                       FailureReason(std::current_exception())));

@@ -40,7 +40,8 @@ void AppendGeneratedSets(int mode, const std::bitset<256>& mine, TCombsArray& li
 // 0 (the buffer keeps its key, so the next load misses). The silent form (scenarios, the
 // full-set files) only refills the list.
 // Any other failure throws EError "Ошибка генерации файла комбинаций!\r\r<reason>".
-void GenerateCombinations(TWorkspace& ws, int mode, const std::string& parameter,
+// Returns false when mode 4's file could not be read (its message was shown), else true.
+bool GenerateCombinations(TWorkspace& ws, int mode, const std::string& parameter,
                           bool interactive = true);
 
 // Removes from the working list the latest N visible draws: the window ends at the draw

@@ -306,5 +306,124 @@ TEST_F(CliTest, StatsTableRefusals) {
     EXPECT_EQ(Cli({"stats", "NUMS", "--offset", "9"}).Status, 0);
 }
 
+TEST_F(CliTest, CombsGenerateWithModesDefaultsAndExclusion) {
+    const auto file = m_dir / "mine.lcv";
+    const TRun out = Cli({"combs", "generate", "--mode", "2", "--params", "1,2,3,4,5,6", "--out",
+                          file.string()});
+    ASSERT_EQ(out.Status, 0) << out.Err;
+    EXPECT_EQ(out.Out, "Комбинаций: 6\n");
+    EXPECT_EQ(test::ReadBytes(file).rfind("1;2;3;4;5\r\n1;2;3;4;6\r\n1;2;3;5;6\r\n", 0), 0u);
+
+    const TRun table = Cli({"combs", "generate", "--mode=2", "--params=1,2,3,4,5,6"});
+    const auto lines = Lines(table.Out);
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(lines[0], "№;1;2;3;4;5;Сумма");
+    EXPECT_EQ(lines[6], "6;2;3;4;5;6;20");
+    EXPECT_EQ(table.Err, "Комбинаций: 6\n");
+
+    // The stored defaults apply without options.
+    test::WriteBytes(m_paths.Config(),
+                     "[GLOBAL]\r\nCombsGenerateMode=2\r\nCombsGenerateParameters=5;4;3;2;1\r\n");
+    EXPECT_EQ(Cli({"combs", "generate"}).Err, "Комбинаций: 1\n");
+    std::filesystem::remove(m_paths.Config());
+
+    // Two hidden draws, three excluded: the draws at indices 5, 6 and 7 of ten.
+    WriteTenDraws(m_paths.Archive());
+    const TRun excluded = Cli({"combs", "generate", "--exclude-last", "3", "--offset", "2",
+                               "--out", file.string()});
+    ASSERT_EQ(excluded.Status, 0) << excluded.Err;
+    EXPECT_EQ(excluded.Out, "Комбинаций: 376989\n");
+
+    const TRun missing = Cli({"combs", "generate", "--mode", "4", "--params",
+                              (m_dir / "none.lcv").string()});
+    EXPECT_EQ(missing.Status, 1);
+    EXPECT_NE(missing.Err.find("Ошибка чтения файла"), std::string::npos);
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"combs", "generate", "--mode", "5"},
+          std::vector<std::string>{"combs", "generate", "--exclude-last", "x"},
+          std::vector<std::string>{"combs", "generate", "--exclude-last", "1", "--offset", "10"},
+          std::vector<std::string>{"combs"}}) {
+        EXPECT_EQ(Cli(args).Status, 2) << args.back();
+    }
+}
+
+TEST_F(CliTest, FilterKeepsOrRemovesTableValues) {
+    WriteTenDraws(m_paths.Archive());
+    const auto kept = m_dir / "kept.lcv";
+    const TRun keep = Cli({"filter", "NUMS", "--window", "6", "--offset", "2", "--keep", "1; 36",
+                           "--out", kept.string()});
+    ASSERT_EQ(keep.Status, 0) << keep.Err;
+    EXPECT_EQ(keep.Out, "Комбинаций: 98736\n");  // 376,992 - C(34, 5)
+
+    const auto six = m_dir / "six.lcv";
+    test::WriteBytes(six, "1;2;3;4;5\r\n2;3;4;5;6\r\n1;3;4;5;6\r\n");
+    const auto left = m_dir / "left.lcv";
+    const TRun remove = Cli({"filter", "nums", "--window=6", "--remove", "1", "--in",
+                             six.string(), "--out", left.string()});
+    ASSERT_EQ(remove.Status, 0) << remove.Err;
+    EXPECT_EQ(remove.Out, "Комбинаций: 1\n");
+    EXPECT_EQ(test::ReadBytes(left), "2;3;4;5;6\r\n");
+
+    const TRun ratio = Cli({"filter", "EVEN", "--window", "10", "--keep", "1:4;5:0", "--in",
+                            six.string(), "--out", left.string()});
+    ASSERT_EQ(ratio.Status, 0) << ratio.Err;
+    EXPECT_EQ(ratio.Out, "Комбинаций: 0\n");
+
+    const TRun unknown = Cli({"filter", "NUMS", "--window", "6", "--keep", "1;99", "--out",
+                              left.string()});
+    EXPECT_EQ(unknown.Status, 1);
+    EXPECT_EQ(unknown.Err, "Значение \"99\" не найдено в таблице статистики!\n");
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"filter", "NUMS", "--window", "6", "1", "--out", "x.lcv"},
+          std::vector<std::string>{"filter", "NUMS", "--window", "6", "--keep", "--remove", "1",
+                                   "--out", "x.lcv"},
+          std::vector<std::string>{"filter", "NUMS", "--keep", "1", "--out", "x.lcv"},
+          std::vector<std::string>{"filter", "NUMS", "--window", "6", "--keep", "1"}}) {
+        EXPECT_EQ(Cli(args).Status, 2) << args.back();
+    }
+}
+
+std::size_t CountFiles(const std::filesystem::path& dir) {
+    std::size_t n = 0;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(dir, ec)) {
+        n += entry.path().extension() == ".dfc" ? 1 : 0;
+    }
+    return n;
+}
+
+TEST_F(CliTest, PrefetchBuildsComparisonFilesUnderTheLock) {
+    const TRun first = Cli({"prefetch"});
+    ASSERT_EQ(first.Status, 0) << first.Err;
+    const std::size_t files = CountFiles(m_paths.Prefetchs());
+    EXPECT_GE(files, 13u);
+    EXPECT_EQ(first.Err, "Создано файлов: " + std::to_string(files) + "\n");
+    EXPECT_EQ(test::ReadBytes(m_paths.Prefetchs() / "Marvolet_5z36_EVEN.dfc").size(), 84u);
+    EXPECT_EQ(Cli({"prefetch", "--missing"}).Err, "Создано файлов: 0\n");
+    EXPECT_EQ(Cli({"prefetch", "--all"}).Err, "Создано файлов: " + std::to_string(files) + "\n");
+    EXPECT_EQ(Cli({"prefetch", "--all", "--missing"}).Status, 2);
+    {
+        TDataLock other;
+        other.Acquire(m_paths.Stakes());
+        EXPECT_EQ(Cli({"prefetch", "--all"}).Status, 3);
+    }
+
+    // The statistics table compares with the full set on request.
+    WriteTenDraws(m_paths.Archive());
+    const auto plain = Lines(Cli({"stats", "EVEN", "--window", "10"}).Out);
+    const auto compared = Lines(Cli({"stats", "EVEN", "--window", "10", "--compare"}).Out);
+    ASSERT_EQ(compared.size(), plain.size());
+    ASSERT_GE(compared.size(), 2u);
+    const auto norm = [](const std::string& line) {  // the fourth field, "Норма"
+        std::size_t start = 0;
+        for (int i = 0; i < 3; ++i) start = line.find(';', start) + 1;
+        return line.substr(start, line.find(';', start) - start);
+    };
+    for (std::size_t i = 1; i < plain.size(); ++i) {
+        EXPECT_EQ(norm(plain[i]), "-");
+        EXPECT_NE(norm(compared[i]), "-");
+    }
+}
+
 }  // namespace
 }  // namespace mv
