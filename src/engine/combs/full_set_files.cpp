@@ -318,6 +318,7 @@ TRebuildResult RebuildFullSetFiles(TWorkspace& ws, bool force, std::uint16_t gro
                 const bool ok =
                     WriteMethodFile(ws, file, [&] { return counts->Take(slot); }).has_value();
                 ++(ok ? result.Built : result.Failed);
+                hooks.ShowStatus(kRebuildText);
             }
             hooks.StepProgress(1);
         }

@@ -114,11 +114,11 @@ bool GenerateCombinations(TWorkspace& ws, int mode, const std::string& parameter
         const bool filled = FillList(mode, parameter, ws);
         if (!interactive) return filled;
         combs.ClearFilterLines();
-        combs.UpdateCombsView();
         combs.UndoList.Reserve(combs.CurrentList.Count());
         combs.UndoList.Clear();
         combs.ListBuffer.Reserve(combs.CurrentList.Count());
         combs.ListBuffer.Clear();
+        combs.UpdateCombsView();
         return filled;
     } catch (...) {
         throw EError(OperationMessage("Ошибка генерации файла комбинаций!",

@@ -71,7 +71,9 @@ TEST_F(GenerationFlowTest, InteractiveGenerationClearsOperationsAndUndo) {
 
 TEST_F(GenerationFlowTest, FileModeReadsTheFileAndReportsAnUnreadableOne) {
     WriteBytes(Dir / "mine.lcv", "1;2;3;4;5\r\n40,41,42,43,44\r\n");
-    GenerateCombinations(Ws, gmFromFile, " " + (Dir / "mine.lcv").string() + " ");
+    std::string blanked = " ";  // the name is trimmed
+    blanked += (Dir / "mine.lcv").string() + " ";
+    GenerateCombinations(Ws, gmFromFile, blanked);
     EXPECT_EQ(ListOf(Combs().CurrentList),
               (std::vector<TComb>{Comb(1, 2, 3, 4, 5), Comb(40, 41, 42, 43, 44)}));
     EXPECT_TRUE(Hooks.Messages.empty());
