@@ -23,7 +23,7 @@ function(mv_gui_test name)
     set(target test_gui_${name})
     add_executable(${target} ${CMAKE_CURRENT_SOURCE_DIR}/${name}.cpp ${ARGN})
     target_link_libraries(${target} PRIVATE marvolet_gui marvolet_engine Qt6::Test
-        marvolet_settings)
+        marvolet_testsupport marvolet_settings)
     set_target_properties(${target} PROPERTIES AUTOMOC ON)
     add_test(NAME gui.${name} COMMAND ${target})
     set_tests_properties(gui.${name} PROPERTIES ENVIRONMENT

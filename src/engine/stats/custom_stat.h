@@ -54,6 +54,7 @@ struct TStatClass {
     bool HasGraph = false;
     bool Available = true;
     bool Listed = true;
+    // The value text reads as one integer (patterns, for one, do not).
     bool HasValueList = true;
     // Index range of indexed methods; may depend on the configuration.
     std::pair<int, int> (*IndexRange)(const TConfigData&) = nullptr;

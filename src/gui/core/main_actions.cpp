@@ -18,6 +18,7 @@
 #include "draws/draw_info_dialog.h"
 #include "draws/draws_model.h"
 #include "stats/draw_graph_values.h"
+#include "scenarios/script_tab.h"
 #include "stats/stats_tab.h"
 #include "support/sortable_list.h"
 #include "support/busy.h"
@@ -108,6 +109,7 @@ void TTemplateMain::BuildActions() {
               [this] { RunCommand([this] { m_recalc.Force(QStringLiteral("Статистика")); }); });
 
     m_statsTab->AddToolAction(Action(QStringLiteral("DrawsStatCalc")));
+    BuildScriptActions();
 
     m_actionTimer = new QTimer(this);
     m_actionTimer->setInterval(150);
@@ -146,11 +148,25 @@ void TTemplateMain::BuildMenus() {
     add(stats, "DrawsStatCalc");
     m_statsTab->List()->setContextMenuPolicy(Qt::ActionsContextMenu);
     m_statsTab->List()->addActions(stats->actions());
-    for (const char* caption : {"Ставки", "Рейтинг", "Регуляры", "Системы", "Сценарий"}) {
+    for (const char* caption : {"Ставки", "Рейтинг", "Регуляры", "Системы"}) {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(caption));
         menu->setEnabled(false);
         if (QByteArray(caption) == "Системы") menu->menuAction()->setVisible(false);
     }
+
+    QMenu* script = menuBar()->addMenu(QStringLiteral("Сценарий"));
+    for (const char* name : {"ScriptRun", "ScriptTest", "ScriptStop", "", "ScriptOpen",
+                             "ScriptLoad", "ScriptSave", "", "ScriptAdd", "ScriptEmpty",
+                             "ScriptClone", "ScriptEdit", "", "ScriptUp", "ScriptDown", "",
+                             "ScriptDel", "ScriptClr"}) {
+        if (*name) {
+            add(script, name);
+        } else {
+            script->addSeparator();
+        }
+    }
+    m_scriptTab->List()->setContextMenuPolicy(Qt::ActionsContextMenu);
+    for (QAction* a : script->actions()) m_scriptTab->List()->addAction(a);
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("Вид"));
     add(view, "ViewColorDraws");

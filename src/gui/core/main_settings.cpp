@@ -13,6 +13,7 @@
 #include "core/window_settings.h"
 #include "core/workspace.h"
 #include "draws/draws_model.h"
+#include "scenarios/script_tab.h"
 #include "stats/stats_tab.h"
 #include "support/messages.h"
 #include "support/window_placement.h"
@@ -124,6 +125,7 @@ void TTemplateMain::RestoreSettings() {
             Action(QStringLiteral("AutoDownload%1").arg(m))->setChecked(m == download);
         }
         m_statsTab->RestoreSettings(s);
+        m_scriptTab->RestoreSettings(s);
         const auto widths = s.ReadColumnWidths(kSection, kDrawsList, ColumnWidths(m_drawsList));
         for (std::size_t c = 0; c < widths.size(); ++c) {
             m_drawsList->setColumnWidth(static_cast<int>(c), widths[c]);
@@ -144,6 +146,7 @@ void TTemplateMain::SaveSettings() {
         WriteMainSetting(s, MainWindowKey::LeftPanelWidth, m_splitter->sizes().value(0));
         s.WriteColumnWidths(kSection, kDrawsList, ColumnWidths(m_drawsList));
         m_statsTab->SaveSettings(s);
+        m_scriptTab->SaveSettings(s);
         s.EndUpdate();
     });
     if (failure) TMessages::ShowError(DisplayText(*failure), this);

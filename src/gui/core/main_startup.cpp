@@ -87,7 +87,8 @@ void TTemplateMain::DeferredInit() {
         RefreshDrawsView(false);
         PendingGenerateDefaultCombinations();
         Recalculate(true);
-        PendingReadRatingsStakesAndScenario();
+        PendingReadRatingsAndRegularStakes();
+        ReadCurrentScript();
         if (!m_switches.IsBatch()) PendingSetUpSystemsAndOnlineCatalog();
         ShowStatus(QString());
         if (RunBatchSwitches()) return;

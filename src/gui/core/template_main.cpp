@@ -21,6 +21,7 @@
 #include "core/window_settings.h"
 #include "core/workspace.h"
 #include "draws/draws_model.h"
+#include "scenarios/script_tab.h"
 #include "stats/stats_tab.h"
 #include "support/busy.h"
 #include "support/messages.h"
@@ -90,6 +91,7 @@ void TTemplateMain::BuildLayout() {
                              QString::fromUtf8(caption));
     }
     BuildStatsTab();
+    BuildScriptTab();
     connect(m_rightPages, &QTabWidget::currentChanged, this, [this] { Recalculate(false); });
 
     m_splitter = new QSplitter(Qt::Horizontal, this);
@@ -165,6 +167,17 @@ void TTemplateMain::BuildStatsTab() {
         }
     });
 }
+
+void TTemplateMain::BuildScriptTab() {
+    m_scriptTab = new TScriptTab(*m_workspace, m_rightPages);
+    const int index = m_rightPages->count() - 1;  // "Сценарий" is the last tab
+    QWidget* pending = m_rightPages->widget(index);
+    m_rightPages->removeTab(index);
+    pending->deleteLater();
+    m_rightPages->insertTab(index, m_scriptTab, QStringLiteral("Сценарий"));
+}
+
+int TTemplateMain::ExcludeDrawsDefault() const { return 0; }
 
 void TTemplateMain::BuildStatusBar() {
     for (int i = 0; i < StatusPanelCount; ++i) {

@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "core/command_line.h"
 #include "core/data_paths.h"
@@ -33,6 +34,9 @@ namespace mv::gui {
 
 class TDrawsModel;
 class TStatsTab;
+class TScriptTab;
+class TFormFilter;
+class TFormScript;
 class TDrawDialog;
 class TFormConfig;
 class TDrawInfoDialog;
@@ -64,6 +68,9 @@ public:
     QSpinBox* OffsetBox() const { return m_offsetBox; }
     TRecalcDispatcher& Recalc() { return m_recalc; }
     TStatsTab* StatsTab() const { return m_statsTab; }
+    TScriptTab* ScriptTab() const { return m_scriptTab; }
+    // Reads a scenario file into the current scenario (replacing it, or appending).
+    void ScriptReadFile(const QString& file, bool append);
 
     // Panel 6: the running operation's text; lets pending events run so it shows at once.
     void ShowStatus(const QString& text);
@@ -93,6 +100,8 @@ public:
     std::function<bool(TDrawDialog&)> DrawDialogHook;
     std::function<bool(TFormConfig&)> ConfigDialogHook;
     std::function<void(TDrawInfoDialog&)> DrawInfoHook;
+    std::function<bool(TFormFilter&)> FilterDialogHook;
+    std::function<bool(TFormScript&)> ScriptDialogHook;
     // Stores a toggled view option (or a chosen mode) in the window-settings file at once.
     void StoreSetting(const TSettingKey& key, int value);
 
@@ -152,6 +161,19 @@ private:
     void DrawsExport();
     void ViewColorDrawsToggle();
     void BuildStatsTab();
+    void BuildScriptTab();
+    void BuildScriptActions();
+    // Runs a change of the current scenario, refreshes the list and focuses the line the
+    // change returns (-1: clears the selection).
+    void ScriptChange(const std::function<int()>& change);
+    std::optional<std::string> EditFilterText(const std::string& text);
+    void ScriptEditLine(int line, bool replace);
+    void ScriptDeleteLines(bool all);
+    void ScriptOpenFile(bool append);
+    void ScriptSaveFile();
+    void ReadCurrentScript();
+    // The value the dialogs start their "last draws to exclude" spin with.
+    int ExcludeDrawsDefault() const;
     void ShowOptionalTab(const TOptionalTab& tab, bool shown);
     void ToggleOptionalTab(const TOptionalTab& tab);
     QString HelpFile() const;
@@ -167,7 +189,7 @@ private:
     // after what it will do, kept together so that the sequence stays readable.
     void PendingPrepareCombinationLists() {}
     void PendingGenerateDefaultCombinations() {}
-    void PendingReadRatingsStakesAndScenario() {}
+    void PendingReadRatingsAndRegularStakes() {}
     void PendingSetUpSystemsAndOnlineCatalog() {}
     void PendingDownloadDraws() {}
     bool PendingCheckForUpdatesAndRestart() { return false; }
@@ -196,6 +218,7 @@ private:
     TDrawsModel* m_drawsModel = nullptr;
     QSpinBox* m_offsetBox = nullptr;
     TStatsTab* m_statsTab = nullptr;
+    TScriptTab* m_scriptTab = nullptr;
     std::array<QLabel*, StatusPanelCount> m_panels{};
     QMap<QString, QAction*> m_actions;
     QMap<QString, std::function<bool()>> m_enabledRules;

@@ -120,7 +120,8 @@ bool TstEvenCount::HasProperty(std::uint8_t number) const { return number % 2 ==
 const TStatClass TstEvenValues::Descriptor = {
     .Name = "TstEvenValues", .Code = "EVNV",
     .Caption = "Четные и нечетные числа в тираже (Чн..нЧ)", .Group = 0,
-    .Flags = sfPositional | sfNorm, .Create = CreateStat<TstEvenValues>};
+    .Flags = sfPositional | sfNorm, .HasValueList = false,
+    .Create = CreateStat<TstEvenValues>};
 bool TstEvenValues::OneBit(std::uint8_t number) const { return number % 2 != 0; }
 
 const TStatClass TstSmallCount::Descriptor = {
@@ -132,7 +133,8 @@ bool TstSmallCount::HasProperty(std::uint8_t number) const { return number <= kL
 const TStatClass TstSmallValues::Descriptor = {
     .Name = "TstSmallValues", .Code = "SMLV",
     .Caption = "Числа из первой половины диапазона (12..12)", .Group = 0,
-    .Flags = sfPositional | sfNorm, .Create = CreateStat<TstSmallValues>};
+    .Flags = sfPositional | sfNorm, .HasValueList = false,
+    .Create = CreateStat<TstSmallValues>};
 bool TstSmallValues::OneBit(std::uint8_t number) const { return number > kLowHalfLast; }
 void TstSmallValues::InitValues(int lastIndex, TStatDrawArray& values) {
     TCustomStat::InitValues(lastIndex, values);
@@ -145,7 +147,8 @@ bool TstPrimeCount::HasProperty(std::uint8_t number) const { return IsPrimeSetNu
 
 const TStatClass TstPrimeValues::Descriptor = {
     .Name = "TstPrimeValues", .Code = "PRMV", .Caption = "Простые и составные числа (ПС..СП)",
-    .Group = 0, .Flags = sfPositional | sfNorm, .Create = CreateStat<TstPrimeValues>};
+    .Group = 0, .Flags = sfPositional | sfNorm, .HasValueList = false,
+    .Create = CreateStat<TstPrimeValues>};
 bool TstPrimeValues::OneBit(std::uint8_t number) const { return IsPrimeSetNumber(number); }
 
 // --- TstPosVal ----------------------------------------------------------------------------
