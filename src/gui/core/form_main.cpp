@@ -15,4 +15,9 @@ QStringList TFormMain::DrawsColumnCaptions() const {
             QStringLiteral("E"),     QStringLiteral("S"), QStringLiteral("Дата тиража")};
 }
 
+QStringList TFormMain::CombsColumnCaptions() const {
+    return {QStringLiteral("№ п.п."), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+            QStringLiteral("4"),      QStringLiteral("5"), QStringLiteral("S")};
+}
+
 }  // namespace mv::gui

@@ -13,6 +13,7 @@ public:
 protected:
     QString GameCaption() const override;
     QStringList DrawsColumnCaptions() const override;
+    QStringList CombsColumnCaptions() const override;
 };
 
 }  // namespace mv::gui

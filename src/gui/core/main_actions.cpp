@@ -18,6 +18,7 @@
 #include "draws/draw_info_dialog.h"
 #include "draws/draws_model.h"
 #include "stats/draw_graph_values.h"
+#include "combs/combs_tab.h"
 #include "scenarios/script_tab.h"
 #include "stats/stats_tab.h"
 #include "support/sortable_list.h"
@@ -110,6 +111,7 @@ void TTemplateMain::BuildActions() {
 
     m_statsTab->AddToolAction(Action(QStringLiteral("DrawsStatCalc")));
     BuildScriptActions();
+    BuildCombsActions();
 
     m_actionTimer = new QTimer(this);
     m_actionTimer->setInterval(150);
@@ -143,9 +145,28 @@ void TTemplateMain::BuildMenus() {
     }
 
     // Menus whose commands arrive with their features are shown, but greyed out while empty.
-    menuBar()->addMenu(QStringLiteral("Комбинации"))->setEnabled(false);
+    QMenu* combs = menuBar()->addMenu(QStringLiteral("Комбинации"));
+    for (const char* name : {"CombsGen", "CombsOpen", "CombsSave", "", "CombsUndo", "",
+                             "CombsDelExists", "CombsDelSelected", "", "CombsCopy", "CombsPaste",
+                             "CombsSelectAll", "", "CombsCheckNums", "CombsFindInDraws",
+                             "CombsInfo"}) {
+        if (*name) {
+            add(combs, name);
+        } else {
+            combs->addSeparator();
+        }
+    }
+    m_combsTab->List()->setContextMenuPolicy(Qt::ActionsContextMenu);
+    for (QAction* a : combs->actions()) m_combsTab->List()->addAction(a);
+
     QMenu* stats = menuBar()->addMenu(QStringLiteral("Статистика"));
     add(stats, "DrawsStatCalc");
+    stats->addSeparator();
+    add(stats, "StatFilter_Include");
+    add(stats, "StatFilter_Exclude");
+    stats->addSeparator();
+    add(stats, "DrawsStatePrefetchsEnabled");
+    add(stats, "DrawsStatShowTotalLine");
     m_statsTab->List()->setContextMenuPolicy(Qt::ActionsContextMenu);
     m_statsTab->List()->addActions(stats->actions());
     for (const char* caption : {"Ставки", "Рейтинг", "Регуляры", "Системы"}) {
@@ -170,6 +191,7 @@ void TTemplateMain::BuildMenus() {
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("Вид"));
     add(view, "ViewColorDraws");
+    add(view, "ViewColorCombs");
     view->addSeparator();
     for (const TOptionalTab& tab : OptionalTabs()) add(view, tab.Action);
 

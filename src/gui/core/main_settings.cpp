@@ -13,6 +13,9 @@
 #include "core/window_settings.h"
 #include "core/workspace.h"
 #include "draws/draws_model.h"
+#include "combs/combs_model.h"
+#include "combs/combs_tab.h"
+#include "combs/full_set_files.h"
 #include "scenarios/script_tab.h"
 #include "stats/stats_tab.h"
 #include "support/messages.h"
@@ -69,9 +72,10 @@ void TTemplateMain::ApplyConfig(const TConfigData& config) {
         SaveAnalysisSettings(m_paths.Config(), config);
     }
     RebuildMethodList();
-    PendingRebuildFullSetFilesFor(changes);
+    RebuildFullSetFiles(*m_workspace, false, RebuildGroupsForConfigChange(changes));
     Recalculate(true);
     m_drawsModel->Refresh(true);
+    m_combsTab->Refresh(true);
 }
 
 }  // namespace mv::gui
@@ -125,6 +129,14 @@ void TTemplateMain::RestoreSettings() {
             Action(QStringLiteral("AutoDownload%1").arg(m))->setChecked(m == download);
         }
         m_statsTab->RestoreSettings(s);
+        m_combsTab->RestoreSettings(s);
+        m_workspace->Combs().PrefetchsEnabled = ReadMainFlag(s, MainWindowKey::PrefetchsEnabled);
+        Action(QStringLiteral("DrawsStatePrefetchsEnabled"))->setChecked(m_workspace->Combs().PrefetchsEnabled);
+        m_statsTab->ShowTotalLine = ReadMainFlag(s, MainWindowKey::ShowTotalLine);
+        Action(QStringLiteral("DrawsStatShowTotalLine"))->setChecked(m_statsTab->ShowTotalLine);
+        const bool combColours = ReadMainFlag(s, MainWindowKey::ColorCombs);
+        m_combsTab->Model()->SetChannelColours(combColours);
+        Action(QStringLiteral("ViewColorCombs"))->setChecked(combColours);
         m_scriptTab->RestoreSettings(s);
         const auto widths = s.ReadColumnWidths(kSection, kDrawsList, ColumnWidths(m_drawsList));
         for (std::size_t c = 0; c < widths.size(); ++c) {
@@ -146,6 +158,7 @@ void TTemplateMain::SaveSettings() {
         WriteMainSetting(s, MainWindowKey::LeftPanelWidth, m_splitter->sizes().value(0));
         s.WriteColumnWidths(kSection, kDrawsList, ColumnWidths(m_drawsList));
         m_statsTab->SaveSettings(s);
+        m_combsTab->SaveSettings(s);
         m_scriptTab->SaveSettings(s);
         s.EndUpdate();
     });

@@ -6,6 +6,7 @@
 #include <QThread>
 #include <QTimer>
 
+#include "combs/full_set_files.h"
 #include "core/data_lock.h"
 #include "core/errors.h"
 #include "core/game.h"
@@ -65,7 +66,6 @@ void TTemplateMain::DeferredInit() {
     m_initialized = true;
     try {
         ShowStatus(QStringLiteral("Инициализация..."));
-        PendingPrepareCombinationLists();
         HitTable();
         setWindowTitle(GameCaption() + QStringLiteral(" версия ") +
                        QStringLiteral(MV_VERSION));
@@ -85,7 +85,7 @@ void TTemplateMain::DeferredInit() {
             TMessages::ShowError(DisplayText(std::string(e.what())), this);
         }
         RefreshDrawsView(false);
-        PendingGenerateDefaultCombinations();
+        GenerateDefaultCombinations();
         Recalculate(true);
         PendingReadRatingsAndRegularStakes();
         ReadCurrentScript();
@@ -116,11 +116,11 @@ bool TTemplateMain::RunBatchSwitches() {
         return true;
     }
     if (m_switches.FullRecreate) {
-        PendingRebuildFullSetFiles(true, true);
+        RunBusy({}, [this] { RebuildFullSetFiles(*m_workspace, true, AllStatGroupsMask); });
         Terminate();
         return true;
     }
-    PendingRebuildFullSetFiles(m_switches.FullRefresh, false);
+    RunBusy({}, [this] { RebuildFullSetFiles(*m_workspace, m_switches.FullRefresh, 0); });
     if (m_switches.FullRefresh) {
         Terminate();
         return true;

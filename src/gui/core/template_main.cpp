@@ -83,6 +83,7 @@ void TTemplateMain::BuildLayout() {
     m_leftPages->addTab(BuildDrawsPage(), QStringLiteral("Архив тиражей"));
     m_leftPages->addTab(PendingPage(QStringLiteral("Комбинации"), m_leftPages),
                         QStringLiteral("Комбинации"));
+    BuildCombsTab();
 
     m_rightPages = new QTabWidget(this);
     m_rightPages->setObjectName(QStringLiteral("pcRight"));

@@ -34,6 +34,8 @@ namespace mv::gui {
 
 class TDrawsModel;
 class TStatsTab;
+class TCombsTab;
+class TFormGenerate;
 class TScriptTab;
 class TFormFilter;
 class TFormScript;
@@ -69,6 +71,11 @@ public:
     TRecalcDispatcher& Recalc() { return m_recalc; }
     TStatsTab* StatsTab() const { return m_statsTab; }
     TScriptTab* ScriptTab() const { return m_scriptTab; }
+    TCombsTab* CombsTab() const { return m_combsTab; }
+    // Reads a combination file into the working list (the open command without its dialog).
+    void CombsReadFile(const QString& file);
+    // Status panel 3 and the combinations list follow the working list.
+    void UpdateCombsView();
     // Reads a scenario file into the current scenario (replacing it, or appending).
     void ScriptReadFile(const QString& file, bool append);
 
@@ -102,6 +109,7 @@ public:
     std::function<void(TDrawInfoDialog&)> DrawInfoHook;
     std::function<bool(TFormFilter&)> FilterDialogHook;
     std::function<bool(TFormScript&)> ScriptDialogHook;
+    std::function<bool(TFormGenerate&)> GenerateDialogHook;
     // Stores a toggled view option (or a chosen mode) in the window-settings file at once.
     void StoreSetting(const TSettingKey& key, int value);
 
@@ -124,6 +132,7 @@ protected:
     // The game-specific half.
     virtual QString GameCaption() const = 0;
     virtual QStringList DrawsColumnCaptions() const = 0;
+    virtual QStringList CombsColumnCaptions() const = 0;
 
     // The window-creation step; the derived class calls it at the end of its constructor so
     // that the virtual captions are available.
@@ -162,6 +171,16 @@ private:
     void ViewColorDrawsToggle();
     void BuildStatsTab();
     void BuildScriptTab();
+    void BuildCombsTab();
+    void BuildCombsActions();
+    void BuildStatFilterActions();
+    void ApplyStatsSelection(bool removed);
+    void TogglePrefetchs();
+    void CombsGenerate();
+    void CombsOpenFile();
+    void CombsSaveFile();
+    void CombsInfo();
+    void GenerateDefaultCombinations();
     void BuildScriptActions();
     // Runs a change of the current scenario, refreshes the list and focuses the line the
     // change returns (-1: clears the selection).
@@ -187,13 +206,10 @@ private:
 
     // Start-up steps of features that are not part of the program yet. Each is a no-op named
     // after what it will do, kept together so that the sequence stays readable.
-    void PendingPrepareCombinationLists() {}
-    void PendingGenerateDefaultCombinations() {}
     void PendingReadRatingsAndRegularStakes() {}
     void PendingSetUpSystemsAndOnlineCatalog() {}
     void PendingDownloadDraws() {}
     bool PendingCheckForUpdatesAndRestart() { return false; }
-    void PendingRebuildFullSetFiles(bool /*force*/, bool /*allGroups*/) {}
     void PendingAutoDownloadAtStart() {}
     void PendingFirstRunDialog() {}
     // Builds the method list anew keeping favourites and user names, and refills the
@@ -201,7 +217,7 @@ private:
     void RebuildMethodList();
     // The names and favourites file, at start.
     void ReadMethodNames();
-    void PendingRebuildFullSetFilesFor(int /*changeMask*/) {}
+
 
     TDataPaths m_paths;
     std::vector<std::string> m_args;
@@ -219,6 +235,7 @@ private:
     QSpinBox* m_offsetBox = nullptr;
     TStatsTab* m_statsTab = nullptr;
     TScriptTab* m_scriptTab = nullptr;
+    TCombsTab* m_combsTab = nullptr;
     std::array<QLabel*, StatusPanelCount> m_panels{};
     QMap<QString, QAction*> m_actions;
     QMap<QString, std::function<bool()>> m_enabledRules;

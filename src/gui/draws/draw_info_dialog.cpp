@@ -16,7 +16,7 @@
 namespace mv::gui {
 
 TDrawInfoDialog::TDrawInfoDialog(const TDrawRec& draw, int matrixCols, int channelSize,
-                                 QWidget* parent)
+                                 QWidget* parent, bool drawRows)
     : QDialog(parent), m_draw(draw), m_channelSize(channelSize) {
     setObjectName(QStringLiteral("TFormDrawInfo"));
     setWindowTitle(QStringLiteral("Подробная информация"));
@@ -40,8 +40,10 @@ TDrawInfoDialog::TDrawInfoDialog(const TDrawRec& draw, int matrixCols, int chann
     m_properties->setRootIsDecorated(false);
     m_properties->setHeaderLabels({QStringLiteral("Свойство"), QStringLiteral("Значение")});
     m_properties->header()->resizeSection(0, 220);
-    AddProperty(QStringLiteral("Номер тиража:"), QString::number(draw.Number));
-    AddProperty(QStringLiteral("Дата тиража:"), Q(draw.Date()));
+    if (drawRows) {
+        AddProperty(QStringLiteral("Номер тиража:"), QString::number(draw.Number));
+        AddProperty(QStringLiteral("Дата тиража:"), Q(draw.Date()));
+    }
 
     auto* columnsRow = new QHBoxLayout;
     columnsRow->addWidget(new QLabel(QStringLiteral("Количество столбцов:"), this));

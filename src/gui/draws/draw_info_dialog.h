@@ -14,8 +14,9 @@ namespace mv::gui {
 class TDrawInfoDialog : public QDialog {
     Q_OBJECT
 public:
+    // Without `drawRows` (a combination, not a draw) the number and date rows are left out.
     TDrawInfoDialog(const TDrawRec& draw, int matrixCols, int channelSize,
-                    QWidget* parent = nullptr);
+                    QWidget* parent = nullptr, bool drawRows = true);
 
     // Appends one "Свойство" / "Значение" row (statistic rows are added by their owner).
     void AddProperty(const QString& name, const QString& value);

@@ -21,6 +21,7 @@
 
 #include "core/main_window_keys.h"
 #include "core/window_settings.h"
+#include "combs/full_set_files.h"
 #include "core/workspace.h"
 #include "support/list_rows_model.h"
 #include "support/messages.h"
@@ -162,9 +163,22 @@ void TStatsTab::Compute() {
     request.DrawsOffset = m_workspace.DrawsOffset();
     request.WindowLength = WindowLength();
     request.Sorted = m_workspace.SortedDraws;
-    m_table = ComputeStatTable(request);
+    request.ShowAllCombinations = ShowTotalLine;
+    m_table = ComputeStatTableWithNorm(m_workspace, request);
     FillTable();
     FillChart();
+}
+
+std::vector<std::size_t> TStatsTab::SelectedTableRows() const {
+    std::vector<std::pair<int, std::size_t>> rows;
+    for (const QModelIndex& index : m_list->selectionModel()->selectedRows()) {
+        rows.emplace_back(index.row(), static_cast<std::size_t>(
+                                           m_rows->Row(index.row()).Data.toInt()));
+    }
+    std::sort(rows.begin(), rows.end());
+    std::vector<std::size_t> tableRows;
+    for (const auto& [listRow, tableRow] : rows) tableRows.push_back(tableRow);
+    return tableRows;
 }
 
 void TStatsTab::FillTable() {

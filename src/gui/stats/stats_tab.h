@@ -41,6 +41,10 @@ public:
     // Recomputes the table and the chart now.
     void Compute();
     const TStatTable& Table() const { return m_table; }
+    // Rows of the computed table that are selected, in the list's order.
+    std::vector<std::size_t> SelectedTableRows() const;
+    // The second chart series over the full set (with comparison only).
+    bool ShowTotalLine = true;
 
     QComboBox* MethodBox() const { return m_methods; }
     QSpinBox* WindowBox() const { return m_window; }

@@ -1,0 +1,190 @@
+#include "combs/combs_tab.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QStyle>
+#include <QTableView>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "combs/combs_model.h"
+#include "core/main_window_keys.h"
+#include "core/window_settings.h"
+#include "core/workspace.h"
+#include "support/messages.h"
+
+namespace mv::gui {
+namespace {
+const std::string kSection = MainWindowSection;
+constexpr int kDesignedOperationsHeight = 120;
+
+// Enter in the box runs the exclusion.
+class TExcludeBox : public QSpinBox {
+public:
+    using QSpinBox::QSpinBox;
+    std::function<void()> OnEnter;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        QSpinBox::keyPressEvent(event);
+        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && OnEnter &&
+            hasAcceptableInput()) {
+            OnEnter();
+        }
+    }
+};
+
+std::vector<int> Widths(const QTableView* list) {
+    std::vector<int> widths;
+    for (int c = 0; c < list->model()->columnCount(); ++c) widths.push_back(list->columnWidth(c));
+    return widths;
+}
+}  // namespace
+
+TCombsTab::TCombsTab(TWorkspace& workspace, const QStringList& captions, QWidget* parent)
+    : QWidget(parent), m_workspace(workspace) {
+    setObjectName(QStringLiteral("tsCombs"));
+    auto* exclude = new TExcludeBox(this);
+    exclude->setObjectName(QStringLiteral("edCombsExclude"));
+    exclude->setRange(0, 100000);
+    exclude->setToolTip(QStringLiteral("Количество последних тиражей для исключения"));
+    exclude->OnEnter = [this] { emit ExcludeRequested(); };
+    m_exclude = exclude;
+    m_tools = new QHBoxLayout;
+    m_tools->setSpacing(2);
+
+    m_model = new TCombsModel(
+        [this] {
+            const auto& list = m_workspace.Combs().CurrentList;
+            return std::pair<const TComb*, std::size_t>(list.Data(), list.Count());
+        },
+        [this] { return m_workspace.Config().ChannelSize; }, captions, this);
+    m_list = new QTableView(this);
+    m_list->setObjectName(QStringLiteral("lvCombs"));
+    m_list->setModel(m_model);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setShowGrid(false);
+    m_list->setWordWrap(false);
+    m_list->verticalHeader()->hide();
+    m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_list->verticalHeader()->setDefaultSectionSize(20);
+    m_list->horizontalHeader()->setStretchLastSection(true);
+    const int widths[] = {64, 28, 28, 28, 28, 28, 40};
+    for (int c = 0; c < m_model->columnCount() && c < 7; ++c) m_list->setColumnWidth(c, widths[c]);
+    connect(m_list, &QTableView::doubleClicked, this, [this] { emit RowActivated(); });
+
+    m_operations = new QTreeWidget(this);
+    m_operations->setObjectName(QStringLiteral("lvFilters"));
+    m_operations->setRootIsDecorated(false);
+    m_operations->setHeaderLabels({QStringLiteral("Примененные фильтры"), QStringLiteral("Значения"),
+                                   QStringLiteral("Комбинаций")});
+    m_operations->header()->resizeSection(0, 150);
+    m_operations->header()->resizeSection(1, 110);
+
+    m_splitter = new QSplitter(Qt::Vertical, this);
+    m_splitter->setObjectName(QStringLiteral("splFilters"));
+    m_splitter->addWidget(m_list);
+    m_splitter->addWidget(m_operations);
+    m_splitter->setStretchFactor(0, 1);
+    m_splitter->setSizes({500, kDesignedOperationsHeight});
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addLayout(m_tools);
+    layout->addWidget(m_splitter, 1);
+}
+
+void TCombsTab::AddToolActions(const QList<QAction*>& actions) {
+    for (QAction* action : actions) {
+        if (!action) {
+            m_tools->addSpacing(6);
+            continue;
+        }
+        auto* button = new QToolButton(this);
+        button->setDefaultAction(action);
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        m_tools->addWidget(button);
+        // The exclusion box stands right after its command.
+        if (action->objectName() == QStringLiteral("CombsDelExists")) m_tools->addWidget(m_exclude);
+    }
+    m_tools->addStretch();
+}
+
+void TCombsTab::Refresh(bool force) {
+    m_model->Refresh(force);
+    RefreshOperations();
+}
+
+void TCombsTab::RefreshOperations() {
+    const auto& lines = m_workspace.Combs().FilterLines();
+    if (m_operations->topLevelItemCount() == static_cast<int>(lines.size())) return;
+    m_operations->clear();
+    for (const TFilterLine& line : lines) {
+        auto* item = new QTreeWidgetItem(m_operations);
+        item->setText(0, Q(line.Caption));
+        item->setText(1, Q(line.Values));
+        item->setText(2, QString::number(line.Count));
+        item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+        const QStyle::StandardPixmap icon = line.Mark == TFilterMark::Kept
+                                                ? QStyle::SP_DialogApplyButton
+                                            : line.Mark == TFilterMark::Removed
+                                                ? QStyle::SP_DialogDiscardButton
+                                                : QStyle::SP_ArrowBack;
+        item->setIcon(0, style()->standardIcon(icon));
+    }
+    if (m_operations->topLevelItemCount() > 0) {
+        m_operations->scrollToItem(m_operations->topLevelItem(m_operations->topLevelItemCount() - 1));
+    }
+}
+
+std::vector<std::size_t> TCombsTab::SelectedRows() const {
+    std::vector<std::size_t> rows;
+    if (!m_list->selectionModel()) return rows;
+    for (const QItemSelectionRange& range : m_list->selectionModel()->selection()) {
+        for (int r = range.top(); r <= range.bottom(); ++r) rows.push_back(static_cast<std::size_t>(r));
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+int TCombsTab::CurrentRow() const {
+    const QModelIndex current = m_list->currentIndex();
+    if (current.isValid() && m_list->selectionModel()->isRowSelected(current.row(), QModelIndex())) {
+        return current.row();
+    }
+    const auto rows = SelectedRows();
+    return rows.empty() ? -1 : static_cast<int>(rows.front());
+}
+
+void TCombsTab::RestoreSettings(const TWindowSettings& settings) {
+    m_exclude->setValue(ReadMainSetting(settings, MainWindowKey::DrawsExclude));
+    const int height = ReadMainSetting(settings, MainWindowKey::FiltersHeight, kDesignedOperationsHeight);
+    if (height > 0) m_splitter->setSizes({std::max(100, m_splitter->height() - height), height});
+    const auto widths = settings.ReadColumnWidths(kSection, "lvCombs", Widths(m_list));
+    for (std::size_t c = 0; c < widths.size(); ++c) m_list->setColumnWidth(static_cast<int>(c), widths[c]);
+    std::vector<int> opWidths;
+    for (int c = 0; c < 3; ++c) opWidths.push_back(m_operations->columnWidth(c));
+    opWidths = settings.ReadColumnWidths(kSection, "lvFilters", opWidths);
+    for (std::size_t c = 0; c < opWidths.size(); ++c) {
+        m_operations->setColumnWidth(static_cast<int>(c), opWidths[c]);
+    }
+}
+
+void TCombsTab::SaveSettings(TWindowSettings& settings) const {
+    WriteMainSetting(settings, MainWindowKey::DrawsExclude, m_exclude->value());
+    WriteMainSetting(settings, MainWindowKey::FiltersHeight, m_splitter->sizes().value(1));
+    settings.WriteColumnWidths(kSection, "lvCombs", Widths(m_list));
+    std::vector<int> opWidths;
+    for (int c = 0; c < 3; ++c) opWidths.push_back(m_operations->columnWidth(c));
+    settings.WriteColumnWidths(kSection, "lvFilters", opWidths);
+}
+
+}  // namespace mv::gui
