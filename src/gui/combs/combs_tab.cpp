@@ -75,7 +75,7 @@ TCombsTab::TCombsTab(TWorkspace& workspace, const QStringList& captions, QWidget
     m_list->verticalHeader()->hide();
     m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_list->verticalHeader()->setDefaultSectionSize(20);
-    m_list->horizontalHeader()->setStretchLastSection(true);
+    m_list->horizontalHeader()->setStretchLastSection(false);
     const int widths[] = {64, 28, 28, 28, 28, 28, 40};
     for (int c = 0; c < m_model->columnCount() && c < 7; ++c) m_list->setColumnWidth(c, widths[c]);
     connect(m_list, &QTableView::doubleClicked, this, [this] { emit RowActivated(); });

@@ -59,7 +59,7 @@ TStatsTab::TStatsTab(TWorkspace& workspace, QWidget* parent)
     m_methods = new QComboBox(this);
     m_methods->setObjectName(QStringLiteral("cbDrawsStat"));
     m_methods->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_methods->setMinimumContentsLength(40);
+    m_methods->setMinimumContentsLength(24);
     m_methods->setMaxVisibleItems(30);
     connect(m_methods, &QComboBox::currentIndexChanged, this,
             [this] { emit RecalculateRequested(false); });
@@ -72,9 +72,12 @@ TStatsTab::TStatsTab(TWorkspace& workspace, QWidget* parent)
     window->OnEnter = [this] { emit RecalculateRequested(false); };
     m_window = window;
 
+    auto* methodRow = new QHBoxLayout;
+    methodRow->addWidget(new QLabel(QStringLiteral("Метод:"), this));
+    methodRow->addWidget(m_methods, 1);
+    // The window length and the commands go on a row of their own so that the tab stays
+    // narrow enough for small screens.
     m_top = new QHBoxLayout;
-    m_top->addWidget(new QLabel(QStringLiteral("Метод:"), this));
-    m_top->addWidget(m_methods, 1);
     m_top->addWidget(new QLabel(QStringLiteral("Тиражей:"), this));
     m_top->addWidget(m_window);
 
@@ -109,6 +112,8 @@ TStatsTab::TStatsTab(TWorkspace& workspace, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
+    m_top->addStretch();
+    layout->addLayout(methodRow);
     layout->addLayout(m_top);
     layout->addWidget(m_splitter, 1);
 }
@@ -265,7 +270,8 @@ void TStatsTab::AddToolAction(QAction* action) {
     auto* button = new QToolButton(this);
     button->setDefaultAction(action);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    m_top->addWidget(button);
+    // The stretch that ends the row stays last.
+    m_top->insertWidget(m_top->count() - 1, button);
 }
 
 void TStatsTab::RestoreSettings(const TWindowSettings& settings) {
