@@ -16,6 +16,7 @@
 #include "combs/combs_tab.h"
 #include "combs/form_generate.h"
 #include "core/form_main.h"
+#include "gui_test_support.h"
 #include "core/workspace.h"
 #include "draws/archive_file.h"
 #include "stats/stats_tab.h"
@@ -42,16 +43,6 @@ TDrawsArray Draws(int count) {
     return draws;
 }
 
-std::unique_ptr<TFormMain> StartWindow(const QString& dir) {
-    auto window = std::make_unique<TFormMain>(TDataPaths{dir.toStdString()},
-                                              std::vector<std::string>{});
-    window->show();
-    QSignalSpy finished(window.get(), &TTemplateMain::DeferredInitFinished);
-    [[maybe_unused]] const bool started =
-        QTest::qWaitFor([&] { return finished.count() > 0; }, 10000);
-    return window;
-}
-
 std::size_t Count(TTemplateMain& window) { return window.Workspace().Combs().CurrentList.Count(); }
 
 }  // namespace
@@ -64,7 +55,7 @@ private slots:
     void generateFilterAndUndo() {
         QTemporaryDir dir;
         WriteArchiveFile((dir.path() + QStringLiteral("/Marvolet_5z36.ldr")).toStdString(), Draws(20));
-        auto window = StartWindow(dir.path());
+        auto window = gui::test::StartMainWindow(dir.path());
         // The default list at start is the full set.
         QCOMPARE(Count(*window), static_cast<std::size_t>(FullSetSize));
         QCOMPARE(window->PanelText(3), QStringLiteral("Комбинаций: 376992"));
@@ -120,7 +111,7 @@ private slots:
     void excludeLastDrawsAndClipboard() {
         QTemporaryDir dir;
         WriteArchiveFile((dir.path() + QStringLiteral("/Marvolet_5z36.ldr")).toStdString(), Draws(10));
-        auto window = StartWindow(dir.path());
+        auto window = gui::test::StartMainWindow(dir.path());
         window->CombsTab()->ExcludeBox()->setValue(3);
         window->UpdateActions();
         window->Action(QStringLiteral("CombsDelExists"))->trigger();
@@ -151,7 +142,7 @@ private slots:
     void comparisonFillsTheNorm() {
         QTemporaryDir dir;
         WriteArchiveFile((dir.path() + QStringLiteral("/Marvolet_5z36.ldr")).toStdString(), Draws(30));
-        auto window = StartWindow(dir.path());
+        auto window = gui::test::StartMainWindow(dir.path());
         QVERIFY(!window->Action(QStringLiteral("DrawsStatShowTotalLine"))->isEnabled());
         TStatsTab* stats = window->StatsTab();
         QVERIFY(stats->ChooseMethod(QStringLiteral("EVEN")));

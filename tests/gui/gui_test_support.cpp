@@ -1,12 +1,26 @@
 #include "gui_test_support.h"
 
 #include <QDir>
+#include <QSignalSpy>
+#include <QTest>
 #include <QPixmap>
 #include <QWidget>
 
+#include "core/form_main.h"
 #include "support/messages.h"
 
 namespace mv::gui::test {
+
+std::unique_ptr<TFormMain> StartMainWindow(const QString& dir) {
+    auto window = std::make_unique<TFormMain>(TDataPaths{dir.toStdString()},
+                                              std::vector<std::string>{});
+    window->show();
+    QSignalSpy finished(window.get(), &TTemplateMain::DeferredInitFinished);
+    QSignalSpy terminated(window.get(), &TTemplateMain::TerminateRequested);
+    [[maybe_unused]] const bool started = QTest::qWaitFor(
+        [&] { return finished.count() + terminated.count() > 0; }, 10000);
+    return window;
+}
 
 void EnableMessageTestMode() {
     TMessages::SetTestMode(true);

@@ -3,9 +3,19 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 class QWidget;
 
+namespace mv::gui {
+class TFormMain;
+}
+
 namespace mv::gui::test {
+
+// A main window on the data directory `dir`, shown, after its deferred start-up has run (or
+// the run was ended, as on a lock failure).
+std::unique_ptr<TFormMain> StartMainWindow(const QString& dir);
 
 // Puts the message boxes into test mode (nothing modal opens; boxes are recorded, questions
 // answered from a queue) and clears what was recorded so far.

@@ -12,6 +12,7 @@
 
 #include "core/form_config.h"
 #include "core/form_main.h"
+#include "gui_test_support.h"
 #include "core/workspace.h"
 #include "draws/archive_file.h"
 #include "support/busy.h"
@@ -21,16 +22,6 @@ using namespace mv;
 using namespace mv::gui;
 
 namespace {
-
-std::unique_ptr<TFormMain> StartWindow(const QString& dir) {
-    auto window =
-        std::make_unique<TFormMain>(TDataPaths{dir.toStdString()}, std::vector<std::string>{});
-    window->show();
-    QSignalSpy finished(window.get(), &TTemplateMain::DeferredInitFinished);
-    [[maybe_unused]] const bool started =
-        QTest::qWaitFor([&] { return finished.count() > 0; }, 5000);
-    return window;
-}
 
 QStringList U(std::initializer_list<const char*> texts) {
     QStringList list;
@@ -53,7 +44,7 @@ private slots:
 
     void framesTabsAndMenusInOrder() {
         QTemporaryDir dir;
-        auto window = StartWindow(dir.path());
+        auto window = gui::test::StartMainWindow(dir.path());
         QCOMPARE(TabCaptions(window->LeftPages()),
                  QStringList({QStringLiteral("Архив тиражей"), QStringLiteral("Комбинации")}));
         QCOMPARE(TabCaptions(window->RightPages()),
@@ -71,7 +62,7 @@ private slots:
 
     void busyStateDisablesEveryAction() {
         QTemporaryDir dir;
-        auto window = StartWindow(dir.path());
+        auto window = gui::test::StartMainWindow(dir.path());
         QVERIFY(window->Action(QStringLiteral("DrawsAdd"))->isEnabled());
         QStringList enabledInside;
         QString statusInside;
@@ -97,7 +88,7 @@ private slots:
 
     void recalculatesOnlyVisibleChangedViews() {
         QTemporaryDir dir;
-        auto window = StartWindow(dir.path());
+        auto window = gui::test::StartMainWindow(dir.path());
         QTabWidget* right = window->RightPages();
         int input = 1;
         window->Recalc().Register(
@@ -129,12 +120,12 @@ private slots:
     void hiddenTabStaysHiddenAfterRestart() {
         QTemporaryDir dir;
         {
-            auto window = StartWindow(dir.path());
+            auto window = gui::test::StartMainWindow(dir.path());
             window->Action(QStringLiteral("TabWeek"))->trigger();
             window->Action(QStringLiteral("DrawsSorted"))->trigger();
             window->Action(QStringLiteral("ViewColorDraws"))->trigger();
         }
-        auto window = StartWindow(dir.path());
+        auto window = gui::test::StartMainWindow(dir.path());
         QVERIFY(!window->RightPages()->isTabVisible(4));
         QVERIFY(!window->Action(QStringLiteral("TabWeek"))->isChecked());
         QVERIFY(window->RightPages()->isTabVisible(2));
@@ -151,7 +142,7 @@ private slots:
         draws[0].Extra = 2;
         WriteArchiveFile((dir.path() + QStringLiteral("/Marvolet_5z36.ldr")).toStdString(), draws);
         {
-            auto window = StartWindow(dir.path());
+            auto window = gui::test::StartMainWindow(dir.path());
             const QModelIndex seven = window->DrawsList()->model()->index(0, 2);
             QCOMPARE(seven.data(Qt::BackgroundRole).value<QColor>(), QColor(255, 255, 170));
             window->ConfigDialogHook = [](TFormConfig& dialog) {
@@ -163,7 +154,7 @@ private slots:
             // 7 now lies in channel 1 and is repainted at once.
             QCOMPARE(seven.data(Qt::BackgroundRole).value<QColor>(), QColor(170, 255, 170));
         }
-        auto window = StartWindow(dir.path());
+        auto window = gui::test::StartMainWindow(dir.path());
         QCOMPARE(window->Workspace().Config().ChannelSize, 12);
         QVERIFY(TMessages::Recorded().empty());
     }

@@ -13,6 +13,7 @@
 
 #include "core/data_lock.h"
 #include "core/form_main.h"
+#include "gui_test_support.h"
 #include "core/game.h"
 #include "core/workspace.h"
 #include "draws/archive_file.h"
@@ -41,16 +42,6 @@ TDrawsArray MakeDraws(int count) {
 }
 
 // A started main window whose deferred initialisation has run.
-std::unique_ptr<TFormMain> StartWindow(const QString& dir) {
-    auto window =
-        std::make_unique<TFormMain>(TDataPaths{dir.toStdString()}, std::vector<std::string>{});
-    window->show();
-    QSignalSpy finished(window.get(), &TTemplateMain::DeferredInitFinished);
-    QSignalSpy terminated(window.get(), &TTemplateMain::TerminateRequested);
-    [[maybe_unused]] const bool started =
-        QTest::qWaitFor([&] { return finished.count() + terminated.count() > 0; }, 5000);
-    return window;
-}
 
 }  // namespace
 
@@ -63,7 +54,7 @@ private slots:
         QTemporaryDir dir;
         WriteArchiveFile((dir.path() + QStringLiteral("/Marvolet_5z36.ldr")).toStdString(),
                          MakeDraws(100));
-        auto window = StartWindow(dir.path());
+        auto window = gui::test::StartMainWindow(dir.path());
         QVERIFY(!window->Terminated());
         QCOMPARE(window->PanelText(0), QStringLiteral("Архив тиражей: 100"));
         QCOMPARE(window->PanelText(1), QStringLiteral("Следующий тираж: 1100"));
@@ -85,7 +76,7 @@ private slots:
 
     void emptyDirectoryOffersDrawOne() {
         QTemporaryDir dir;
-        auto window = StartWindow(dir.path());
+        auto window = gui::test::StartMainWindow(dir.path());
         QCOMPARE(window->PanelText(0), QStringLiteral("Архив тиражей: 0"));
         QCOMPARE(window->PanelText(1), QStringLiteral("Следующий тираж: 1"));
         QVERIFY(!window->Action(QStringLiteral("DrawsEdit"))->isEnabled());
@@ -97,7 +88,7 @@ private slots:
         QTemporaryDir dir;
         const QString archive = dir.path() + QStringLiteral("/Marvolet_5z36.ldr");
         WriteArchiveFile(archive.toStdString(), MakeDraws(3));
-        auto window = StartWindow(dir.path());
+        auto window = gui::test::StartMainWindow(dir.path());
 
         int offeredNumber = 0;
         QStringList typed = {QStringLiteral("5;5;7;8;9;1"), QStringLiteral("1;2;3;4;5"),
@@ -130,7 +121,7 @@ private slots:
         QTemporaryDir dir;
         const QString archive = dir.path() + QStringLiteral("/Marvolet_5z36.ldr");
         WriteArchiveFile(archive.toStdString(), MakeDraws(10));
-        auto window = StartWindow(dir.path());
+        auto window = gui::test::StartMainWindow(dir.path());
         QTableView* list = window->DrawsList();
         list->selectRow(0);
         list->selectionModel()->select(list->model()->index(2, 0),
@@ -157,10 +148,10 @@ private slots:
 
     void secondStartOnSameDirectoryFails() {
         QTemporaryDir dir;
-        auto first = StartWindow(dir.path());
+        auto first = gui::test::StartMainWindow(dir.path());
         QVERIFY(!first->Terminated());
         TMessages::Recorded().clear();
-        auto second = StartWindow(dir.path());
+        auto second = gui::test::StartMainWindow(dir.path());
         QVERIFY(second->Terminated());
         QCOMPARE(static_cast<int>(TMessages::Recorded().size()), 2);
         QVERIFY(TMessages::Recorded()[0].Text.startsWith(
@@ -183,7 +174,7 @@ private slots:
         TDrawsArray draws = MakeDraws(2);
         draws[1].Nums = {30, 3, 36, 17, 22};
         WriteArchiveFile((dir.path() + QStringLiteral("/Marvolet_5z36.ldr")).toStdString(), draws);
-        auto window = StartWindow(dir.path());
+        auto window = gui::test::StartMainWindow(dir.path());
         window->DrawsList()->selectRow(0);
         window->UpdateActions();
         QStringList properties;
@@ -216,7 +207,7 @@ private slots:
         draws[0].Nums = {30, 3, 36, 17, 22};
         WriteArchiveFile(archive.toStdString(), draws);
         const std::string before = EncodeArchive(draws);
-        auto window = StartWindow(dir.path());
+        auto window = gui::test::StartMainWindow(dir.path());
         QCOMPARE(window->DrawsList()->model()->index(0, 1).data().toInt(), 30);
         window->Action(QStringLiteral("DrawsSorted"))->trigger();
         QCOMPARE(window->DrawsList()->model()->index(0, 1).data().toInt(), 3);

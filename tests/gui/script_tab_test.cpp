@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include "core/form_main.h"
+#include "gui_test_support.h"
 #include "core/workspace.h"
 #include "scenarios/form_filter.h"
 #include "scenarios/form_script.h"
@@ -22,16 +23,6 @@ using namespace mv;
 using namespace mv::gui;
 
 namespace {
-
-std::unique_ptr<TFormMain> StartWindow(const QString& dir) {
-    auto window = std::make_unique<TFormMain>(TDataPaths{dir.toStdString()},
-                                              std::vector<std::string>{});
-    window->show();
-    QSignalSpy finished(window.get(), &TTemplateMain::DeferredInitFinished);
-    [[maybe_unused]] const bool started =
-        QTest::qWaitFor([&] { return finished.count() > 0; }, 5000);
-    return window;
-}
 
 QString Cell(TTemplateMain& window, int row, int column) {
     return window.ScriptTab()->Model()->index(row, column).data().toString();
@@ -46,7 +37,7 @@ private slots:
 
     void addEditMoveAndDeleteLines() {
         QTemporaryDir dir;
-        auto window = StartWindow(dir.path());
+        auto window = gui::test::StartMainWindow(dir.path());
         TScriptTab* tab = window->ScriptTab();
         QCOMPARE(tab->StatusText(0), QStringLiteral("Строк: 0"));
         QVERIFY(!window->Action(QStringLiteral("ScriptEmpty"))->isEnabled());
@@ -75,7 +66,7 @@ private slots:
         QCOMPARE(Cell(*window, 0, 2), QStringLiteral("TSD1#EVEN:10#LNO:#SF:1"));
         QCOMPARE(tab->StatusText(0), QStringLiteral("Строк: 1"));
         // Every change is mirrored into the current-scenario file.
-        QVERIFY(test::ReadBytes((dir.path() + QStringLiteral("/Marvolet_5z36.lss")).toStdString()) ==
+        QVERIFY(mv::test::ReadBytes((dir.path() + QStringLiteral("/Marvolet_5z36.lss")).toStdString()) ==
                 "FULL:0#FIRST|TSD1#EVEN:10#LNO:#SF:1| | | | | | |\xEF\xF0\xEE\xE1\xE0\r\n");
 
         // A separator, then the line moves below it; a separator cannot be edited.
@@ -121,9 +112,9 @@ private slots:
 
     void currentScenarioReadAtStart() {
         QTemporaryDir dir;
-        test::WriteBytes((dir.path() + QStringLiteral("/Marvolet_5z36.lss")).toStdString(),
+        mv::test::WriteBytes((dir.path() + QStringLiteral("/Marvolet_5z36.lss")).toStdString(),
                          "excl:5#first#nex|tsd1#nums:10#cmv:5#sc|||\r\n\r\nFULL#XYZ");
-        auto window = StartWindow(dir.path());
+        auto window = gui::test::StartMainWindow(dir.path());
         QCOMPARE(window->Workspace().Script().Count(), 3);
         QCOMPARE(Cell(*window, 0, 1),
                  QStringLiteral("Исключить 5 тиражей; Первая; Только новые ставки"));
@@ -134,7 +125,7 @@ private slots:
 
     void filterDialogChecks() {
         QTemporaryDir dir;
-        auto window = StartWindow(dir.path());
+        auto window = gui::test::StartMainWindow(dir.path());
         QStringList messages;
         std::vector<bool> checks;
         window->FilterDialogHook = [&](TFormFilter& filter) {

@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include "core/form_main.h"
+#include "gui_test_support.h"
 #include "core/workspace.h"
 #include "draws/archive_file.h"
 #include "stats/stats_tab.h"
@@ -36,16 +37,6 @@ TDrawsArray Draws(int count) {
     return draws;
 }
 
-std::unique_ptr<TFormMain> StartWindow(const QString& dir) {
-    auto window = std::make_unique<TFormMain>(TDataPaths{dir.toStdString()},
-                                              std::vector<std::string>{});
-    window->show();
-    QSignalSpy finished(window.get(), &TTemplateMain::DeferredInitFinished);
-    [[maybe_unused]] const bool started =
-        QTest::qWaitFor([&] { return finished.count() > 0; }, 5000);
-    return window;
-}
-
 }  // namespace
 
 class TStatsTabTest : public QObject {
@@ -57,7 +48,7 @@ private slots:
         QTemporaryDir dir;
         WriteArchiveFile((dir.path() + QStringLiteral("/Marvolet_5z36.ldr")).toStdString(),
                          Draws(20));
-        auto window = StartWindow(dir.path());
+        auto window = gui::test::StartMainWindow(dir.path());
         TStatsTab* tab = window->StatsTab();
         QVERIFY(tab->MethodBox()->count() >= 14);
         QCOMPARE(tab->MethodBox()->itemText(0), QStringLiteral("{ num } Числа тиража [ N ]"));
@@ -95,7 +86,7 @@ private slots:
 
     void emptyArchiveDisablesUpdate() {
         QTemporaryDir dir;
-        auto window = StartWindow(dir.path());
+        auto window = gui::test::StartMainWindow(dir.path());
         QCOMPARE(window->StatsTab()->Rows()->Count(), 0);
         QVERIFY(!window->Action(QStringLiteral("DrawsStatCalc"))->isEnabled());
     }
@@ -105,10 +96,10 @@ private slots:
         WriteArchiveFile((dir.path() + QStringLiteral("/Marvolet_5z36.ldr")).toStdString(),
                          Draws(10));
         {
-            auto window = StartWindow(dir.path());
+            auto window = gui::test::StartMainWindow(dir.path());
             window->StatsTab()->WindowBox()->setValue(7);
         }
-        auto window = StartWindow(dir.path());
+        auto window = gui::test::StartMainWindow(dir.path());
         QCOMPARE(window->StatsTab()->WindowBox()->value(), 7);
     }
 };

@@ -70,12 +70,12 @@ std::string FormatTemplate(const std::string& pattern, long long number, const s
             out += pattern[i];
             continue;
         }
-        const std::string spec = pattern.substr(i + 1, j - i - 1);
+        const std::string format = pattern.substr(i + 1, j - i - 1);
         if (pattern[j] == 's') {
             out += text;
         } else {
-            const std::size_t dot = spec.find('.');
-            const int width = dot == std::string::npos ? 0 : std::atoi(spec.c_str() + dot + 1);
+            const std::size_t dot = format.find('.');
+            const int width = dot == std::string::npos ? 0 : std::atoi(format.c_str() + dot + 1);
             char buffer[32];
             std::snprintf(buffer, sizeof buffer, "%0*lld", width, number);
             out += buffer;

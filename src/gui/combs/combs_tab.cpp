@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QStyle>
@@ -16,6 +15,7 @@
 #include "core/main_window_keys.h"
 #include "core/window_settings.h"
 #include "core/workspace.h"
+#include "support/enter_spin_box.h"
 #include "support/messages.h"
 
 namespace mv::gui {
@@ -23,21 +23,6 @@ namespace {
 const std::string kSection = MainWindowSection;
 constexpr int kDesignedOperationsHeight = 120;
 
-// Enter in the box runs the exclusion.
-class TExcludeBox : public QSpinBox {
-public:
-    using QSpinBox::QSpinBox;
-    std::function<void()> OnEnter;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override {
-        QSpinBox::keyPressEvent(event);
-        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && OnEnter &&
-            hasAcceptableInput()) {
-            OnEnter();
-        }
-    }
-};
 
 std::vector<int> Widths(const QTableView* list) {
     std::vector<int> widths;
@@ -49,7 +34,7 @@ std::vector<int> Widths(const QTableView* list) {
 TCombsTab::TCombsTab(TWorkspace& workspace, const QStringList& captions, QWidget* parent)
     : QWidget(parent), m_workspace(workspace) {
     setObjectName(QStringLiteral("tsCombs"));
-    auto* exclude = new TExcludeBox(this);
+    auto* exclude = new TEnterSpinBox(this);
     exclude->setObjectName(QStringLiteral("edCombsExclude"));
     exclude->setRange(0, 100000);
     exclude->setToolTip(QStringLiteral("Количество последних тиражей для исключения"));

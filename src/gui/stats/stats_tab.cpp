@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLegend>
 #include <QLegendMarker>
@@ -24,6 +23,7 @@
 #include "combs/full_set_files.h"
 #include "core/workspace.h"
 #include "support/list_rows_model.h"
+#include "support/enter_spin_box.h"
 #include "support/messages.h"
 #include "support/sortable_list.h"
 
@@ -36,21 +36,6 @@ constexpr int kDesignedChartHeight = 200;
 // Above this many points the x axis shows positions instead of the value texts.
 constexpr int kMaxLabelledPoints = 20;
 
-// Enter in the window box recomputes the table.
-class TWindowBox : public QSpinBox {
-public:
-    using QSpinBox::QSpinBox;
-    std::function<void()> OnEnter;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override {
-        QSpinBox::keyPressEvent(event);
-        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && OnEnter &&
-            hasAcceptableInput()) {
-            OnEnter();
-        }
-    }
-};
 }  // namespace
 
 TStatsTab::TStatsTab(TWorkspace& workspace, QWidget* parent)
@@ -64,7 +49,7 @@ TStatsTab::TStatsTab(TWorkspace& workspace, QWidget* parent)
     connect(m_methods, &QComboBox::currentIndexChanged, this,
             [this] { emit RecalculateRequested(false); });
 
-    auto* window = new TWindowBox(this);
+    auto* window = new TEnterSpinBox(this);
     window->setObjectName(QStringLiteral("seDrawsStatLen"));
     window->setRange(1, 1000000);
     window->setValue(kDesignedWindow);
