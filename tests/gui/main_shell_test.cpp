@@ -1,6 +1,8 @@
 // The main window's frame: tabs and menus, the busy state, the recalculation dispatcher and
 // the settings that survive a restart.
 #include <QAction>
+#include <QDialog>
+#include <QTimer>
 #include <QLabel>
 #include <QMenuBar>
 #include <QSignalSpy>
@@ -12,6 +14,7 @@
 
 #include "core/form_config.h"
 #include "core/form_main.h"
+#include "support/ini_file.h"
 #include "gui_test_support.h"
 #include "core/workspace.h"
 #include "draws/archive_file.h"
@@ -157,6 +160,25 @@ private slots:
         auto window = gui::test::StartMainWindow(dir.path());
         QCOMPARE(window->Workspace().Config().ChannelSize, 12);
         QVERIFY(TMessages::Recorded().empty());
+    }
+
+    void dialogsKeepTheirPlacement() {
+        QTemporaryDir dir;
+        auto window = gui::test::StartMainWindow(dir.path());
+        QDialog dialog(window.get());
+        dialog.setObjectName(QStringLiteral("TFormProbe"));
+        dialog.resize(321, 123);
+        QTimer::singleShot(0, &dialog, &QDialog::accept);
+        QVERIFY(window->ExecDialog(dialog));
+        const TIniFile frm((dir.path() + QStringLiteral("/Marvolet_5z36.frm")).toStdString());
+        const std::string norm = frm.ReadString("TFormProbe", "NormPos", "");
+        QVERIFY2(!norm.empty(), norm.c_str());
+        // The next dialog of that name comes back with the stored size.
+        QDialog again(window.get());
+        again.setObjectName(QStringLiteral("TFormProbe"));
+        QTimer::singleShot(0, &again, &QDialog::accept);
+        QVERIFY(window->ExecDialog(again));
+        QCOMPARE(again.size(), QSize(321, 123));
     }
 };
 

@@ -245,7 +245,7 @@ void TTemplateMain::EditDraw(const TDrawRec& draw, int index) {
         dialog.setWindowTitle(QStringLiteral("Введите данные следующего тиража"));
         if (DrawDialogHook) {
             if (DrawDialogHook(dialog)) result = dialog.Result();
-        } else if (dialog.exec() == QDialog::Accepted) {
+        } else if (ExecDialog(dialog)) {
             result = dialog.Result();
         }
     });
@@ -296,7 +296,7 @@ void TTemplateMain::DrawsInfo() {
     if (DrawInfoHook) {
         DrawInfoHook(dialog);
     } else {
-        dialog.exec();
+        ExecDialog(dialog);
     }
 }
 

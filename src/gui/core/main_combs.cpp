@@ -221,7 +221,7 @@ void TTemplateMain::CombsGenerate() {
     TStatList& registry = m_workspace->Stats();
     TFormGenerate dialog(registry.Generate, this);
     const bool accepted =
-        GenerateDialogHook ? GenerateDialogHook(dialog) : dialog.exec() == QDialog::Accepted;
+        GenerateDialogHook ? GenerateDialogHook(dialog) : ExecDialog(dialog);
     if (!accepted) return;
     const TGenerateSettings chosen = dialog.Result();
     if (dialog.SaveAsDefault()) {
@@ -275,7 +275,7 @@ void TTemplateMain::CombsInfo() {
     if (DrawInfoHook) {
         DrawInfoHook(dialog);
     } else {
-        dialog.exec();
+        ExecDialog(dialog);
     }
 }
 

@@ -104,7 +104,7 @@ std::optional<std::string> TTemplateMain::EditFilterText(const std::string& text
                        m_workspace->Config().Weights, this);
     dialog.Load(TextToItem(text, m_workspace->Stats()));
     const bool accepted =
-        FilterDialogHook ? FilterDialogHook(dialog) : dialog.exec() == QDialog::Accepted;
+        FilterDialogHook ? FilterDialogHook(dialog) : ExecDialog(dialog);
     if (!accepted) return std::nullopt;
     return ItemToText(dialog.Result());
 }
@@ -117,7 +117,7 @@ void TTemplateMain::ScriptEditLine(int line, bool replace) {
                        [this](const std::string& text) { return EditFilterText(text); }, this);
     if (fromLine) dialog.Load(m_workspace->Script().Line(line));
     const bool accepted =
-        ScriptDialogHook ? ScriptDialogHook(dialog) : dialog.exec() == QDialog::Accepted;
+        ScriptDialogHook ? ScriptDialogHook(dialog) : ExecDialog(dialog);
     if (!accepted) return;
     const std::string text = dialog.Result();
     ScriptChange([&] {

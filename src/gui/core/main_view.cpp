@@ -2,6 +2,7 @@
 // help and the about box.
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -70,14 +71,19 @@ void TTemplateMain::SetAutoDownloadMode(int mode) {
     StoreSetting(MainWindowKey::DownloadDrawsOnStart, mode);
 }
 
+bool TTemplateMain::ExecDialog(QDialog& dialog) {
+    const std::string section = dialog.objectName().toStdString();
+    RunCommand([&] { RestoreWindowPlacement(dialog, Settings(), section); });
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    RunCommand([&] { SaveWindowPlacement(dialog, Settings(), section); });
+    return accepted;
+}
+
 void TTemplateMain::EditConfig() {
     std::optional<TConfigData> edited;
     RunCommand([&] {
         TFormConfig dialog(m_workspace->Config(), this);
-        RestoreWindowPlacement(dialog, Settings(), "TFormConfig");
-        const bool accepted =
-            ConfigDialogHook ? ConfigDialogHook(dialog) : dialog.exec() == QDialog::Accepted;
-        SaveWindowPlacement(dialog, Settings(), "TFormConfig");
+        const bool accepted = ConfigDialogHook ? ConfigDialogHook(dialog) : ExecDialog(dialog);
         if (accepted) edited = dialog.Result();
     });
     if (edited) RunBusy({}, [&] { ApplyConfig(*edited); });

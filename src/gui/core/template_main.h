@@ -17,6 +17,7 @@
 #include "support/ui_hooks.h"
 
 class QAction;
+class QDialog;
 class QLabel;
 class QMenu;
 class QSpinBox;
@@ -110,6 +111,9 @@ public:
     std::function<bool(TFormFilter&)> FilterDialogHook;
     std::function<bool(TFormScript&)> ScriptDialogHook;
     std::function<bool(TFormGenerate&)> GenerateDialogHook;
+    // Runs a dialog modally in the placement it had last time, and stores its placement
+    // afterwards (section: the dialog's object name). Returns whether it was accepted.
+    bool ExecDialog(QDialog& dialog);
     // Stores a toggled view option (or a chosen mode) in the window-settings file at once.
     void StoreSetting(const TSettingKey& key, int value);
 
