@@ -35,19 +35,6 @@ std::size_t SplitCombLine(std::string_view line, std::array<std::string_view, Ma
 
 }  // namespace
 
-std::vector<std::string_view> SplitTextLines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r' && text[i] != '\n') continue;
-        lines.push_back(text.substr(start, i - start));
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        start = i + 1;
-    }
-    if (start < text.size()) lines.push_back(text.substr(start));
-    return lines;
-}
-
 std::size_t ParseCombinationsFile(std::string_view bytes, TCombsArray& list) {
     std::size_t added = 0;
     std::array<std::string_view, NumbersInDraw + 1> words;

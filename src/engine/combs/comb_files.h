@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "combs/combs_array.h"
+#include "support/text_utils.h"
 
 namespace mv {
 
@@ -18,9 +19,6 @@ class TWorkspace;
 inline constexpr const char* CombFileExtension = "lcv";
 inline constexpr const char* CombFileFilter = "Файлы комбинаций (*.lcv)|*.lcv";
 
-// The lines of a text as a string list takes them: split at CR LF, LF or CR; a line break at
-// the very end adds no empty line; an empty text has no lines.
-std::vector<std::string_view> SplitTextLines(std::string_view text);
 
 // Appends every combination line of a combination file's bytes to `list` and returns how many
 // were appended. A line counts when it splits into exactly five words at "," or ";" (runs of

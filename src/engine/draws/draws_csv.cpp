@@ -21,20 +21,6 @@ std::string QuoteDate(std::string_view date) {
     return out + "\"";
 }
 
-std::vector<std::string_view> SplitLines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' || text[i] == '\n') {
-            lines.push_back(text.substr(start, i - start));
-            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-            start = i + 1;
-        }
-    }
-    if (start < text.size()) lines.push_back(text.substr(start));
-    return lines;
-}
-
 // A field read into a byte-wide field; values that do not fit read as 0 like any other
 // unreadable text, instead of wrapping into a different, plausible-looking number.
 std::uint8_t ByteField(std::string_view field) {
@@ -128,7 +114,7 @@ std::vector<std::string> SplitCsvFields(std::string_view line) {
 
 int MergeDrawsCsv(std::string_view csvBytes, TDrawsArray& archive) {
     std::vector<TParsedLine> parsed;
-    for (const auto line : SplitLines(csvBytes)) {
+    for (const auto line : SplitTextLines(csvBytes)) {
         TParsedLine item;
         if (ParseLine(line, item)) parsed.push_back(item);
     }

@@ -5,19 +5,9 @@
 
 #include "core/errors.h"
 #include "scenarios/script_line.h"
+#include "support/text_utils.h"
 
 namespace mv {
-namespace {
-
-std::string OneLine(std::string_view text) {
-    std::string line(text);
-    for (char& c : line) {
-        if (c == '\r' || c == '\n' || c == '\0') c = ' ';
-    }
-    return line;
-}
-
-}  // namespace
 
 TCurrentScript::TCurrentScript(std::filesystem::path currentFile, IUiHooks& hooks)
     : m_currentFile(std::move(currentFile)), m_hooks(hooks) {}
@@ -38,14 +28,14 @@ bool TCurrentScript::IsSeparator(int index) const {
 }
 
 int TCurrentScript::AppendLine(std::string_view text) {
-    m_lines.push_back(OneLine(text));
+    m_lines.push_back(SingleLine(text));
     SaveCurrentScript();
     return Count() - 1;
 }
 
 void TCurrentScript::ReplaceLine(int index, std::string_view text) {
     CheckIndex(index);
-    m_lines[static_cast<std::size_t>(index)] = OneLine(text);
+    m_lines[static_cast<std::size_t>(index)] = SingleLine(text);
     SaveCurrentScript();
 }
 
@@ -81,7 +71,7 @@ int TCurrentScript::MoveDown(int index) {
 }
 
 void TCurrentScript::ReplaceAll(TScriptLines lines) {
-    for (std::string& line : lines) line = OneLine(line);
+    for (std::string& line : lines) line = SingleLine(line);
     m_lines = std::move(lines);
     SaveCurrentScript();
 }
@@ -89,7 +79,7 @@ void TCurrentScript::ReplaceAll(TScriptLines lines) {
 bool TCurrentScript::AppendScript(const TScriptLines& lines) {
     if (lines.empty()) return false;
     if (!m_lines.empty() && !m_lines.back().empty()) m_lines.emplace_back();
-    for (const std::string& line : lines) m_lines.push_back(OneLine(line));
+    for (const std::string& line : lines) m_lines.push_back(SingleLine(line));
     SaveCurrentScript();
     return true;
 }
@@ -123,7 +113,7 @@ void TCurrentScript::ReadCurrentScript() {
         return;
     }
     TScriptLines lines = ReadWithStatus(m_currentFile);
-    for (std::string& line : lines) line = OneLine(line);
+    for (std::string& line : lines) line = SingleLine(line);
     m_lines = std::move(lines);
 }
 

@@ -5,6 +5,7 @@
 #include "core/errors.h"
 #include "core/text_codec.h"
 #include "support/atomic_file.h"
+#include "support/text_utils.h"
 
 namespace mv {
 namespace {
@@ -26,27 +27,14 @@ std::string ScriptPathText(const std::filesystem::path& file) {
 }
 
 TScriptLines ScriptTextToLines(std::string_view text) {
-    text = text.substr(0, text.find('\0'));
-    TScriptLines lines;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r' && text[i] != '\n') continue;
-        lines.emplace_back(text.substr(start, i - start));
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        start = i + 1;
-    }
-    if (start < text.size()) lines.emplace_back(text.substr(start));
-    return lines;
+    const auto views = SplitTextLines(text.substr(0, text.find('\0')));
+    return TScriptLines(views.begin(), views.end());
 }
 
 std::string ScriptLinesToText(const TScriptLines& lines) {
     std::string text;
     for (const std::string& line : lines) {
-        std::string clean = line;
-        for (char& c : clean) {
-            if (c == '\r' || c == '\n' || c == '\0') c = ' ';
-        }
-        text += clean;
+        text += SingleLine(line);
         text += "\r\n";
     }
     return text;

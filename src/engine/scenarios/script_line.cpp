@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "scenarios/script_line.h"
 
 #include <vector>
@@ -10,10 +12,8 @@ namespace {
 
 // Characters that would break a field or the line apart become blanks.
 std::string Clean(std::string_view text, bool keepBars) {
-    std::string out = Trim(text);
-    for (char& c : out) {
-        if (c == '\r' || c == '\n' || c == '\0' || (c == '|' && !keepBars)) c = ' ';
-    }
+    std::string out = SingleLine(Trim(text));
+    if (!keepBars) std::replace(out.begin(), out.end(), '|', ' ');
     return out;
 }
 

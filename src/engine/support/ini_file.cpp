@@ -107,27 +107,9 @@ std::string DecodeFileBytes(std::string_view bytes) {
     return std::string(bytes);
 }
 
-// Line ends may be CR LF, LF or a lone CR.
-std::vector<std::string_view> SplitLines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r' && text[i] != '\n') continue;
-        lines.push_back(text.substr(start, i - start));
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        start = i + 1;
-    }
-    if (start < text.size()) lines.push_back(text.substr(start));
-    return lines;
-}
-
 // A name or value as it goes to the file: Windows-1251, line breaks turned into blanks.
 std::string ToFileText(std::string_view utf8) {
-    std::string s = Utf8ToCp1251(utf8);
-    for (char& c : s) {
-        if (c == '\r' || c == '\n' || c == '\0') c = ' ';
-    }
-    return s;
+    return SingleLine(Utf8ToCp1251(utf8));
 }
 
 std::string SectionForFile(std::string_view utf8Section) {
@@ -184,7 +166,7 @@ TIniFile::TIniFile(std::filesystem::path file) : m_file(std::move(file)) {
 void TIniFile::Parse(std::string_view bytes) {
     m_sections.assign(1, TSection{});
     const std::string text = DecodeFileBytes(bytes);
-    for (const std::string_view rawView : SplitLines(text)) {
+    for (const std::string_view rawView : SplitTextLines(text)) {
         std::string raw(rawView);
         const std::string trimmed = Trim(raw);
         if (!trimmed.empty() && trimmed[0] == '[') {

@@ -138,6 +138,27 @@ std::vector<std::string> SplitWords(std::string_view text, std::string_view sepa
     return words;
 }
 
+std::vector<std::string_view> SplitTextLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n') continue;
+        lines.push_back(text.substr(start, i - start));
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    if (start < text.size()) lines.push_back(text.substr(start));
+    return lines;
+}
+
+std::string SingleLine(std::string_view text) {
+    std::string line(text);
+    for (char& c : line) {
+        if (c == '\r' || c == '\n' || c == '\0') c = ' ';
+    }
+    return line;
+}
+
 std::string Fmt(std::string_view pattern, const std::vector<std::string>& args) {
     std::string out;
     std::size_t next = 0;

@@ -38,6 +38,12 @@ std::string FormatNumberGrouped(long double value, int decimals);
 // Splits at any of the separator characters; runs of separators give no empty words.
 std::vector<std::string> SplitWords(std::string_view text, std::string_view separators);
 
+// The lines of a text; CR LF, LF and a lone CR all end a line, and a last line without an
+// end is a line too.
+std::vector<std::string_view> SplitTextLines(std::string_view text);
+// The text with CR, LF and NUL turned into blanks, so that it stays one line of a file.
+std::string SingleLine(std::string_view text);
+
 // Replaces "%s", "%d" markers in order: a small helper for the fixed message texts.
 std::string Fmt(std::string_view pattern, const std::vector<std::string>& args);
 
