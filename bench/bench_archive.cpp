@@ -7,6 +7,8 @@
 // directory), so the disk under test is the one the data would be on.
 
 #include <benchmark/benchmark.h>
+
+#include "ratio_reporter.h"
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -132,43 +134,13 @@ BENCHMARK(BM_WriteArchiveFile);
 BENCHMARK(BM_WriteFloor);
 BENCHMARK(BM_WriteFloorFsync);
 
-// Keeps each benchmark's time per iteration (the median when repetitions are asked for) so
-// the ratios can be printed afterwards.
-class TRatioReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> Times;
-
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (run.error_occurred) continue;
-            const std::string name = run.run_name.str();
-            if (run.run_type == Run::RT_Iteration && !m_medians.contains(name)) {
-                Times[name] = run.GetAdjustedRealTime();
-            } else if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
-                Times[name] = run.GetAdjustedRealTime();
-                m_medians.insert(name);
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    void PrintRatio(const char* what, const std::string& a, const std::string& b) const {
-        const auto ia = Times.find(a);
-        const auto ib = Times.find(b);
-        if (ia == Times.end() || ib == Times.end() || ib->second <= 0) return;
-        std::printf("%-46s %6.2f x\n", what, ia->second / ib->second);
-    }
-
-private:
-    std::set<std::string> m_medians;
-};
 
 }  // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    TRatioReporter reporter;
+    mv::bench::TRatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     std::printf("\nRatio to the floor (time per archive of %d draws):\n", kDraws);
     reporter.PrintRatio("ReadArchiveFile / plain read", "BM_ReadArchiveFile", "BM_ReadFloor");

@@ -16,6 +16,8 @@
 //   bench_combs --benchmark_repetitions=5 --benchmark_display_aggregates_only=true
 
 #include <benchmark/benchmark.h>
+
+#include "ratio_reporter.h"
 #include <stdlib.h>
 
 #include <cstdio>
@@ -167,36 +169,8 @@ void BM_CountSequential(benchmark::State& state) {
     state.counters["files"] = methods;
 }
 
-// Keeps each benchmark's time per iteration (the median when repetitions are asked for).
-class TRatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (run.error_occurred) continue;
-            const std::string name = run.run_name.str();
-            const double us = run.GetAdjustedRealTime() *
-                              benchmark::GetTimeUnitMultiplier(benchmark::kMicrosecond) /
-                              benchmark::GetTimeUnitMultiplier(run.time_unit);
-            if (run.run_type == Run::RT_Iteration && !m_medians.contains(name)) {
-                m_times[name] = us;
-            } else if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
-                m_times[name] = us;
-                m_medians.insert(name);
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    double Time(const std::string& name) const {
-        const auto it = m_times.find(name);
-        return it == m_times.end() ? 0 : it->second;
-    }
 
-private:
-    std::map<std::string, double> m_times;  // microseconds
-    std::set<std::string> m_medians;
-};
-
-void PrintSummary(const TRatioReporter& r) {
+void PrintSummary(const mv::bench::TRatioReporter& r) {
     const double floor = r.Time("Floor");
     const double pass = r.Time("Pass/NUMS");
     const double matches = r.Time("Matches/NUMS");
@@ -232,7 +206,7 @@ int main(int argc, char** argv) {
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime();
     benchmark::RegisterBenchmark("Count/num", BM_CountSequential)->Unit(benchmark::kMillisecond);
-    TRatioReporter reporter;
+    mv::bench::TRatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     PrintSummary(reporter);
     benchmark::Shutdown();

@@ -17,6 +17,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "ratio_reporter.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -210,38 +212,8 @@ void BM_FloorWord(benchmark::State& state) {
     SetItems(state, kept);
 }
 
-// Keeps each benchmark's time per iteration (the median when repetitions are asked for).
-class TRatioReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> Times;  // microseconds
 
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (run.error_occurred) continue;
-            const std::string name = run.run_name.str();
-            const double us = run.GetAdjustedRealTime() *
-                              benchmark::GetTimeUnitMultiplier(benchmark::kMicrosecond) /
-                              benchmark::GetTimeUnitMultiplier(run.time_unit);
-            if (run.run_type == Run::RT_Iteration && !m_medians.contains(name)) {
-                Times[name] = us;
-            } else if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
-                Times[name] = us;
-                m_medians.insert(name);
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    double Time(const std::string& name) const {
-        const auto it = Times.find(name);
-        return it == Times.end() ? 0 : it->second;
-    }
-
-private:
-    std::set<std::string> m_medians;
-};
-
-void PrintTable(const TRatioReporter& reporter, const std::vector<std::string>& codes) {
+void PrintTable(const mv::bench::TRatioReporter& reporter, const std::vector<std::string>& codes) {
     const double floor = reporter.Time("Floor");
     const double floorWord = reporter.Time("FloorWord");
     std::printf(
@@ -284,7 +256,7 @@ int main(int argc, char** argv) {
         benchmark::RegisterBenchmark(("Prepare/" + code).c_str(), BM_Prepare, i)
             ->Unit(benchmark::kMicrosecond);
     }
-    TRatioReporter reporter;
+    mv::bench::TRatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     PrintTable(reporter, codes);
     benchmark::Shutdown();
