@@ -16,9 +16,9 @@
 #include "combs/combs_tab.h"
 #include "combs/form_generate.h"
 #include "core/form_main.h"
-#include "gui_test_support.h"
 #include "core/workspace.h"
 #include "draws/archive_file.h"
+#include "gui_test_support.h"
 #include "stats/stats_tab.h"
 #include "support/list_rows_model.h"
 #include "support/messages.h"
@@ -29,21 +29,9 @@ using namespace mv::gui;
 
 namespace {
 
-TDrawsArray Draws(int count) {
-    TDrawsArray draws;
-    for (int i = 0; i < count; ++i) {
-        TDrawRec d;
-        d.Number = i + 1;
-        for (int k = 0; k < NumbersInDraw; ++k) {
-            d.Nums[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(1 + (i * 5 + k) % 36);
-        }
-        d.Extra = 1;
-        draws.push_back(d);
-    }
-    return draws;
+std::size_t Count(TTemplateMain& window) {
+    return window.Workspace().Combs().CurrentList.Count();
 }
-
-std::size_t Count(TTemplateMain& window) { return window.Workspace().Combs().CurrentList.Count(); }
 
 }  // namespace
 
@@ -54,7 +42,8 @@ private slots:
 
     void generateFilterAndUndo() {
         QTemporaryDir dir;
-        WriteArchiveFile((dir.path() + QStringLiteral("/Marvolet_5z36.ldr")).toStdString(), Draws(20));
+        WriteArchiveFile((dir.path() + QStringLiteral("/Marvolet_5z36.ldr")).toStdString(),
+                         gui::test::SyntheticDraws(20));
         auto window = gui::test::StartMainWindow(dir.path());
         // The default list at start is the full set.
         QCOMPARE(Count(*window), static_cast<std::size_t>(FullSetSize));
@@ -110,7 +99,8 @@ private slots:
 
     void excludeLastDrawsAndClipboard() {
         QTemporaryDir dir;
-        WriteArchiveFile((dir.path() + QStringLiteral("/Marvolet_5z36.ldr")).toStdString(), Draws(10));
+        WriteArchiveFile((dir.path() + QStringLiteral("/Marvolet_5z36.ldr")).toStdString(),
+                         gui::test::SyntheticDraws(10));
         auto window = gui::test::StartMainWindow(dir.path());
         window->CombsTab()->ExcludeBox()->setValue(3);
         window->UpdateActions();
@@ -126,7 +116,8 @@ private slots:
                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
         window->UpdateActions();
         window->Action(QStringLiteral("CombsCopy"))->trigger();
-        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("01 02 03 04 05\r\n01 02 03 04 06"));
+        QCOMPARE(QApplication::clipboard()->text(),
+                 QStringLiteral("01 02 03 04 05\r\n01 02 03 04 06"));
         window->UpdateActions();
         window->Action(QStringLiteral("CombsPaste"))->trigger();
         QCOMPARE(Count(*window), std::size_t{2});
@@ -136,12 +127,14 @@ private slots:
         window->UpdateActions();
         window->Action(QStringLiteral("CombsPaste"))->trigger();
         QCOMPARE(Count(*window), std::size_t{2});
-        QCOMPARE(TMessages::Recorded().back().Text, QStringLiteral("Некорректная комбинация: \"\"!"));
+        QCOMPARE(TMessages::Recorded().back().Text,
+                 QStringLiteral("Некорректная комбинация: \"\"!"));
     }
 
     void comparisonFillsTheNorm() {
         QTemporaryDir dir;
-        WriteArchiveFile((dir.path() + QStringLiteral("/Marvolet_5z36.ldr")).toStdString(), Draws(30));
+        WriteArchiveFile((dir.path() + QStringLiteral("/Marvolet_5z36.ldr")).toStdString(),
+                         gui::test::SyntheticDraws(30));
         auto window = gui::test::StartMainWindow(dir.path());
         QVERIFY(!window->Action(QStringLiteral("DrawsStatShowTotalLine"))->isEnabled());
         TStatsTab* stats = window->StatsTab();

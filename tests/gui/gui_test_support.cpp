@@ -1,9 +1,9 @@
 #include "gui_test_support.h"
 
 #include <QDir>
+#include <QPixmap>
 #include <QSignalSpy>
 #include <QTest>
-#include <QPixmap>
 #include <QWidget>
 
 #include "core/form_main.h"
@@ -11,14 +11,28 @@
 
 namespace mv::gui::test {
 
+TDrawsArray SyntheticDraws(int count) {
+    TDrawsArray draws;
+    for (int i = 0; i < count; ++i) {
+        TDrawRec d;
+        d.Number = i + 1;
+        for (int k = 0; k < NumbersInDraw; ++k) {
+            d.Nums[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(1 + (i * 5 + k) % 36);
+        }
+        d.Extra = 1;
+        draws.push_back(d);
+    }
+    return draws;
+}
+
 std::unique_ptr<TFormMain> StartMainWindow(const QString& dir) {
-    auto window = std::make_unique<TFormMain>(TDataPaths{dir.toStdString()},
-                                              std::vector<std::string>{});
+    auto window =
+        std::make_unique<TFormMain>(TDataPaths{dir.toStdString()}, std::vector<std::string>{});
     window->show();
     QSignalSpy finished(window.get(), &TTemplateMain::DeferredInitFinished);
     QSignalSpy terminated(window.get(), &TTemplateMain::TerminateRequested);
-    [[maybe_unused]] const bool started = QTest::qWaitFor(
-        [&] { return finished.count() + terminated.count() > 0; }, 10000);
+    [[maybe_unused]] const bool started =
+        QTest::qWaitFor([&] { return finished.count() + terminated.count() > 0; }, 10000);
     return window;
 }
 

@@ -5,6 +5,8 @@
 
 #include <memory>
 
+#include "core/records.h"
+
 class QWidget;
 
 namespace mv::gui {
@@ -12,6 +14,9 @@ class TFormMain;
 }
 
 namespace mv::gui::test {
+
+// `count` draws numbered 1.., each five consecutive numbers (wrapping at 36) after the last.
+TDrawsArray SyntheticDraws(int count);
 
 // A main window on the data directory `dir`, shown, after its deferred start-up has run (or
 // the run was ended, as on a lock failure).

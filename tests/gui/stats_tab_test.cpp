@@ -11,33 +11,15 @@
 #include <QtTest>
 
 #include "core/form_main.h"
-#include "gui_test_support.h"
 #include "core/workspace.h"
 #include "draws/archive_file.h"
+#include "gui_test_support.h"
 #include "stats/stats_tab.h"
 #include "support/list_rows_model.h"
 #include "support/messages.h"
 
 using namespace mv;
 using namespace mv::gui;
-
-namespace {
-
-TDrawsArray Draws(int count) {
-    TDrawsArray draws;
-    for (int i = 0; i < count; ++i) {
-        TDrawRec d;
-        d.Number = i + 1;
-        for (int k = 0; k < NumbersInDraw; ++k) {
-            d.Nums[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(1 + (i * 5 + k) % 36);
-        }
-        d.Extra = 1;
-        draws.push_back(d);
-    }
-    return draws;
-}
-
-}  // namespace
 
 class TStatsTabTest : public QObject {
     Q_OBJECT
@@ -47,7 +29,7 @@ private slots:
     void tableFollowsMethodOffsetAndWindow() {
         QTemporaryDir dir;
         WriteArchiveFile((dir.path() + QStringLiteral("/Marvolet_5z36.ldr")).toStdString(),
-                         Draws(20));
+                         gui::test::SyntheticDraws(20));
         auto window = gui::test::StartMainWindow(dir.path());
         TStatsTab* tab = window->StatsTab();
         QVERIFY(tab->MethodBox()->count() >= 14);
@@ -94,7 +76,7 @@ private slots:
     void windowLengthAndMethodSurviveRestart() {
         QTemporaryDir dir;
         WriteArchiveFile((dir.path() + QStringLiteral("/Marvolet_5z36.ldr")).toStdString(),
-                         Draws(10));
+                         gui::test::SyntheticDraws(10));
         {
             auto window = gui::test::StartMainWindow(dir.path());
             window->StatsTab()->WindowBox()->setValue(7);
