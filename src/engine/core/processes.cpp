@@ -3,11 +3,26 @@
 #include <unistd.h>
 
 #include <string>
+#include <string_view>
 #include <system_error>
 
 #include "support/text_utils.h"
 
 namespace mv {
+namespace {
+
+// The kernel shows the program file of a process whose file was unlinked (deleted, or
+// replaced by a rename over it) as its old path followed by this text.
+constexpr std::string_view kDeletedSuffix = " (deleted)";
+
+bool SameProgramFile(const std::string& linkLower, const std::string& wantedLower) {
+    if (linkLower == wantedLower) return true;
+    return linkLower.size() == wantedLower.size() + kDeletedSuffix.size() &&
+           linkLower.compare(0, wantedLower.size(), wantedLower) == 0 &&
+           linkLower.ends_with(kDeletedSuffix);
+}
+
+}  // namespace
 
 bool OtherInstanceRunning(const std::filesystem::path& executable) {
     const std::string self = std::to_string(::getpid());
@@ -22,7 +37,7 @@ bool OtherInstanceRunning(const std::filesystem::path& executable) {
         }
         std::error_code linkError;
         const auto exe = std::filesystem::read_symlink(it->path() / "exe", linkError);
-        if (!linkError && ToLowerAscii(exe.string()) == wanted) return true;
+        if (!linkError && SameProgramFile(ToLowerAscii(exe.string()), wanted)) return true;
     }
     return false;
 }
