@@ -24,6 +24,15 @@ TDataLock::~TDataLock() {
 
 void TDataLock::Acquire(const std::filesystem::path& stakesFile) {
     Release();
+    // The copy that holds the lock rewrites every data file through a temporary file beside
+    // it, so a folder it cannot write in fails the lock even when the stakes file itself is
+    // writable. The effective ids decide, as they do for the writes themselves.
+    const std::filesystem::path dir =
+        stakesFile.has_parent_path() ? stakesFile.parent_path() : std::filesystem::path(".");
+    if (::faccessat(AT_FDCWD, dir.c_str(), W_OK | X_OK, AT_EACCESS) != 0) {
+        throw EError(OperationMessage("Ошибка чтения файла ставок!",
+                                      "\"" + dir.string() + "\": " + SystemMessage(errno)));
+    }
     const int fd = ::open(stakesFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0) {
         throw EError(OperationMessage("Ошибка чтения файла ставок!",

@@ -27,8 +27,8 @@ public:
     TDataLock& operator=(const TDataLock&) = delete;
 
     // Opens (creating when missing) and locks the file. Throws EError
-    // "Ошибка чтения файла ставок!\r\r<reason>" when it cannot, EDataLockBusy (same text)
-    // when the file is locked by someone else.
+    // "Ошибка чтения файла ставок!\r\r<reason>" when it cannot or when its folder is not
+    // writable, EDataLockBusy (same text) when the file is locked by someone else.
     void Acquire(const std::filesystem::path& stakesFile);
     void Release();
     bool Held() const { return m_fd >= 0; }
