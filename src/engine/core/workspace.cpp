@@ -1,7 +1,10 @@
 #include "core/workspace.h"
 
 #include <algorithm>
+#include <iterator>
+#include <string_view>
 
+#include "combs/full_set_files.h"
 #include "core/errors.h"
 #include "core/game.h"
 #include "draws/archive_file.h"
@@ -18,6 +21,25 @@ TWorkspace::TWorkspace(TDataPaths paths, IUiHooks& hooks)
 
 void TWorkspace::LockDataFiles() {
     m_lock.Acquire(m_paths.Stakes());
+    RemoveStaleTemporaryFiles();
+}
+
+std::size_t TWorkspace::RemoveStaleTemporaryFiles() {
+    if (!m_lock.Held()) return 0;
+    const std::string program = ProgramName;
+    // The data files that are rewritten whole through a temporary file beside them.
+    static constexpr std::string_view kRewritten[] = {".ldr", ".ini", ".frm", ".flt",
+                                                      ".lss", ".lrt", ".ltb"};
+    const auto dataFile = [&](std::string_view name) {
+        return std::any_of(std::begin(kRewritten), std::end(kRewritten), [&](std::string_view ext) {
+            return name == program + std::string(ext);
+        });
+    };
+    const auto fullSetFile = [&](std::string_view name) {
+        return name.starts_with(program + "_") && name.ends_with(FullSetFileExtension);
+    };
+    return mv::RemoveStaleTemporaryFiles(m_paths.Dir, dataFile) +
+           mv::RemoveStaleTemporaryFiles(m_paths.Prefetchs(), fullSetFile);
 }
 
 void TWorkspace::ReadArchive() {

@@ -44,8 +44,13 @@ public:
     const TCurrentScript& Script() const { return m_script; }
 
     // --- data-file lock -------------------------------------------------------------------
-    // Takes the lock on the stakes file; throws EError with the stakes-reading message.
+    // Takes the lock on the stakes file, then removes the data files' stale temporary files;
+    // throws EError with the stakes-reading message.
     void LockDataFiles();
+    // Removes what interrupted rewrites of the data files left behind (temporary files in the
+    // data folder and in Prefetchs); the user's own files stay. Only while the lock is held,
+    // since then no other copy can be writing; otherwise does nothing. Returns the count.
+    std::size_t RemoveStaleTemporaryFiles();
     void UnlockDataFiles() { m_lock.Release(); }
     bool DataFilesLocked() const { return m_lock.Held(); }
 

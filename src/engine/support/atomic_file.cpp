@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <string>
+#include <system_error>
 
 #include "core/errors.h"
 
@@ -99,6 +100,36 @@ std::string ReadWholeFile(const std::filesystem::path& path, std::size_t maxByte
         bytes.append(buffer, static_cast<std::size_t>(n));
     }
     return bytes;
+}
+
+std::optional<std::string> AtomicWriteTarget(std::string_view name) {
+    // ".", a target of at least one character, "." and mkstemp's six characters.
+    constexpr std::size_t kSuffix = 7;
+    if (name.size() < 1 + 1 + kSuffix || name.front() != '.') return std::nullopt;
+    const std::string_view suffix = name.substr(name.size() - kSuffix);
+    if (suffix.front() != '.') return std::nullopt;
+    for (const char c : suffix.substr(1)) {
+        const bool alnum =
+            (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+        if (!alnum) return std::nullopt;
+    }
+    return std::string(name.substr(1, name.size() - 1 - kSuffix));
+}
+
+std::size_t RemoveStaleTemporaryFiles(const std::filesystem::path& dir,
+                                      const std::function<bool(std::string_view)>& ownTarget) {
+    std::size_t removed = 0;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        const auto target = AtomicWriteTarget(name);
+        if (!target || !ownTarget(*target)) continue;
+        std::error_code fileError;
+        // A link is never removed, even one named like a temporary file.
+        if (it->symlink_status(fileError).type() != std::filesystem::file_type::regular) continue;
+        if (std::filesystem::remove(it->path(), fileError)) ++removed;
+    }
+    return removed;
 }
 
 }  // namespace mv

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace mv {
@@ -15,5 +19,18 @@ void WriteFileAtomically(const std::filesystem::path& target, std::string_view b
 // Files larger than maxBytes are refused (untrusted input never decides an allocation).
 std::string ReadWholeFile(const std::filesystem::path& path,
                           std::size_t maxBytes = std::size_t{1} << 30);
+
+// The name of the file that a temporary file of WriteFileAtomically was made for, or nullopt
+// when `name` does not have the temporary files' form (".<target>.XXXXXX", six letters or
+// digits of mkstemp).
+std::optional<std::string> AtomicWriteTarget(std::string_view name);
+
+// Removes from `dir` (not its subfolders) the temporary files that interrupted runs of
+// WriteFileAtomically left behind, for the targets `ownTarget` accepts; anything else,
+// and anything but a regular file, stays. The caller guarantees that no write into `dir` is
+// in progress (it holds the data-file lock). Errors are ignored: a file that cannot be
+// removed now is tried again at the next start. Returns how many files were removed.
+std::size_t RemoveStaleTemporaryFiles(const std::filesystem::path& dir,
+                                      const std::function<bool(std::string_view)>& ownTarget);
 
 }  // namespace mv
