@@ -8,12 +8,14 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QSpinBox>
+#include <QSplitter>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "core/form_config.h"
 #include "core/form_main.h"
+#include "core/window_settings.h"
 #include "support/ini_file.h"
 #include "gui_test_support.h"
 #include "core/workspace.h"
@@ -135,6 +137,31 @@ private slots:
         QVERIFY(window->Workspace().SortedDraws);
         QVERIFY(window->Action(QStringLiteral("DrawsSorted"))->isChecked());
         QVERIFY(!window->Action(QStringLiteral("ViewColorDraws"))->isChecked());
+    }
+
+    // Panel sizes are applied once the window is on screen, and a panel never shown (the
+    // combinations tab) keeps its stored size instead of the size of a widget never laid out.
+    void panelSizesSurviveARun() {
+        QTemporaryDir dir;
+        const QString frm = dir.path() + QStringLiteral("/Marvolet_5z36.frm");
+        QFile file(frm);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[TFormMain]\r\nPrefetchsInit=1\r\nLeftPanelWidth=520\r\nFiltersHeight=150\r\n");
+        file.close();
+        const auto stored = [&](const char* key) {
+            return TWindowSettings(frm.toStdString()).ReadInteger("TFormMain", key, -1);
+        };
+        {
+            auto window = gui::test::StartMainWindow(dir.path());
+            QCOMPARE(window->findChild<QSplitter*>(QStringLiteral("splMain"))->sizes().value(0),
+                     520);
+        }
+        QCOMPARE(stored("LeftPanelWidth"), 520);
+        QCOMPARE(stored("FiltersHeight"), 150);
+        auto window = gui::test::StartMainWindow(dir.path());
+        window->LeftPages()->setCurrentIndex(1);
+        QCOMPARE(window->findChild<QSplitter*>(QStringLiteral("splFilters"))->sizes().value(1),
+                 150);
     }
 
     void configurationDialogSavesAndRecolours() {

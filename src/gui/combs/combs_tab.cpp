@@ -17,6 +17,7 @@
 #include "core/workspace.h"
 #include "support/enter_spin_box.h"
 #include "support/messages.h"
+#include "support/splitter_pane.h"
 
 namespace mv::gui {
 namespace {
@@ -79,6 +80,7 @@ TCombsTab::TCombsTab(TWorkspace& workspace, const QStringList& captions, QWidget
     m_splitter->addWidget(m_operations);
     m_splitter->setStretchFactor(0, 1);
     m_splitter->setSizes({500, kDesignedOperationsHeight});
+    m_operationsPane = new TSplitterPane(m_splitter, 1, 100);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
@@ -152,7 +154,7 @@ int TCombsTab::CurrentRow() const {
 void TCombsTab::RestoreSettings(const TWindowSettings& settings) {
     m_exclude->setValue(ReadMainSetting(settings, MainWindowKey::DrawsExclude));
     const int height = ReadMainSetting(settings, MainWindowKey::FiltersHeight, kDesignedOperationsHeight);
-    if (height > 0) m_splitter->setSizes({std::max(100, m_splitter->height() - height), height});
+    if (height > 0) m_operationsPane->Restore(height);
     const auto widths = settings.ReadColumnWidths(kSection, "lvCombs", Widths(m_list));
     for (std::size_t c = 0; c < widths.size(); ++c) m_list->setColumnWidth(static_cast<int>(c), widths[c]);
     std::vector<int> opWidths;
@@ -165,7 +167,7 @@ void TCombsTab::RestoreSettings(const TWindowSettings& settings) {
 
 void TCombsTab::SaveSettings(TWindowSettings& settings) const {
     WriteMainSetting(settings, MainWindowKey::DrawsExclude, m_exclude->value());
-    WriteMainSetting(settings, MainWindowKey::FiltersHeight, m_splitter->sizes().value(1));
+    WriteMainSetting(settings, MainWindowKey::FiltersHeight, m_operationsPane->Size());
     settings.WriteColumnWidths(kSection, "lvCombs", Widths(m_list));
     std::vector<int> opWidths;
     for (int c = 0; c < 3; ++c) opWidths.push_back(m_operations->columnWidth(c));

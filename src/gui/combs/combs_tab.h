@@ -18,6 +18,7 @@ class TWindowSettings;
 namespace mv::gui {
 
 class TCombsModel;
+class TSplitterPane;
 
 // The "Комбинации" tab: the working list of combinations, the operations applied to it, and
 // the box giving how many latest draws to exclude.
@@ -55,6 +56,7 @@ private:
     TCombsModel* m_model;
     QTreeWidget* m_operations;
     QSplitter* m_splitter;
+    TSplitterPane* m_operationsPane;
     QSpinBox* m_exclude;
 };
 
