@@ -9,6 +9,7 @@
 #include "core/data_paths.h"
 #include "core/errors.h"
 #include "core/form_main.h"
+#include "support/messages.h"
 #include "support/text_utils.h"
 
 int main(int argc, char* argv[]) {
@@ -21,8 +22,9 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     // Batch runs must work on a machine without a display.
+    const bool batch = mv::ParseSwitches(args).IsBatch();
     const bool noDisplay = !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY");
-    if (mv::ParseSwitches(args).IsBatch() && noDisplay && !std::getenv("QT_QPA_PLATFORM")) {
+    if (batch && noDisplay && !std::getenv("QT_QPA_PLATFORM")) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     }
 
@@ -33,8 +35,21 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Marvolet_5z36"));
     mv::SetDecimalSeparator(',');
 
-    mv::gui::TFormMain window(mv::ResolveDataPaths(dataDir), args);
-    if (window.Terminated()) return 0;
-    window.show();
-    return QApplication::exec();
+    // Without a display nobody can answer a message box: a batch run writes its messages to
+    // standard error and ends at its first failure, with that failure's exit status.
+    const QString platform = QGuiApplication::platformName();
+    if (batch && (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))) {
+        mv::gui::TMessages::SetConsoleMode(true);
+    }
+
+    int status = 0;
+    {
+        mv::gui::TFormMain window(mv::ResolveDataPaths(dataDir), args);
+        if (!window.Terminated()) {
+            window.show();
+            status = QApplication::exec();
+        }
+    }  // the window's end saves the settings and releases the data files
+    if (status == 0) status = mv::gui::TMessages::ExitStatus();
+    return status;
 }

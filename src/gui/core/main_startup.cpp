@@ -19,6 +19,8 @@ namespace mv::gui {
 namespace {
 constexpr int kRestartChecks = 601;
 constexpr int kRestartPauseMs = 100;
+// The exit status of a batch run refused the data files, as the command line's.
+constexpr int kExitLocked = 3;
 }  // namespace
 
 void TTemplateMain::Create() {
@@ -44,6 +46,7 @@ void TTemplateMain::Create() {
         TMessages::ShowError(
             DisplayText(OperationMessage("Ошибка запуска программы!", e.what())), this);
     }
+    if (EndAfterFailure()) return;
     QTimer::singleShot(100, this, &TTemplateMain::DeferredInit);
 }
 
@@ -73,6 +76,7 @@ void TTemplateMain::DeferredInit() {
         try {
             m_workspace->LockDataFiles();
         } catch (const EError& e) {
+            if (dynamic_cast<const EDataLockBusy*>(&e)) TMessages::NoteFailure(kExitLocked);
             TMessages::ShowError(DisplayText(std::string(e.what())), this);
             TMessages::ShowError(DisplayText(std::string(LockFailedMessage)), this);
             ShowStatus(QString());
@@ -84,11 +88,13 @@ void TTemplateMain::DeferredInit() {
         } catch (const EError& e) {
             TMessages::ShowError(DisplayText(std::string(e.what())), this);
         }
+        if (EndAfterFailure()) return;
         RefreshDrawsView(false);
         GenerateDefaultCombinations();
         Recalculate(true);
         PendingReadRatingsAndRegularStakes();
         ReadCurrentScript();
+        if (EndAfterFailure()) return;
         if (!m_switches.IsBatch()) PendingSetUpSystemsAndOnlineCatalog();
         ShowStatus(QString());
         if (RunBatchSwitches()) return;
@@ -98,6 +104,7 @@ void TTemplateMain::DeferredInit() {
         ShowStatus(QString());
         TMessages::ShowError(
             DisplayText(OperationMessage("Ошибка инициализации программы!", e.what())), this);
+        if (EndAfterFailure()) return;
     }
     UpdateActions();
     emit DeferredInitFinished();
@@ -106,6 +113,7 @@ void TTemplateMain::DeferredInit() {
 bool TTemplateMain::RunBatchSwitches() {
     if (m_switches.LoadOnly) {
         PendingDownloadDraws();
+        if (EndAfterFailure()) return true;
         if (!m_switches.FullRecreate && !m_switches.FullRefresh) {
             Terminate();
             return true;
@@ -134,6 +142,12 @@ void TTemplateMain::Terminate() {
     emit TerminateRequested();
     // Closing goes through the normal shutdown path: settings saved, the lock released.
     QTimer::singleShot(0, this, [this] { close(); });
+}
+
+bool TTemplateMain::EndAfterFailure() {
+    if (TMessages::ExitStatus() == 0) return false;
+    Terminate();
+    return true;
 }
 
 void TTemplateMain::Shutdown() {

@@ -161,6 +161,9 @@ private:
     TWindowSettings& Settings();
     void SaveSettings();
     void Terminate();
+    // A batch run without a display ends at its first failure (the message went to standard
+    // error): terminates and returns true once one was recorded.
+    bool EndAfterFailure();
     void WaitForEarlierCopy();
     void Shutdown();
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <cstdio>
 #include <deque>
 
 namespace mv::gui {
@@ -12,6 +13,8 @@ struct TTestState {
     bool On = false;
     std::vector<TShownMessage> Recorded;
     std::deque<bool> Answers;
+    bool Console = false;
+    int ExitStatus = 0;
 };
 
 TTestState& State() {
@@ -31,6 +34,12 @@ QMessageBox::Icon IconOf(TMessageKind kind) {
     return QMessageBox::NoIcon;
 }
 
+void WriteToStandardError(const QString& caption, const QString& text) {
+    const QByteArray line = (caption + QStringLiteral(": ") + text + QLatin1Char('\n')).toUtf8();
+    std::fwrite(line.constData(), 1, static_cast<std::size_t>(line.size()), stderr);
+    std::fflush(stderr);
+}
+
 }  // namespace
 
 QString DisplayText(const QString& text) {
@@ -46,6 +55,11 @@ void TMessages::ShowMessage(TMessageKind kind, const QString& text, QWidget* par
     const QString caption = QString::fromUtf8(MessageCaption(kind));
     if (State().On) {
         State().Recorded.push_back({caption, DisplayText(text), false, false});
+        return;
+    }
+    if (State().Console) {
+        WriteToStandardError(caption, DisplayText(text));
+        if (kind == TMessageKind::Error) NoteFailure(1);
         return;
     }
     QMessageBox box(IconOf(kind), caption, DisplayText(text), QMessageBox::Ok, ParentOr(parent));
@@ -64,6 +78,11 @@ bool TMessages::Ask(TAskKind kind, const QString& caption, const QString& questi
         State().Answers.pop_front();
         return answer;
     }
+    if (State().Console) {
+        const QString answer = defaultNo ? QStringLiteral("Нет") : QStringLiteral("Да");
+        WriteToStandardError(shownCaption, DisplayText(question) + QLatin1Char(' ') + answer);
+        return !defaultNo;
+    }
     QMessageBox box(QMessageBox::Question, shownCaption, DisplayText(question),
                     QMessageBox::Yes | QMessageBox::No, ParentOr(parent));
     box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
@@ -75,6 +94,19 @@ bool TMessages::Ask(TAskKind kind, const QString& caption, const QString& questi
 bool TMessages::ConfirmDelete(int count, QWidget* parent) {
     return Ask(TAskKind::ConfirmDelete, QString(), Q(ConfirmDeleteText(count)), parent);
 }
+
+void TMessages::SetConsoleMode(bool on) {
+    State().Console = on;
+    State().ExitStatus = 0;
+}
+
+bool TMessages::ConsoleMode() { return State().Console; }
+
+void TMessages::NoteFailure(int exitStatus) {
+    if (State().Console && State().ExitStatus == 0) State().ExitStatus = exitStatus;
+}
+
+int TMessages::ExitStatus() { return State().ExitStatus; }
 
 void TMessages::SetTestMode(bool on) {
     State().On = on;

@@ -27,6 +27,10 @@ struct TShownMessage {
 // The message boxes of fixed kinds and captions. Every box of the program goes through here.
 // In test mode nothing modal is opened: boxes are recorded and questions are answered from a
 // queue (Yes when the queue is empty), so GUI tests never block.
+// In console mode (a batch run without a display, where nobody could answer a box) every box
+// is written to standard error instead, questions take their default answer, and an error box
+// marks the run as failed: the caller ends the run at its next step and exits with
+// ExitStatus(). Test mode takes precedence.
 class TMessages {
 public:
     static void ShowMessage(TMessageKind kind, const QString& text, QWidget* parent = nullptr);
@@ -40,6 +44,14 @@ public:
     static bool Ask(TAskKind kind, const QString& caption, const QString& question,
                     QWidget* parent = nullptr);
     static bool ConfirmDelete(int count, QWidget* parent = nullptr);
+
+    static void SetConsoleMode(bool on);
+    static bool ConsoleMode();
+    // In console mode, records a failure with this exit status unless one was recorded
+    // before (an error box records 1); does nothing otherwise.
+    static void NoteFailure(int exitStatus);
+    // 0 until a failure was recorded in console mode, then that failure's status.
+    static int ExitStatus();
 
     static void SetTestMode(bool on);
     static bool TestMode();
