@@ -10,6 +10,7 @@
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QtTest>
+#include <sys/stat.h>
 
 #include "core/data_lock.h"
 #include "core/form_main.h"
@@ -151,8 +152,18 @@ private slots:
         auto first = gui::test::StartMainWindow(dir.path());
         QVERIFY(!first->Terminated());
         TMessages::Recorded().clear();
+        const QByteArray settingsFile =
+            (dir.path() + QStringLiteral("/Marvolet_5z36.frm")).toUtf8();
+        struct stat before {};
+        QCOMPARE(::stat(settingsFile.constData(), &before), 0);
         auto second = gui::test::StartMainWindow(dir.path());
         QVERIFY(second->Terminated());
+        // The refused copy leaves the settings file to the copy that holds the data files
+        // (every rewrite makes a new file, so an unchanged inode means no rewrite).
+        second.reset();
+        struct stat after {};
+        QCOMPARE(::stat(settingsFile.constData(), &after), 0);
+        QCOMPARE(after.st_ino, before.st_ino);
         QCOMPARE(static_cast<int>(TMessages::Recorded().size()), 2);
         QVERIFY(TMessages::Recorded()[0].Text.startsWith(
             QStringLiteral("Ошибка чтения файла ставок!")));

@@ -147,6 +147,7 @@ void TTemplateMain::RestoreSettings() {
             m_statsTab->SetComparisonColumnsWidth(*width);
         }
     });
+    m_settingsRead = !failure;
     if (failure) TMessages::ShowError(DisplayText(*failure), this);
 }
 

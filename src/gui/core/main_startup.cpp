@@ -154,7 +154,10 @@ void TTemplateMain::Shutdown() {
     if (m_shutDown) return;
     m_shutDown = true;
     if (m_actionTimer) m_actionTimer->stop();
-    if (m_initialized || m_terminated) SaveSettings();
+    // Only a copy that read the settings and held the data files writes them back: one that
+    // ended before (restart wait given up, lock refused, a batch run failed early) would
+    // replace them with the layout of a window that never really ran.
+    if (m_settingsRead && m_workspace->DataFilesLocked()) SaveSettings();
     m_workspace->DrawArchive.clear();
     m_workspace->DrawArchive.shrink_to_fit();
     m_workspace->UnlockDataFiles();

@@ -157,6 +157,7 @@ private:
     // Serves "loadonly", "fullrecreate" and "fullrefresh"; true when the run ends here.
     bool RunBatchSwitches();
     void ReadConfiguration();
+    // Restores the stored window settings; only a run that read them writes them back.
     void RestoreSettings();
     TWindowSettings& Settings();
     void SaveSettings();
@@ -252,6 +253,7 @@ private:
     bool m_terminated = false;
     bool m_initialized = false;
     bool m_shutDown = false;
+    bool m_settingsRead = false;
 };
 
 }  // namespace mv::gui
