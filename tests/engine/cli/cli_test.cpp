@@ -290,6 +290,11 @@ TEST_F(CliTest, StatsTableRefusals) {
     EXPECT_EQ(unknown.Status, 1);
     EXPECT_EQ(unknown.Err, "Метод расчета статистики \"XYZ\" на найден!\n");
     EXPECT_TRUE(unknown.Out.empty());
+    // A code that only begins with a known one is unknown too.
+    const TRun longer = Cli({"stats", "NUMSX"});
+    EXPECT_EQ(longer.Status, 1);
+    EXPECT_EQ(longer.Err, "Метод расчета статистики \"NUMSX\" на найден!\n");
+    EXPECT_TRUE(longer.Out.empty());
     for (const std::vector<std::string>& args : {
              std::vector<std::string>{"stats"},
              std::vector<std::string>{"stats", "NUMS", "--offset", "10"},
