@@ -21,13 +21,6 @@ std::string QuoteDate(std::string_view date) {
     return out + "\"";
 }
 
-// A field read into a byte-wide field; values that do not fit read as 0 like any other
-// unreadable text, instead of wrapping into a different, plausible-looking number.
-std::uint8_t ByteField(std::string_view field) {
-    const std::int32_t v = StrToIntDef(Trim(field), 0);
-    return v >= 0 && v <= 255 ? static_cast<std::uint8_t>(v) : 0;
-}
-
 struct TParsedLine {
     bool HasNumber = false;
     TDrawRec Draw;
@@ -46,8 +39,8 @@ bool ParseLine(std::string_view line, TParsedLine& parsed) {
     const std::size_t len = std::min(date.size(), d.DateChars.size());
     std::copy_n(date.begin(), len, d.DateChars.begin());
     d.DateLen = static_cast<std::uint8_t>(len);
-    for (auto& n : d.Nums) n = ByteField(fields[f++]);
-    d.Extra = ByteField(fields[f]);
+    for (auto& n : d.Nums) n = StrToByteOrZero(fields[f++]);
+    d.Extra = StrToByteOrZero(fields[f]);
     return true;
 }
 
