@@ -106,6 +106,10 @@ std::vector<std::string> SplitCsvFields(std::string_view line) {
 }
 
 int MergeDrawsCsv(std::string_view csvBytes, TDrawsArray& archive) {
+    // Editors that save UTF-8 put a byte-order mark first; left in place it would join the
+    // first field and turn the first draw's number into text that is not a number.
+    constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+    if (csvBytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) csvBytes.remove_prefix(kUtf8Bom.size());
     std::vector<TParsedLine> parsed;
     for (const auto line : SplitTextLines(csvBytes)) {
         TParsedLine item;
