@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/constants.h"
 #include "draws/archive_file.h"
 #include "support/text_utils.h"
 
@@ -117,8 +118,15 @@ int MergeDrawsCsv(std::string_view csvBytes, TDrawsArray& archive) {
     }
     int added = 0;
     for (TParsedLine& item : parsed) {
-        if (!item.HasNumber) item.Draw.Number = static_cast<std::int32_t>(archive.size() + 1);
-        if (item.Draw.Number > 0 && FindDrawIndex(archive, item.Draw.Number) < 0) {
+        if (!item.HasNumber) {
+            // Numbered by the archive's length; past the largest draw number it is not taken.
+            const std::size_t next = archive.size() + 1;
+            item.Draw.Number = next <= static_cast<std::size_t>(MaxDrawNumber)
+                                   ? static_cast<std::int32_t>(next)
+                                   : 0;
+        }
+        const std::int32_t number = item.Draw.Number;
+        if (number >= 1 && number <= MaxDrawNumber && FindDrawIndex(archive, number) < 0) {
             archive.push_back(item.Draw);
             ++added;
         }

@@ -81,10 +81,11 @@ void FillTexts(TStatRow& row, TCustomStat& stat, const TStatTable& table,
         t[scPeriodMax] = std::to_string(v.PeriodMax);
         t[scExpectPrd] = std::to_string(RoundHalfEven(w / v.Count + v.LastDraw));
     }
-    t[scExpectStf] =
-        std::to_string(RoundHalfEven(static_cast<long double>(v.Count + 1) * v.LastDraw / v.Count));
-    t[scExpectKrn] = std::to_string(
-        RoundHalfEven(static_cast<long double>(v.Count + 2) * (v.LastDraw + 1) / (v.Count + 1)));
+    // In long double throughout: a stored draw number may be as large as int32 goes.
+    const long double count = v.Count;
+    const long double lastDraw = v.LastDraw;
+    t[scExpectStf] = std::to_string(RoundHalfEven((count + 1) * lastDraw / count));
+    t[scExpectKrn] = std::to_string(RoundHalfEven((count + 2) * (lastDraw + 1) / (count + 1)));
     const int from = FindDrawIndex(*request.Draws, v.LastDraw) + 1;
     const std::int32_t fact = stat.FindNext(v, from, request.Sorted, table.LastIndex);
     if (fact == -1) {

@@ -137,6 +137,23 @@ TEST_F(StatTableTest, NormAndDeviationWithComparison) {
     EXPECT_EQ(t.Actual.size(), 36u);
 }
 
+// A damaged archive may number its draws up to the int32 limit: every column is still
+// computed without overflow.
+TEST_F(StatTableTest, DrawNumbersAtTheInt32Limit) {
+    const std::int32_t numbers[] = {2147483646, 2147483647, 5};
+    m_draws.resize(3);
+    for (int i = 0; i < 3; ++i) {
+        m_draws[i].Number = numbers[i];
+        m_draws[i].Nums = {1, 2, 3, 4, 5};
+    }
+    const TStatTable t = Compute("NUMS", 1, 10);
+    EXPECT_EQ(Texts(Row(t, "1")),
+              (Strings{"1",          "2",      "20,00000",    "-",           "-",
+                       "-",          "1",      "100,00",      "1,00",        "2147483647",
+                       "1",          "1,0000", "1",           "2147483648",  "3221225470",
+                       "2863311531", "5",      "+2147483643", "+3221225465", "+2863311526"}));
+}
+
 TEST(StatWeight, DefaultsAndSwitches) {
     const TWeightCoefs defaults;
     EXPECT_EQ(StatWeight(defaults, 5, 3, 2, 30, 6, true), 3 - (5 - 2));
