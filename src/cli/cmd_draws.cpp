@@ -1,10 +1,12 @@
 // marvolet draws list | import | export | add | delete
 
+#include <limits>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "cli_app.h"
+#include "core/constants.h"
 #include "core/game.h"
 #include "draws/archive_file.h"
 #include "draws/draw_entry.h"
@@ -27,10 +29,14 @@ std::vector<std::string> DrawRow(const TDrawRec& draw) {
     return row;
 }
 
-// A draw number as the draw dialog accepts it: 1..2147483647.
-std::int32_t DrawNumberArgument(const std::string& text) {
+// A draw number of 1..`largest`: a new draw's number as the draw dialog accepts it, or the
+// number of a stored draw, which may be larger when an older archive holds one.
+std::int32_t DrawNumberArgument(const std::string& text, std::int32_t largest) {
     const std::int32_t number = StrToIntDef(Trim(text), 0);
-    if (number < 1) throw EUsageError("Некорректный номер тиража: " + text);
+    if (number < 1 || number > largest) {
+        throw EUsageError("Некорректный номер тиража (допустимо 1.." + std::to_string(largest) +
+                          "): " + text);
+    }
     return number;
 }
 
@@ -72,7 +78,7 @@ std::string DateArgument(const TArgs& args) {
 
 int Add(TCliContext& context, TArgs& args) {
     args.ExpectPositional(2, 3);
-    const std::int32_t number = DrawNumberArgument(args[0]);
+    const std::int32_t number = DrawNumberArgument(args[0], MaxDrawNumber);
     const auto entry = ParseDrawEntry(args[1]);
     if (!entry) throw EError(InvalidDrawEntryMessage);
     const TDrawRec draw = MakeDrawRec(number, *entry, DateArgument(args));
@@ -86,7 +92,9 @@ int Add(TCliContext& context, TArgs& args) {
 int Delete(TCliContext& context, TArgs& args) {
     args.ExpectPositional(1, static_cast<std::size_t>(-1));
     std::vector<std::int32_t> numbers;
-    for (std::size_t i = 0; i < args.Count(); ++i) numbers.push_back(DrawNumberArgument(args[i]));
+    for (std::size_t i = 0; i < args.Count(); ++i) {
+        numbers.push_back(DrawNumberArgument(args[i], std::numeric_limits<std::int32_t>::max()));
+    }
     context.LockDataFiles();
     context.ReadArchive();
     TWorkspace& ws = context.Workspace();

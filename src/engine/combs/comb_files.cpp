@@ -43,7 +43,7 @@ std::size_t ParseCombinationsFile(std::string_view bytes, TCombsArray& list) {
         TComb comb;
         for (int i = 0; i < NumbersInDraw; ++i) {
             comb.Nums[static_cast<std::size_t>(i)] =
-                static_cast<std::uint8_t>(StrToIntDef(Trim(words[static_cast<std::size_t>(i)]), 0));
+                StrToByteOrZero(words[static_cast<std::size_t>(i)]);
         }
         list.Append(comb);
         ++added;

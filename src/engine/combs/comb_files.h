@@ -23,8 +23,9 @@ inline constexpr const char* CombFileFilter = "Файлы комбинаций (
 // Appends every combination line of a combination file's bytes to `list` and returns how many
 // were appended. A line counts when it splits into exactly five words at "," or ";" (runs of
 // separators give no empty words); each word is trimmed and read as a decimal integer, 0 when
-// it is not one, and stored as a byte without any range check. Other lines, empty ones
-// included, are skipped. The list grows past its allocation when the file needs it.
+// it is not one or lies outside 0..255 (StrToByteOrZero), without any other range check.
+// Other lines, empty ones included, are skipped. The list grows past its allocation when the
+// file needs it.
 std::size_t ParseCombinationsFile(std::string_view bytes, TCombsArray& list);
 // Reads a combination file and appends its combinations. Throws EError
 // "Ошибка чтения файла \"<file>\"!\r\r<reason>" and appends nothing when it cannot be read.

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <functional>
 #include <future>
+#include <limits>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -273,6 +274,36 @@ TFullSetCounts DecodeFullSetFile(std::string_view bytes) {
     return counts;
 }
 
+void CheckFullSetCounts(const TFullSetCounts& counts, const TStatClass& statClass) {
+    const std::string damaged = "Содержимое файла повреждено: ";
+    std::int64_t total = 0;
+    std::int32_t smallest = std::numeric_limits<std::int32_t>::max();
+    std::int32_t largest = 0;
+    for (std::size_t i = 0; i < counts.Records.size(); ++i) {
+        const TStatValueRec& r = counts.Records[i];
+        if (i > 0 && !KeyLess(counts.Records[i - 1].Key, r.Key)) {
+            throw EError(damaged + "значения не упорядочены или повторяются.");
+        }
+        if (r.Count < 1) throw EError(damaged + "количество комбинаций меньше 1.");
+        total += r.Count;
+        smallest = std::min(smallest, r.Count);
+        largest = std::max(largest, r.Count);
+    }
+    if (counts.Smallest != smallest || counts.Largest != largest) {
+        throw EError(damaged + "итоговая запись не соответствует записям.");
+    }
+    const auto [fewest, most] = statClass.ValuesPerComb;
+    const std::int64_t low = std::int64_t{fewest} * FullSetSize;
+    const std::int64_t high = std::int64_t{most} * FullSetSize;
+    if (total < low || total > high) {
+        throw EError(damaged + "сумма количеств " + std::to_string(total) +
+                     " не соответствует полному набору комбинаций (ожидается " +
+                     (low == high ? std::to_string(low)
+                                  : "от " + std::to_string(low) + " до " + std::to_string(high)) +
+                     ").");
+    }
+}
+
 std::optional<TFullSetCounts> CreateFullSetFile(TWorkspace& ws, int methodIndex) {
     const TStatMethod& method = ws.Stats().Method(methodIndex);
     const std::filesystem::path file = FullSetFileName(ws.Paths(), method);
@@ -292,7 +323,9 @@ std::optional<TFullSetCounts> OpenFullSetFile(TWorkspace& ws, int methodIndex) {
     const std::filesystem::path file = FullSetFileName(ws.Paths(), method);
     try {
         if (FileMissing(file)) return CreateFullSetFile(ws, methodIndex);
-        return DecodeFullSetFile(ReadWholeFile(file, kMaxFileBytes));
+        TFullSetCounts counts = DecodeFullSetFile(ReadWholeFile(file, kMaxFileBytes));
+        CheckFullSetCounts(counts, *method.StatClass);
+        return counts;
     } catch (const std::exception& e) {
         ws.Hooks().ShowMessage(TMessageKind::Error, FileFailure(kOpenError, file, e.what()));
         return std::nullopt;

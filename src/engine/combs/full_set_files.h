@@ -44,6 +44,11 @@ std::string EncodeFullSetFile(const TFullSetCounts& counts);
 // Throws EError with the reason when the bytes are not a comparison file (a length that is
 // not a multiple of 12, no trailer, a trailer whose third number is not 0).
 TFullSetCounts DecodeFullSetFile(std::string_view bytes);
+// Throws EError with the reason when decoded counts cannot be the full set's for a method of
+// this class: keys out of order or repeated, a count below 1, a trailer that is not the
+// smallest and largest count, or counts whose sum is not what the class's values per
+// combination give for the 376,992 combinations.
+void CheckFullSetCounts(const TFullSetCounts& counts, const TStatClass& statClass);
 
 // Builds the method's file from the full set: status "Создание файла предварительной выборки
 // <file>..." while it runs; the Prefetchs directory is created when missing; the file is
@@ -55,9 +60,9 @@ std::optional<TFullSetCounts> CreateFullSetFile(TWorkspace& ws, int methodIndex)
 
 // The method's counts for the statistics table: empty unless the comparison option
 // (TCombinations::PrefetchsEnabled) is on and the method has a norm. A missing or zero-byte
-// file is built first (CreateFullSetFile). A file that cannot be read shows "Ошибка открытия
-// файла данных для полного набора вариантов!\r\rИмя файла: <file>\r\r<reason>" and gives
-// nothing.
+// file is built first (CreateFullSetFile). A file that cannot be read or fails
+// CheckFullSetCounts shows "Ошибка открытия файла данных для полного набора вариантов!\r\r
+// Имя файла: <file>\r\r<reason>" and gives nothing; it stays until it is rebuilt.
 std::optional<TFullSetCounts> OpenFullSetFile(TWorkspace& ws, int methodIndex);
 
 struct TRebuildResult {

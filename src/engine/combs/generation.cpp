@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "combs/comb_files.h"
+#include "combs/drawn_set.h"
 #include "combs/full_set.h"
 #include "core/errors.h"
 #include "core/game.h"
@@ -130,50 +131,6 @@ bool GenerateCombinations(TWorkspace& ws, int mode, const std::string& parameter
 
 namespace {
 
-// Whether a combination is one of a set of draws, decided as CountMatches(...) == 5 with each
-// draw. Sets of five distinct numbers below 64 compare as bit masks; anything else (a number
-// repeated or out of range, which pasted lists may hold) goes through CountMatches itself.
-class TDrawMatcher {
-public:
-    explicit TDrawMatcher(std::vector<const std::uint8_t*> draws) {
-        for (const std::uint8_t* d : draws) {
-            if (const auto mask = PlainMask(d)) {
-                m_masks.push_back(*mask);
-            } else {
-                m_irregular.push_back(d);
-            }
-        }
-        std::sort(m_masks.begin(), m_masks.end());
-        m_all = std::move(draws);
-    }
-    bool IsDrawn(const std::uint8_t* comb) const {
-        const auto mask = PlainMask(comb);
-        if (!mask) return AnyFull(comb, m_all);
-        return std::binary_search(m_masks.begin(), m_masks.end(), *mask) ||
-               AnyFull(comb, m_irregular);
-    }
-
-private:
-    static std::optional<std::uint64_t> PlainMask(const std::uint8_t* nums) {
-        std::uint64_t mask = 0;
-        for (int i = 0; i < NumbersInDraw; ++i) {
-            if (nums[i] >= 64) return std::nullopt;
-            mask |= std::uint64_t{1} << nums[i];
-        }
-        if (__builtin_popcountll(mask) != NumbersInDraw) return std::nullopt;
-        return mask;
-    }
-    static bool AnyFull(const std::uint8_t* comb, const std::vector<const std::uint8_t*>& draws) {
-        return std::any_of(draws.begin(), draws.end(), [comb](const std::uint8_t* d) {
-            return CountMatches(comb, d) == NumbersInDraw;
-        });
-    }
-
-    std::vector<std::uint64_t> m_masks;
-    std::vector<const std::uint8_t*> m_irregular;
-    std::vector<const std::uint8_t*> m_all;
-};
-
 std::vector<const std::uint8_t*> LastDrawsWindow(const TWorkspace& ws, int n) {
     std::vector<const std::uint8_t*> window;
     if (n <= 0) return window;
@@ -191,7 +148,7 @@ void ExcludeLastDraws(TWorkspace& ws, int n) {
     const std::string head = "Удаление из списка комбинаций " + count + " последних тиражей";
     TStatusGuard status(ws.Hooks(), head + "...");
     TCombinations& combs = ws.Combs();
-    const TDrawMatcher matcher(LastDrawsWindow(ws, n));
+    TDrawnSet drawn(LastDrawsWindow(ws, n));
     const TCombsArray& source = combs.UndoList;
     TCombsArray& target = combs.CurrentList;
     const std::size_t total = source.Count();
@@ -202,7 +159,7 @@ void ExcludeLastDraws(TWorkspace& ws, int n) {
     for (std::size_t i = 0; i < total; ++i) {
         const TComb& comb = source[i];
         target[kept] = comb;
-        kept += matcher.IsDrawn(comb.Nums.data()) ? 0 : 1;
+        kept += drawn.Contains(comb.Nums.data()) ? 0 : 1;
         if ((i + 1) % step == 0) {
             ws.Hooks().ShowStatus(head + " ( завершено " +
                                   FormatFloat((i + 1) * 100.0L / total, 0) + " % )...");

@@ -8,6 +8,10 @@ namespace mv {
 inline constexpr int NumbersInDraw = 5;
 inline constexpr int MaxNumber = 36;
 inline constexpr int ExtraCount = 1;
+// The largest draw number a new draw may have (typed, imported or downloaded): far beyond any
+// real lottery, and far enough below the int32 limit that arithmetic on draw numbers never
+// overflows. Draws read from the archive are taken as they are, larger numbers included.
+inline constexpr std::int32_t MaxDrawNumber = 9'999'999;
 
 namespace detail {
 constexpr int SmallestSum() {

@@ -128,7 +128,7 @@ TComb ParseCombText(const std::string& line) {
     }
     TComb comb;
     for (int i = 0; i < NumbersInDraw; ++i) {
-        comb.Nums[i] = static_cast<std::uint8_t>(StrToIntDef(Trim(words[i]), 0));
+        comb.Nums[i] = StrToByteOrZero(words[i]);
     }
     return comb;
 }

@@ -40,7 +40,8 @@ TDateTime ParseDrawDate(const std::string& text);
 // "01 05 12 23 36"
 std::string CombText(const TComb& comb);
 // Five words separated by TAB, blank, ",", "-", ".", ":", ";" or "|"; throws EError
-// "Некорректная комбинация: "<line>"!" otherwise. Numbers are not range-checked.
+// "Некорректная комбинация: "<line>"!" otherwise. Numbers are not range-checked, except that
+// one outside 0..255 reads as 0 (StrToByteOrZero).
 TComb ParseCombText(const std::string& line);
 // "Тираж № 1024 от 05.01.2024, значения: 3;17;22;30;36 e:9"
 std::string DrawLineText(const TDrawRec& draw);

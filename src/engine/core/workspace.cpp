@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <limits>
 #include <string_view>
 
 #include "combs/full_set_files.h"
@@ -98,7 +99,9 @@ std::int32_t TWorkspace::NextDrawNumber(int position) const {
     if (DrawArchive.empty()) return 1;
     const int index = IndexAtPosition(position);
     if (index < 0) return -1;
-    return DrawArchive[static_cast<std::size_t>(index)].Number + 1;
+    // A damaged archive may hold the largest int32; the next number then stays at it.
+    const std::int32_t number = DrawArchive[static_cast<std::size_t>(index)].Number;
+    return number < std::numeric_limits<std::int32_t>::max() ? number + 1 : number;
 }
 
 std::array<std::uint8_t, NumbersInDraw> TWorkspace::DrawNumbersAt(int position) const {

@@ -73,7 +73,8 @@ public:
     int IndexAtPosition(int position) const;
     // The draw at `position` as every view shows it: a copy, sorted when SortedDraws is on.
     TDrawRec DrawAtPosition(int position) const;
-    // 1 for an empty archive; -1 outside 0..length-1; else the number there plus 1.
+    // 1 for an empty archive; -1 outside 0..length-1; else the number there plus 1 (the
+    // largest int32 stays itself).
     std::int32_t NextDrawNumber(int position) const;
     // The five numbers (stored order) at `position`; five zeros outside the archive.
     std::array<std::uint8_t, NumbersInDraw> DrawNumbersAt(int position) const;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/constants.h"
 #include "draws/archive_file.h"
 #include "support/text_utils.h"
 
@@ -19,13 +20,6 @@ std::string QuoteDate(std::string_view date) {
         if (c == '"') out += '"';
     }
     return out + "\"";
-}
-
-// A field read into a byte-wide field; values that do not fit read as 0 like any other
-// unreadable text, instead of wrapping into a different, plausible-looking number.
-std::uint8_t ByteField(std::string_view field) {
-    const std::int32_t v = StrToIntDef(Trim(field), 0);
-    return v >= 0 && v <= 255 ? static_cast<std::uint8_t>(v) : 0;
 }
 
 struct TParsedLine {
@@ -46,8 +40,8 @@ bool ParseLine(std::string_view line, TParsedLine& parsed) {
     const std::size_t len = std::min(date.size(), d.DateChars.size());
     std::copy_n(date.begin(), len, d.DateChars.begin());
     d.DateLen = static_cast<std::uint8_t>(len);
-    for (auto& n : d.Nums) n = ByteField(fields[f++]);
-    d.Extra = ByteField(fields[f]);
+    for (auto& n : d.Nums) n = StrToByteOrZero(fields[f++]);
+    d.Extra = StrToByteOrZero(fields[f]);
     return true;
 }
 
@@ -113,6 +107,10 @@ std::vector<std::string> SplitCsvFields(std::string_view line) {
 }
 
 int MergeDrawsCsv(std::string_view csvBytes, TDrawsArray& archive) {
+    // Editors that save UTF-8 put a byte-order mark first; left in place it would join the
+    // first field and turn the first draw's number into text that is not a number.
+    constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+    if (csvBytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) csvBytes.remove_prefix(kUtf8Bom.size());
     std::vector<TParsedLine> parsed;
     for (const auto line : SplitTextLines(csvBytes)) {
         TParsedLine item;
@@ -120,8 +118,15 @@ int MergeDrawsCsv(std::string_view csvBytes, TDrawsArray& archive) {
     }
     int added = 0;
     for (TParsedLine& item : parsed) {
-        if (!item.HasNumber) item.Draw.Number = static_cast<std::int32_t>(archive.size() + 1);
-        if (item.Draw.Number > 0 && FindDrawIndex(archive, item.Draw.Number) < 0) {
+        if (!item.HasNumber) {
+            // Numbered by the archive's length; past the largest draw number it is not taken.
+            const std::size_t next = archive.size() + 1;
+            item.Draw.Number = next <= static_cast<std::size_t>(MaxDrawNumber)
+                                   ? static_cast<std::int32_t>(next)
+                                   : 0;
+        }
+        const std::int32_t number = item.Draw.Number;
+        if (number >= 1 && number <= MaxDrawNumber && FindDrawIndex(archive, number) < 0) {
             archive.push_back(item.Draw);
             ++added;
         }

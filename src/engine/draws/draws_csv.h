@@ -21,9 +21,9 @@ std::string DrawsToCsv(const TDrawsArray& draws);
 std::vector<std::string> SplitCsvFields(std::string_view line);
 
 // Appends the draws of a CSV text to `archive`: 8-field lines carry their number, 7-field
-// lines get the archive's length + 1; a draw is taken when its number is above 0 and not in
-// the archive yet (checked as the archive grows). Other lines are skipped. Returns the
-// number of draws added.
+// lines get the archive's length + 1; a draw is taken when its number lies in
+// 1..MaxDrawNumber and is not in the archive yet (checked as the archive grows). Other lines are
+// skipped. A UTF-8 byte-order mark at the start is skipped. Returns the number of draws added.
 int MergeDrawsCsv(std::string_view csvBytes, TDrawsArray& archive);
 
 }  // namespace mv

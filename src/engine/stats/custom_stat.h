@@ -59,6 +59,10 @@ struct TStatClass {
     // Index range of indexed methods; may depend on the configuration.
     std::pair<int, int> (*IndexRange)(const TConfigData&) = nullptr;
     std::unique_ptr<TCustomStat> (*Create)(const TStatEnvironment&, int index) = nullptr;
+    // How many values AddCombination adds for one combination, repeats counted: the fewest
+    // and the most over all combinations. A full-set comparison file whose counts do not add
+    // up to what that allows for 376,992 combinations is damaged.
+    std::pair<int, int> ValuesPerComb{1, 1};
 
     unsigned FullFlags() const { return Flags | (HasGraph ? unsigned{sfGraph} : 0u); }
     bool HasNorm() const { return (FullFlags() & sfNorm) != 0; }

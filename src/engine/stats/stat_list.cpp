@@ -71,13 +71,9 @@ std::string TStatList::MethodListText(int i, bool withFlags) const {
 }
 
 int TStatList::FindMethod(const std::string& storedText) const {
-    const std::string code = storedText.substr(0, storedText.find(':'));
+    const std::string code = Trim(std::string_view(storedText).substr(0, storedText.find(':')));
     for (int i = 0; i < MethodCount(); ++i) {
         if (EqualsNoCase(MethodCode(Method(i)), code)) return i;
-    }
-    const std::string lowered = ToLowerAscii(storedText);
-    for (int i = 0; i < MethodCount(); ++i) {
-        if (lowered.rfind(ToLowerAscii(MethodCode(Method(i))), 0) == 0) return i;
     }
     return -1;
 }

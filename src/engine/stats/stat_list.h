@@ -62,9 +62,10 @@ public:
     std::string MethodName(const TStatMethod& method) const;
     // The name with the group code before it and the flag letters after it (when asked).
     std::string MethodListText(int i, bool withFlags) const;
-    // Entry index of the method stored as "CODE" or "CODE:window"; -1 when unknown. The code
-    // before the first ":" is matched exactly (without regard to case) first, then as the
-    // first entry whose code is a prefix of the text.
+    // Entry index of the method stored as "CODE" or "CODE:window"; -1 when unknown. Only the
+    // whole code before the first ":" (trimmed, without regard to case) names a method: a
+    // text that merely begins with a code ("POS10", "NUMSX") is unknown, since with ten or
+    // more channels or matrix columns one code begins another (CHN1, CHN10).
     int FindMethod(const std::string& storedText) const;
 
     // A new statistic of the method; the caller owns it.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "draws/archive_file.h"
 #include "support/text_utils.h"
@@ -11,6 +12,14 @@ namespace {
 
 const std::string kDash = "-";
 
+// The nearest integer to x, a half to the even neighbour, held inside the int32 range: the
+// counts of a comparison file decide x, and no file may overflow a column.
+std::int32_t RoundToInt32(long double x) {
+    constexpr long double kLow = std::numeric_limits<std::int32_t>::min();
+    constexpr long double kHigh = std::numeric_limits<std::int32_t>::max();
+    return static_cast<std::int32_t>(RoundHalfEven(std::clamp(x, kLow, kHigh)));
+}
+
 // Norm := R(file count x scale) for every value found in the file (Algorithms of the norm);
 // false when the file gives no comparison.
 bool ApplyNorm(TStatDrawArray& values, const TStatTotals& totals, const TFullSetCounts& counts,
@@ -18,12 +27,12 @@ bool ApplyNorm(TStatDrawArray& values, const TStatTotals& totals, const TFullSet
     const std::int32_t m = counts.Largest;
     if (m <= 0) return false;
     scale = counts.Smallest == m
-                ? static_cast<long double>(totals.MinCount + totals.MaxCount) / 2.0L / m
+                ? (static_cast<long double>(totals.MinCount) + totals.MaxCount) / 2.0L / m
                 : static_cast<long double>(totals.MaxCount) / m;
     for (TStatValueRec& v : values) {
         for (const TStatValueRec& f : counts.Records) {
             if (f.Key == v.Key) {
-                v.Norm = static_cast<std::int32_t>(RoundHalfEven(f.Count * scale));
+                v.Norm = RoundToInt32(f.Count * scale);
                 break;
             }
         }
@@ -54,13 +63,14 @@ void FillTexts(TStatRow& row, TCustomStat& stat, const TStatTable& table,
     t[scCount] = std::to_string(v.Count);
     t[scCountPercent] = total == 0 ? kDash : FormatFloat(v.Count * 100.0L / total, 5);
     t[scNorm] = comparison ? std::to_string(v.Norm) : kDash;
-    t[scDeviation] = comparison ? std::to_string(v.Count - v.Norm) : kDash;
+    t[scDeviation] = comparison ? std::to_string(std::int64_t{v.Count} - v.Norm) : kDash;
     if (!comparison) {
         t[scDeviationPercent] = kDash;
     } else if (v.Norm == 0) {
         t[scDeviationPercent] = FormatFloat(v.Count != 0 ? 100 : 0, 5);
     } else {
-        t[scDeviationPercent] = FormatFloat((v.Count - v.Norm) * 100.0L / v.Norm, 5);
+        t[scDeviationPercent] =
+            FormatFloat((static_cast<long double>(v.Count) - v.Norm) * 100.0L / v.Norm, 5);
     }
     if (v.Depth == 0) {
         for (int c = scDepth; c < StatColumnCount; ++c) t[static_cast<std::size_t>(c)] = kDash;
@@ -81,10 +91,11 @@ void FillTexts(TStatRow& row, TCustomStat& stat, const TStatTable& table,
         t[scPeriodMax] = std::to_string(v.PeriodMax);
         t[scExpectPrd] = std::to_string(RoundHalfEven(w / v.Count + v.LastDraw));
     }
-    t[scExpectStf] =
-        std::to_string(RoundHalfEven(static_cast<long double>(v.Count + 1) * v.LastDraw / v.Count));
-    t[scExpectKrn] = std::to_string(
-        RoundHalfEven(static_cast<long double>(v.Count + 2) * (v.LastDraw + 1) / (v.Count + 1)));
+    // In long double throughout: a stored draw number may be as large as int32 goes.
+    const long double count = v.Count;
+    const long double lastDraw = v.LastDraw;
+    t[scExpectStf] = std::to_string(RoundHalfEven((count + 1) * lastDraw / count));
+    t[scExpectKrn] = std::to_string(RoundHalfEven((count + 2) * (lastDraw + 1) / (count + 1)));
     const int from = FindDrawIndex(*request.Draws, v.LastDraw) + 1;
     const std::int32_t fact = stat.FindNext(v, from, request.Sorted, table.LastIndex);
     if (fact == -1) {
@@ -134,7 +145,7 @@ const std::array<const char*, StatColumnCount>& StatColumnCaptions() {
 long double StatWeight(const TWeightCoefs& k, std::int32_t count, std::int32_t depth,
                        std::int32_t norm, std::int64_t total, std::int32_t maxDepth,
                        bool comparison) {
-    const long double v = comparison ? count - norm : 0;
+    const long double v = comparison ? static_cast<long double>(count) - norm : 0.0L;
     long double x = count;
     long double y = v;
     long double z = depth;

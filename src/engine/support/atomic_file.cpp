@@ -36,14 +36,32 @@ private:
     int m_fd;
 };
 
+// The file a rewrite of `path` replaces: the path itself, or the end of its chain of symbolic
+// links (which need not exist yet). Renaming over the link would turn it into a plain file
+// and leave the file it points to without updates. Errors name `path`.
+std::filesystem::path FinalTarget(const std::filesystem::path& path) {
+    constexpr int kMaxLinks = 40;  // the kernel's own limit on links followed in one lookup
+    std::filesystem::path current = path;
+    for (int followed = 0; followed <= kMaxLinks; ++followed) {
+        struct stat st {};
+        if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return current;
+        std::error_code ec;
+        const std::filesystem::path next = std::filesystem::read_symlink(current, ec);
+        if (ec) ThrowFileError(path, ec.value());
+        current = next.is_absolute() ? next : current.parent_path() / next;
+    }
+    ThrowFileError(path, ELOOP);
+}
+
 }  // namespace
 
-void WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes) {
+void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+    const std::filesystem::path target = FinalTarget(path);
     const std::filesystem::path dir =
         target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
     std::string pattern = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
     TFd fd(::mkstemp(pattern.data()));
-    if (fd.Get() < 0) ThrowFileError(target, errno);
+    if (fd.Get() < 0) ThrowFileError(path, errno);
     const std::filesystem::path temp(pattern);
     auto fail = [&](int code) {
         ::close(fd.Release());

@@ -1,8 +1,8 @@
 #include "support/ini_file.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <stdexcept>
 #include <system_error>
 
@@ -148,13 +148,22 @@ bool EqualsNoCaseCp1251(std::string_view a, std::string_view b) {
 
 std::string FormatIniFloat(long double value) {
     if (!std::isfinite(value) || value == 0.0L) return "0";
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.18Lg", value);
-    std::string s(buffer);
-    for (char& c : s) {
+    // Room for any finite extended value in fixed notation (about 4,950 digits at the ends
+    // of its range); a double needs at most about 330.
+    std::string text(5120, '\0');
+    char* const first = text.data();
+    char* const last = first + text.size();
+    const auto asDouble = static_cast<double>(value);
+    const std::to_chars_result written =
+        static_cast<long double>(asDouble) == value
+            ? std::to_chars(first, last, asDouble, std::chars_format::fixed)
+            : std::to_chars(first, last, value, std::chars_format::fixed);
+    if (written.ec != std::errc()) return "0";
+    text.resize(static_cast<std::size_t>(written.ptr - first));
+    for (char& c : text) {
         if (c == '.') c = DecimalSeparator();
     }
-    return s;
+    return text;
 }
 
 TIniFile::TIniFile(std::filesystem::path file) : m_file(std::move(file)) {

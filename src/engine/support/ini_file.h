@@ -104,9 +104,11 @@ private:
     bool m_dirty = false;
 };
 
-// Float text for a settings file: at most 18 significant digits (enough for an 80-bit value
-// to come back as written in any sensible case), trailing zeros dropped, the interface
-// decimal separator; 0.5 gives "0,5" and 3 gives "3".
+// Float text for a settings file: the shortest text in fixed notation (never an exponent)
+// that reads back to the same value, with the interface decimal separator; 0.5 gives "0,5"
+// and 3 gives "3". A value that is exactly a double - what the dialogs' number fields hold -
+// is written as that double's shortest text, so 0.2 typed in a dialog gives "0,2" rather than
+// the "0,200000000000000011" its extended form would need; it reads back as the same double.
 std::string FormatIniFloat(long double value);
 
 // Case-insensitive comparison of Windows-1251 texts (Latin and Cyrillic letters).

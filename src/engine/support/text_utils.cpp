@@ -60,6 +60,11 @@ std::int32_t StrToIntDef(std::string_view text, std::int32_t def) {
     return static_cast<std::int32_t>(*v);
 }
 
+std::uint8_t StrToByteOrZero(std::string_view text) {
+    const std::int32_t v = StrToIntDef(Trim(text), 0);
+    return v >= 0 && v <= 255 ? static_cast<std::uint8_t>(v) : 0;
+}
+
 std::optional<long double> ParseFloat(std::string_view text) {
     std::string s = Trim(text);
     if (s.empty()) return std::nullopt;

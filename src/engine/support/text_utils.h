@@ -17,6 +17,10 @@ bool EqualsNoCase(std::string_view a, std::string_view b);
 // and nothing after them; anything else, or a value outside int32, gives the default.
 std::int32_t StrToIntDef(std::string_view text, std::int32_t def);
 std::optional<std::int64_t> StrToInt64(std::string_view text);
+// A number for a byte-wide field, such as a lottery number read from a text file: the text
+// trimmed and read as StrToIntDef reads it, 0 when it is not an integer or lies outside
+// 0..255 - never wrapped into a different, plausible-looking number (257 is not 1).
+std::uint8_t StrToByteOrZero(std::string_view text);
 
 // Tolerant number reading: keeps "-", the digits and the decimal separators ("." and ",")
 // of the text and reads what is left as a number; gives the default when that fails.

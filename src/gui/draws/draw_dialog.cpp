@@ -11,8 +11,8 @@
 #include <QSpinBox>
 #include <QTimeEdit>
 #include <QVBoxLayout>
-#include <limits>
 
+#include "core/constants.h"
 #include "core/game.h"
 #include "draws/draw_entry.h"
 #include "support/messages.h"
@@ -27,7 +27,7 @@ TDrawDialog::TDrawDialog(const TDrawRec& draw, QWidget* parent)
 
     m_number = new QSpinBox(this);
     m_number->setObjectName(QStringLiteral("seNumber"));
-    m_number->setRange(1, std::numeric_limits<int>::max());
+    m_number->setRange(1, MaxDrawNumber);
     m_number->setValue(std::max(1, draw.Number));
 
     m_numbers = new QLineEdit(this);

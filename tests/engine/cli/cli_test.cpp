@@ -172,6 +172,33 @@ TEST_F(CliTest, DeleteNeedsConfirmation) {
     EXPECT_EQ(draws[0].Number, 2);
 }
 
+// A new draw's number lies in 1..9999999; a stored draw with a larger number (a damaged or
+// foreign archive) is still listed and can be deleted.
+TEST_F(CliTest, DrawNumberLimit) {
+    EXPECT_EQ(Cli({"draws", "add", "9999999", "1;2;3;4;5;6", "01.01.2024"}).Status, 0);
+    const std::string before = Archive();
+    for (const char* n : {"10000000", "2147483647", "2147483648", "0"}) {
+        const TRun run = Cli({"draws", "add", n, "1;2;3;4;5;6", "01.01.2024"});
+        EXPECT_EQ(run.Status, 2) << n;
+        EXPECT_EQ(
+            run.Err.rfind(
+                "Некорректный номер тиража (допустимо 1..9999999): " + std::string(n) + "\n", 0),
+            0u)
+            << run.Err;
+    }
+    EXPECT_EQ(Archive(), before);
+
+    TDrawsArray draws;
+    ReadArchiveFile(m_paths.Archive(), draws);
+    draws.push_back(draws[0]);
+    draws.back().Number = 2147483647;
+    WriteArchiveFile(m_paths.Archive(), draws);
+    EXPECT_NE(Cli({"draws", "list"}).Out.find("\n2147483647;1;2;3;4;5;6;15;01.01.2024\n"),
+              std::string::npos);
+    EXPECT_EQ(Cli({"--yes", "draws", "delete", "2147483647"}).Status, 0);
+    EXPECT_EQ(Archive(), before);
+}
+
 TEST_F(CliTest, LockHeldByAnotherProgram) {
     Cli({"draws", "add", "1", "1;2;3;4;5;6", "01.01.2024"});
     test::WriteBytes(m_dir / "in.csv", "2;\"x\";1;2;3;4;5;6\r\n");
@@ -290,6 +317,11 @@ TEST_F(CliTest, StatsTableRefusals) {
     EXPECT_EQ(unknown.Status, 1);
     EXPECT_EQ(unknown.Err, "Метод расчета статистики \"XYZ\" на найден!\n");
     EXPECT_TRUE(unknown.Out.empty());
+    // A code that only begins with a known one is unknown too.
+    const TRun longer = Cli({"stats", "NUMSX"});
+    EXPECT_EQ(longer.Status, 1);
+    EXPECT_EQ(longer.Err, "Метод расчета статистики \"NUMSX\" на найден!\n");
+    EXPECT_TRUE(longer.Out.empty());
     for (const std::vector<std::string>& args : {
              std::vector<std::string>{"stats"},
              std::vector<std::string>{"stats", "NUMS", "--offset", "10"},

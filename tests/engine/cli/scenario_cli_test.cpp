@@ -30,7 +30,7 @@ TEST(ScenarioCli, ShowPrintsTheScenarioList) {
     test::TTempDir dir;
     const auto file = dir / "a.lsc";
     test::WriteBytes(file,
-                     "excl:3#first| bmf1#nums:10#cmv:5#st | |TSD1#XYZW:3| | | | |"
+                     "excl:3#first| bmf1#nums:10#cmv:5#st | |TSD1#XYZW:3| |TSD1#POS10:3| | |"
                      "\xD2\xE5\xF1\xF2; \"q\"\r\n"
                      "\r\n"
                      "FULL:0#RAND|TSD12#pos3:5#LVA:1,2#SV:4#0,5:-1:1:0:1");
@@ -39,11 +39,14 @@ TEST(ScenarioCli, ShowPrintsTheScenarioList) {
     EXPECT_EQ(shown.Out,
               "Комментарии;Опции;Фильтр 1;Фильтр 2;Фильтр 3;Фильтр 4;Фильтр 5;Фильтр 6;Фильтр 7\n"
               "\"Тест; \"\"q\"\"\";\"Исключить 3 тиражей; Первая; Все создаваемые ставки\";"
-              "TSD1#NUMS:10#CMV:5#ST:1;;TSD1#XYZW:3#LNO:#SF:0;;;;\n"
+              "TSD1#NUMS:10#CMV:5#ST:1;;TSD1#XYZW:3#LNO:#SF:0;;TSD1#POS10:3#LNO:#SF:0;;\n"
               ";;;;;;;;\n"
               ";\"Исходный список; Случайно; Все создаваемые ставки\";"
               "TSD12#POS3:5#LVA:1,2#SV:4#0.5:-1:1:0:1;;;;;;\n");
-    EXPECT_EQ(shown.Err, "Строка 1, фильтр 3: метод расчета статистики \"XYZW\" не найден\n");
+    // POS10 only begins with the code POS1: it names no method.
+    EXPECT_EQ(shown.Err,
+              "Строка 1, фильтр 3: метод расчета статистики \"XYZW\" не найден\n"
+              "Строка 1, фильтр 5: метод расчета статистики \"POS10\" не найден\n");
 }
 
 TEST(ScenarioCli, ShowFailures) {

@@ -28,6 +28,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TLineCase{"1,2,3,4,5\r\n", {Comb(1, 2, 3, 4, 5)}},
                       TLineCase{"1 2 3 4 5", {}},                               // one word
                       TLineCase{"40;41;42;43;44", {Comb(40, 41, 42, 43, 44)}},  // no range check
+                      // a number that does not fit a byte reads as 0, never modulo 256
+                      TLineCase{"257;255;256;-1;4294967297", {Comb(0, 255, 0, 0, 0)}},
                       TLineCase{" 7 ; x ;9;10;11",
                                 {Comb(7, 0, 9, 10, 11)}},  // trimmed, 0 for a non-number
                       TLineCase{"1;;2,3;4;5;", {Comb(1, 2, 3, 4, 5)}},  // runs of separators

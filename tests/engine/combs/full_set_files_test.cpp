@@ -107,6 +107,65 @@ TEST_F(FullSetFilesTest, DamagedFileIsReportedAndKept) {
     EXPECT_EQ(ReadBytes(File("EVEN")).size(), 13u);
 }
 
+// Files whose size, layout and trailer look right but whose numbers cannot be the full set's
+// are damaged files too: reported, never shown, kept until a rebuild replaces them.
+TEST_F(FullSetFilesTest, ImpossibleCountsAreReportedNeverShownAndRebuiltOnRequest) {
+    const std::string good = ExpectedEvenFile();
+    // The EVEN file's records: k = 0..5 even numbers, counts 8568, ..., trailer 8568, 124848.
+    const auto record = [&good](int i) { return good.substr(12 * i, 12); };
+    const auto withCount = [](std::string bytes, int i, std::uint32_t count) {
+        std::string le;
+        PutLe(le, count, 4);
+        return bytes.replace(12 * i + 8, 4, le);
+    };
+    const auto withTrailer = [](std::string bytes, std::uint32_t smallest, std::uint32_t largest) {
+        std::string le;
+        PutLe(le, smallest, 4);
+        PutLe(le, largest, 4);
+        return bytes.replace(72, 8, le);
+    };
+    struct TCase {
+        const char* What;
+        std::string Bytes;
+        const char* Reason;
+    };
+    const std::vector<TCase> cases = {
+        {"huge count, trailer to match",
+         withTrailer(withCount(good, 2, 290200493), 8568, 290200493), "сумма количеств"},
+        {"smallest above largest", withTrailer(good, 124848, 8568), "итоговая запись"},
+        {"negative count", withCount(good, 0, 0xFFFFFFFF), "меньше 1"},
+        {"zero count", withCount(good, 0, 0), "меньше 1"},
+        {"records swapped", record(1) + record(0) + good.substr(24), "не упорядочены"},
+        {"record repeated", record(0) + record(0) + good.substr(24), "не упорядочены"},
+        {"records missing", record(0) + record(1) + good.substr(72), "итоговая запись"},
+        {"no records", good.substr(72), "итоговая запись"},
+    };
+    std::filesystem::create_directories(Dir / "Prefetchs");
+    AddDraw({2, 4, 6, 1, 3});
+    AddDraw({2, 4, 5, 7, 9});
+    TStatTableRequest request;
+    request.Registry = &Ws.Stats();
+    request.MethodIndex = Method("EVEN");
+    request.Draws = &Ws.DrawArchive;
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.What);
+        Hooks.Messages.clear();
+        WriteBytes(File("EVEN"), c.Bytes);
+        EXPECT_FALSE(OpenFullSetFile(Ws, Method("EVEN")).has_value());
+        ASSERT_EQ(Hooks.Messages.size(), 1u);
+        const std::string& message = Hooks.Messages[0].second;
+        EXPECT_EQ(message.rfind("Ошибка открытия файла данных для полного набора вариантов!", 0),
+                  0u);
+        EXPECT_NE(message.find(c.Reason), std::string::npos) << message;
+        const TStatTable table = ComputeStatTableWithNorm(Ws, request);
+        EXPECT_FALSE(table.HasComparison);
+        for (const TStatRow& row : table.Rows) EXPECT_EQ(row.Texts[scNorm], "-");
+        EXPECT_EQ(ReadBytes(File("EVEN")), c.Bytes);
+    }
+    EXPECT_EQ(RebuildFullSetFiles(Ws, true, 1u << 0).Failed, 0);
+    EXPECT_EQ(ReadBytes(File("EVEN")), good);
+}
+
 TEST_F(FullSetFilesTest, NothingWithoutTheOptionOrWithoutANorm) {
     Combs().PrefetchsEnabled = false;
     EXPECT_FALSE(OpenFullSetFile(Ws, Method("EVEN")).has_value());
@@ -170,6 +229,14 @@ TEST_F(FullSetFilesTest, RebuildBuildsMissingFilesAndChosenGroupsLikeOneByOne) {
             << code;
     }
     EXPECT_EQ(ReadBytes(File("EVEN")), ExpectedEvenFile());
+    // Every file built passes the check of its method's values per combination.
+    Combs().PrefetchsEnabled = true;
+    for (int i = 0; i < Ws.Stats().MethodCount(); ++i) {
+        if (!Ws.Stats().Method(i).StatClass->HasNorm()) continue;
+        EXPECT_TRUE(OpenFullSetFile(Ws, i).has_value()) << i;
+    }
+    EXPECT_TRUE(Hooks.Messages.empty());
+    Combs().PrefetchsEnabled = false;
 
     EXPECT_EQ(RebuildFullSetFiles(Ws, true, 0).Built, 0);
     EXPECT_EQ(RebuildFullSetFiles(Ws, true, 1u << 15).Built, 0);  // no group 15

@@ -6,6 +6,7 @@
 #include "combs/comb_files.h"
 #include "combs/generation.h"
 #include "combs_fixture.h"
+#include "core/game.h"
 
 namespace mv::test {
 namespace {
@@ -137,6 +138,30 @@ TEST_F(GenerationFlowTest, ExcludeLastDrawsJudgesIrregularCombinationsByCountMat
     Combs().SnapshotForUndo();
     ExcludeLastDraws(Ws, 0);  // an empty window
     EXPECT_EQ(Combs().CurrentList.Count(), 2u);
+}
+
+// Odd draws of a damaged archive (repeats, zeros, numbers above 36, any order) remove from
+// the full set exactly the combinations CountMatches says they hold.
+TEST_F(GenerationFlowTest, ExcludeLastDrawsOnOddDrawsRemovesWhatCountMatchesSays) {
+    const std::vector<std::vector<int>> draws = {
+        {1, 1, 2, 3, 4},   {0, 0, 0, 0, 0},      {40, 41, 42, 43, 44}, {9, 8, 7, 6, 5},
+        {7, 8, 9, 10, 40}, {20, 20, 20, 20, 20}, {30, 31, 31, 0, 255}};
+    for (const auto& d : draws) AddDraw({d[0], d[1], d[2], d[3], d[4]});
+    GenerateCombinations(Ws, gmFullSet, "");
+    const std::vector<TComb> all = ListOf(Combs().CurrentList);
+    Combs().SnapshotForUndo();
+    ExcludeLastDraws(Ws, static_cast<int>(draws.size()));
+
+    std::vector<TComb> expected;
+    for (const TComb& c : all) {
+        const bool drawn = std::any_of(
+            Ws.DrawArchive.begin(), Ws.DrawArchive.end(),
+            [&c](const TDrawRec& d) { return CountMatches(c.Nums.data(), d.Nums.data()) == 5; });
+        if (!drawn) expected.push_back(c);
+    }
+    // 1 1 2 3 4: the four sets of 1, 2, 3, 4 and one more; 5..9; 20 x 5: every set with 20.
+    EXPECT_EQ(all.size() - expected.size(), 32u + 1u + 52360u - 1u);
+    EXPECT_EQ(ListOf(Combs().CurrentList), expected);
 }
 
 }  // namespace

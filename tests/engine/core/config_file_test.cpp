@@ -257,6 +257,18 @@ TEST_F(ConfigFixture, SavesKeepOtherGroupsAndRoundTrip) {
     EXPECT_NE(bytes.find("Cost=12,3456\r\n"), std::string::npos);
 }
 
+// Coefficients as the configuration dialog hands them over (doubles) are written in their
+// shortest form, without the digits of their binary expansion.
+TEST_F(ConfigFixture, CoefficientsFromTheDialogAreWrittenShort) {
+    TConfigData config;
+    config.Weights = {static_cast<long double>(0.2), static_cast<long double>(-1.1),
+                      static_cast<long double>(0.001), false, false};
+    SaveAnalysisSettings(file, config);
+    EXPECT_NE(ReadBytes(file).find("[CDL]\r\nCount=0,2\r\nDeviation=-1,1\r\nLevel=0,001\r\n"),
+              std::string::npos)
+        << ReadBytes(file);
+}
+
 TEST_F(ConfigFixture, GenerationParametersAreCutToTwoHundredFiftyFiveCharacters) {
     std::string text;
     for (int i = 0; i < 300; ++i) text += "ж";

@@ -79,6 +79,8 @@ TEST(GameUtils, CombTexts) {
     EXPECT_EQ(ParseCombText("1|2|3|4|5"), (TComb{{1, 2, 3, 4, 5}}));
     EXPECT_EQ(ParseCombText(" 01 05\t12 - 23 : 36 "), (TComb{{1, 5, 12, 23, 36}}));
     EXPECT_EQ(ParseCombText("1;x;3;4;5"), (TComb{{1, 0, 3, 4, 5}}));  // default 0
+    // Beyond a byte reads as 0 as well, never modulo 256.
+    EXPECT_EQ(ParseCombText("257 255 256 1000 2"), (TComb{{0, 255, 0, 0, 2}}));
     try {
         ParseCombText("1,2,3,4");
         FAIL() << "four numbers must fail";

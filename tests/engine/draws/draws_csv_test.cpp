@@ -110,6 +110,31 @@ TEST(DrawsCsv, MergeLineShapes) {
     EXPECT_EQ(last.Padding, (std::array<std::uint8_t, 3>{}));
 }
 
+// A draw number is taken in 1..MaxDrawNumber only.
+TEST(DrawsCsv, DrawNumbersBeyondTheLargestAreSkipped) {
+    TDrawsArray archive;
+    const std::string csv =
+        "9999999;\"a\";1;2;3;4;5;6\r\n"
+        "10000000;\"b\";1;2;3;4;5;6\r\n"
+        "2147483647;\"c\";1;2;3;4;5;6\r\n"
+        "2147483648;\"d\";1;2;3;4;5;6\r\n";
+    EXPECT_EQ(MergeDrawsCsv(csv, archive), 1);
+    ASSERT_EQ(archive.size(), 1u);
+    EXPECT_EQ(archive[0].Number, MaxDrawNumber);
+}
+
+// A file saved as UTF-8 with a byte-order mark keeps its first draw, in both line shapes.
+TEST(DrawsCsv, ByteOrderMarkIsSkipped) {
+    for (const std::string first : {"7;\"01.02.2024\";1;2;3;4;5;6", "\"01.02.2024\";1;2;3;4;5;6"}) {
+        TDrawsArray archive;
+        EXPECT_EQ(MergeDrawsCsv("\xEF\xBB\xBF" + first + "\r\n8;\"x\";6;5;4;3;2;1\r\n", archive), 2)
+            << first;
+        ASSERT_EQ(archive.size(), 2u);
+        EXPECT_EQ(archive[0].Date(), "01.02.2024");
+        EXPECT_EQ(archive[0].Nums, (std::array<std::uint8_t, 5>{1, 2, 3, 4, 5}));
+    }
+}
+
 TEST(DrawsCsv, MergeTakesRepeatedNumbersOnceAndKeepsFileOrder) {
     TDrawsArray archive;
     const std::string csv =

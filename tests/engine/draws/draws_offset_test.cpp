@@ -73,6 +73,13 @@ TEST_F(DrawsOffsetTest, PositionsOutsideTheArchive) {
     m_ws.DrawArchive.clear();
     EXPECT_EQ(m_ws.NextDrawNumber(0), 1);
     EXPECT_EQ(m_ws.NextDrawNumber(5), 1);
+
+    // A damaged archive's largest int32 does not overflow into a negative next number.
+    m_ws.DrawArchive.push_back(NumberedDraw(0));
+    m_ws.DrawArchive.back().Number = 2147483647;
+    EXPECT_EQ(m_ws.NextDrawNumber(0), 2147483647);
+    m_ws.DrawArchive.back().Number = MaxDrawNumber;
+    EXPECT_EQ(m_ws.NextDrawNumber(0), MaxDrawNumber + 1);
 }
 
 TEST_F(DrawsOffsetTest, OffsetIsClampedAndHiddenNumbersFollowIt) {

@@ -104,9 +104,12 @@ TEST_F(FilterItemTest, EmptyTextsAndUnknownMethods) {
     EXPECT_EQ(unknown.CodeText, "XYZW:10");
     EXPECT_EQ(unknown.WindowText, "");
     EXPECT_EQ(ItemToText(unknown), "TSD1#XYZW:10#CMV:5#ST:2");
-    // A code is resolved by the registry: exact code first, then as a prefix.
+    // A code is resolved by the registry as a whole code, never as the beginning of the text.
     EXPECT_EQ(NormalizeItemText("TSD1#pos3:10", m_registry), "TSD1#POS3:10#LNO:#SF:0");
-    EXPECT_EQ(NormalizeItemText("TSD1#NUMSX:10", m_registry), "TSD1#NUMS:10#LNO:#SF:0");
+    EXPECT_EQ(NormalizeItemText("TSD1#NUMSX:10", m_registry), "TSD1#NUMSX:10#LNO:#SF:0");
+    const TFilterItem longer = TextToItem("TSD1#POS10:10", m_registry);
+    EXPECT_EQ(longer.Method, nullptr);
+    EXPECT_EQ(longer.WindowText, "");
     EXPECT_EQ(NormalizeItemText("TSD1#NUMS", m_registry), "TSD1#NUMS:#LNO:#SF:0");
 }
 

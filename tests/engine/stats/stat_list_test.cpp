@@ -41,6 +41,11 @@ TEST(StatList, CodeResolution) {
     EXPECT_EQ(list.FindMethod("pos2:50"), list.FindMethod("POS2"));
     EXPECT_EQ(list.FindMethod("POS5"), list.FindMethod("POS5:10"));
     EXPECT_EQ(list.FindMethod("XYZ:10"), -1);
+    EXPECT_EQ(list.FindMethod(" Nums :7"), 0);
+    // Only the whole code names a method: a text that begins with one is unknown.
+    for (const char* text : {"POS10", "POS10:5", "NUMSX", "NUMSX:10", "NUM", "", ":10"}) {
+        EXPECT_EQ(list.FindMethod(text), -1) << text;
+    }
 }
 
 TEST(StatList, Favourites) {

@@ -137,6 +137,52 @@ TEST_F(StatTableTest, NormAndDeviationWithComparison) {
     EXPECT_EQ(t.Actual.size(), 36u);
 }
 
+// A damaged archive may number its draws up to the int32 limit: every column is still
+// computed without overflow.
+TEST_F(StatTableTest, DrawNumbersAtTheInt32Limit) {
+    const std::int32_t numbers[] = {2147483646, 2147483647, 5};
+    m_draws.resize(3);
+    for (int i = 0; i < 3; ++i) {
+        m_draws[i].Number = numbers[i];
+        m_draws[i].Nums = {1, 2, 3, 4, 5};
+    }
+    const TStatTable t = Compute("NUMS", 1, 10);
+    EXPECT_EQ(Texts(Row(t, "1")),
+              (Strings{"1",          "2",      "20,00000",    "-",           "-",
+                       "-",          "1",      "100,00",      "1,00",        "2147483647",
+                       "1",          "1,0000", "1",           "2147483648",  "3221225470",
+                       "2863311531", "5",      "+2147483643", "+3221225465", "+2863311526"}));
+}
+
+// Counts that no full set gives (a count far above the rest, a smallest count above the
+// largest) make huge norms: they are held in the int32 range instead of wrapping into
+// negative ones, and the deviation columns do not overflow.
+TEST_F(StatTableTest, AbsurdComparisonCountsDoNotOverflow) {
+    TFullSetCounts counts;
+    for (int n = 1; n <= 36; ++n) {
+        TStatValueRec r;
+        r.Key = TValueKey::FromK1(n);
+        r.Count = n == 1 ? 715827883 : 1;  // x 3 would wrap to -2147483647
+        counts.Records.push_back(r);
+    }
+    counts.Smallest = 5;
+    counts.Largest = 1;
+    TStatTableRequest request;
+    request.Registry = &m_registry;
+    request.MethodIndex = m_registry.FindMethod("NUMS");
+    request.Draws = &m_draws;
+    request.DrawsOffset = 2;
+    request.WindowLength = 6;
+    request.Comparison = &counts;
+    const TStatTable t = ComputeStatTable(request);
+    ASSERT_TRUE(t.HasComparison);  // scale = largest table count 3 / 1
+    const TStatRow& one = Row(t, "1");
+    EXPECT_EQ(one.Texts[scNorm], "2147483647");
+    EXPECT_EQ(one.Texts[scDeviation], "-2147483644");
+    EXPECT_EQ(one.Texts[scDeviationPercent], "-100,00000");
+    EXPECT_EQ(Row(t, "2").Texts[scNorm], "3");
+}
+
 TEST(StatWeight, DefaultsAndSwitches) {
     const TWeightCoefs defaults;
     EXPECT_EQ(StatWeight(defaults, 5, 3, 2, 30, 6, true), 3 - (5 - 2));

@@ -179,8 +179,15 @@ TEST_F(IniFixture, FloatsAreWrittenShortAndReadBack) {
         long double value;
         const char* text;
     } cases[] = {
-        {0.5L, "0,5"}, {3.0L, "3"},  {-2.25L, "-2,25"}, {0.1L, "0,1"},
-        {0.0L, "0"},   {-0.0L, "0"}, {1e-7L, "1e-07"},  {123456789.125L, "123456789,125"},
+        {0.5L, "0,5"},
+        {3.0L, "3"},
+        {-2.25L, "-2,25"},
+        {0.1L, "0,1"},
+        {0.0L, "0"},
+        {-0.0L, "0"},
+        {1e-7L, "0,0000001"},
+        {123456789.125L, "123456789,125"},
+        {1e20L, "100000000000000000000"},
     };
     TIniFile ini(file);
     for (const auto& c : cases) {
@@ -190,7 +197,18 @@ TEST_F(IniFixture, FloatsAreWrittenShortAndReadBack) {
     }
     const long double third = 1.0L / 3.0L;
     ini.WriteFloat("S", "F", third);
-    EXPECT_NEAR(static_cast<double>(TIniFile(file).ReadFloat("S", "F", 0) - third), 0.0, 1e-18);
+    EXPECT_EQ(TIniFile(file).ReadFloat("S", "F", 0), third);
+    // A value a dialog's number field held as a double: its shortest text, read back as the
+    // same double.
+    for (const auto& [value, text] :
+         std::vector<std::pair<double, std::string>>{{0.2, "0,2"},
+                                                     {-0.7, "-0,7"},
+                                                     {1.0 / 3.0, "0,3333333333333333"},
+                                                     {1e-9, "0,000000001"}}) {
+        EXPECT_EQ(FormatIniFloat(value), text);
+        ini.WriteFloat("S", "F", value);
+        EXPECT_EQ(static_cast<double>(TIniFile(file).ReadFloat("S", "F", 99)), value) << text;
+    }
     SetDecimalSeparator('.');
     EXPECT_EQ(FormatIniFloat(0.5L), "0.5");
     SetDecimalSeparator(',');

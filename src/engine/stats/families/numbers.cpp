@@ -49,9 +49,13 @@ bool IsPrimeSetNumber(int number) {
 
 // --- TstValues ----------------------------------------------------------------------------
 
-const TStatClass TstValues::Descriptor = {
-    .Name = "TstValues", .Code = "NUMS", .Caption = "Числа тиража", .Group = 0,
-    .Flags = sfNorm, .Create = CreateStat<TstValues>};
+const TStatClass TstValues::Descriptor = {.Name = "TstValues",
+                                          .Code = "NUMS",
+                                          .Caption = "Числа тиража",
+                                          .Group = 0,
+                                          .Flags = sfNorm,
+                                          .Create = CreateStat<TstValues>,
+                                          .ValuesPerComb = {5, 5}};
 
 void TstValues::InitValues(int lastIndex, TStatDrawArray& values) {
     TCustomStat::InitValues(lastIndex, values);
@@ -78,8 +82,13 @@ std::unique_ptr<TCombFilter> TstValues::PrepareFilter(const TStatDrawArray& sele
 // --- TstDigits ----------------------------------------------------------------------------
 
 const TStatClass TstDigits::Descriptor = {
-    .Name = "TstDigits", .Code = "DIGS", .Caption = "Цифры тиража", .Group = 0,
-    .Flags = sfNorm, .Create = CreateStat<TstDigits>};
+    .Name = "TstDigits",
+    .Code = "DIGS",
+    .Caption = "Цифры тиража",
+    .Group = 0,
+    .Flags = sfNorm,
+    .Create = CreateStat<TstDigits>,
+    .ValuesPerComb = {5, 10}};  // five numbers of one or two digits each
 
 void TstDigits::ValuesOf(const std::uint8_t* nums, TKeyBuffer& keys) const {
     for (int i = 0; i < NumbersInDraw; ++i) {
