@@ -2,7 +2,10 @@
 // the settings that survive a restart.
 #include <QAction>
 #include <QDialog>
+#include <QFile>
+#include <QScreen>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QLabel>
 #include <QMenuBar>
 #include <QSignalSpy>
@@ -12,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "combs/combs_tab.h"
 #include "core/form_config.h"
 #include "core/form_main.h"
 #include "support/ini_file.h"
@@ -179,6 +183,46 @@ private slots:
         QTimer::singleShot(0, &again, &QDialog::accept);
         QVERIFY(window->ExecDialog(again));
         QCOMPARE(again.size(), QSize(321, 123));
+    }
+
+    // Damaged placement and panel sizes in the window-settings file fall back to the designed
+    // ones instead of overflowing or opening a window no screen shows.
+    void damagedPlacementFallsBackToTheDesignedOne() {
+        const char* const cases[] = {
+            "NormPos=0,0,2147483647,-2147483648",
+            "NormPos=-2147483648,-2147483648,2147483647,2147483647",
+            "NormPos=100,100,2147483647,900",
+            "NormPos=100,900,1300,100",
+            "NormPos=90000,90000,91200,90760",
+        };
+        int designedLeftWidth = 0;
+        int designedOperationsWidth = 0;
+        {
+            QTemporaryDir dir;
+            auto designed = gui::test::StartMainWindow(dir.path());
+            designedLeftWidth = designed->LeftPages()->width();
+            designedOperationsWidth = designed->CombsTab()->Operations()->columnWidth(0);
+        }
+        for (const char* normPos : cases) {
+            QTemporaryDir dir;
+            QFile frm(dir.path() + QStringLiteral("/Marvolet_5z36.frm"));
+            QVERIFY(frm.open(QIODevice::WriteOnly));
+            frm.write(QByteArray("[TFormMain]\r\nShowCmd=1\r\nPixelsPerInch=") +
+                      QByteArray::number(QWidget().logicalDpiX()) + "\r\n" + normPos +
+                      "\r\nLeftPanelWidth=2147483647\r\nFiltersHeight=2147483647\r\n"
+                      "DrawsStatHeight=2147483647\r\nlvDraws.Column0=2147483647\r\n"
+                      "lvCombs.Column1=2147483647\r\nlvFilters.Column0=2147483647\r\n"
+                      "lvScript.Column0=2147483647\r\nlvDrawsStat.Column0=2147483647\r\n");
+            frm.close();
+            auto window = gui::test::StartMainWindow(dir.path());
+            QVERIFY2(!window->Terminated(), normPos);
+            QCOMPARE(window->size(), QSize(1200, 760));
+            QVERIFY2(window->screen()->availableVirtualGeometry().intersects(window->geometry()),
+                     normPos);
+            QCOMPARE(window->LeftPages()->width(), designedLeftWidth);
+            QCOMPARE(window->DrawsList()->columnWidth(0), 50);
+            QCOMPARE(window->CombsTab()->Operations()->columnWidth(0), designedOperationsWidth);
+        }
     }
 };
 

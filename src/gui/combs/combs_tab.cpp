@@ -17,6 +17,7 @@
 #include "core/workspace.h"
 #include "support/enter_spin_box.h"
 #include "support/messages.h"
+#include "support/window_placement.h"
 
 namespace mv::gui {
 namespace {
@@ -151,13 +152,15 @@ int TCombsTab::CurrentRow() const {
 
 void TCombsTab::RestoreSettings(const TWindowSettings& settings) {
     m_exclude->setValue(ReadMainSetting(settings, MainWindowKey::DrawsExclude));
-    const int height = ReadMainSetting(settings, MainWindowKey::FiltersHeight, kDesignedOperationsHeight);
+    const int height = SaneStoredSize(
+        ReadMainSetting(settings, MainWindowKey::FiltersHeight, kDesignedOperationsHeight),
+        kDesignedOperationsHeight);
     if (height > 0) m_splitter->setSizes({std::max(100, m_splitter->height() - height), height});
-    const auto widths = settings.ReadColumnWidths(kSection, "lvCombs", Widths(m_list));
+    const auto widths = ReadSaneColumnWidths(settings, kSection, "lvCombs", Widths(m_list));
     for (std::size_t c = 0; c < widths.size(); ++c) m_list->setColumnWidth(static_cast<int>(c), widths[c]);
     std::vector<int> opWidths;
     for (int c = 0; c < 3; ++c) opWidths.push_back(m_operations->columnWidth(c));
-    opWidths = settings.ReadColumnWidths(kSection, "lvFilters", opWidths);
+    opWidths = ReadSaneColumnWidths(settings, kSection, "lvFilters", opWidths);
     for (std::size_t c = 0; c < opWidths.size(); ++c) {
         m_operations->setColumnWidth(static_cast<int>(c), opWidths[c]);
     }

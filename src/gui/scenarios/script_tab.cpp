@@ -12,6 +12,7 @@
 #include "core/workspace.h"
 #include "scenarios/script_line.h"
 #include "support/messages.h"
+#include "support/window_placement.h"
 
 namespace mv::gui {
 static_assert(ScriptFieldCount == 9);
@@ -139,7 +140,7 @@ QString TScriptTab::StatusText(int panel) const {
 
 void TScriptTab::RestoreSettings(const TWindowSettings& settings) {
     std::vector<int> widths(ScriptFieldCount, kColumnWidth);
-    widths = settings.ReadColumnWidths(MainWindowSection, kListName, widths);
+    widths = ReadSaneColumnWidths(settings, MainWindowSection, kListName, widths);
     for (std::size_t c = 0; c < widths.size(); ++c) m_list->setColumnWidth(static_cast<int>(c), widths[c]);
 }
 
