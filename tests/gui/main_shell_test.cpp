@@ -185,6 +185,41 @@ private slots:
         QCOMPARE(again.size(), QSize(321, 123));
     }
 
+    // The configuration dialog stores its placement under its class name like every other
+    // window, and takes it once from the section earlier versions wrote.
+    void configurationDialogPlacementSection() {
+        QTemporaryDir dir;
+        const QString frmPath = dir.path() + QStringLiteral("/Marvolet_5z36.frm");
+        QFile frm(frmPath);
+        QVERIFY(frm.open(QIODevice::WriteOnly));
+        frm.write(QByteArray("[FormConfig]\r\nShowCmd=1\r\nPixelsPerInch=") +
+                  QByteArray::number(QWidget().logicalDpiX()) + "\r\nNormPos=40,30,440,330\r\n");
+        frm.close();
+        auto window = gui::test::StartMainWindow(dir.path());
+        QPoint shownAt;
+        const auto rejectWhenShown = [&] {
+            QTimer::singleShot(0, [&] {
+                if (auto* dialog = qobject_cast<TFormConfig*>(QApplication::activeModalWidget())) {
+                    shownAt = dialog->geometry().topLeft();
+                    dialog->reject();
+                }
+            });
+        };
+        rejectWhenShown();
+        window->Action(QStringLiteral("EditConfig"))->trigger();
+        QCOMPARE(shownAt, QPoint(40, 30));
+        const std::string stored =
+            TIniFile(frmPath.toStdString()).ReadString("TFormConfig", "NormPos", "");
+        QVERIFY2(stored.rfind("40,30,", 0) == 0, stored.c_str());
+
+        // From now on the dialog's own section wins.
+        TIniFile ini(frmPath.toStdString());
+        ini.WriteString("FormConfig", "NormPos", "200,200,600,500");
+        rejectWhenShown();
+        window->Action(QStringLiteral("EditConfig"))->trigger();
+        QCOMPARE(shownAt, QPoint(40, 30));
+    }
+
     // Damaged placement and panel sizes in the window-settings file fall back to the designed
     // ones instead of overflowing or opening a window no screen shows.
     void damagedPlacementFallsBackToTheDesignedOne() {

@@ -44,7 +44,7 @@ long double TFormConfig::TFloatField::Value() const {
 
 TFormConfig::TFormConfig(const TConfigData& current, QWidget* parent)
     : QDialog(parent), m_source(current) {
-    setObjectName(QStringLiteral("FormConfig"));
+    setObjectName(QStringLiteral("TFormConfig"));
     setWindowTitle(QStringLiteral("Параметры системы"));
     auto* left = new QVBoxLayout;
     left->addWidget(CreateStakesGroup());

@@ -71,9 +71,13 @@ void TTemplateMain::SetAutoDownloadMode(int mode) {
     StoreSetting(MainWindowKey::DownloadDrawsOnStart, mode);
 }
 
-bool TTemplateMain::ExecDialog(QDialog& dialog) {
+bool TTemplateMain::ExecDialog(QDialog& dialog, const std::string& formerSection) {
     const std::string section = dialog.objectName().toStdString();
-    RunCommand([&] { RestoreWindowPlacement(dialog, Settings(), section); });
+    RunCommand([&] {
+        if (!RestoreWindowPlacement(dialog, Settings(), section) && !formerSection.empty()) {
+            RestoreWindowPlacement(dialog, Settings(), formerSection);
+        }
+    });
     const bool accepted = dialog.exec() == QDialog::Accepted;
     RunCommand([&] { SaveWindowPlacement(dialog, Settings(), section); });
     return accepted;
@@ -83,7 +87,9 @@ void TTemplateMain::EditConfig() {
     std::optional<TConfigData> edited;
     RunCommand([&] {
         TFormConfig dialog(m_workspace->Config(), this);
-        const bool accepted = ConfigDialogHook ? ConfigDialogHook(dialog) : ExecDialog(dialog);
+        // Earlier versions stored this dialog's placement under "FormConfig".
+        const bool accepted =
+            ConfigDialogHook ? ConfigDialogHook(dialog) : ExecDialog(dialog, "FormConfig");
         if (accepted) edited = dialog.Result();
     });
     if (edited) RunBusy({}, [&] { ApplyConfig(*edited); });

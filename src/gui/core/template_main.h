@@ -112,8 +112,10 @@ public:
     std::function<bool(TFormScript&)> ScriptDialogHook;
     std::function<bool(TFormGenerate&)> GenerateDialogHook;
     // Runs a dialog modally in the placement it had last time, and stores its placement
-    // afterwards (section: the dialog's object name). Returns whether it was accepted.
-    bool ExecDialog(QDialog& dialog);
+    // afterwards (section: the dialog's object name). A dialog whose section was once named
+    // otherwise gives that name as `formerSection`: its placement is read from there until
+    // the dialog has stored one under its own name. Returns whether it was accepted.
+    bool ExecDialog(QDialog& dialog, const std::string& formerSection = {});
     // Stores a toggled view option (or a chosen mode) in the window-settings file at once.
     void StoreSetting(const TSettingKey& key, int value);
 

@@ -64,10 +64,10 @@ void SaveWindowPlacement(const QWidget& window, TWindowSettings& settings,
     settings.SavePlacement(section, placement, ScreenOf(window));
 }
 
-void RestoreWindowPlacement(QWidget& window, const TWindowSettings& settings,
+bool RestoreWindowPlacement(QWidget& window, const TWindowSettings& settings,
                             const std::string& section) {
     const auto stored = settings.RestorePlacement(section, ScreenOf(window), window.logicalDpiX());
-    if (!stored) return;
+    if (!stored) return false;
     if (const auto bounds =
             stored->ApplyBounds ? SaneBounds(stored->Placement.NormPos) : std::nullopt) {
         const bool fixedSize = window.minimumSize() == window.maximumSize();
@@ -79,6 +79,7 @@ void RestoreWindowPlacement(QWidget& window, const TWindowSettings& settings,
     }
     if (stored->Show == TShowState::Maximized) window.setWindowState(Qt::WindowMaximized);
     if (stored->Show == TShowState::Minimized) window.setWindowState(Qt::WindowMinimized);
+    return true;
 }
 
 }  // namespace mv::gui

@@ -18,8 +18,8 @@ void SaveWindowPlacement(const QWidget& window, TWindowSettings& settings,
 // Applies the stored placement, preferring this screen size's keys; the bounds only at the
 // same pixel density and only when they are sane (a positive size no screen could exceed,
 // at least partly on a screen), else the window keeps its designed bounds. A dialog with a
-// fixed size takes only the position.
-void RestoreWindowPlacement(QWidget& window, const TWindowSettings& settings,
+// fixed size takes only the position. Returns whether the section held a placement.
+bool RestoreWindowPlacement(QWidget& window, const TWindowSettings& settings,
                             const std::string& section);
 
 // A panel size or column width read from the window-settings file, or `designed` when the
