@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -169,8 +170,46 @@ private slots:
                               QStringLiteral("В режиме мультивыделения остановка сценария по "
                                              "количеству комбинаций или чисел не может быть "
                                              "выполнена!\nВыберите другой способ останова.")}));
-        QCOMPARE(Q(window->Workspace().Script().Line(0)),
-                 QStringLiteral("FULL:0#RAND| | |TMD1#EVNV:10-50;10#CMV:5#ST:1| | | | |"));
+        QCOMPARE(
+            Q(window->Workspace().Script().Line(0)),
+            QStringLiteral("FULL:0#RAND| | |TMD1#EVNV:10-50;10#CMV:5#ST:1#0:-1:1:0:0| | | | |"));
+    }
+
+    // OK on an item left as it was gives the item back, its own weights included, whatever
+    // its selection mode.
+    void filterDialogKeepsTheItemsOwnWeights() {
+        QTemporaryDir dir;
+        auto window = gui::test::StartMainWindow(dir.path());
+        window->FilterDialogHook = [](TFormFilter& filter) { return filter.Validate(); };
+        for (const QString& text : {QStringLiteral("TSD8#NUMS:10#CMV:5#SF:1#0.5:-1:1:1:0"),
+                                    QStringLiteral("BMF1#NUMS:10#WMV:5#SV:2#0.25:-2:3:0:1"),
+                                    QStringLiteral("TSD8#NUMS:10#CMV:5#SF:1#0.1234:-1:1:1:0"),
+                                    QStringLiteral("TSD1#NUMS:10#LNO:#SF:1")}) {
+            QString edited;
+            window->ScriptDialogHook = [&](TFormScript& script) {
+                script.FilterEdit(0)->setText(text);
+                script.EditFilter(0);
+                edited = script.FilterEdit(0)->text();
+                return false;
+            };
+            window->Action(QStringLiteral("ScriptAdd"))->trigger();
+            QCOMPARE(edited, text);
+        }
+        // A coefficient typed over is taken as shown.
+        window->FilterDialogHook = [](TFormFilter& filter) {
+            filter.CoefficientBox(0)->setValue(2.5);
+            return filter.Validate();
+        };
+        QString edited;
+        window->ScriptDialogHook = [&](TFormScript& script) {
+            script.FilterEdit(0)->setText(
+                QStringLiteral("TSD8#NUMS:10#CMV:5#SF:1#0.1234:-1:1:1:0"));
+            script.EditFilter(0);
+            edited = script.FilterEdit(0)->text();
+            return false;
+        };
+        window->Action(QStringLiteral("ScriptAdd"))->trigger();
+        QCOMPARE(edited, QStringLiteral("TSD8#NUMS:10#CMV:5#SF:1#2.5:-1:1:1:0"));
     }
 };
 
