@@ -11,6 +11,7 @@
 #include <QTreeView>
 #include <QtTest>
 
+#include "core/form_config.h"
 #include "core/form_main.h"
 #include "gui_test_support.h"
 #include "core/workspace.h"
@@ -18,6 +19,7 @@
 #include "scenarios/form_script.h"
 #include "scenarios/script_tab.h"
 #include "support/messages.h"
+#include "support/text_utils.h"
 #include "test_support.h"
 
 using namespace mv;
@@ -210,6 +212,32 @@ private slots:
         };
         window->Action(QStringLiteral("ScriptAdd"))->trigger();
         QCOMPARE(edited, QStringLiteral("TSD8#NUMS:10#CMV:5#SF:1#2.5:-1:1:1:0"));
+    }
+
+    // A coefficient reads the same in the filter dialog as in the configuration dialog: with
+    // the program's decimal separator.
+    void filterAndConfigurationDialogsShareTheDecimalSeparator() {
+        QTemporaryDir dir;
+        auto window = gui::test::StartMainWindow(dir.path());
+        TConfigData config;
+        config.Weights.CoefCount = 0.5L;
+        const TFormConfig configuration(config);
+        const QString expected =
+            configuration.findChild<QDoubleSpinBox*>(QStringLiteral("CoefCount"))->text();
+        QCOMPARE(expected,
+                 QStringLiteral("0") + QLatin1Char(DecimalSeparator()) + QStringLiteral("500"));
+        QString shown;
+        window->FilterDialogHook = [&](TFormFilter& filter) {
+            shown = filter.CoefficientBox(0)->text();
+            return false;
+        };
+        window->ScriptDialogHook = [](TFormScript& script) {
+            script.FilterEdit(0)->setText(QStringLiteral("TSD8#NUMS:10#CMV:5#SF:1#0.5:-1:1:1:0"));
+            script.EditFilter(0);
+            return false;
+        };
+        window->Action(QStringLiteral("ScriptAdd"))->trigger();
+        QCOMPARE(shown, expected);
     }
 };
 

@@ -19,6 +19,7 @@
 #include "stats/stat_table.h"
 #include "stats/value_list.h"
 #include "support/messages.h"
+#include "support/number_locale.h"
 
 namespace mv::gui {
 namespace {
@@ -127,6 +128,7 @@ QGroupBox* TFormFilter::CreateWeightsGroup() {
     for (int i = 0; i < 3; ++i) {
         auto* box = new QDoubleSpinBox(group);
         box->setObjectName(QStringLiteral("edCoef%1").arg(i + 1));
+        box->setLocale(NumberLocale());
         box->setDecimals(3);
         box->setRange(-1e6, 1e6);
         grid->addWidget(new QLabel(QString::fromUtf8(labels[i]), group), 1, i * 2);
