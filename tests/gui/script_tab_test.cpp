@@ -11,6 +11,7 @@
 #include <QTreeView>
 #include <QtTest>
 
+#include "combs/combs_tab.h"
 #include "core/form_config.h"
 #include "core/form_main.h"
 #include "gui_test_support.h"
@@ -175,6 +176,28 @@ private slots:
         QCOMPARE(
             Q(window->Workspace().Script().Line(0)),
             QStringLiteral("FULL:0#RAND| | |TMD1#EVNV:10-50;10#CMV:5#ST:1#0:-1:1:0:0| | | | |"));
+    }
+
+    // The line dialog's count of draws to exclude starts from the combinations tab's box; a
+    // line that gives its own count shows that one.
+    void lineDialogTakesTheDrawsToExclude() {
+        QTemporaryDir dir;
+        auto window = gui::test::StartMainWindow(dir.path());
+        window->CombsTab()->ExcludeBox()->setValue(4);
+        QList<int> shown;
+        window->ScriptDialogHook = [&](TFormScript& script) {
+            shown << script.ExcludeBox()->value();
+            return true;
+        };
+        window->Action(QStringLiteral("ScriptAdd"))->trigger();
+        QCOMPARE(Q(window->Workspace().Script().Line(0)),
+                 QStringLiteral("FULL:4#RAND| | | | | | | |"));
+        window->Workspace().Script().AppendLine("excl:2#first");
+        window->ScriptTab()->Refresh();
+        window->ScriptTab()->FocusLine(1);
+        window->UpdateActions();
+        window->Action(QStringLiteral("ScriptClone"))->trigger();
+        QCOMPARE(shown, QList<int>({4, 2}));
     }
 
     // OK on an item left as it was gives the item back, its own weights included, whatever

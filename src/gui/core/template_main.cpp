@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "combs/combs_tab.h"
 #include "core/busy_frame.h"
 #include "core/game.h"
 #include "core/gui_hooks.h"
@@ -178,7 +179,9 @@ void TTemplateMain::BuildScriptTab() {
     m_rightPages->insertTab(index, m_scriptTab, QStringLiteral("Сценарий"));
 }
 
-int TTemplateMain::ExcludeDrawsDefault() const { return 0; }
+int TTemplateMain::ExcludeDrawsDefault() const {
+    return m_combsTab ? m_combsTab->ExcludeBox()->value() : 0;
+}
 
 void TTemplateMain::BuildStatusBar() {
     for (int i = 0; i < StatusPanelCount; ++i) {
