@@ -5,6 +5,7 @@
 #include <QSpinBox>
 #include <QTreeView>
 
+#include "core/shortcut_router.h"
 #include "core/template_main.h"
 #include "core/workspace.h"
 #include "scenarios/form_filter.h"
@@ -68,14 +69,11 @@ void TTemplateMain::BuildScriptActions() {
     };
     QList<QAction*> tools;
     for (const TDef& d : defs) {
-        QAction* action = AddAction(QString::fromLatin1(d.Name), QString::fromUtf8(d.Caption),
-                                    QString::fromLatin1(d.Shortcut), d.Enabled, d.Run);
-        // Some keys belong to commands of other tabs as well: here they act in this tab.
-        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        removeAction(action);
-        m_scriptTab->addAction(action);
-        tools << action;
+        tools << AddAction(QString::fromLatin1(d.Name), QString::fromUtf8(d.Caption),
+                           QString::fromLatin1(d.Shortcut), d.Enabled, d.Run);
     }
+    // Ctrl+Del also deletes combinations: it acts where the user looks.
+    m_shortcuts->Share(Action(QStringLiteral("ScriptDel")), m_scriptTab);
     m_scriptTab->AddToolActions(tools);
     connect(m_scriptTab, &TScriptTab::LineActivated, this, [this] {
         if (QAction* edit = Action(QStringLiteral("ScriptEdit")); edit && edit->isEnabled()) {

@@ -19,6 +19,7 @@
 #include "core/busy_frame.h"
 #include "core/game.h"
 #include "core/gui_hooks.h"
+#include "core/shortcut_router.h"
 #include "core/window_settings.h"
 #include "core/workspace.h"
 #include "draws/draws_model.h"
@@ -64,6 +65,7 @@ TTemplateMain::TTemplateMain(TDataPaths paths, std::vector<std::string> args, QW
       m_hooks(std::make_unique<TGuiHooks>(*this)),
       m_workspace(std::make_unique<TWorkspace>(m_paths, *m_hooks)) {
     setObjectName(QStringLiteral("TFormMain"));
+    m_shortcuts = new TShortcutRouter(this);
     resize(1200, 760);
 }
 

@@ -43,6 +43,7 @@ class TFormScript;
 class TDrawDialog;
 class TFormConfig;
 class TDrawInfoDialog;
+class TShortcutRouter;
 
 // The game-neutral main window: the page controls and their tabs, the status panels, the
 // actions and menus, start-up and shutdown, and the draws archive tab. The game-specific
@@ -73,6 +74,7 @@ public:
     TStatsTab* StatsTab() const { return m_statsTab; }
     TScriptTab* ScriptTab() const { return m_scriptTab; }
     TCombsTab* CombsTab() const { return m_combsTab; }
+    TShortcutRouter& Shortcuts() const { return *m_shortcuts; }
     // Reads a combination file into the working list (the open command without its dialog).
     void CombsReadFile(const QString& file);
     // Status panel 3 and the combinations list follow the working list.
@@ -246,6 +248,9 @@ private:
     QMap<QString, QAction*> m_actions;
     QMap<QString, std::function<bool()>> m_enabledRules;
     QTimer* m_actionTimer = nullptr;
+    // Every action's shortcut works in the whole window; a key that several actions share
+    // goes to the one whose page is in front.
+    TShortcutRouter* m_shortcuts = nullptr;
     TRecalcDispatcher m_recalc;
 
     bool m_terminated = false;
