@@ -1,12 +1,16 @@
 // The main window's frame: tabs and menus, the busy state, the recalculation dispatcher and
 // the settings that survive a restart.
 #include <QAction>
+#include <QDesktopServices>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QScreen>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -22,11 +26,22 @@
 #include "gui_test_support.h"
 #include "core/workspace.h"
 #include "draws/archive_file.h"
+#include "stats/form_filter_help.h"
+#include "stats/stats_tab.h"
 #include "support/busy.h"
 #include "support/messages.h"
 
 using namespace mv;
 using namespace mv::gui;
+
+// Takes the addresses the program asks the desktop to open.
+class TUrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    QStringList Opened;
+public slots:
+    void Open(const QUrl& url) { Opened << url.toString(); }
+};
 
 namespace {
 
@@ -183,6 +198,92 @@ private slots:
         QTimer::singleShot(0, &again, &QDialog::accept);
         QVERIFY(window->ExecDialog(again));
         QCOMPARE(again.size(), QSize(321, 123));
+    }
+
+    // The web pages open the addresses of the configuration file with the default browser;
+    // a page without an address is greyed out.
+    void webPagesOpenTheirConfiguredAddresses() {
+        QTemporaryDir dir;
+        TIniFile config((dir.path() + QStringLiteral("/Marvolet_5z36.ini")).toStdString());
+        config.WriteString("LINKS", "urlBlog", "https://blog.example.org/marvolet");
+        config.WriteString("LINKS", "urlTG", "t.me.example.org/marvolet");
+        config.WriteString("LINKS", "OpenLotoSite", "");
+        auto window = gui::test::StartMainWindow(dir.path());
+        TUrlRecorder recorder;
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &recorder, "Open");
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), &recorder, "Open");
+        window->UpdateActions();
+        for (const char* name : {"urlBlog", "urlTG"}) {
+            QAction* page = window->Action(QString::fromLatin1(name));
+            QVERIFY2(page && page->isEnabled(), name);
+            page->trigger();
+        }
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+        QCOMPARE(recorder.Opened,
+                 QStringList({QStringLiteral("https://blog.example.org/marvolet"),
+                              QStringLiteral("http://t.me.example.org/marvolet")}));
+        for (const char* name : {"OpenLotoSite", "urlMainSite", "urlOK"}) {
+            QAction* page = window->Action(QString::fromLatin1(name));
+            QVERIFY2(page && !page->isEnabled(), name);
+        }
+        QVERIFY(window->Action(QStringLiteral("OpenLotoSite"))->associatedObjects().size() > 1);
+    }
+
+    // Commands of features still to come are listed in their menus, greyed out.
+    void pendingCommandsAreGreyedOutInTheirMenus() {
+        QTemporaryDir dir;
+        auto window = gui::test::StartMainWindow(dir.path());
+        QMap<QString, QString> menuOf;
+        for (QAction* top : window->menuBar()->actions()) {
+            if (!top->menu()) continue;
+            for (QAction* a : top->menu()->actions()) menuOf[a->objectName()] = top->text();
+        }
+        const QList<std::pair<const char*, const char*>> pending = {
+            {"EditShredding", "Файл"},          {"EditProxy", "Файл"},
+            {"DrawsDownload", "Архив тиражей"}, {"DrawsXlsExport", "Архив тиражей"},
+            {"CombsXlsExport", "Комбинации"},   {"FiltersManager", "Статистика"},
+            {"FiltersReset", "Статистика"},     {"DrawsStatExportToExcel", "Статистика"},
+            {"ViewShemaGradient", "Вид"},       {"CheckUpdate", "Справка"},
+        };
+        for (const auto& [name, menu] : pending) {
+            QAction* action = window->Action(QString::fromLatin1(name));
+            QVERIFY2(action && !action->isEnabled(), name);
+            QCOMPARE(menuOf.value(QString::fromLatin1(name)), QString::fromUtf8(menu));
+        }
+        QCOMPARE(window->Action(QStringLiteral("DrawsDownload"))->shortcut(),
+                 QKeySequence(QStringLiteral("F3")));
+        QCOMPARE(menuOf.value(QStringLiteral("FiltersInfo")), QStringLiteral("Статистика"));
+        QCOMPARE(menuOf.value(QStringLiteral("urlVK")), QStringLiteral("Справка"));
+    }
+
+    // "Описание статистики" shows the chosen method's description page, or says that there
+    // is none.
+    void methodDescriptionShowsTheHelpPage() {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("help")));
+        QFile page(dir.path() + QStringLiteral("/help/Filters_1049_EVEN.htm"));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write("<html><body><p>Четные числа: описание</p></body></html>");
+        page.close();
+        auto window = gui::test::StartMainWindow(dir.path());
+        QStringList shown;
+        window->MethodDescriptionHook = [&](TFormFilterHelp& help) {
+            shown << help.windowTitle() + QStringLiteral(": ") + help.Browser()->toPlainText();
+        };
+        QVERIFY(window->StatsTab()->ChooseMethod(QStringLiteral("EVEN")));
+        window->UpdateActions();
+        QCOMPARE(window->Action(QStringLiteral("FiltersInfo"))->shortcut(),
+                 QKeySequence(QStringLiteral("F8")));
+        window->Action(QStringLiteral("FiltersInfo"))->trigger();
+        QVERIFY(window->StatsTab()->ChooseMethod(QStringLiteral("NUMS")));
+        window->UpdateActions();
+        window->Action(QStringLiteral("FiltersInfo"))->trigger();
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(shown[0], QStringLiteral("Описание методики расчета: Четные числа: описание"));
+        QVERIFY2(shown[1].startsWith(QStringLiteral("Описание методики расчета: Описание метода "
+                                                    "расчета «")),
+                 qPrintable(shown[1]));
     }
 
     // The configuration dialog stores its placement under its class name like every other

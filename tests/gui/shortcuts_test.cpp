@@ -19,7 +19,10 @@
 #include "gui_test_support.h"
 #include "scenarios/form_script.h"
 #include "scenarios/script_tab.h"
+#include "stats/stats_tab.h"
+#include "support/list_rows_model.h"
 #include "support/messages.h"
+#include "support/sortable_list.h"
 
 using namespace mv;
 using namespace mv::gui;
@@ -135,6 +138,25 @@ private slots:
             QVERIFY2(combsDeleted == c.CombsDeleted, c.Name);
             QVERIFY2((window->Workspace().Script().Count() == 0) == c.LinesDeleted, c.Name);
         }
+    }
+
+    // F7 keeps the combinations of the statistics selection while the statistics tab is in
+    // front; elsewhere the key belongs to the favourites, which are still to come.
+    void statisticsKeyActsWhileItsTabIsInFront() {
+        QTemporaryDir dir;
+        auto window = ActiveWindow(dir.path());
+        TStatsTab* stats = window->StatsTab();
+        QVERIFY(stats->ChooseMethod(QStringLiteral("EVEN")));
+        stats->List()->selectionModel()->select(
+            stats->Rows()->index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        window->RightPages()->setCurrentIndex(ScriptPage(*window));
+        window->UpdateActions();
+        Press(window->DrawsList(), QKeySequence(QStringLiteral("F7")));
+        QCOMPARE(window->Workspace().Combs().CurrentList.Count(), std::size_t{FullSetSize});
+        window->RightPages()->setCurrentIndex(kRightStats);
+        window->UpdateActions();
+        Press(window->DrawsList(), QKeySequence(QStringLiteral("F7")));
+        QVERIFY(window->Workspace().Combs().CurrentList.Count() < std::size_t{FullSetSize});
     }
 
     // No two actions hold one key unless the key is routed to the one in front.

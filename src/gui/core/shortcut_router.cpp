@@ -25,16 +25,23 @@ bool TShortcutRouter::IsShared(const QAction* action) const {
 
 QAction* TShortcutRouter::Resolve(const QKeySequence& key) const {
     std::vector<const TMember*> inFront;
+    std::vector<const TMember*> windowWide;
     for (const TMember& m : m_members) {
         if (!m.Action || !m.Action->isEnabled() || !m.Action->shortcuts().contains(key)) continue;
-        if (m.HasPage && !(m.Page && m.Page->isVisible())) continue;
-        inFront.push_back(&m);
+        if (!m.HasPage) {
+            windowWide.push_back(&m);
+        } else if (m.Page && m.Page->isVisible()) {
+            inFront.push_back(&m);
+        }
     }
     if (inFront.size() == 1) return inFront.front()->Action;
+    if (inFront.empty()) {
+        return windowWide.size() == 1 ? windowWide.front()->Action.data() : nullptr;
+    }
     const QWidget* focus = QApplication::focusWidget();
     const TMember* focused = nullptr;
     for (const TMember* m : inFront) {
-        if (!m->Page || !focus || !(m->Page == focus || m->Page->isAncestorOf(focus))) continue;
+        if (!focus || !(m->Page == focus || m->Page->isAncestorOf(focus))) continue;
         if (focused) return nullptr;
         focused = m;
     }

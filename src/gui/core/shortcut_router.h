@@ -11,17 +11,17 @@ class QWidget;
 namespace mv::gui {
 
 // Window-wide shortcuts that several actions share (Ctrl+Del deletes combinations, scenario
-// lines or stakes): a key press runs the action whose page is in front. When the pages of
-// several such actions are in front at once (the two page controls each show one), the page
-// holding the focus decides; when nothing decides, the key does nothing rather than act
-// somewhere the user is not looking.
+// lines or stakes): a key press runs the enabled action whose page is in front. When the
+// pages of several such actions are in front at once (the two page controls each show one),
+// the page holding the focus decides. An action that belongs to no page (a dialog of the
+// whole window) runs when no page's action is in front. When nothing decides, the key does
+// nothing rather than act somewhere the user is not looking.
 class TShortcutRouter : public QObject {
     Q_OBJECT
 public:
     explicit TShortcutRouter(QObject* parent = nullptr);
 
-    // `action` shares its shortcuts and acts on `page`; an action without a page (a dialog of
-    // the whole window) counts as always in front.
+    // `action` shares its shortcuts and acts on `page` (nullptr: on the whole window).
     void Share(QAction* action, QWidget* page);
     bool IsShared(const QAction* action) const;
     // The action a press of `key` runs now, or nullptr.

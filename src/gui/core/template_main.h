@@ -44,6 +44,7 @@ class TDrawDialog;
 class TFormConfig;
 class TDrawInfoDialog;
 class TShortcutRouter;
+class TFormFilterHelp;
 
 // The game-neutral main window: the page controls and their tabs, the status panels, the
 // actions and menus, start-up and shutdown, and the draws archive tab. The game-specific
@@ -113,6 +114,7 @@ public:
     std::function<bool(TFormFilter&)> FilterDialogHook;
     std::function<bool(TFormScript&)> ScriptDialogHook;
     std::function<bool(TFormGenerate&)> GenerateDialogHook;
+    std::function<void(TFormFilterHelp&)> MethodDescriptionHook;
     // Runs a dialog modally in the placement it had last time, and stores its placement
     // afterwards (section: the dialog's object name). A dialog whose section was once named
     // otherwise gives that name as `formerSection`: its placement is read from there until
@@ -204,7 +206,16 @@ private:
     void ShowOptionalTab(const TOptionalTab& tab, bool shown);
     void ToggleOptionalTab(const TOptionalTab& tab);
     QString HelpFile() const;
+    // The help page of that name in the first help folder that has it, or an empty text.
+    QString HelpPage(const QString& name) const;
     void OpenHelp();
+    // The web pages of the "Справка" menu and the method description.
+    void BuildHelpActions();
+    // Commands whose features are still to come: listed in their menus, greyed out.
+    void BuildPendingActions();
+    // The addresses of the web pages, from the configuration file.
+    void ReadLinks();
+    void ShowMethodDescription();
     void ShowAbout();
     void SetAutoDownloadMode(int mode);
     void EditConfig();
@@ -247,6 +258,8 @@ private:
     std::array<QLabel*, StatusPanelCount> m_panels{};
     QMap<QString, QAction*> m_actions;
     QMap<QString, std::function<bool()>> m_enabledRules;
+    // Web page actions and their addresses (empty: none configured).
+    QMap<QString, QString> m_links;
     QTimer* m_actionTimer = nullptr;
     // Every action's shortcut works in the whole window; a key that several actions share
     // goes to the one whose page is in front.
