@@ -9,6 +9,7 @@
 #include "core/data_paths.h"
 #include "core/errors.h"
 #include "core/form_main.h"
+#include "support/russian_interface.h"
 #include "support/text_utils.h"
 
 int main(int argc, char* argv[]) {
@@ -32,6 +33,9 @@ int main(int argc, char* argv[]) {
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("Marvolet_5z36"));
     mv::SetDecimalSeparator(',');
+
+    // The toolkit's own dialogs, menus and date pickers speak Russian like the program.
+    mv::gui::InstallRussianInterface();
 
     mv::gui::TFormMain window(mv::ResolveDataPaths(dataDir), args);
     if (window.Terminated()) return 0;
