@@ -4,7 +4,7 @@
 MV_PACKAGES=(
     cmake ninja-build g++ pkg-config ccache
     qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libxkbcommon-dev
-    qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+    qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core
 )

@@ -10,6 +10,7 @@
 #include "core/errors.h"
 #include "core/form_main.h"
 #include "support/messages.h"
+#include "support/russian_interface.h"
 #include "support/text_utils.h"
 
 int main(int argc, char* argv[]) {
@@ -34,6 +35,9 @@ int main(int argc, char* argv[]) {
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("Marvolet_5z36"));
     mv::SetDecimalSeparator(',');
+
+    // The toolkit's own dialogs, menus and date pickers speak Russian like the program.
+    mv::gui::InstallRussianInterface();
 
     // Without a display nobody can answer a message box: a batch run writes its messages to
     // standard error and ends at its first failure, with that failure's exit status.

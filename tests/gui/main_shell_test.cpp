@@ -1,9 +1,16 @@
 // The main window's frame: tabs and menus, the busy state, the recalculation dispatcher and
 // the settings that survive a restart.
 #include <QAction>
+#include <QDesktopServices>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QScreen>
+#include <QTextBrowser>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -13,6 +20,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "combs/combs_tab.h"
 #include "core/form_config.h"
 #include "core/form_main.h"
 #include "core/window_settings.h"
@@ -20,11 +28,22 @@
 #include "gui_test_support.h"
 #include "core/workspace.h"
 #include "draws/archive_file.h"
+#include "stats/form_filter_help.h"
+#include "stats/stats_tab.h"
 #include "support/busy.h"
 #include "support/messages.h"
 
 using namespace mv;
 using namespace mv::gui;
+
+// Takes the addresses the program asks the desktop to open.
+class TUrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    QStringList Opened;
+public slots:
+    void Open(const QUrl& url) { Opened << url.toString(); }
+};
 
 namespace {
 
@@ -206,6 +225,169 @@ private slots:
         QTimer::singleShot(0, &again, &QDialog::accept);
         QVERIFY(window->ExecDialog(again));
         QCOMPARE(again.size(), QSize(321, 123));
+    }
+
+    // The web pages open the addresses of the configuration file with the default browser;
+    // a page without an address is greyed out.
+    void webPagesOpenTheirConfiguredAddresses() {
+        QTemporaryDir dir;
+        TIniFile config((dir.path() + QStringLiteral("/Marvolet_5z36.ini")).toStdString());
+        config.WriteString("LINKS", "urlBlog", "https://blog.example.org/marvolet");
+        config.WriteString("LINKS", "urlTG", "t.me.example.org/marvolet");
+        config.WriteString("LINKS", "OpenLotoSite", "");
+        auto window = gui::test::StartMainWindow(dir.path());
+        TUrlRecorder recorder;
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &recorder, "Open");
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), &recorder, "Open");
+        window->UpdateActions();
+        for (const char* name : {"urlBlog", "urlTG"}) {
+            QAction* page = window->Action(QString::fromLatin1(name));
+            QVERIFY2(page && page->isEnabled(), name);
+            page->trigger();
+        }
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+        QCOMPARE(recorder.Opened,
+                 QStringList({QStringLiteral("https://blog.example.org/marvolet"),
+                              QStringLiteral("http://t.me.example.org/marvolet")}));
+        for (const char* name : {"OpenLotoSite", "urlMainSite", "urlOK"}) {
+            QAction* page = window->Action(QString::fromLatin1(name));
+            QVERIFY2(page && !page->isEnabled(), name);
+        }
+        QVERIFY(window->Action(QStringLiteral("OpenLotoSite"))->associatedObjects().size() > 1);
+        QCOMPARE(window->Action(QStringLiteral("urlOK"))->text(),
+                 QStringLiteral("Страница в соцсети \"Одноклассники\""));
+    }
+
+    // Commands of features still to come are listed in their menus, greyed out.
+    void pendingCommandsAreGreyedOutInTheirMenus() {
+        QTemporaryDir dir;
+        auto window = gui::test::StartMainWindow(dir.path());
+        QMap<QString, QString> menuOf;
+        for (QAction* top : window->menuBar()->actions()) {
+            if (!top->menu()) continue;
+            for (QAction* a : top->menu()->actions()) menuOf[a->objectName()] = top->text();
+        }
+        const QList<std::pair<const char*, const char*>> pending = {
+            {"EditShredding", "Файл"},          {"EditProxy", "Файл"},
+            {"DrawsDownload", "Архив тиражей"}, {"DrawsXlsExport", "Архив тиражей"},
+            {"CombsXlsExport", "Комбинации"},   {"FiltersManager", "Статистика"},
+            {"FiltersReset", "Статистика"},     {"DrawsStatExportToExcel", "Статистика"},
+            {"ViewShemaGradient", "Вид"},       {"CheckUpdate", "Справка"},
+        };
+        for (const auto& [name, menu] : pending) {
+            QAction* action = window->Action(QString::fromLatin1(name));
+            QVERIFY2(action && !action->isEnabled(), name);
+            QCOMPARE(menuOf.value(QString::fromLatin1(name)), QString::fromUtf8(menu));
+        }
+        QCOMPARE(window->Action(QStringLiteral("DrawsDownload"))->shortcut(),
+                 QKeySequence(QStringLiteral("F3")));
+        QCOMPARE(menuOf.value(QStringLiteral("FiltersInfo")), QStringLiteral("Статистика"));
+        QCOMPARE(menuOf.value(QStringLiteral("urlVK")), QStringLiteral("Справка"));
+    }
+
+    // "Описание статистики" shows the chosen method's description page, or says that there
+    // is none.
+    void methodDescriptionShowsTheHelpPage() {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("help")));
+        QFile page(dir.path() + QStringLiteral("/help/Filters_1049_EVEN.htm"));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write("<html><body><p>Четные числа: описание</p></body></html>");
+        page.close();
+        auto window = gui::test::StartMainWindow(dir.path());
+        QStringList shown;
+        window->MethodDescriptionHook = [&](TFormFilterHelp& help) {
+            shown << help.windowTitle() + QStringLiteral(": ") + help.Browser()->toPlainText();
+        };
+        QVERIFY(window->StatsTab()->ChooseMethod(QStringLiteral("EVEN")));
+        window->UpdateActions();
+        QCOMPARE(window->Action(QStringLiteral("FiltersInfo"))->shortcut(),
+                 QKeySequence(QStringLiteral("F8")));
+        window->Action(QStringLiteral("FiltersInfo"))->trigger();
+        QVERIFY(window->StatsTab()->ChooseMethod(QStringLiteral("NUMS")));
+        window->UpdateActions();
+        window->Action(QStringLiteral("FiltersInfo"))->trigger();
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(shown[0], QStringLiteral("Описание методики расчета: Четные числа: описание"));
+        QVERIFY2(shown[1].startsWith(QStringLiteral("Описание методики расчета: Описание метода "
+                                                    "расчета «")),
+                 qPrintable(shown[1]));
+    }
+
+    // The configuration dialog stores its placement under its class name like every other
+    // window, and takes it once from the section earlier versions wrote.
+    void configurationDialogPlacementSection() {
+        QTemporaryDir dir;
+        const QString frmPath = dir.path() + QStringLiteral("/Marvolet_5z36.frm");
+        QFile frm(frmPath);
+        QVERIFY(frm.open(QIODevice::WriteOnly));
+        frm.write(QByteArray("[FormConfig]\r\nShowCmd=1\r\nPixelsPerInch=") +
+                  QByteArray::number(QWidget().logicalDpiX()) + "\r\nNormPos=40,30,440,330\r\n");
+        frm.close();
+        auto window = gui::test::StartMainWindow(dir.path());
+        QPoint shownAt;
+        const auto rejectWhenShown = [&] {
+            QTimer::singleShot(0, [&] {
+                if (auto* dialog = qobject_cast<TFormConfig*>(QApplication::activeModalWidget())) {
+                    shownAt = dialog->geometry().topLeft();
+                    dialog->reject();
+                }
+            });
+        };
+        rejectWhenShown();
+        window->Action(QStringLiteral("EditConfig"))->trigger();
+        QCOMPARE(shownAt, QPoint(40, 30));
+        const std::string stored =
+            TIniFile(frmPath.toStdString()).ReadString("TFormConfig", "NormPos", "");
+        QVERIFY2(stored.rfind("40,30,", 0) == 0, stored.c_str());
+
+        // From now on the dialog's own section wins.
+        TIniFile ini(frmPath.toStdString());
+        ini.WriteString("FormConfig", "NormPos", "200,200,600,500");
+        rejectWhenShown();
+        window->Action(QStringLiteral("EditConfig"))->trigger();
+        QCOMPARE(shownAt, QPoint(40, 30));
+    }
+
+    // Damaged placement and panel sizes in the window-settings file fall back to the designed
+    // ones instead of overflowing or opening a window no screen shows.
+    void damagedPlacementFallsBackToTheDesignedOne() {
+        const char* const cases[] = {
+            "NormPos=0,0,2147483647,-2147483648",
+            "NormPos=-2147483648,-2147483648,2147483647,2147483647",
+            "NormPos=100,100,2147483647,900",
+            "NormPos=100,900,1300,100",
+            "NormPos=90000,90000,91200,90760",
+        };
+        int designedLeftWidth = 0;
+        int designedOperationsWidth = 0;
+        {
+            QTemporaryDir dir;
+            auto designed = gui::test::StartMainWindow(dir.path());
+            designedLeftWidth = designed->LeftPages()->width();
+            designedOperationsWidth = designed->CombsTab()->Operations()->columnWidth(0);
+        }
+        for (const char* normPos : cases) {
+            QTemporaryDir dir;
+            QFile frm(dir.path() + QStringLiteral("/Marvolet_5z36.frm"));
+            QVERIFY(frm.open(QIODevice::WriteOnly));
+            frm.write(QByteArray("[TFormMain]\r\nShowCmd=1\r\nPixelsPerInch=") +
+                      QByteArray::number(QWidget().logicalDpiX()) + "\r\n" + normPos +
+                      "\r\nLeftPanelWidth=2147483647\r\nFiltersHeight=2147483647\r\n"
+                      "DrawsStatHeight=2147483647\r\nlvDraws.Column0=2147483647\r\n"
+                      "lvCombs.Column1=2147483647\r\nlvFilters.Column0=2147483647\r\n"
+                      "lvScript.Column0=2147483647\r\nlvDrawsStat.Column0=2147483647\r\n");
+            frm.close();
+            auto window = gui::test::StartMainWindow(dir.path());
+            QVERIFY2(!window->Terminated(), normPos);
+            QCOMPARE(window->size(), QSize(1200, 760));
+            QVERIFY2(window->screen()->availableVirtualGeometry().intersects(window->geometry()),
+                     normPos);
+            QCOMPARE(window->LeftPages()->width(), designedLeftWidth);
+            QCOMPARE(window->DrawsList()->columnWidth(0), 50);
+            QCOMPARE(window->CombsTab()->Operations()->columnWidth(0), designedOperationsWidth);
+        }
     }
 };
 

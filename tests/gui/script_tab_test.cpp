@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -10,6 +11,8 @@
 #include <QTreeView>
 #include <QtTest>
 
+#include "combs/combs_tab.h"
+#include "core/form_config.h"
 #include "core/form_main.h"
 #include "gui_test_support.h"
 #include "core/workspace.h"
@@ -17,6 +20,7 @@
 #include "scenarios/form_script.h"
 #include "scenarios/script_tab.h"
 #include "support/messages.h"
+#include "support/text_utils.h"
 #include "test_support.h"
 
 using namespace mv;
@@ -169,8 +173,94 @@ private slots:
                               QStringLiteral("В режиме мультивыделения остановка сценария по "
                                              "количеству комбинаций или чисел не может быть "
                                              "выполнена!\nВыберите другой способ останова.")}));
+        QCOMPARE(
+            Q(window->Workspace().Script().Line(0)),
+            QStringLiteral("FULL:0#RAND| | |TMD1#EVNV:10-50;10#CMV:5#ST:1#0:-1:1:0:0| | | | |"));
+    }
+
+    // The line dialog's count of draws to exclude starts from the combinations tab's box; a
+    // line that gives its own count shows that one.
+    void lineDialogTakesTheDrawsToExclude() {
+        QTemporaryDir dir;
+        auto window = gui::test::StartMainWindow(dir.path());
+        window->CombsTab()->ExcludeBox()->setValue(4);
+        QList<int> shown;
+        window->ScriptDialogHook = [&](TFormScript& script) {
+            shown << script.ExcludeBox()->value();
+            return true;
+        };
+        window->Action(QStringLiteral("ScriptAdd"))->trigger();
         QCOMPARE(Q(window->Workspace().Script().Line(0)),
-                 QStringLiteral("FULL:0#RAND| | |TMD1#EVNV:10-50;10#CMV:5#ST:1| | | | |"));
+                 QStringLiteral("FULL:4#RAND| | | | | | | |"));
+        window->Workspace().Script().AppendLine("excl:2#first");
+        window->ScriptTab()->Refresh();
+        window->ScriptTab()->FocusLine(1);
+        window->UpdateActions();
+        window->Action(QStringLiteral("ScriptClone"))->trigger();
+        QCOMPARE(shown, QList<int>({4, 2}));
+    }
+
+    // OK on an item left as it was gives the item back, its own weights included, whatever
+    // its selection mode.
+    void filterDialogKeepsTheItemsOwnWeights() {
+        QTemporaryDir dir;
+        auto window = gui::test::StartMainWindow(dir.path());
+        window->FilterDialogHook = [](TFormFilter& filter) { return filter.Validate(); };
+        for (const QString& text : {QStringLiteral("TSD8#NUMS:10#CMV:5#SF:1#0.5:-1:1:1:0"),
+                                    QStringLiteral("BMF1#NUMS:10#WMV:5#SV:2#0.25:-2:3:0:1"),
+                                    QStringLiteral("TSD8#NUMS:10#CMV:5#SF:1#0.1234:-1:1:1:0"),
+                                    QStringLiteral("TSD1#NUMS:10#LNO:#SF:1")}) {
+            QString edited;
+            window->ScriptDialogHook = [&](TFormScript& script) {
+                script.FilterEdit(0)->setText(text);
+                script.EditFilter(0);
+                edited = script.FilterEdit(0)->text();
+                return false;
+            };
+            window->Action(QStringLiteral("ScriptAdd"))->trigger();
+            QCOMPARE(edited, text);
+        }
+        // A coefficient typed over is taken as shown.
+        window->FilterDialogHook = [](TFormFilter& filter) {
+            filter.CoefficientBox(0)->setValue(2.5);
+            return filter.Validate();
+        };
+        QString edited;
+        window->ScriptDialogHook = [&](TFormScript& script) {
+            script.FilterEdit(0)->setText(
+                QStringLiteral("TSD8#NUMS:10#CMV:5#SF:1#0.1234:-1:1:1:0"));
+            script.EditFilter(0);
+            edited = script.FilterEdit(0)->text();
+            return false;
+        };
+        window->Action(QStringLiteral("ScriptAdd"))->trigger();
+        QCOMPARE(edited, QStringLiteral("TSD8#NUMS:10#CMV:5#SF:1#2.5:-1:1:1:0"));
+    }
+
+    // A coefficient reads the same in the filter dialog as in the configuration dialog: with
+    // the program's decimal separator.
+    void filterAndConfigurationDialogsShareTheDecimalSeparator() {
+        QTemporaryDir dir;
+        auto window = gui::test::StartMainWindow(dir.path());
+        TConfigData config;
+        config.Weights.CoefCount = 0.5L;
+        const TFormConfig configuration(config);
+        const QString expected =
+            configuration.findChild<QDoubleSpinBox*>(QStringLiteral("CoefCount"))->text();
+        QCOMPARE(expected,
+                 QStringLiteral("0") + QLatin1Char(DecimalSeparator()) + QStringLiteral("500"));
+        QString shown;
+        window->FilterDialogHook = [&](TFormFilter& filter) {
+            shown = filter.CoefficientBox(0)->text();
+            return false;
+        };
+        window->ScriptDialogHook = [](TFormScript& script) {
+            script.FilterEdit(0)->setText(QStringLiteral("TSD8#NUMS:10#CMV:5#SF:1#0.5:-1:1:1:0"));
+            script.EditFilter(0);
+            return false;
+        };
+        window->Action(QStringLiteral("ScriptAdd"))->trigger();
+        QCOMPARE(shown, expected);
     }
 };
 

@@ -6,6 +6,7 @@
 #include <QSpinBox>
 #include <QSplitter>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -18,12 +19,29 @@
 #include "support/enter_spin_box.h"
 #include "support/messages.h"
 #include "support/splitter_pane.h"
+#include "support/window_placement.h"
 
 namespace mv::gui {
 namespace {
 const std::string kSection = MainWindowSection;
 constexpr int kDesignedOperationsHeight = 120;
 
+// Measures a row at the width its column has, so that a wrapped text gets the lines it needs
+// (the tree view itself measures rows as if their columns were unbounded).
+class TWrappingDelegate : public QStyledItemDelegate {
+public:
+    explicit TWrappingDelegate(QTreeView* view) : QStyledItemDelegate(view), m_view(view) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem column(option);
+        // The style wraps only within a valid rectangle; the height does not bound the text.
+        column.rect = QRect(0, 0, m_view->columnWidth(index.column()), QWIDGETSIZE_MAX);
+        return QStyledItemDelegate::sizeHint(column, index);
+    }
+
+private:
+    QTreeView* m_view;
+};
 
 std::vector<int> Widths(const QTableView* list) {
     std::vector<int> widths;
@@ -71,8 +89,21 @@ TCombsTab::TCombsTab(TWorkspace& workspace, const QStringList& captions, QWidget
     m_operations->setRootIsDecorated(false);
     m_operations->setHeaderLabels({QStringLiteral("Примененные фильтры"), QStringLiteral("Значения"),
                                    QStringLiteral("Комбинаций")});
-    m_operations->header()->resizeSection(0, 150);
-    m_operations->header()->resizeSection(1, 110);
+    // Method names are longer than the panel is wide: they take whatever width the values
+    // and counts leave, and wrap onto further lines rather than being cut off.
+    m_operations->setWordWrap(true);
+    m_operations->setItemDelegate(new TWrappingDelegate(m_operations));
+    connect(m_operations->header(), &QHeaderView::sectionResized, m_operations,
+            [this] { m_operations->doItemsLayout(); });
+    const auto headerWidth = [this](int column) {
+        const QFontMetrics metrics = m_operations->header()->fontMetrics();
+        return metrics.horizontalAdvance(m_operations->headerItem()->text(column)) +
+               2 * metrics.horizontalAdvance(QLatin1Char('x')) + 8;
+    };
+    m_operations->header()->setStretchLastSection(false);
+    m_operations->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_operations->header()->resizeSection(1, headerWidth(1));
+    m_operations->header()->resizeSection(2, headerWidth(2));
 
     m_splitter = new QSplitter(Qt::Vertical, this);
     m_splitter->setObjectName(QStringLiteral("splFilters"));
@@ -153,13 +184,15 @@ int TCombsTab::CurrentRow() const {
 
 void TCombsTab::RestoreSettings(const TWindowSettings& settings) {
     m_exclude->setValue(ReadMainSetting(settings, MainWindowKey::DrawsExclude));
-    const int height = ReadMainSetting(settings, MainWindowKey::FiltersHeight, kDesignedOperationsHeight);
+    const int height = SaneStoredSize(
+        ReadMainSetting(settings, MainWindowKey::FiltersHeight, kDesignedOperationsHeight),
+        kDesignedOperationsHeight);
     if (height > 0) m_operationsPane->Restore(height);
-    const auto widths = settings.ReadColumnWidths(kSection, "lvCombs", Widths(m_list));
+    const auto widths = ReadSaneColumnWidths(settings, kSection, "lvCombs", Widths(m_list));
     for (std::size_t c = 0; c < widths.size(); ++c) m_list->setColumnWidth(static_cast<int>(c), widths[c]);
     std::vector<int> opWidths;
     for (int c = 0; c < 3; ++c) opWidths.push_back(m_operations->columnWidth(c));
-    opWidths = settings.ReadColumnWidths(kSection, "lvFilters", opWidths);
+    opWidths = ReadSaneColumnWidths(settings, kSection, "lvFilters", opWidths);
     for (std::size_t c = 0; c < opWidths.size(); ++c) {
         m_operations->setColumnWidth(static_cast<int>(c), opWidths[c]);
     }

@@ -15,6 +15,7 @@
 #include "core/config_file.h"
 #include "core/config_grids.h"
 #include "core/game.h"
+#include "support/number_locale.h"
 #include "support/text_utils.h"
 
 namespace mv::gui {
@@ -23,12 +24,6 @@ namespace {
 constexpr double MaxCost = 99999999.99;
 constexpr double MaxCoef = 999999.999;
 constexpr int MinChannelSize = 2;
-
-// Number fields follow the interface's decimal separator.
-QLocale NumberLocale() {
-    return DecimalSeparator() == ',' ? QLocale(QLocale::Russian, QLocale::Russia)
-                                     : QLocale(QLocale::English, QLocale::UnitedStates);
-}
 
 QLabel* BuddyLabel(const QString& text, QWidget* buddy) {
     auto* label = new QLabel(text);
@@ -44,7 +39,7 @@ long double TFormConfig::TFloatField::Value() const {
 
 TFormConfig::TFormConfig(const TConfigData& current, QWidget* parent)
     : QDialog(parent), m_source(current) {
-    setObjectName(QStringLiteral("FormConfig"));
+    setObjectName(QStringLiteral("TFormConfig"));
     setWindowTitle(QStringLiteral("Параметры системы"));
     auto* left = new QVBoxLayout;
     left->addWidget(CreateStakesGroup());

@@ -112,6 +112,8 @@ void TTemplateMain::BuildActions() {
     m_statsTab->AddToolAction(Action(QStringLiteral("DrawsStatCalc")));
     BuildScriptActions();
     BuildCombsActions();
+    BuildHelpActions();
+    BuildPendingActions();
 
     m_actionTimer = new QTimer(this);
     m_actionTimer->setInterval(150);
@@ -124,13 +126,21 @@ void TTemplateMain::BuildMenus() {
         menu->addAction(Action(QString::fromLatin1(name)));
     };
     QMenu* file = menuBar()->addMenu(QStringLiteral("Файл"));
+    // Interface languages arrive with the language modules.
+    file->addMenu(QStringLiteral("Язык интерфейса"))->setEnabled(false);
+    file->addSeparator();
     add(file, "EditConfig");
+    add(file, "EditShredding");
+    add(file, "EditProxy");
     file->addSeparator();
     add(file, "ExitProgram");
 
     QMenu* draws = menuBar()->addMenu(QStringLiteral("Архив тиражей"));
+    add(draws, "DrawsDownload");
+    draws->addSeparator();
     add(draws, "DrawsImport");
     add(draws, "DrawsExport");
+    add(draws, "DrawsXlsExport");
     draws->addSeparator();
     add(draws, "DrawsAdd");
     add(draws, "DrawsEdit");
@@ -146,10 +156,10 @@ void TTemplateMain::BuildMenus() {
 
     // Menus whose commands arrive with their features are shown, but greyed out while empty.
     QMenu* combs = menuBar()->addMenu(QStringLiteral("Комбинации"));
-    for (const char* name : {"CombsGen", "CombsOpen", "CombsSave", "", "CombsUndo", "",
-                             "CombsDelExists", "CombsDelSelected", "", "CombsCopy", "CombsPaste",
-                             "CombsSelectAll", "", "CombsCheckNums", "CombsFindInDraws",
-                             "CombsInfo"}) {
+    for (const char* name :
+         {"CombsGen", "CombsOpen", "CombsSave", "", "CombsUndo", "", "CombsDelExists",
+          "CombsDelSelected", "", "CombsCopy", "CombsPaste", "CombsSelectAll", "", "CombsCheckNums",
+          "CombsFindInDraws", "CombsInfo", "", "CombsXlsExport"}) {
         if (*name) {
             add(combs, name);
         } else {
@@ -167,6 +177,12 @@ void TTemplateMain::BuildMenus() {
     stats->addSeparator();
     add(stats, "DrawsStatePrefetchsEnabled");
     add(stats, "DrawsStatShowTotalLine");
+    stats->addSeparator();
+    add(stats, "FiltersManager");
+    add(stats, "FiltersReset");
+    add(stats, "FiltersInfo");
+    stats->addSeparator();
+    add(stats, "DrawsStatExportToExcel");
     m_statsTab->List()->setContextMenuPolicy(Qt::ActionsContextMenu);
     m_statsTab->List()->addActions(stats->actions());
     for (const char* caption : {"Ставки", "Рейтинг", "Регуляры", "Системы"}) {
@@ -192,12 +208,24 @@ void TTemplateMain::BuildMenus() {
     QMenu* view = menuBar()->addMenu(QStringLiteral("Вид"));
     add(view, "ViewColorDraws");
     add(view, "ViewColorCombs");
+    add(view, "ViewColorCard");
+    add(view, "ViewColorCardSequences");
+    add(view, "ViewShemaGradient");
     view->addSeparator();
     for (const TOptionalTab& tab : OptionalTabs()) add(view, tab.Action);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Справка"));
     add(help, "GetHelp");
     help->addSeparator();
+    for (const char* name :
+         {"OpenLotoSite", "", "urlMainSite", "urlAuthSite", "urlAuthText", "urlBlog", "urlYT",
+          "urlTG", "urlVK", "urlOK", "", "CheckUpdate", "AutoSelfUpdate", ""}) {
+        if (*name) {
+            add(help, name);
+        } else {
+            help->addSeparator();
+        }
+    }
     add(help, "About");
 
     // The draws list's context menu holds the commands of its menu.

@@ -18,6 +18,7 @@
 #include "combs/full_set_files.h"
 #include "combs/generation.h"
 #include "combs/selection.h"
+#include "core/shortcut_router.h"
 #include "core/template_main.h"
 #include "core/workspace.h"
 #include "draws/draw_info_dialog.h"
@@ -60,12 +61,11 @@ void TTemplateMain::BuildCombsActions() {
         const char* Shortcut;
         std::function<bool()> Enabled;
         std::function<void()> Run;
-        bool TabOnly;  // the key belongs to other lists too: it acts in this tab only
     };
     const TDef defs[] = {
-        {"CombsGen", "Генерировать", "F2", always, [this] { CombsGenerate(); }, false},
-        {"CombsOpen", "Открыть", "Ctrl+O", always, [this] { CombsOpenFile(); }, false},
-        {"CombsSave", "Сохранить", "Ctrl+S", hasList, [this] { CombsSaveFile(); }, false},
+        {"CombsGen", "Генерировать", "F2", always, [this] { CombsGenerate(); }},
+        {"CombsOpen", "Открыть", "Ctrl+O", always, [this] { CombsOpenFile(); }},
+        {"CombsSave", "Сохранить", "Ctrl+S", hasList, [this] { CombsSaveFile(); }},
         {"CombsDelExists", "Исключить тиражи", "Ctrl+E",
          [this, hasList] {
              return hasList() && m_workspace->DrawCount() > 0 && m_combsTab->ExcludeBox()->value() > 0;
@@ -75,8 +75,7 @@ void TTemplateMain::BuildCombsActions() {
                  m_workspace->Combs().SnapshotForUndo(true);
                  ExcludeLastDraws(*m_workspace, m_combsTab->ExcludeBox()->value());
              });
-         },
-         false},
+         }},
         {"CombsDelSelected", "Удалить выделенные", "Ctrl+Del", hasRow,
          [this] {
              const auto rows = m_combsTab->SelectedRows();
@@ -85,16 +84,14 @@ void TTemplateMain::BuildCombsActions() {
                  DeleteSelectedCombinations(*m_workspace, rows);
                  m_combsTab->List()->clearSelection();
              });
-         },
-         true},
+         }},
         {"CombsCopy", "Копировать в буфер", "Ctrl+C", hasList,
          [this] {
              RunBusy(kWait, [this] {
                  QApplication::clipboard()->setText(Q(CombinationsClipboardText(
                      m_workspace->Combs().CurrentList, m_combsTab->SelectedRows())));
              });
-         },
-         true},
+         }},
         {"CombsPaste", "Вставить из буфера", "Ctrl+V",
          [] {
              const QMimeData* mime = QApplication::clipboard()->mimeData();
@@ -104,17 +101,15 @@ void TTemplateMain::BuildCombsActions() {
              const QString text = QApplication::clipboard()->text();
              RunBusy(kWait, [&] { PasteCombinations(*m_workspace, text.toStdString()); });
              m_combsTab->Refresh(true);
-         },
-         true},
+         }},
         {"CombsSelectAll", "Выделить все", "Ctrl+A", hasList,
-         [this] { RunBusy(kWait, [this] { m_combsTab->List()->selectAll(); }); }, true},
+         [this] { RunBusy(kWait, [this] { m_combsTab->List()->selectAll(); }); }},
         {"CombsCheckNums", "Количество уникальных номеров", "", always,
          [this] {
              std::string message;
              RunBusy(kWait, [&] { message = UniqueNumbersMessage(*m_workspace); });
              if (!message.empty()) TMessages::ShowInfo(Q(message), this);
-         },
-         false},
+         }},
         {"CombsFindInDraws", "Проверить по архиву тиражей", "Ctrl+F", hasRow,
          [this] {
              std::string message;
@@ -123,22 +118,17 @@ void TTemplateMain::BuildCombsActions() {
                  message = FindInArchive(*m_workspace, m_workspace->Combs().CurrentList[row]).Message();
              });
              if (!message.empty()) TMessages::ShowInfo(DisplayText(message), this);
-         },
-         false},
-        {"CombsInfo", "Сведения о комбинации", "", hasRow, [this] { CombsInfo(); }, false},
+         }},
+        {"CombsInfo", "Сведения о комбинации", "", hasRow, [this] { CombsInfo(); }},
         {"CombsUndo", "Отменить", "Ctrl+Z", [&combs] { return combs.CanUndo(); },
-         [this] { RunBusy({}, [this] { m_workspace->Combs().CombsUndo(); }); }, false},
+         [this] { RunBusy({}, [this] { m_workspace->Combs().CombsUndo(); }); }},
     };
-    QList<QAction*> tools;
     for (const TDef& d : defs) {
-        QAction* action = AddAction(QString::fromLatin1(d.Name), QString::fromUtf8(d.Caption),
-                                    QString::fromLatin1(d.Shortcut), d.Enabled, d.Run);
-        if (d.TabOnly) {
-            action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-            removeAction(action);
-            m_combsTab->addAction(action);
-        }
+        AddAction(QString::fromLatin1(d.Name), QString::fromUtf8(d.Caption),
+                  QString::fromLatin1(d.Shortcut), d.Enabled, d.Run);
     }
+    // Ctrl+Del also deletes scenario lines: it acts where the user looks.
+    m_shortcuts->Share(Action(QStringLiteral("CombsDelSelected")), m_combsTab);
     Action(QStringLiteral("CombsGen"))->setIconText(QStringLiteral("Новый"));
     Action(QStringLiteral("CombsDelExists"))->setIconText(QStringLiteral("[-] Тиражи"));
     m_combsTab->AddToolActions({Action(QStringLiteral("CombsGen")), Action(QStringLiteral("CombsOpen")),

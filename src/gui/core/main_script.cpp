@@ -5,6 +5,7 @@
 #include <QSpinBox>
 #include <QTreeView>
 
+#include "core/shortcut_router.h"
 #include "core/template_main.h"
 #include "core/workspace.h"
 #include "scenarios/form_filter.h"
@@ -66,17 +67,24 @@ void TTemplateMain::BuildScriptActions() {
         {"ScriptTest", "Тест", "Ctrl+F10", [] { return false; }, [] {}},
         {"ScriptStop", "Стоп", "Ctrl+X", [] { return false; }, [] {}},
     };
-    QList<QAction*> tools;
     for (const TDef& d : defs) {
-        QAction* action = AddAction(QString::fromLatin1(d.Name), QString::fromUtf8(d.Caption),
-                                    QString::fromLatin1(d.Shortcut), d.Enabled, d.Run);
-        // Some keys belong to commands of other tabs as well: here they act in this tab.
-        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        removeAction(action);
-        m_scriptTab->addAction(action);
-        tools << action;
+        AddAction(QString::fromLatin1(d.Name), QString::fromUtf8(d.Caption),
+                  QString::fromLatin1(d.Shortcut), d.Enabled, d.Run);
     }
-    m_scriptTab->AddToolActions(tools);
+    // Ctrl+Del also deletes combinations: it acts where the user looks.
+    m_shortcuts->Share(Action(QStringLiteral("ScriptDel")), m_scriptTab);
+    // Two rows of buttons: running, files and deleting, then making and moving lines.
+    const auto tools = [this](std::initializer_list<const char*> names) {
+        QList<QAction*> row;
+        for (const char* name : names) row << (*name ? Action(QString::fromLatin1(name)) : nullptr);
+        return row;
+    };
+    Action(QStringLiteral("ScriptUp"))->setIconText(QStringLiteral("Вверх"));
+    Action(QStringLiteral("ScriptDown"))->setIconText(QStringLiteral("Вниз"));
+    m_scriptTab->AddToolActions(tools({"ScriptRun", "ScriptTest", "ScriptStop", "", "ScriptOpen",
+                                       "ScriptLoad", "ScriptSave", "", "ScriptDel", "ScriptClr"}));
+    m_scriptTab->AddToolActions(tools(
+        {"ScriptAdd", "ScriptEmpty", "ScriptClone", "ScriptEdit", "", "ScriptUp", "ScriptDown"}));
     connect(m_scriptTab, &TScriptTab::LineActivated, this, [this] {
         if (QAction* edit = Action(QStringLiteral("ScriptEdit")); edit && edit->isEnabled()) {
             edit->trigger();

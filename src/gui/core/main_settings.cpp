@@ -116,7 +116,9 @@ void TTemplateMain::RestoreSettings() {
         } end{s};
         for (const TOptionalTab& tab : OptionalTabs()) ShowOptionalTab(tab, ReadMainFlag(s, tab.Key));
         RestoreWindowPlacement(*this, s, kSection);
-        const int left = ReadMainSetting(s, MainWindowKey::LeftPanelWidth, LeftPanelDesignedWidth);
+        const int left = SaneStoredSize(
+            ReadMainSetting(s, MainWindowKey::LeftPanelWidth, LeftPanelDesignedWidth),
+            LeftPanelDesignedWidth);
         if (left > 0) m_splitter->setSizes({left, std::max(200, width() - left)});
         m_workspace->SortedDraws = ReadMainFlag(s, MainWindowKey::SortedDraws);
         Action(QStringLiteral("DrawsSorted"))->setChecked(m_workspace->SortedDraws);
@@ -138,7 +140,8 @@ void TTemplateMain::RestoreSettings() {
         m_combsTab->Model()->SetChannelColours(combColours);
         Action(QStringLiteral("ViewColorCombs"))->setChecked(combColours);
         m_scriptTab->RestoreSettings(s);
-        const auto widths = s.ReadColumnWidths(kSection, kDrawsList, ColumnWidths(m_drawsList));
+        const auto widths =
+            ReadSaneColumnWidths(s, kSection, kDrawsList, ColumnWidths(m_drawsList));
         for (std::size_t c = 0; c < widths.size(); ++c) {
             m_drawsList->setColumnWidth(static_cast<int>(c), widths[c]);
         }

@@ -10,14 +10,65 @@
 #include <QTableView>
 #include <QUrl>
 
+#include <optional>
+
 #include "core/form_config.h"
+#include "core/shortcut_router.h"
 #include "core/template_main.h"
 #include "core/workspace.h"
 #include "draws/draws_model.h"
+#include "stats/form_filter_help.h"
+#include "stats/stats_tab.h"
+#include "support/ini_file.h"
 #include "support/messages.h"
 #include "support/window_placement.h"
 
 namespace mv::gui {
+namespace {
+
+// The web pages the program links to. Their addresses are settings of the configuration file
+// (section LINKS, key: the action's name) so that they can follow the sites; an empty
+// address greys the command out.
+constexpr const char* kLinksSection = "LINKS";
+struct TLink {
+    const char* Action;
+    const char* Caption;
+    const char* Address;  // built in; the maker's pages have none until configured
+};
+constexpr TLink kLinks[] = {
+    {"OpenLotoSite", "Сайт лотереи", "https://www.stoloto.ru/"},
+    {"urlMainSite", "Официальный сайт проекта", ""},
+    {"urlAuthSite", "Страница автора", ""},
+    {"urlAuthText", "Статьи для начинающих", ""},
+    {"urlBlog", "Наш блог", ""},
+    {"urlYT", "Наш видеоблог", ""},
+    {"urlTG", "Канал в Telegram", ""},
+    {"urlVK", "Страница в соцсети \"В контакте\"", ""},
+    {"urlOK", "Страница в соцсети \"Одноклассники\"", ""},
+};
+
+struct TPendingAction {
+    const char* Name;
+    const char* Caption;
+    const char* Shortcut;
+};
+constexpr TPendingAction kPendingActions[] = {
+    {"EditShredding", "Формулы шинковки", ""},
+    {"EditProxy", "Параметры proxy-сервера", ""},
+    {"DrawsDownload", "Загрузка", "F3"},
+    {"DrawsXlsExport", "Экспорт в Microsoft Excel", ""},
+    {"CombsXlsExport", "Экспорт в Microsoft Excel", ""},
+    {"FiltersManager", "Избранные статистики", "F7"},
+    {"FiltersReset", "Все доступные статистики", "Ctrl+F7"},
+    {"DrawsStatExportToExcel", "Экспорт статистики в Microsoft Excel", ""},
+    {"ViewColorCard", "Выделять каналы в карте тиражей", ""},
+    {"ViewColorCardSequences", "Выделять последовательности в карте тиражей", ""},
+    {"ViewShemaGradient", "Градиентная раскраска схемы", ""},
+    {"CheckUpdate", "Поиск обновлений", ""},
+    {"AutoSelfUpdate", "Автоматическое обновление", ""},
+};
+
+}  // namespace
 
 const std::vector<TTemplateMain::TOptionalTab>& TTemplateMain::OptionalTabs() {
     static const std::vector<TOptionalTab> tabs = {
@@ -43,20 +94,86 @@ void TTemplateMain::ToggleOptionalTab(const TOptionalTab& tab) {
     if (shown) m_recalc.Force(m_rightPages->tabText(tab.TabIndex));
 }
 
-QString TTemplateMain::HelpFile() const {
+QString TTemplateMain::HelpPage(const QString& name) const {
     const QString dir = QString::fromStdString(m_paths.Dir.string());
     const QString exeDir = QFileInfo(QString::fromStdString(ExecutablePath().string())).path();
-    for (const QString& candidate :
-         {dir + QStringLiteral("/help/index.html"), exeDir + QStringLiteral("/help/index.html"),
-          exeDir + QStringLiteral("/../help/index.html")}) {
-        if (QFileInfo::exists(candidate)) return QFileInfo(candidate).absoluteFilePath();
+    for (const QString& folder : {dir + QStringLiteral("/help/"), exeDir + QStringLiteral("/help/"),
+                                  exeDir + QStringLiteral("/../help/")}) {
+        const QFileInfo candidate(folder + name);
+        if (candidate.isFile()) return candidate.absoluteFilePath();
     }
     return {};
+}
+
+QString TTemplateMain::HelpFile() const {
+    return HelpPage(QStringLiteral("index.html"));
 }
 
 void TTemplateMain::OpenHelp() {
     const QString file = HelpFile();
     if (!file.isEmpty()) QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+}
+
+void TTemplateMain::ReadLinks() {
+    std::optional<TIniFile> config;
+    try {
+        config.emplace(m_paths.Config());
+    } catch (const std::exception&) {
+        // Reading the configuration at start reports an unreadable file; the pages keep their
+        // built-in addresses.
+    }
+    m_links.clear();
+    for (const TLink& link : kLinks) {
+        const std::string address =
+            config ? config->ReadString(kLinksSection, link.Action, link.Address) : link.Address;
+        m_links.insert(QString::fromLatin1(link.Action), QString::fromStdString(address).trimmed());
+    }
+}
+
+void TTemplateMain::BuildHelpActions() {
+    ReadLinks();
+    for (const TLink& link : kLinks) {
+        const QString name = QString::fromLatin1(link.Action);
+        AddAction(
+            name, QString::fromUtf8(link.Caption), {},
+            [this, name] { return !m_links.value(name).isEmpty(); },
+            [this, name] { QDesktopServices::openUrl(QUrl::fromUserInput(m_links.value(name))); });
+    }
+    QAction* info = AddAction(
+        QStringLiteral("FiltersInfo"), QStringLiteral("Описание статистики"), QStringLiteral("F8"),
+        [this] { return m_statsTab->ChosenMethod() >= 0; }, [this] { ShowMethodDescription(); });
+    info->setStatusTip(QStringLiteral("Сведения о выбранном методе расчета статистики"));
+}
+
+void TTemplateMain::ShowMethodDescription() {
+    const int chosen = m_statsTab->ChosenMethod();
+    if (chosen < 0) return;
+    const TStatList& registry = m_workspace->Stats();
+    const TStatMethod& method = registry.Method(chosen);
+    // The pages are named by the interface language (1049, Russian) and the method's help code.
+    const QString page = HelpPage(
+        QStringLiteral("Filters_1049_%1.htm").arg(Q(method.StatClass->HelpCodeFor(method.Index))));
+    TFormFilterHelp dialog(page, Q(registry.MethodName(method)), this);
+    if (MethodDescriptionHook) {
+        MethodDescriptionHook(dialog);
+    } else {
+        ExecDialog(dialog);
+    }
+}
+
+void TTemplateMain::BuildPendingActions() {
+    for (const TPendingAction& pending : kPendingActions) {
+        AddAction(
+            QString::fromLatin1(pending.Name), QString::fromUtf8(pending.Caption),
+            QString::fromLatin1(pending.Shortcut), [] { return false; }, [] {});
+    }
+    // F7 and Ctrl+F7 also belong to the favourites: on the statistics tab they apply its
+    // selection, elsewhere they open the favourites.
+    for (const char* name : {"StatFilter_Include", "StatFilter_Exclude"}) {
+        m_shortcuts->Share(Action(QString::fromLatin1(name)), m_statsTab);
+    }
+    m_shortcuts->Share(Action(QStringLiteral("FiltersManager")), nullptr);
+    m_shortcuts->Share(Action(QStringLiteral("FiltersReset")), nullptr);
 }
 
 void TTemplateMain::ShowAbout() {
@@ -71,9 +188,13 @@ void TTemplateMain::SetAutoDownloadMode(int mode) {
     StoreSetting(MainWindowKey::DownloadDrawsOnStart, mode);
 }
 
-bool TTemplateMain::ExecDialog(QDialog& dialog) {
+bool TTemplateMain::ExecDialog(QDialog& dialog, const std::string& formerSection) {
     const std::string section = dialog.objectName().toStdString();
-    RunCommand([&] { RestoreWindowPlacement(dialog, Settings(), section); });
+    RunCommand([&] {
+        if (!RestoreWindowPlacement(dialog, Settings(), section) && !formerSection.empty()) {
+            RestoreWindowPlacement(dialog, Settings(), formerSection);
+        }
+    });
     const bool accepted = dialog.exec() == QDialog::Accepted;
     RunCommand([&] { SaveWindowPlacement(dialog, Settings(), section); });
     return accepted;
@@ -83,7 +204,9 @@ void TTemplateMain::EditConfig() {
     std::optional<TConfigData> edited;
     RunCommand([&] {
         TFormConfig dialog(m_workspace->Config(), this);
-        const bool accepted = ConfigDialogHook ? ConfigDialogHook(dialog) : ExecDialog(dialog);
+        // Earlier versions stored this dialog's placement under "FormConfig".
+        const bool accepted =
+            ConfigDialogHook ? ConfigDialogHook(dialog) : ExecDialog(dialog, "FormConfig");
         if (accepted) edited = dialog.Result();
     });
     if (edited) RunBusy({}, [&] { ApplyConfig(*edited); });

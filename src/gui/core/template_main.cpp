@@ -15,21 +15,30 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "combs/combs_tab.h"
 #include "core/busy_frame.h"
 #include "core/game.h"
 #include "core/gui_hooks.h"
+#include "core/shortcut_router.h"
 #include "core/window_settings.h"
 #include "core/workspace.h"
 #include "draws/draws_model.h"
 #include "scenarios/script_tab.h"
 #include "stats/stats_tab.h"
 #include "support/busy.h"
+#include "support/elided_label.h"
 #include "support/messages.h"
 
 namespace mv::gui {
 namespace {
 
-constexpr int kPanelWidths[TTemplateMain::StatusPanelCount] = {150, 180, 130, 150, 120, 125, 50};
+// A usual text of each counting panel: the panel is at least that wide in the window's font,
+// so that it does not jitter as its number changes, wider only for a longer text; the
+// status panel takes the rest of the bar.
+const char* const kPanelUsualTexts[] = {"Архив тиражей: 99999", "Следующий тираж: 99999",
+                                        "36;36;36;36;36",       "Комбинаций: 376992",
+                                        "Ставок: 99999",        "Рейтинг: 99999"};
+static_assert(std::size(kPanelUsualTexts) == TTemplateMain::PanelStatus);
 
 // The right page control's tabs in their order.
 const char* const kRightTabs[] = {"Статистика", "Графики", "Карта",   "Схема",   "Неделя",
@@ -63,6 +72,7 @@ TTemplateMain::TTemplateMain(TDataPaths paths, std::vector<std::string> args, QW
       m_hooks(std::make_unique<TGuiHooks>(*this)),
       m_workspace(std::make_unique<TWorkspace>(m_paths, *m_hooks)) {
     setObjectName(QStringLiteral("TFormMain"));
+    m_shortcuts = new TShortcutRouter(this);
     resize(1200, 760);
 }
 
@@ -178,19 +188,24 @@ void TTemplateMain::BuildScriptTab() {
     m_rightPages->insertTab(index, m_scriptTab, QStringLiteral("Сценарий"));
 }
 
-int TTemplateMain::ExcludeDrawsDefault() const { return 0; }
+int TTemplateMain::ExcludeDrawsDefault() const {
+    return m_combsTab ? m_combsTab->ExcludeBox()->value() : 0;
+}
 
 void TTemplateMain::BuildStatusBar() {
     for (int i = 0; i < StatusPanelCount; ++i) {
-        auto* label = new QLabel(this);
+        // The status panel's texts (file names, long hints) may be longer than any window:
+        // they are shortened in the middle rather than cut off.
+        QLabel* label = i == PanelStatus ? new TElidedLabel(this) : new QLabel(this);
         label->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        label->setMinimumWidth(kPanelWidths[i]);
         if (i == PanelHidden) label->setAlignment(Qt::AlignCenter);
         if (i == PanelStatus) {
             statusBar()->addWidget(label, 1);
         } else {
-            label->setFixedWidth(kPanelWidths[i]);
+            label->setText(QString::fromUtf8(kPanelUsualTexts[i]));
+            label->setMinimumWidth(label->sizeHint().width() + 4);
+            label->clear();
             statusBar()->addWidget(label);
         }
         m_panels[static_cast<std::size_t>(i)] = label;

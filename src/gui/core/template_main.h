@@ -43,6 +43,8 @@ class TFormScript;
 class TDrawDialog;
 class TFormConfig;
 class TDrawInfoDialog;
+class TShortcutRouter;
+class TFormFilterHelp;
 
 // The game-neutral main window: the page controls and their tabs, the status panels, the
 // actions and menus, start-up and shutdown, and the draws archive tab. The game-specific
@@ -73,6 +75,7 @@ public:
     TStatsTab* StatsTab() const { return m_statsTab; }
     TScriptTab* ScriptTab() const { return m_scriptTab; }
     TCombsTab* CombsTab() const { return m_combsTab; }
+    TShortcutRouter& Shortcuts() const { return *m_shortcuts; }
     // Reads a combination file into the working list (the open command without its dialog).
     void CombsReadFile(const QString& file);
     // Status panel 3 and the combinations list follow the working list.
@@ -111,9 +114,12 @@ public:
     std::function<bool(TFormFilter&)> FilterDialogHook;
     std::function<bool(TFormScript&)> ScriptDialogHook;
     std::function<bool(TFormGenerate&)> GenerateDialogHook;
+    std::function<void(TFormFilterHelp&)> MethodDescriptionHook;
     // Runs a dialog modally in the placement it had last time, and stores its placement
-    // afterwards (section: the dialog's object name). Returns whether it was accepted.
-    bool ExecDialog(QDialog& dialog);
+    // afterwards (section: the dialog's object name). A dialog whose section was once named
+    // otherwise gives that name as `formerSection`: its placement is read from there until
+    // the dialog has stored one under its own name. Returns whether it was accepted.
+    bool ExecDialog(QDialog& dialog, const std::string& formerSection = {});
     // Stores a toggled view option (or a chosen mode) in the window-settings file at once.
     void StoreSetting(const TSettingKey& key, int value);
 
@@ -204,7 +210,16 @@ private:
     void ShowOptionalTab(const TOptionalTab& tab, bool shown);
     void ToggleOptionalTab(const TOptionalTab& tab);
     QString HelpFile() const;
+    // The help page of that name in the first help folder that has it, or an empty text.
+    QString HelpPage(const QString& name) const;
     void OpenHelp();
+    // The web pages of the "Справка" menu and the method description.
+    void BuildHelpActions();
+    // Commands whose features are still to come: listed in their menus, greyed out.
+    void BuildPendingActions();
+    // The addresses of the web pages, from the configuration file.
+    void ReadLinks();
+    void ShowMethodDescription();
     void ShowAbout();
     void SetAutoDownloadMode(int mode);
     void EditConfig();
@@ -247,7 +262,12 @@ private:
     std::array<QLabel*, StatusPanelCount> m_panels{};
     QMap<QString, QAction*> m_actions;
     QMap<QString, std::function<bool()>> m_enabledRules;
+    // Web page actions and their addresses (empty: none configured).
+    QMap<QString, QString> m_links;
     QTimer* m_actionTimer = nullptr;
+    // Every action's shortcut works in the whole window; a key that several actions share
+    // goes to the one whose page is in front.
+    TShortcutRouter* m_shortcuts = nullptr;
     TRecalcDispatcher m_recalc;
 
     bool m_terminated = false;

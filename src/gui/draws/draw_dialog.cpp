@@ -1,5 +1,6 @@
 #include "draws/draw_dialog.h"
 
+#include <QCalendarWidget>
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -37,8 +38,11 @@ TDrawDialog::TDrawDialog(const TDrawRec& draw, QWidget* parent)
     const QLocale russian(QLocale::Russian);
     m_date = new QDateEdit(this);
     m_date->setObjectName(QStringLiteral("dtDate"));
+    // The picker names days and months in Russian whatever the user's locale.
+    m_date->setLocale(russian);
     m_date->setDisplayFormat(russian.dateFormat(QLocale::LongFormat));
     m_date->setCalendarPopup(true);
+    m_date->calendarWidget()->setLocale(russian);
     m_time = new QTimeEdit(this);
     m_time->setObjectName(QStringLiteral("dtTime"));
     m_time->setDisplayFormat(QStringLiteral("HH:mm:ss"));

@@ -5,7 +5,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -52,6 +54,8 @@ TDrawInfoDialog::TDrawInfoDialog(const TDrawRec& draw, int matrixCols, int chann
     auto* left = new QVBoxLayout;
     left->addLayout(columnsRow);
     left->addWidget(m_card, 1);
+    // The card keeps the width of its cells; the property list takes the rest.
+    m_card->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
 
     auto* body = new QHBoxLayout;
     body->addLayout(left);
@@ -99,7 +103,25 @@ void TDrawInfoDialog::RebuildCard() {
             item->setText(QString::number(n));
         }
     }
-    m_card->setMinimumWidth(std::min(cols, 12) * 28 + 4);
+    // Room for a vertical scroll bar too: few columns make many rows.
+    m_card->setFixedWidth(std::min(cols, 12) * 28 + 2 * m_card->frameWidth() +
+                          m_card->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+}
+
+void TDrawInfoDialog::showEvent(QShowEvent* event) {
+    // The property names (method names, some long) are shown whole: the name column takes
+    // their width, and the dialog widens as far as the screen allows to show both columns.
+    m_properties->resizeColumnToContents(0);
+    m_properties->resizeColumnToContents(1);
+    const int needed = m_properties->header()->sectionSize(0) +
+                       m_properties->header()->sectionSize(1) + 2 * m_properties->frameWidth() +
+                       m_properties->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int missing = needed - m_properties->width();
+    if (missing > 0) {
+        const int available = screen() ? screen()->availableGeometry().width() : width() + missing;
+        resize(std::min(width() + missing, available), height());
+    }
+    QDialog::showEvent(event);
 }
 
 }  // namespace mv::gui

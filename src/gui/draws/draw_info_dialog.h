@@ -25,6 +25,9 @@ public:
     QTreeWidget* Properties() const { return m_properties; }
     QSpinBox* ColumnsBox() const { return m_columns; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void RebuildCard();
 

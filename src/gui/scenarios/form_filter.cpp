@@ -19,6 +19,7 @@
 #include "stats/stat_table.h"
 #include "stats/value_list.h"
 #include "support/messages.h"
+#include "support/number_locale.h"
 
 namespace mv::gui {
 namespace {
@@ -127,6 +128,7 @@ QGroupBox* TFormFilter::CreateWeightsGroup() {
     for (int i = 0; i < 3; ++i) {
         auto* box = new QDoubleSpinBox(group);
         box->setObjectName(QStringLiteral("edCoef%1").arg(i + 1));
+        box->setLocale(NumberLocale());
         box->setDecimals(3);
         box->setRange(-1e6, 1e6);
         grid->addWidget(new QLabel(QString::fromUtf8(labels[i]), group), 1, i * 2);
@@ -144,6 +146,8 @@ void TFormFilter::ShowWeights(const TWeightCoefs& weights) {
     m_coefs[0]->setValue(static_cast<double>(weights.CoefCount));
     m_coefs[1]->setValue(static_cast<double>(weights.CoefDeviation));
     m_coefs[2]->setValue(static_cast<double>(weights.CoefLevel));
+    m_shown = weights;
+    for (std::size_t i = 0; i < m_coefs.size(); ++i) m_shownValues[i] = m_coefs[i]->value();
     m_percents->setChecked(weights.UsePercents);
     m_absolute->setChecked(weights.UseAbsValues);
 }
@@ -227,10 +231,17 @@ TFilterItem TFormFilter::Result() const {
     item.MultiSelect = m_multiSelect->isChecked();
     item.LevelMode = static_cast<std::uint8_t>(m_level->currentIndex());
     item.LevelText = m_levelText->text().trimmed().toStdString();
-    item.OverrideWeights = m_override->isEnabled() && m_override->isChecked();
+    // The weights also order the "Вес" column, which any mode may sort by: an item keeps its
+    // own weights whatever its selection mode, even while the box is greyed out.
+    item.OverrideWeights = m_override->isChecked();
     if (item.OverrideWeights) {
-        item.Weights = {m_coefs[0]->value(), m_coefs[1]->value(), m_coefs[2]->value(),
-                        m_percents->isChecked(), m_absolute->isChecked()};
+        const auto coefficient = [this](std::size_t i, long double shown) {
+            const double value = m_coefs[i]->value();
+            return value == m_shownValues[i] ? shown : static_cast<long double>(value);
+        };
+        item.Weights = {coefficient(0, m_shown.CoefCount), coefficient(1, m_shown.CoefDeviation),
+                        coefficient(2, m_shown.CoefLevel), m_percents->isChecked(),
+                        m_absolute->isChecked()};
     }
     item.StopMode = static_cast<std::uint8_t>(m_stop->currentIndex());
     item.StopValue = m_stopValue->value();

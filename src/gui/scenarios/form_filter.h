@@ -55,6 +55,10 @@ private:
 
     const TStatList& m_registry;
     TWeightCoefs m_configured;
+    // The coefficients last shown and the boxes' values right after: a box left alone gives
+    // back the coefficient exactly, not its display rounded to three decimals.
+    TWeightCoefs m_shown;
+    std::array<double, 3> m_shownValues{};
     QComboBox* m_method;
     QLineEdit* m_window;
     QComboBox* m_sort;

@@ -12,6 +12,7 @@
 #include "core/workspace.h"
 #include "scenarios/script_line.h"
 #include "support/messages.h"
+#include "support/window_placement.h"
 
 namespace mv::gui {
 static_assert(ScriptFieldCount == 9);
@@ -59,10 +60,6 @@ void TScriptModel::Refresh() {
 TScriptTab::TScriptTab(TWorkspace& workspace, QWidget* parent)
     : QWidget(parent), m_workspace(workspace) {
     setObjectName(QStringLiteral("tsScript"));
-    m_tools = new QToolBar(this);
-    m_tools->setObjectName(QStringLiteral("tbScript"));
-    m_tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
-
     m_model = new TScriptModel(workspace, this);
     m_list = new QTreeView(this);
     m_list->setObjectName(QString::fromLatin1(kListName));
@@ -88,20 +85,26 @@ TScriptTab::TScriptTab(TWorkspace& workspace, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
-    layout->addWidget(m_tools);
+    layout->setSpacing(2);
     layout->addWidget(m_list, 1);
     layout->addWidget(status);
     Refresh();
 }
 
 void TScriptTab::AddToolActions(const QList<QAction*>& actions) {
+    auto* tools = new QToolBar(this);
+    tools->setObjectName(QStringLiteral("tbScript%1").arg(m_tools.size() + 1));
+    tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
     for (QAction* action : actions) {
         if (action) {
-            m_tools->addAction(action);
+            tools->addAction(action);
         } else {
-            m_tools->addSeparator();
+            tools->addSeparator();
         }
     }
+    // The rows stand above the list in the order they were added.
+    static_cast<QVBoxLayout*>(layout())->insertWidget(static_cast<int>(m_tools.size()), tools);
+    m_tools << tools;
 }
 
 void TScriptTab::Refresh() {
@@ -139,7 +142,7 @@ QString TScriptTab::StatusText(int panel) const {
 
 void TScriptTab::RestoreSettings(const TWindowSettings& settings) {
     std::vector<int> widths(ScriptFieldCount, kColumnWidth);
-    widths = settings.ReadColumnWidths(MainWindowSection, kListName, widths);
+    widths = ReadSaneColumnWidths(settings, MainWindowSection, kListName, widths);
     for (std::size_t c = 0; c < widths.size(); ++c) m_list->setColumnWidth(static_cast<int>(c), widths[c]);
 }
 

@@ -41,6 +41,8 @@ class TScriptTab : public QWidget {
 public:
     explicit TScriptTab(TWorkspace& workspace, QWidget* parent = nullptr);
 
+    // Each call adds one row of command buttons above the list (nullptr: a separator), so
+    // that the commands need not hide behind the tool bar's overflow arrow.
     void AddToolActions(const QList<QAction*>& actions);
     void Refresh();
     // The focused line, or -1; the selected lines in ascending order.
@@ -59,7 +61,7 @@ signals:
 
 private:
     TWorkspace& m_workspace;
-    QToolBar* m_tools;
+    QList<QToolBar*> m_tools;
     QTreeView* m_list;
     TScriptModel* m_model;
     std::array<QLabel*, 5> m_panels{};

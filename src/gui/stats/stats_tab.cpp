@@ -26,6 +26,7 @@
 #include "support/enter_spin_box.h"
 #include "support/messages.h"
 #include "support/sortable_list.h"
+#include "support/window_placement.h"
 
 namespace mv::gui {
 namespace {
@@ -261,8 +262,9 @@ void TStatsTab::AddToolAction(QAction* action) {
 
 void TStatsTab::RestoreSettings(const TWindowSettings& settings) {
     m_window->setValue(std::max(1, ReadMainSetting(settings, MainWindowKey::DrawsStatLen)));
-    const int chartHeight =
-        ReadMainSetting(settings, MainWindowKey::DrawsStatHeight, kDesignedChartHeight);
+    const int chartHeight = SaneStoredSize(
+        ReadMainSetting(settings, MainWindowKey::DrawsStatHeight, kDesignedChartHeight),
+        kDesignedChartHeight);
     if (chartHeight > 0) m_splitter->setSizes({std::max(100, height() - chartHeight), chartHeight});
     m_list->RestoreColumnWidths(settings, kSection, kListName);
     m_list->RestoreSortState(settings, kSection, kListName);

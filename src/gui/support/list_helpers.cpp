@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/window_settings.h"
+#include "support/window_placement.h"
 
 namespace mv::gui {
 
@@ -152,7 +153,7 @@ void RestoreColumnWidths(QTreeView& list, const TWindowSettings& settings,
     for (int column = 0; column < list.header()->count(); ++column) {
         widths.push_back(list.header()->sectionSize(column));
     }
-    widths = settings.ReadColumnWidths(section, listName, std::move(widths));
+    widths = ReadSaneColumnWidths(settings, section, listName, std::move(widths));
     for (std::size_t column = 0; column < widths.size(); ++column) {
         list.header()->resizeSection(static_cast<int>(column), widths[column]);
     }

@@ -1,0 +1,12 @@
+#include "support/number_locale.h"
+
+#include "support/text_utils.h"
+
+namespace mv::gui {
+
+QLocale NumberLocale() {
+    return DecimalSeparator() == ',' ? QLocale(QLocale::Russian, QLocale::Russia)
+                                     : QLocale(QLocale::English, QLocale::UnitedStates);
+}
+
+}  // namespace mv::gui
