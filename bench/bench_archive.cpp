@@ -20,8 +20,8 @@
 #include <string>
 #include <vector>
 
-#include "core/records.h"
-#include "draws/archive_file.h"
+#include "engine/core/records.h"
+#include "engine/draws/archive_file.h"
 
 namespace {
 

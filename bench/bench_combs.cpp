@@ -28,11 +28,11 @@
 #include <string>
 #include <vector>
 
-#include "combs/full_set.h"
-#include "combs/full_set_files.h"
-#include "combs/generation.h"
-#include "combs/selection.h"
-#include "core/workspace.h"
+#include "engine/combs/full_set.h"
+#include "engine/combs/full_set_files.h"
+#include "engine/combs/generation.h"
+#include "engine/combs/selection.h"
+#include "engine/session/workspace.h"
 
 namespace {
 

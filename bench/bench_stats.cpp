@@ -28,9 +28,9 @@
 #include <string>
 #include <vector>
 
-#include "combs/full_set.h"
-#include "stats/stat_list.h"
-#include "stats/stat_table.h"
+#include "engine/combs/full_set.h"
+#include "engine/stats/stat_list.h"
+#include "engine/stats/stat_table.h"
 
 namespace {
 

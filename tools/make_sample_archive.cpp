@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "core/datetime.h"
-#include "core/errors.h"
-#include "core/game.h"
-#include "draws/archive_file.h"
+#include "engine/core/datetime.h"
+#include "engine/core/errors.h"
+#include "engine/core/game.h"
+#include "engine/draws/archive_file.h"
 
 namespace {
 

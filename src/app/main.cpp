@@ -5,13 +5,13 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "core/command_line.h"
-#include "core/data_paths.h"
-#include "core/errors.h"
-#include "core/form_main.h"
-#include "support/messages.h"
-#include "support/russian_interface.h"
-#include "support/text_utils.h"
+#include "engine/core/command_line.h"
+#include "engine/core/data_paths.h"
+#include "engine/core/errors.h"
+#include "gui/core/form_main.h"
+#include "gui/support/messages.h"
+#include "gui/support/russian_interface.h"
+#include "engine/core/text_utils.h"
 
 int main(int argc, char* argv[]) {
     std::vector<std::string> args(argv + 1, argv + argc);

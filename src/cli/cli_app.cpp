@@ -1,10 +1,10 @@
-#include "cli_app.h"
+#include "cli/cli_app.h"
 
 #include <algorithm>
 #include <ostream>
 
-#include "core/data_lock.h"
-#include "core/text_codec.h"
+#include "engine/support/data_lock.h"
+#include "engine/core/text_codec.h"
 
 namespace mv::cli {
 namespace {

@@ -7,10 +7,10 @@
 #include <string_view>
 #include <vector>
 
-#include "core/data_paths.h"
-#include "core/errors.h"
-#include "core/workspace.h"
-#include "support/ui_hooks.h"
+#include "engine/core/data_paths.h"
+#include "engine/core/errors.h"
+#include "engine/session/workspace.h"
+#include "engine/support/ui_hooks.h"
 
 namespace mv::cli {
 

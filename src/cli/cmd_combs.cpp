@@ -6,16 +6,16 @@
 #include <string>
 #include <vector>
 
-#include "cli_app.h"
-#include "combs/comb_files.h"
-#include "combs/full_set_files.h"
-#include "combs/generation.h"
-#include "combs/selection.h"
-#include "core/game.h"
-#include "stats/stat_table.h"
-#include "stats_setup.h"
-#include "support/text_utils.h"
-#include "table_output.h"
+#include "cli/cli_app.h"
+#include "engine/combs/comb_files.h"
+#include "engine/combs/full_set_files.h"
+#include "engine/combs/generation.h"
+#include "engine/combs/selection.h"
+#include "engine/core/game.h"
+#include "engine/stats/stat_table.h"
+#include "cli/stats_setup.h"
+#include "engine/core/text_utils.h"
+#include "cli/table_output.h"
 
 namespace mv::cli {
 namespace {

@@ -3,8 +3,8 @@
 #include <ostream>
 #include <string>
 
-#include "cli_app.h"
-#include "core/config_file.h"
+#include "cli/cli_app.h"
+#include "engine/support/config_file.h"
 
 namespace mv::cli {
 namespace {

@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "cli_app.h"
-#include "core/constants.h"
-#include "core/game.h"
-#include "draws/archive_file.h"
-#include "draws/draw_entry.h"
-#include "support/text_utils.h"
-#include "table_output.h"
+#include "cli/cli_app.h"
+#include "engine/core/constants.h"
+#include "engine/core/game.h"
+#include "engine/draws/archive_file.h"
+#include "engine/draws/draw_entry.h"
+#include "engine/core/text_utils.h"
+#include "cli/table_output.h"
 
 namespace mv::cli {
 namespace {

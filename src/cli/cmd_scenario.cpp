@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "cli_app.h"
-#include "scenarios/script_file.h"
-#include "scenarios/script_line.h"
-#include "stats/filter_item.h"
-#include "table_output.h"
+#include "cli/cli_app.h"
+#include "engine/scenarios/script_file.h"
+#include "engine/scenarios/script_line.h"
+#include "engine/stats/filter_item.h"
+#include "cli/table_output.h"
 
 namespace mv::cli {
 namespace {

@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "cli_app.h"
-#include "combs/full_set_files.h"
-#include "stats/stat_list.h"
-#include "stats/stat_table.h"
-#include "stats_setup.h"
-#include "support/text_utils.h"
-#include "table_output.h"
+#include "cli/cli_app.h"
+#include "engine/combs/full_set_files.h"
+#include "engine/stats/stat_list.h"
+#include "engine/stats/stat_table.h"
+#include "cli/stats_setup.h"
+#include "engine/core/text_utils.h"
+#include "cli/table_output.h"
 
 namespace mv::cli {
 namespace {

@@ -5,7 +5,7 @@
 // one line to the table below (with the function's declaration beside it); the dispatcher
 // and the usage text pick it up from there. src/cli/CMakeLists.txt globs every *.cpp.
 
-#include "cli_app.h"
+#include "cli/cli_app.h"
 
 namespace mv::cli {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "cli_app.h"
+#include "cli/cli_app.h"
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);

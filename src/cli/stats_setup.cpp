@@ -1,9 +1,9 @@
-#include "stats_setup.h"
+#include "cli/stats_setup.h"
 
 #include <algorithm>
 #include <limits>
 
-#include "support/text_utils.h"
+#include "engine/core/text_utils.h"
 
 namespace mv::cli {
 

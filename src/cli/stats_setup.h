@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "cli_app.h"
+#include "cli/cli_app.h"
 
 namespace mv::cli {
 

@@ -1,4 +1,4 @@
-#include "table_output.h"
+#include "cli/table_output.h"
 
 #include <ostream>
 

@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "core/data_lock.h"
-#include "support/messages.h"
+#include "engine/support/data_lock.h"
+#include "gui/support/messages.h"
 
 using namespace mv;
 using namespace mv::gui;

@@ -5,12 +5,12 @@
 #include <QTest>
 #include <QTimer>
 
-#include "core/config_grids.h"
-#include "core/form_config.h"
-#include "core/game.h"
+#include "gui/core/config_grids.h"
+#include "gui/core/form_config.h"
+#include "engine/core/game.h"
 #include "gui_test_support.h"
-#include "support/messages.h"
-#include "support/text_utils.h"
+#include "gui/support/messages.h"
+#include "engine/core/text_utils.h"
 
 using namespace mv;
 using namespace mv::gui;

@@ -6,8 +6,8 @@
 #include <QTest>
 #include <QWidget>
 
-#include "core/form_main.h"
-#include "support/messages.h"
+#include "gui/core/form_main.h"
+#include "gui/support/messages.h"
 
 namespace mv::gui::test {
 

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "core/records.h"
+#include "engine/core/records.h"
 
 class QWidget;
 

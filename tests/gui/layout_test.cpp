@@ -12,16 +12,16 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include "combs/combs_tab.h"
-#include "core/form_main.h"
-#include "draws/draw_info_dialog.h"
+#include "gui/combs/combs_tab.h"
+#include "gui/core/form_main.h"
+#include "gui/draws/draw_info_dialog.h"
 #include "gui_test_support.h"
-#include "scenarios/script_tab.h"
-#include "stats/stats_tab.h"
-#include "support/elided_label.h"
-#include "support/list_rows_model.h"
-#include "support/messages.h"
-#include "support/sortable_list.h"
+#include "gui/scenarios/script_tab.h"
+#include "gui/stats/stats_tab.h"
+#include "gui/support/elided_label.h"
+#include "gui/support/list_rows_model.h"
+#include "gui/support/messages.h"
+#include "gui/support/sortable_list.h"
 
 using namespace mv;
 using namespace mv::gui;

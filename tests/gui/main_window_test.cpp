@@ -12,15 +12,15 @@
 #include <QtTest>
 #include <sys/stat.h>
 
-#include "core/data_lock.h"
-#include "core/form_main.h"
+#include "engine/support/data_lock.h"
+#include "gui/core/form_main.h"
 #include "gui_test_support.h"
-#include "core/game.h"
-#include "core/workspace.h"
-#include "draws/archive_file.h"
-#include "draws/draw_dialog.h"
-#include "draws/draw_info_dialog.h"
-#include "support/messages.h"
+#include "engine/core/game.h"
+#include "engine/session/workspace.h"
+#include "engine/draws/archive_file.h"
+#include "gui/draws/draw_dialog.h"
+#include "gui/draws/draw_info_dialog.h"
+#include "gui/support/messages.h"
 
 using namespace mv;
 using namespace mv::gui;

@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "draws/draw_dialog.h"
-#include "support/russian_interface.h"
+#include "gui/draws/draw_dialog.h"
+#include "gui/support/russian_interface.h"
 
 using namespace mv;
 using namespace mv::gui;

@@ -11,16 +11,16 @@
 #include <QTreeView>
 #include <QtTest>
 
-#include "combs/combs_tab.h"
-#include "core/form_config.h"
-#include "core/form_main.h"
+#include "gui/combs/combs_tab.h"
+#include "gui/core/form_config.h"
+#include "gui/core/form_main.h"
 #include "gui_test_support.h"
-#include "core/workspace.h"
-#include "scenarios/form_filter.h"
-#include "scenarios/form_script.h"
-#include "scenarios/script_tab.h"
-#include "support/messages.h"
-#include "support/text_utils.h"
+#include "engine/session/workspace.h"
+#include "gui/scenarios/form_filter.h"
+#include "gui/scenarios/form_script.h"
+#include "gui/scenarios/script_tab.h"
+#include "gui/support/messages.h"
+#include "engine/core/text_utils.h"
 #include "test_support.h"
 
 using namespace mv;

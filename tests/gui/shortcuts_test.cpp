@@ -11,18 +11,18 @@
 #include <QTreeView>
 #include <QtTest>
 
-#include "combs/combs_tab.h"
-#include "core/form_main.h"
-#include "core/shortcut_router.h"
-#include "core/workspace.h"
-#include "draws/archive_file.h"
+#include "gui/combs/combs_tab.h"
+#include "gui/core/form_main.h"
+#include "gui/core/shortcut_router.h"
+#include "engine/session/workspace.h"
+#include "engine/draws/archive_file.h"
 #include "gui_test_support.h"
-#include "scenarios/form_script.h"
-#include "scenarios/script_tab.h"
-#include "stats/stats_tab.h"
-#include "support/list_rows_model.h"
-#include "support/messages.h"
-#include "support/sortable_list.h"
+#include "gui/scenarios/form_script.h"
+#include "gui/scenarios/script_tab.h"
+#include "gui/stats/stats_tab.h"
+#include "gui/support/list_rows_model.h"
+#include "gui/support/messages.h"
+#include "gui/support/sortable_list.h"
 
 using namespace mv;
 using namespace mv::gui;

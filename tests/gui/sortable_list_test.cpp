@@ -9,12 +9,12 @@
 #include <algorithm>
 #include <initializer_list>
 
-#include "core/errors.h"
-#include "core/window_settings.h"
+#include "engine/core/errors.h"
+#include "gui/support/window_settings.h"
 #include "gui_test_support.h"
-#include "support/busy.h"
-#include "support/list_helpers.h"
-#include "support/sortable_list.h"
+#include "engine/support/busy.h"
+#include "gui/support/list_helpers.h"
+#include "gui/support/sortable_list.h"
 
 using namespace mv::gui;
 using namespace Qt::StringLiterals;

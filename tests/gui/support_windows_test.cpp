@@ -5,13 +5,13 @@
 #include <QTest>
 #include <QTextEdit>
 
-#include "core/errors.h"
+#include "engine/core/errors.h"
 #include "gui_test_support.h"
-#include "support/busy.h"
-#include "support/message_viewer.h"
-#include "support/operation_viewer.h"
-#include "support/progress_window.h"
-#include "support/wait_window.h"
+#include "engine/support/busy.h"
+#include "gui/support/message_viewer.h"
+#include "gui/support/operation_viewer.h"
+#include "gui/support/progress_window.h"
+#include "gui/support/wait_window.h"
 
 using namespace mv::gui;
 

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "support/ui_hooks.h"
+#include "engine/support/ui_hooks.h"
 
 namespace mv::test {
 

@@ -1,12 +1,12 @@
-#include "combs/comb_files.h"
+#include "engine/combs/comb_files.h"
 
 #include <array>
 
-#include "core/errors.h"
-#include "core/game.h"
-#include "core/workspace.h"
-#include "support/atomic_file.h"
-#include "support/text_utils.h"
+#include "engine/core/errors.h"
+#include "engine/core/game.h"
+#include "engine/session/workspace.h"
+#include "engine/support/atomic_file.h"
+#include "engine/core/text_utils.h"
 
 namespace mv {
 namespace {

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "combs/combs_array.h"
-#include "support/text_utils.h"
+#include "engine/combs/combs_array.h"
+#include "engine/core/text_utils.h"
 
 namespace mv {
 

@@ -1,8 +1,8 @@
-#include "combs/comb_tools.h"
+#include "engine/combs/comb_tools.h"
 
-#include "core/game.h"
-#include "core/workspace.h"
-#include "stats/draw_graph_values.h"
+#include "engine/core/game.h"
+#include "engine/session/workspace.h"
+#include "engine/stats/draw_graph_values.h"
 
 namespace mv {
 

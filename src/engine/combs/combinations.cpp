@@ -1,11 +1,11 @@
-#include "combs/combinations.h"
+#include "engine/combs/combinations.h"
 
 #include <exception>
 #include <new>
 #include <optional>
 
-#include "core/constants.h"
-#include "core/errors.h"
+#include "engine/core/constants.h"
+#include "engine/core/errors.h"
 
 namespace mv {
 namespace {

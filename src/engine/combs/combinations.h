@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "combs/combs_array.h"
-#include "support/ui_hooks.h"
+#include "engine/combs/combs_array.h"
+#include "engine/support/ui_hooks.h"
 
 namespace mv {
 

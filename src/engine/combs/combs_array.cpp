@@ -1,4 +1,4 @@
-#include "combs/combs_array.h"
+#include "engine/combs/combs_array.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "core/records.h"
+#include "engine/core/records.h"
 
 namespace mv {
 

@@ -1,4 +1,4 @@
-#include "combs/drawn_set.h"
+#include "engine/combs/drawn_set.h"
 
 #include <algorithm>
 #include <bit>

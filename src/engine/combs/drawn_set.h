@@ -6,7 +6,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "core/constants.h"
+#include "engine/core/constants.h"
 
 namespace mv {
 

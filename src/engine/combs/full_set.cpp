@@ -1,4 +1,4 @@
-#include "combs/full_set.h"
+#include "engine/combs/full_set.h"
 
 namespace mv {
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "core/records.h"
+#include "engine/core/records.h"
 
 namespace mv {
 

@@ -1,4 +1,4 @@
-#include "combs/full_set_files.h"
+#include "engine/combs/full_set_files.h"
 
 #include <algorithm>
 #include <atomic>
@@ -9,10 +9,10 @@
 #include <thread>
 #include <vector>
 
-#include "combs/full_set.h"
-#include "core/errors.h"
-#include "core/workspace.h"
-#include "support/atomic_file.h"
+#include "engine/combs/full_set.h"
+#include "engine/core/errors.h"
+#include "engine/session/workspace.h"
+#include "engine/support/atomic_file.h"
 
 namespace mv {
 namespace {

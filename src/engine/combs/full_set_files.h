@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/data_paths.h"
-#include "stats/stat_table.h"
+#include "engine/core/data_paths.h"
+#include "engine/stats/stat_table.h"
 
 namespace mv {
 

@@ -1,16 +1,16 @@
-#include "combs/generation.h"
+#include "engine/combs/generation.h"
 
 #include <algorithm>
 #include <array>
 #include <optional>
 
-#include "combs/comb_files.h"
-#include "combs/drawn_set.h"
-#include "combs/full_set.h"
-#include "core/errors.h"
-#include "core/game.h"
-#include "core/workspace.h"
-#include "support/text_utils.h"
+#include "engine/combs/comb_files.h"
+#include "engine/combs/drawn_set.h"
+#include "engine/combs/full_set.h"
+#include "engine/core/errors.h"
+#include "engine/core/game.h"
+#include "engine/session/workspace.h"
+#include "engine/core/text_utils.h"
 
 namespace mv {
 namespace {

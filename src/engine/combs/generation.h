@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "combs/combs_array.h"
+#include "engine/combs/combs_array.h"
 
 namespace mv {
 

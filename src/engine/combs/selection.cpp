@@ -1,10 +1,10 @@
-#include "combs/selection.h"
+#include "engine/combs/selection.h"
 
 #include <algorithm>
 
-#include "core/errors.h"
-#include "core/workspace.h"
-#include "support/text_utils.h"
+#include "engine/core/errors.h"
+#include "engine/session/workspace.h"
+#include "engine/core/text_utils.h"
 
 namespace mv {
 namespace {

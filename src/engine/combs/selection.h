@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "stats/stat_table.h"
+#include "engine/stats/stat_table.h"
 
 namespace mv {
 

@@ -1,6 +1,6 @@
-#include "core/command_line.h"
+#include "engine/core/command_line.h"
 
-#include "support/text_utils.h"
+#include "engine/core/text_utils.h"
 
 namespace mv {
 

@@ -1,8 +1,8 @@
-#include "core/data_paths.h"
+#include "engine/core/data_paths.h"
 
 #include <system_error>
 
-#include "core/errors.h"
+#include "engine/core/errors.h"
 
 namespace mv {
 

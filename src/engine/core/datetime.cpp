@@ -1,11 +1,11 @@
-#include "core/datetime.h"
+#include "engine/core/datetime.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <ctime>
 
-#include "core/errors.h"
+#include "engine/core/errors.h"
 
 namespace mv {
 namespace {

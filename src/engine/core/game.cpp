@@ -1,9 +1,9 @@
-#include "core/game.h"
+#include "engine/core/game.h"
 
 #include <cmath>
 
-#include "core/errors.h"
-#include "support/text_utils.h"
+#include "engine/core/errors.h"
+#include "engine/core/text_utils.h"
 
 namespace mv {
 namespace {

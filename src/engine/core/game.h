@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "core/datetime.h"
-#include "core/records.h"
+#include "engine/core/datetime.h"
+#include "engine/core/records.h"
 
 namespace mv {
 

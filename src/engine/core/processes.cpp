@@ -1,4 +1,4 @@
-#include "core/processes.h"
+#include "engine/core/processes.h"
 
 #include <unistd.h>
 
@@ -6,7 +6,7 @@
 #include <string_view>
 #include <system_error>
 
-#include "support/text_utils.h"
+#include "engine/core/text_utils.h"
 
 namespace mv {
 namespace {

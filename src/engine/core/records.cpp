@@ -1,8 +1,8 @@
-#include "core/records.h"
+#include "engine/core/records.h"
 
 #include <algorithm>
 
-#include "core/text_codec.h"
+#include "engine/core/text_codec.h"
 
 namespace mv {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/constants.h"
+#include "engine/core/constants.h"
 
 namespace mv {
 

@@ -1,4 +1,4 @@
-#include "core/text_codec.h"
+#include "engine/core/text_codec.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "draws/archive_file.h"
+#include "engine/draws/archive_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,8 +8,8 @@
 #include <cerrno>
 #include <cstring>
 
-#include "core/errors.h"
-#include "support/atomic_file.h"
+#include "engine/core/errors.h"
+#include "engine/support/atomic_file.h"
 
 namespace mv {
 namespace {

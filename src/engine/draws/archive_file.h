@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "core/records.h"
+#include "engine/core/records.h"
 
 namespace mv {
 

@@ -1,9 +1,9 @@
-#include "draws/draw_entry.h"
+#include "engine/draws/draw_entry.h"
 
 #include <bitset>
 
-#include "core/game.h"
-#include "support/text_utils.h"
+#include "engine/core/game.h"
+#include "engine/core/text_utils.h"
 
 namespace mv {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/constants.h"
-#include "core/records.h"
+#include "engine/core/constants.h"
+#include "engine/core/records.h"
 
 namespace mv {
 

@@ -1,10 +1,10 @@
-#include "draws/draws_csv.h"
+#include "engine/draws/draws_csv.h"
 
 #include <algorithm>
 
-#include "core/constants.h"
-#include "draws/archive_file.h"
-#include "support/text_utils.h"
+#include "engine/core/constants.h"
+#include "engine/draws/archive_file.h"
+#include "engine/core/text_utils.h"
 
 namespace mv {
 namespace {

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/records.h"
+#include "engine/core/records.h"
 
 namespace mv {
 

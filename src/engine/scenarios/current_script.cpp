@@ -1,11 +1,11 @@
-#include "scenarios/current_script.h"
+#include "engine/scenarios/current_script.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "core/errors.h"
-#include "scenarios/script_line.h"
-#include "support/text_utils.h"
+#include "engine/core/errors.h"
+#include "engine/scenarios/script_line.h"
+#include "engine/core/text_utils.h"
 
 namespace mv {
 

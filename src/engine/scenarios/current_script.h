@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "scenarios/script_file.h"
-#include "support/ui_hooks.h"
+#include "engine/scenarios/script_file.h"
+#include "engine/support/ui_hooks.h"
 
 namespace mv {
 

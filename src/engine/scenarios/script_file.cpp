@@ -1,11 +1,11 @@
-#include "scenarios/script_file.h"
+#include "engine/scenarios/script_file.h"
 
 #include <algorithm>
 
-#include "core/errors.h"
-#include "core/text_codec.h"
-#include "support/atomic_file.h"
-#include "support/text_utils.h"
+#include "engine/core/errors.h"
+#include "engine/core/text_codec.h"
+#include "engine/support/atomic_file.h"
+#include "engine/core/text_utils.h"
 
 namespace mv {
 namespace {

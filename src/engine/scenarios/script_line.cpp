@@ -1,11 +1,11 @@
 #include <algorithm>
 
-#include "scenarios/script_line.h"
+#include "engine/scenarios/script_line.h"
 
 #include <vector>
 
-#include "scenarios/script_options.h"
-#include "support/text_utils.h"
+#include "engine/scenarios/script_options.h"
+#include "engine/core/text_utils.h"
 
 namespace mv {
 namespace {

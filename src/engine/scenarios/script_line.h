@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "stats/filter_item.h"
-#include "stats/stat_list.h"
+#include "engine/stats/filter_item.h"
+#include "engine/stats/stat_list.h"
 
 namespace mv {
 

@@ -1,9 +1,9 @@
-#include "scenarios/script_options.h"
+#include "engine/scenarios/script_options.h"
 
 #include <array>
 #include <vector>
 
-#include "support/text_utils.h"
+#include "engine/core/text_utils.h"
 
 namespace mv {
 namespace {

@@ -1,7 +1,7 @@
 // The statistic classes in the order of the method list. A family of methods is added by
 // adding its file under families/ and its classes here, in their place in the order.
-#include "stats/families/numbers.h"
-#include "stats/stat_list.h"
+#include "engine/stats/families/numbers.h"
+#include "engine/stats/stat_list.h"
 
 namespace mv {
 

@@ -8,7 +8,7 @@
 #include <type_traits>
 #include <utility>
 
-#include "core/records.h"
+#include "engine/core/records.h"
 
 namespace mv {
 

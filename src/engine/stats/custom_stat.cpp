@@ -1,9 +1,9 @@
-#include "stats/custom_stat.h"
+#include "engine/stats/custom_stat.h"
 
 #include <cstdio>
 
-#include "core/game.h"
-#include "support/text_utils.h"
+#include "engine/core/game.h"
+#include "engine/core/text_utils.h"
 
 namespace mv {
 namespace {

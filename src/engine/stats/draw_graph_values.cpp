@@ -1,4 +1,4 @@
-#include "stats/draw_graph_values.h"
+#include "engine/stats/draw_graph_values.h"
 
 #include <algorithm>
 #include <array>

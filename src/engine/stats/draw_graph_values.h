@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "stats/stat_list.h"
+#include "engine/stats/stat_list.h"
 
 namespace mv {
 

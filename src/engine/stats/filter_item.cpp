@@ -1,11 +1,11 @@
-#include "stats/filter_item.h"
+#include "engine/stats/filter_item.h"
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
 
-#include "support/text_utils.h"
+#include "engine/core/text_utils.h"
 
 namespace mv {
 namespace {

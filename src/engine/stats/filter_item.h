@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "core/records.h"
-#include "stats/filter_modes.h"
-#include "stats/stat_list.h"
+#include "engine/core/records.h"
+#include "engine/stats/filter_modes.h"
+#include "engine/stats/stat_list.h"
 
 namespace mv {
 

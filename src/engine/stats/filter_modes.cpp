@@ -1,12 +1,12 @@
-#include "stats/filter_modes.h"
+#include "engine/stats/filter_modes.h"
 
 #include <algorithm>
 #include <array>
 #include <limits>
 #include <optional>
 
-#include "core/errors.h"
-#include "support/text_utils.h"
+#include "engine/core/errors.h"
+#include "engine/core/text_utils.h"
 
 namespace mv {
 namespace {

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "stats/stat_table.h"
-#include "stats/stat_values.h"
+#include "engine/stats/stat_table.h"
+#include "engine/stats/stat_values.h"
 
 namespace mv {
 

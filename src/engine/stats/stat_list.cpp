@@ -1,11 +1,11 @@
-#include "stats/stat_list.h"
+#include "engine/stats/stat_list.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "core/game.h"
-#include "support/ini_file.h"
-#include "support/text_utils.h"
+#include "engine/core/game.h"
+#include "engine/support/ini_file.h"
+#include "engine/core/text_utils.h"
 
 namespace mv {
 namespace {

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "core/config_file.h"
-#include "core/records.h"
-#include "stats/custom_stat.h"
+#include "engine/support/config_file.h"
+#include "engine/core/records.h"
+#include "engine/stats/custom_stat.h"
 
 namespace mv {
 

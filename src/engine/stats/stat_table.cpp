@@ -1,11 +1,11 @@
-#include "stats/stat_table.h"
+#include "engine/stats/stat_table.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include "draws/archive_file.h"
-#include "support/text_utils.h"
+#include "engine/draws/archive_file.h"
+#include "engine/core/text_utils.h"
 
 namespace mv {
 namespace {

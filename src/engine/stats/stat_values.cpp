@@ -1,10 +1,10 @@
-#include "stats/stat_values.h"
+#include "engine/stats/stat_values.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <limits>
 
-#include "core/game.h"
+#include "engine/core/game.h"
 
 namespace mv {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "core/constants.h"
-#include "core/records.h"
+#include "engine/core/constants.h"
+#include "engine/core/records.h"
 
 namespace mv {
 

@@ -1,9 +1,9 @@
-#include "stats/value_list.h"
+#include "engine/stats/value_list.h"
 
 #include <limits>
 #include <optional>
 
-#include "support/text_utils.h"
+#include "engine/core/text_utils.h"
 
 namespace mv {
 namespace {

@@ -1,4 +1,4 @@
-#include "support/atomic_file.h"
+#include "engine/support/atomic_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,7 +8,7 @@
 #include <string>
 #include <system_error>
 
-#include "core/errors.h"
+#include "engine/core/errors.h"
 
 namespace mv {
 namespace {

@@ -1,4 +1,4 @@
-#include "support/file_basics.h"
+#include "engine/support/file_basics.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -8,8 +8,8 @@
 #include <array>
 #include <cerrno>
 
-#include "core/errors.h"
-#include "support/text_utils.h"
+#include "engine/core/errors.h"
+#include "engine/core/text_utils.h"
 
 namespace mv {
 namespace fs = std::filesystem;

@@ -1,4 +1,4 @@
-#include "support/file_operations.h"
+#include "engine/support/file_operations.h"
 
 #include <algorithm>
 #include <chrono>
@@ -6,7 +6,7 @@
 #include <thread>
 #include <vector>
 
-#include "support/text_utils.h"
+#include "engine/core/text_utils.h"
 
 namespace mv {
 namespace fs = std::filesystem;

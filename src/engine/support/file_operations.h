@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <string>
 
-#include "support/file_basics.h"
-#include "support/file_steps.h"
-#include "support/operation_log.h"
+#include "engine/support/file_basics.h"
+#include "engine/support/file_steps.h"
+#include "engine/support/operation_log.h"
 
 // Logged file operations: each searches a folder for the items that match its masks, runs one
 // step per item (with retries when asked), counts the steps in a TOperation and finishes it

@@ -1,4 +1,4 @@
-#include "support/file_steps.h"
+#include "engine/support/file_steps.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -6,9 +6,9 @@
 #include <cerrno>
 #include <optional>
 
-#include "core/errors.h"
-#include "support/file_basics.h"
-#include "support/text_utils.h"
+#include "engine/core/errors.h"
+#include "engine/support/file_basics.h"
+#include "engine/core/text_utils.h"
 
 namespace mv {
 namespace fs = std::filesystem;

@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <functional>
 
-#include "support/operation_log.h"
-#include "support/ui_hooks.h"
+#include "engine/support/operation_log.h"
+#include "engine/support/ui_hooks.h"
 
 // Single logged file steps: each does one thing (delete a file, delete a folder, make a
 // folder, copy or move a file) and describes what happened in a TTransaction. A step never

@@ -1,4 +1,4 @@
-#include "support/ini_file.h"
+#include "engine/support/ini_file.h"
 
 #include <algorithm>
 #include <charconv>
@@ -6,10 +6,10 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "core/errors.h"
-#include "core/text_codec.h"
-#include "support/atomic_file.h"
-#include "support/text_utils.h"
+#include "engine/core/errors.h"
+#include "engine/core/text_codec.h"
+#include "engine/support/atomic_file.h"
+#include "engine/core/text_utils.h"
 
 namespace mv {
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "core/datetime.h"
-#include "core/records.h"
+#include "engine/core/datetime.h"
+#include "engine/core/records.h"
 
 namespace mv {
 

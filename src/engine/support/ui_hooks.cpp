@@ -1,4 +1,4 @@
-#include "support/ui_hooks.h"
+#include "engine/support/ui_hooks.h"
 
 namespace mv {
 

@@ -1,8 +1,8 @@
-#include "combs/combs_model.h"
+#include "gui/combs/combs_model.h"
 
 #include <QColor>
 
-#include "core/game.h"
+#include "engine/core/game.h"
 
 namespace mv::gui {
 

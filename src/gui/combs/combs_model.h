@@ -5,7 +5,7 @@
 #include <functional>
 #include <utility>
 
-#include "core/records.h"
+#include "engine/core/records.h"
 
 namespace mv::gui {
 

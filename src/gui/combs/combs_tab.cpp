@@ -1,4 +1,4 @@
-#include "combs/combs_tab.h"
+#include "gui/combs/combs_tab.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -12,14 +12,14 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "combs/combs_model.h"
-#include "core/main_window_keys.h"
-#include "core/window_settings.h"
-#include "core/workspace.h"
-#include "support/enter_spin_box.h"
-#include "support/messages.h"
-#include "support/splitter_pane.h"
-#include "support/window_placement.h"
+#include "gui/combs/combs_model.h"
+#include "gui/core/main_window_keys.h"
+#include "gui/support/window_settings.h"
+#include "engine/session/workspace.h"
+#include "gui/support/enter_spin_box.h"
+#include "gui/support/messages.h"
+#include "gui/support/splitter_pane.h"
+#include "gui/support/window_placement.h"
 
 namespace mv::gui {
 namespace {

@@ -1,4 +1,4 @@
-#include "combs/form_generate.h"
+#include "gui/combs/form_generate.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,7 +11,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "support/messages.h"
+#include "gui/support/messages.h"
 
 namespace mv::gui {
 

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "core/config_file.h"
+#include "engine/support/config_file.h"
 
 class QCheckBox;
 class QComboBox;

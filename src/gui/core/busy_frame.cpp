@@ -1,9 +1,9 @@
-#include "core/busy_frame.h"
+#include "gui/core/busy_frame.h"
 
 #include <QApplication>
 
-#include "core/template_main.h"
-#include "support/busy.h"
+#include "gui/core/template_main.h"
+#include "engine/support/busy.h"
 
 namespace mv::gui {
 

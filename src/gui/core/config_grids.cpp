@@ -1,14 +1,14 @@
-#include "core/config_grids.h"
+#include "gui/core/config_grids.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 #include <QStyle>
 
-#include "core/config_file.h"
-#include "core/game.h"
-#include "support/messages.h"
-#include "support/text_utils.h"
+#include "engine/support/config_file.h"
+#include "engine/core/game.h"
+#include "gui/support/messages.h"
+#include "engine/core/text_utils.h"
 
 namespace mv::gui {
 namespace {

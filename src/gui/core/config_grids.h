@@ -8,8 +8,8 @@
 #include <functional>
 #include <vector>
 
-#include "core/constants.h"
-#include "core/records.h"
+#include "engine/core/constants.h"
+#include "engine/core/records.h"
 
 namespace mv::gui {
 

@@ -1,4 +1,4 @@
-#include "core/form_config.h"
+#include "gui/core/form_config.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -12,11 +12,11 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "core/config_file.h"
-#include "core/config_grids.h"
-#include "core/game.h"
-#include "support/number_locale.h"
-#include "support/text_utils.h"
+#include "engine/support/config_file.h"
+#include "gui/core/config_grids.h"
+#include "engine/core/game.h"
+#include "gui/support/number_locale.h"
+#include "engine/core/text_utils.h"
 
 namespace mv::gui {
 namespace {

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <optional>
 
-#include "core/records.h"
+#include "engine/core/records.h"
 
 class QCheckBox;
 class QDoubleSpinBox;

@@ -1,4 +1,4 @@
-#include "core/form_main.h"
+#include "gui/core/form_main.h"
 
 namespace mv::gui {
 

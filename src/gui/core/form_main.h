@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/template_main.h"
+#include "gui/core/template_main.h"
 
 namespace mv::gui {
 

@@ -1,10 +1,10 @@
-#include "core/gui_hooks.h"
+#include "gui/core/gui_hooks.h"
 
 #include <QCoreApplication>
 
-#include "support/messages.h"
-#include "support/progress_window.h"
-#include "support/wait_window.h"
+#include "gui/support/messages.h"
+#include "gui/support/progress_window.h"
+#include "gui/support/wait_window.h"
 
 namespace mv::gui {
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <functional>
 
-#include "support/ui_hooks.h"
+#include "engine/support/ui_hooks.h"
 
 class QWidget;
 

@@ -9,21 +9,21 @@
 #include <QTimer>
 #include <optional>
 
-#include "core/busy_frame.h"
-#include "core/errors.h"
-#include "core/game.h"
-#include "core/template_main.h"
-#include "core/workspace.h"
-#include "draws/draw_dialog.h"
-#include "draws/draw_info_dialog.h"
-#include "draws/draws_model.h"
-#include "stats/draw_graph_values.h"
-#include "combs/combs_tab.h"
-#include "scenarios/script_tab.h"
-#include "stats/stats_tab.h"
-#include "support/sortable_list.h"
-#include "support/busy.h"
-#include "support/messages.h"
+#include "gui/core/busy_frame.h"
+#include "engine/core/errors.h"
+#include "engine/core/game.h"
+#include "gui/core/template_main.h"
+#include "engine/session/workspace.h"
+#include "gui/draws/draw_dialog.h"
+#include "gui/draws/draw_info_dialog.h"
+#include "gui/draws/draws_model.h"
+#include "engine/stats/draw_graph_values.h"
+#include "gui/combs/combs_tab.h"
+#include "gui/scenarios/script_tab.h"
+#include "gui/stats/stats_tab.h"
+#include "gui/support/sortable_list.h"
+#include "engine/support/busy.h"
+#include "gui/support/messages.h"
 
 namespace mv::gui {
 

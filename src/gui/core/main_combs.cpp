@@ -10,21 +10,21 @@
 #include <QSpinBox>
 #include <QTableView>
 
-#include "combs/comb_files.h"
-#include "combs/comb_tools.h"
-#include "combs/combs_model.h"
-#include "combs/combs_tab.h"
-#include "combs/form_generate.h"
-#include "combs/full_set_files.h"
-#include "combs/generation.h"
-#include "combs/selection.h"
-#include "core/shortcut_router.h"
-#include "core/template_main.h"
-#include "core/workspace.h"
-#include "draws/draw_info_dialog.h"
-#include "stats/stats_tab.h"
-#include "support/messages.h"
-#include "support/sortable_list.h"
+#include "engine/combs/comb_files.h"
+#include "engine/combs/comb_tools.h"
+#include "gui/combs/combs_model.h"
+#include "gui/combs/combs_tab.h"
+#include "gui/combs/form_generate.h"
+#include "engine/combs/full_set_files.h"
+#include "engine/combs/generation.h"
+#include "engine/combs/selection.h"
+#include "gui/core/shortcut_router.h"
+#include "gui/core/template_main.h"
+#include "engine/session/workspace.h"
+#include "gui/draws/draw_info_dialog.h"
+#include "gui/stats/stats_tab.h"
+#include "gui/support/messages.h"
+#include "gui/support/sortable_list.h"
 
 namespace mv::gui {
 namespace {

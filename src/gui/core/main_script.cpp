@@ -5,15 +5,15 @@
 #include <QSpinBox>
 #include <QTreeView>
 
-#include "core/shortcut_router.h"
-#include "core/template_main.h"
-#include "core/workspace.h"
-#include "scenarios/form_filter.h"
-#include "scenarios/form_script.h"
-#include "scenarios/script_tab.h"
-#include "stats/filter_item.h"
-#include "stats/stats_tab.h"
-#include "support/messages.h"
+#include "gui/core/shortcut_router.h"
+#include "gui/core/template_main.h"
+#include "engine/session/workspace.h"
+#include "gui/scenarios/form_filter.h"
+#include "gui/scenarios/form_script.h"
+#include "gui/scenarios/script_tab.h"
+#include "engine/stats/filter_item.h"
+#include "gui/stats/stats_tab.h"
+#include "gui/support/messages.h"
 
 namespace mv::gui {
 namespace {

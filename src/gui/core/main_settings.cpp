@@ -6,20 +6,20 @@
 #include <QTabWidget>
 #include <QTableView>
 
-#include "core/config_file.h"
-#include "core/errors.h"
-#include "core/template_main.h"
-#include "core/main_window_keys.h"
-#include "core/window_settings.h"
-#include "core/workspace.h"
-#include "draws/draws_model.h"
-#include "combs/combs_model.h"
-#include "combs/combs_tab.h"
-#include "combs/full_set_files.h"
-#include "scenarios/script_tab.h"
-#include "stats/stats_tab.h"
-#include "support/messages.h"
-#include "support/window_placement.h"
+#include "engine/support/config_file.h"
+#include "engine/core/errors.h"
+#include "gui/core/template_main.h"
+#include "gui/core/main_window_keys.h"
+#include "gui/support/window_settings.h"
+#include "engine/session/workspace.h"
+#include "gui/draws/draws_model.h"
+#include "gui/combs/combs_model.h"
+#include "gui/combs/combs_tab.h"
+#include "engine/combs/full_set_files.h"
+#include "gui/scenarios/script_tab.h"
+#include "gui/stats/stats_tab.h"
+#include "gui/support/messages.h"
+#include "gui/support/window_placement.h"
 
 namespace mv::gui {
 

@@ -6,14 +6,14 @@
 #include <QThread>
 #include <QTimer>
 
-#include "combs/full_set_files.h"
-#include "core/data_lock.h"
-#include "core/errors.h"
-#include "core/game.h"
-#include "core/processes.h"
-#include "core/template_main.h"
-#include "core/workspace.h"
-#include "support/messages.h"
+#include "engine/combs/full_set_files.h"
+#include "engine/support/data_lock.h"
+#include "engine/core/errors.h"
+#include "engine/core/game.h"
+#include "engine/core/processes.h"
+#include "gui/core/template_main.h"
+#include "engine/session/workspace.h"
+#include "gui/support/messages.h"
 
 namespace mv::gui {
 namespace {

@@ -12,16 +12,16 @@
 
 #include <optional>
 
-#include "core/form_config.h"
-#include "core/shortcut_router.h"
-#include "core/template_main.h"
-#include "core/workspace.h"
-#include "draws/draws_model.h"
-#include "stats/form_filter_help.h"
-#include "stats/stats_tab.h"
-#include "support/ini_file.h"
-#include "support/messages.h"
-#include "support/window_placement.h"
+#include "gui/core/form_config.h"
+#include "gui/core/shortcut_router.h"
+#include "gui/core/template_main.h"
+#include "engine/session/workspace.h"
+#include "gui/draws/draws_model.h"
+#include "gui/stats/form_filter_help.h"
+#include "gui/stats/stats_tab.h"
+#include "engine/support/ini_file.h"
+#include "gui/support/messages.h"
+#include "gui/support/window_placement.h"
 
 namespace mv::gui {
 namespace {

@@ -1,4 +1,4 @@
-#include "core/recalc_dispatcher.h"
+#include "gui/core/recalc_dispatcher.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "core/shortcut_router.h"
+#include "gui/core/shortcut_router.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "core/template_main.h"
+#include "gui/core/template_main.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,19 +15,19 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "combs/combs_tab.h"
-#include "core/busy_frame.h"
-#include "core/game.h"
-#include "core/gui_hooks.h"
-#include "core/shortcut_router.h"
-#include "core/window_settings.h"
-#include "core/workspace.h"
-#include "draws/draws_model.h"
-#include "scenarios/script_tab.h"
-#include "stats/stats_tab.h"
-#include "support/busy.h"
-#include "support/elided_label.h"
-#include "support/messages.h"
+#include "gui/combs/combs_tab.h"
+#include "gui/core/busy_frame.h"
+#include "engine/core/game.h"
+#include "gui/core/gui_hooks.h"
+#include "gui/core/shortcut_router.h"
+#include "gui/support/window_settings.h"
+#include "engine/session/workspace.h"
+#include "gui/draws/draws_model.h"
+#include "gui/scenarios/script_tab.h"
+#include "gui/stats/stats_tab.h"
+#include "engine/support/busy.h"
+#include "gui/support/elided_label.h"
+#include "gui/support/messages.h"
 
 namespace mv::gui {
 namespace {

@@ -9,12 +9,12 @@
 #include <memory>
 #include <optional>
 
-#include "core/command_line.h"
-#include "core/data_paths.h"
-#include "core/main_window_keys.h"
-#include "core/recalc_dispatcher.h"
-#include "core/records.h"
-#include "support/ui_hooks.h"
+#include "engine/core/command_line.h"
+#include "engine/core/data_paths.h"
+#include "gui/core/main_window_keys.h"
+#include "gui/core/recalc_dispatcher.h"
+#include "engine/core/records.h"
+#include "engine/support/ui_hooks.h"
 
 class QAction;
 class QDialog;

@@ -1,4 +1,4 @@
-#include "draws/draw_dialog.h"
+#include "gui/draws/draw_dialog.h"
 
 #include <QCalendarWidget>
 #include <QDateEdit>
@@ -13,10 +13,10 @@
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
-#include "core/constants.h"
-#include "core/game.h"
-#include "draws/draw_entry.h"
-#include "support/messages.h"
+#include "engine/core/constants.h"
+#include "engine/core/game.h"
+#include "engine/draws/draw_entry.h"
+#include "gui/support/messages.h"
 
 namespace mv::gui {
 

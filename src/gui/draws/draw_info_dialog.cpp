@@ -1,4 +1,4 @@
-#include "draws/draw_info_dialog.h"
+#include "gui/draws/draw_info_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -12,8 +12,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "core/game.h"
-#include "support/messages.h"
+#include "engine/core/game.h"
+#include "gui/support/messages.h"
 
 namespace mv::gui {
 

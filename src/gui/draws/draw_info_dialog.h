@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "core/records.h"
+#include "engine/core/records.h"
 
 class QSpinBox;
 class QTableWidget;

@@ -1,10 +1,10 @@
-#include "draws/draws_model.h"
+#include "gui/draws/draws_model.h"
 
 #include <QColor>
 
-#include "core/game.h"
-#include "core/workspace.h"
-#include "support/messages.h"
+#include "engine/core/game.h"
+#include "engine/session/workspace.h"
+#include "gui/support/messages.h"
 
 namespace mv::gui {
 namespace {

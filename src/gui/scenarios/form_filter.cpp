@@ -1,4 +1,4 @@
-#include "scenarios/form_filter.h"
+#include "gui/scenarios/form_filter.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,11 +15,11 @@
 #include <QVBoxLayout>
 #include <limits>
 
-#include "stats/filter_modes.h"
-#include "stats/stat_table.h"
-#include "stats/value_list.h"
-#include "support/messages.h"
-#include "support/number_locale.h"
+#include "engine/stats/filter_modes.h"
+#include "engine/stats/stat_table.h"
+#include "engine/stats/value_list.h"
+#include "gui/support/messages.h"
+#include "gui/support/number_locale.h"
 
 namespace mv::gui {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "stats/filter_item.h"
+#include "engine/stats/filter_item.h"
 
 class QCheckBox;
 class QComboBox;

@@ -1,4 +1,4 @@
-#include "scenarios/form_script.h"
+#include "gui/scenarios/form_script.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,8 +13,8 @@
 #include <QVBoxLayout>
 #include <limits>
 
-#include "scenarios/script_options.h"
-#include "support/messages.h"
+#include "engine/scenarios/script_options.h"
+#include "gui/support/messages.h"
 
 namespace mv::gui {
 

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "scenarios/script_line.h"
+#include "engine/scenarios/script_line.h"
 
 class QCheckBox;
 class QComboBox;

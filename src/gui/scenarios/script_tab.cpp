@@ -1,4 +1,4 @@
-#include "scenarios/script_tab.h"
+#include "gui/scenarios/script_tab.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -8,11 +8,11 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include "core/window_settings.h"
-#include "core/workspace.h"
-#include "scenarios/script_line.h"
-#include "support/messages.h"
-#include "support/window_placement.h"
+#include "gui/support/window_settings.h"
+#include "engine/session/workspace.h"
+#include "engine/scenarios/script_line.h"
+#include "gui/support/messages.h"
+#include "gui/support/window_placement.h"
 
 namespace mv::gui {
 static_assert(ScriptFieldCount == 9);

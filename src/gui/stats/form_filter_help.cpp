@@ -1,4 +1,4 @@
-#include "stats/form_filter_help.h"
+#include "gui/stats/form_filter_help.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>

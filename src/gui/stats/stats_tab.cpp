@@ -1,4 +1,4 @@
-#include "stats/stats_tab.h"
+#include "gui/stats/stats_tab.h"
 
 #include <QCategoryAxis>
 #include <QChart>
@@ -18,15 +18,15 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "core/main_window_keys.h"
-#include "core/window_settings.h"
-#include "combs/full_set_files.h"
-#include "core/workspace.h"
-#include "support/list_rows_model.h"
-#include "support/enter_spin_box.h"
-#include "support/messages.h"
-#include "support/sortable_list.h"
-#include "support/window_placement.h"
+#include "gui/core/main_window_keys.h"
+#include "gui/support/window_settings.h"
+#include "engine/combs/full_set_files.h"
+#include "engine/session/workspace.h"
+#include "gui/support/list_rows_model.h"
+#include "gui/support/enter_spin_box.h"
+#include "gui/support/messages.h"
+#include "gui/support/sortable_list.h"
+#include "gui/support/window_placement.h"
 
 namespace mv::gui {
 namespace {

@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "stats/stat_table.h"
+#include "engine/stats/stat_table.h"
 
 class QAction;
 class QComboBox;

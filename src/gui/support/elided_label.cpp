@@ -1,4 +1,4 @@
-#include "support/elided_label.h"
+#include "gui/support/elided_label.h"
 
 #include <QHelpEvent>
 #include <QPainter>

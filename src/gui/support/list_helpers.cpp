@@ -1,4 +1,4 @@
-#include "support/list_helpers.h"
+#include "gui/support/list_helpers.h"
 
 #include <QAbstractItemView>
 #include <QHeaderView>
@@ -9,8 +9,8 @@
 #include <cstring>
 #include <vector>
 
-#include "core/window_settings.h"
-#include "support/window_placement.h"
+#include "gui/support/window_settings.h"
+#include "gui/support/window_placement.h"
 
 namespace mv::gui {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <type_traits>
 
-#include "support/list_rows_model.h"
+#include "gui/support/list_rows_model.h"
 
 class QAbstractItemView;
 class QTreeView;

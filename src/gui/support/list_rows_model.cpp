@@ -1,4 +1,4 @@
-#include "support/list_rows_model.h"
+#include "gui/support/list_rows_model.h"
 
 #include <algorithm>
 #include <numeric>

@@ -1,4 +1,4 @@
-#include "support/message_viewer.h"
+#include "gui/support/message_viewer.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,8 +12,8 @@
 #include <QTimer>
 #include <QToolBar>
 
-#include "support/busy.h"
-#include "support/messages.h"
+#include "engine/support/busy.h"
+#include "gui/support/messages.h"
 
 namespace mv::gui {
 namespace {

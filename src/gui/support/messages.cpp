@@ -1,4 +1,4 @@
-#include "support/messages.h"
+#include "gui/support/messages.h"
 
 #include <QApplication>
 #include <QMessageBox>

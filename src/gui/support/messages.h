@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "support/ui_hooks.h"
+#include "engine/support/ui_hooks.h"
 
 class QWidget;
 

@@ -1,6 +1,6 @@
-#include "support/number_locale.h"
+#include "gui/support/number_locale.h"
 
-#include "support/text_utils.h"
+#include "engine/core/text_utils.h"
 
 namespace mv::gui {
 

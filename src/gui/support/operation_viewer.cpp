@@ -1,7 +1,7 @@
-#include "support/operation_viewer.h"
+#include "gui/support/operation_viewer.h"
 
-#include "support/message_viewer.h"
-#include "support/messages.h"
+#include "gui/support/message_viewer.h"
+#include "gui/support/messages.h"
 
 namespace mv::gui {
 namespace {

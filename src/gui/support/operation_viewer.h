@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/operation_log.h"
+#include "engine/support/operation_log.h"
 
 namespace mv::gui {
 

@@ -1,4 +1,4 @@
-#include "support/progress_window.h"
+#include "gui/support/progress_window.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -9,8 +9,8 @@
 #include <algorithm>
 #include <memory>
 
-#include "core/errors.h"
-#include "support/support_window.h"
+#include "engine/core/errors.h"
+#include "gui/support/support_window.h"
 
 namespace mv::gui {
 namespace {

@@ -1,4 +1,4 @@
-#include "support/russian_interface.h"
+#include "gui/support/russian_interface.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

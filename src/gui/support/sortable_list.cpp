@@ -1,4 +1,4 @@
-#include "support/sortable_list.h"
+#include "gui/support/sortable_list.h"
 
 #include <QCollator>
 #include <QHeaderView>
@@ -8,11 +8,11 @@
 #include <exception>
 #include <optional>
 
-#include "core/busy_frame.h"
-#include "core/errors.h"
-#include "core/window_settings.h"
-#include "support/list_helpers.h"
-#include "support/messages.h"
+#include "gui/core/busy_frame.h"
+#include "engine/core/errors.h"
+#include "gui/support/window_settings.h"
+#include "gui/support/list_helpers.h"
+#include "gui/support/messages.h"
 
 namespace mv::gui {
 

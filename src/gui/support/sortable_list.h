@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "support/list_rows_model.h"
+#include "gui/support/list_rows_model.h"
 
 namespace mv {
 class TWindowSettings;

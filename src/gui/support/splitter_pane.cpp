@@ -1,4 +1,4 @@
-#include "support/splitter_pane.h"
+#include "gui/support/splitter_pane.h"
 
 #include <QEvent>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "support/support_window.h"
+#include "gui/support/support_window.h"
 
 #include <QCoreApplication>
 #include <QFrame>

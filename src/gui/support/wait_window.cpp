@@ -1,4 +1,4 @@
-#include "support/wait_window.h"
+#include "gui/support/wait_window.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -6,7 +6,7 @@
 #include <QPointer>
 #include <QVBoxLayout>
 
-#include "support/support_window.h"
+#include "gui/support/support_window.h"
 
 namespace mv::gui {
 namespace {

@@ -1,4 +1,4 @@
-#include "support/window_placement.h"
+#include "gui/support/window_placement.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <optional>
 
-#include "core/window_settings.h"
+#include "gui/support/window_settings.h"
 
 namespace mv::gui {
 namespace {

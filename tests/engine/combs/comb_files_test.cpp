@@ -1,8 +1,8 @@
 // Combination files, the clipboard form, opening and pasting with their restore rules.
 #include <gtest/gtest.h>
 
-#include "combs/comb_files.h"
-#include "combs/generation.h"
+#include "engine/combs/comb_files.h"
+#include "engine/combs/generation.h"
 #include "combs_fixture.h"
 
 namespace mv::test {

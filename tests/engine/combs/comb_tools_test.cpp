@@ -1,9 +1,9 @@
 // The archive look-up, the distinct-number count and the combination information values.
 #include <gtest/gtest.h>
 
-#include "combs/comb_tools.h"
+#include "engine/combs/comb_tools.h"
 #include "combs_fixture.h"
-#include "core/game.h"
+#include "engine/core/game.h"
 
 namespace mv::test {
 namespace {

@@ -5,7 +5,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "core/workspace.h"
+#include "engine/session/workspace.h"
 #include "test_support.h"
 
 namespace mv::test {

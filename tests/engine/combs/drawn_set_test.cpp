@@ -1,6 +1,6 @@
 // Whether a combination is one of a set of draws: the look-ups give the answer of
 // CountMatches == 5 with every draw, for odd draws and odd combinations alike.
-#include "combs/drawn_set.h"
+#include "engine/combs/drawn_set.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <random>
 #include <vector>
 
-#include "core/game.h"
+#include "engine/core/game.h"
 
 namespace mv::test {
 namespace {

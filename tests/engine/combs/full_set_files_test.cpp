@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "combs/full_set.h"
-#include "combs/full_set_files.h"
+#include "engine/combs/full_set.h"
+#include "engine/combs/full_set_files.h"
 #include "combs_fixture.h"
 
 namespace mv::test {

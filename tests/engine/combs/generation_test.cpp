@@ -3,10 +3,10 @@
 
 #include <algorithm>
 
-#include "combs/comb_files.h"
-#include "combs/generation.h"
+#include "engine/combs/comb_files.h"
+#include "engine/combs/generation.h"
 #include "combs_fixture.h"
-#include "core/game.h"
+#include "engine/core/game.h"
 
 namespace mv::test {
 namespace {

@@ -1,7 +1,7 @@
 // The working list, its undo copy, the keyed buffer and the operations list.
 #include <gtest/gtest.h>
 
-#include "combs/generation.h"
+#include "engine/combs/generation.h"
 #include "combs_fixture.h"
 
 namespace mv::test {

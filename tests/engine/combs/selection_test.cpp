@@ -3,10 +3,10 @@
 
 #include <algorithm>
 
-#include "combs/generation.h"
-#include "combs/selection.h"
+#include "engine/combs/generation.h"
+#include "engine/combs/selection.h"
 #include "combs_fixture.h"
-#include "core/errors.h"
+#include "engine/core/errors.h"
 
 namespace mv::test {
 namespace {

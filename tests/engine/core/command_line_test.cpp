@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "core/command_line.h"
+#include "engine/core/command_line.h"
 
 namespace mv {
 namespace {

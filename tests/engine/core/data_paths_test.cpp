@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "core/data_paths.h"
-#include "core/errors.h"
+#include "engine/core/data_paths.h"
+#include "engine/core/errors.h"
 
 namespace mv {
 namespace {

@@ -1,4 +1,4 @@
-#include "core/errors.h"
+#include "engine/core/errors.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "core/game.h"
+#include "engine/core/game.h"
 
 #include <gtest/gtest.h>
 
-#include "core/errors.h"
+#include "engine/core/errors.h"
 
 namespace mv {
 namespace {

@@ -1,5 +1,5 @@
 // Finding another running copy of a program file through /proc (the "restart" wait).
-#include "core/processes.h"
+#include "engine/core/processes.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>

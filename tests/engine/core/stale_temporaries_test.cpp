@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "core/workspace.h"
+#include "engine/session/workspace.h"
 #include "test_support.h"
 
 namespace mv {

@@ -1,8 +1,8 @@
-#include "core/text_codec.h"
+#include "engine/core/text_codec.h"
 
 #include <gtest/gtest.h>
 
-#include "core/records.h"
+#include "engine/core/records.h"
 
 namespace mv {
 namespace {

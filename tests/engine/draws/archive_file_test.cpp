@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "core/errors.h"
-#include "core/workspace.h"
-#include "draws/archive_file.h"
+#include "engine/core/errors.h"
+#include "engine/session/workspace.h"
+#include "engine/draws/archive_file.h"
 #include "test_support.h"
 
 namespace mv {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "core/game.h"
-#include "draws/draw_entry.h"
+#include "engine/core/game.h"
+#include "engine/draws/draw_entry.h"
 
 namespace mv {
 namespace {

@@ -1,11 +1,11 @@
 // The current scenario: editing, the append rules, deleting selected lines, the mirror file
 // and start-up reading.
-#include "scenarios/current_script.h"
+#include "engine/scenarios/current_script.h"
 
 #include <gtest/gtest.h>
 
-#include "core/errors.h"
-#include "core/workspace.h"
+#include "engine/core/errors.h"
+#include "engine/session/workspace.h"
 #include "test_support.h"
 
 namespace mv {

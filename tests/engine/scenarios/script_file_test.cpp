@@ -1,10 +1,10 @@
 // Scenario files: Windows-1251 with CR LF after every line on writing; any line end, a last
 // line without one and a NUL ending the text on reading.
-#include "scenarios/script_file.h"
+#include "engine/scenarios/script_file.h"
 
 #include <gtest/gtest.h>
 
-#include "core/errors.h"
+#include "engine/core/errors.h"
 #include "test_support.h"
 
 namespace mv {

@@ -1,10 +1,10 @@
 // Scenario lines: fields separated by runs of "|", the writer that never leaves a field
 // empty, the options field and its texts, and the cells of the scenario list.
-#include "scenarios/script_line.h"
+#include "engine/scenarios/script_line.h"
 
 #include <gtest/gtest.h>
 
-#include "scenarios/script_options.h"
+#include "engine/scenarios/script_options.h"
 
 namespace mv {
 namespace {

@@ -7,8 +7,8 @@
 #include <functional>
 #include <random>
 
-#include "stats/comb_filter.h"
-#include "stats/stat_list.h"
+#include "engine/stats/comb_filter.h"
+#include "engine/stats/stat_list.h"
 
 namespace mv {
 namespace {

@@ -1,12 +1,12 @@
 // Filter items: the text form and its reading rules, value lists, the selection and stop
 // modes, and the predicate each selection mode applies to a statistics-table row.
-#include "stats/filter_item.h"
+#include "engine/stats/filter_item.h"
 
 #include <gtest/gtest.h>
 
-#include "core/errors.h"
-#include "stats/value_list.h"
-#include "support/text_utils.h"
+#include "engine/core/errors.h"
+#include "engine/stats/value_list.h"
+#include "engine/core/text_utils.h"
 
 namespace mv {
 namespace {

@@ -2,8 +2,8 @@
 // through the batch path checked against Matches on the whole set of combinations.
 #include <gtest/gtest.h>
 
-#include "combs/full_set.h"
-#include "stats/stat_list.h"
+#include "engine/combs/full_set.h"
+#include "engine/stats/stat_list.h"
 
 namespace mv {
 namespace {

@@ -1,10 +1,10 @@
 // The registry: the method list in class-table order, codes and names, code resolution,
 // favourites and the names file.
-#include "stats/stat_list.h"
+#include "engine/stats/stat_list.h"
 
 #include <gtest/gtest.h>
 
-#include "support/ini_file.h"
+#include "engine/support/ini_file.h"
 #include "test_support.h"
 
 namespace mv {

@@ -1,10 +1,10 @@
 // The statistics table of a hand-computed window: ten draws with a gap in their numbering,
 // an offset of two hidden draws and a window of six.
-#include "stats/stat_table.h"
+#include "engine/stats/stat_table.h"
 
 #include <gtest/gtest.h>
 
-#include "support/text_utils.h"
+#include "engine/core/text_utils.h"
 
 namespace mv {
 namespace {

@@ -1,5 +1,5 @@
 // Whole-file rewrites through a temporary file, and clearing what interrupted ones left.
-#include "support/atomic_file.h"
+#include "engine/support/atomic_file.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>

@@ -1,4 +1,4 @@
-#include "support/busy.h"
+#include "engine/support/busy.h"
 
 #include <gtest/gtest.h>
 

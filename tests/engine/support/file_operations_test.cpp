@@ -1,4 +1,4 @@
-#include "support/file_operations.h"
+#include "engine/support/file_operations.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -8,8 +8,8 @@
 #include <cerrno>
 #include <functional>
 
-#include "core/errors.h"
-#include "support/text_utils.h"
+#include "engine/core/errors.h"
+#include "engine/core/text_utils.h"
 #include "test_support.h"
 
 extern char** environ;

@@ -1,13 +1,13 @@
-#include "support/ini_file.h"
+#include "engine/support/ini_file.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <filesystem>
 
-#include "core/errors.h"
-#include "core/text_codec.h"
-#include "support/text_utils.h"
+#include "engine/core/errors.h"
+#include "engine/core/text_codec.h"
+#include "engine/core/text_utils.h"
 #include "test_support.h"
 
 namespace mv {

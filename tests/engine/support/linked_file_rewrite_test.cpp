@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "core/errors.h"
-#include "support/atomic_file.h"
+#include "engine/core/errors.h"
+#include "engine/support/atomic_file.h"
 #include "test_support.h"
 
 namespace mv::test {

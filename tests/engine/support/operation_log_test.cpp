@@ -1,8 +1,8 @@
-#include "support/operation_log.h"
+#include "engine/support/operation_log.h"
 
 #include <gtest/gtest.h>
 
-#include "support/text_utils.h"
+#include "engine/core/text_utils.h"
 
 namespace mv {
 namespace {

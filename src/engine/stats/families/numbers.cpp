@@ -1,4 +1,4 @@
-#include "stats/families/numbers.h"
+#include "engine/stats/families/numbers.h"
 
 #include <string>
 

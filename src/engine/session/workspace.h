@@ -7,14 +7,14 @@
 #include <functional>
 #include <string>
 
-#include "combs/combinations.h"
-#include "core/config_file.h"
-#include "core/data_lock.h"
-#include "core/data_paths.h"
-#include "core/records.h"
-#include "scenarios/current_script.h"
-#include "stats/stat_list.h"
-#include "support/ui_hooks.h"
+#include "engine/combs/combinations.h"
+#include "engine/support/config_file.h"
+#include "engine/support/data_lock.h"
+#include "engine/core/data_paths.h"
+#include "engine/core/records.h"
+#include "engine/scenarios/current_script.h"
+#include "engine/stats/stat_list.h"
+#include "engine/support/ui_hooks.h"
 
 namespace mv {
 

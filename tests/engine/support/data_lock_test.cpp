@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "core/data_lock.h"
+#include "engine/support/data_lock.h"
 #include "test_support.h"
 
 namespace mv {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "support/ini_file.h"
+#include "engine/support/ini_file.h"
 
 namespace mv {
 

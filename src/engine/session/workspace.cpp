@@ -1,16 +1,16 @@
-#include "core/workspace.h"
+#include "engine/session/workspace.h"
 
 #include <algorithm>
 #include <iterator>
 #include <limits>
 #include <string_view>
 
-#include "combs/full_set_files.h"
-#include "core/errors.h"
-#include "core/game.h"
-#include "draws/archive_file.h"
-#include "draws/draws_csv.h"
-#include "support/atomic_file.h"
+#include "engine/combs/full_set_files.h"
+#include "engine/core/errors.h"
+#include "engine/core/game.h"
+#include "engine/draws/archive_file.h"
+#include "engine/draws/draws_csv.h"
+#include "engine/support/atomic_file.h"
 
 namespace mv {
 

@@ -1,12 +1,12 @@
-#include "core/config_file.h"
+#include "engine/support/config_file.h"
 
 #include <exception>
 #include <limits>
 #include <set>
 
-#include "core/errors.h"
-#include "support/ini_file.h"
-#include "support/text_utils.h"
+#include "engine/core/errors.h"
+#include "engine/support/ini_file.h"
+#include "engine/core/text_utils.h"
 
 namespace mv {
 namespace {

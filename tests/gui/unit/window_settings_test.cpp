@@ -1,11 +1,11 @@
-#include "core/window_settings.h"
+#include "gui/support/window_settings.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "core/errors.h"
-#include "core/main_window_keys.h"
+#include "engine/core/errors.h"
+#include "gui/core/main_window_keys.h"
 #include "test_support.h"
 
 namespace mv {

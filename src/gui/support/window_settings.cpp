@@ -1,9 +1,9 @@
-#include "core/window_settings.h"
+#include "gui/support/window_settings.h"
 
 #include <algorithm>
 #include <cstdint>
 
-#include "support/text_utils.h"
+#include "engine/core/text_utils.h"
 
 namespace mv {
 namespace {

@@ -1,14 +1,14 @@
-#include "core/config_file.h"
+#include "engine/support/config_file.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 
-#include "core/errors.h"
-#include "core/text_codec.h"
-#include "support/ini_file.h"
-#include "support/text_utils.h"
+#include "engine/core/errors.h"
+#include "engine/core/text_codec.h"
+#include "engine/support/ini_file.h"
+#include "engine/core/text_utils.h"
 #include "test_support.h"
 
 namespace mv {

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "core/errors.h"
+#include "engine/core/errors.h"
 
 namespace mv {
 

@@ -1,4 +1,4 @@
-#include "core/data_lock.h"
+#include "engine/support/data_lock.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -6,7 +6,7 @@
 
 #include <cerrno>
 
-#include "core/errors.h"
+#include "engine/core/errors.h"
 
 namespace mv {
 

@@ -1,4 +1,4 @@
-#include "support/text_utils.h"
+#include "engine/core/text_utils.h"
 
 #include <charconv>
 #include <cmath>

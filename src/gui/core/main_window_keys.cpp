@@ -1,4 +1,4 @@
-#include "core/main_window_keys.h"
+#include "gui/core/main_window_keys.h"
 
 namespace mv {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "core/window_settings.h"
+#include "gui/support/window_settings.h"
 
 namespace mv {
 
