@@ -1,9 +1,9 @@
 // The combination list at work, each beside its floor measured in the same run:
 //   Floor          compacting the full set with the cheapest test there is: one byte compared
 //                  per combination, no branch;
-//   Pass/NUMS      one filter pass of the working list as a scenario runs it: ten selected
-//                  numbers, ApplyStatSelection from UndoList into CurrentList (the filter is
-//                  prepared for the pass, the operations row is written);
+//   Pass/NUMS      one filter pass over the full set as a scenario runs it: ten selected
+//                  numbers, FilterCombinations from one list into another (the filter is
+//                  prepared for the pass);
 //   Matches/NUMS   the same pass with one virtual Matches per combination, which searches the
 //                  ten selected values linearly;
 //   Copy           copying the full set from one list to another (a plain memory copy);
@@ -32,6 +32,7 @@
 #include "engine/combs/full_set_files.h"
 #include "engine/combs/generation.h"
 #include "engine/combs/selection.h"
+#include "engine/session/list_commands.h"
 #include "engine/session/workspace.h"
 
 namespace {
@@ -44,6 +45,9 @@ struct TFixture {
     std::unique_ptr<mv::TWorkspace> Ws;
     int Nums = -1;
     mv::TStatSelection Selection;
+    // The full set, and a list the passes write their survivors into.
+    mv::TCombsArray Full;
+    mv::TCombsArray Out{mv::FullSetSize};
 
     TFixture() {
         std::string pattern =
@@ -55,8 +59,7 @@ struct TFixture {
         for (const int n : kSelected)
             Selection.Values.emplace_back().Key = mv::TValueKey::FromK1(n);
         Selection.Text = "ten numbers";
-        mv::GenerateCombinations(*Ws, mv::gmFullSet, "", false);
-        Ws->Combs().SnapshotForUndo(false);
+        mv::AppendGeneratedSets(mv::gmFullSet, {}, Full);
     }
     ~TFixture() {
         std::error_code ec;
@@ -75,10 +78,10 @@ void SetItems(benchmark::State& state, std::size_t kept) {
 }
 
 void BM_Floor(benchmark::State& state) {
-    mv::TCombinations& combs = Fixture().Ws->Combs();
-    const mv::TComb* in = combs.UndoList.Data();
-    mv::TComb* out = combs.CurrentList.Data();
-    const std::size_t count = combs.UndoList.Count();
+    TFixture& f = Fixture();
+    const mv::TComb* in = f.Full.Data();
+    mv::TComb* out = f.Out.Data();
+    const std::size_t count = f.Full.Count();
     std::uint8_t x = 6;  // combinations starting below 6: about half of the set
     std::size_t kept = 0;
     for (auto _ : state) {
@@ -98,21 +101,19 @@ void BM_Pass(benchmark::State& state) {
     TFixture& f = Fixture();
     auto stat = f.Ws->Stats().CreateStat(f.Ws->Stats().Method(f.Nums));
     for (auto _ : state) {
-        mv::ApplyStatSelection(*f.Ws, f.Selection, false, f.Nums, "NUMS", stat.get());
-        f.Ws->Combs().ClearFilterLines();
+        mv::FilterCombinations(*stat, f.Selection.Values, false, false, 0, f.Full, f.Out);
         benchmark::ClobberMemory();
     }
-    SetItems(state, f.Ws->Combs().CurrentList.Count());
+    SetItems(state, f.Out.Count());
 }
 
 void BM_Matches(benchmark::State& state) {
     TFixture& f = Fixture();
     auto stat = f.Ws->Stats().CreateStat(f.Ws->Stats().Method(f.Nums));
     stat->LoadDraws(-1, 0, false);
-    mv::TCombinations& combs = f.Ws->Combs();
-    const mv::TComb* in = combs.UndoList.Data();
-    mv::TComb* out = combs.CurrentList.Data();
-    const std::size_t count = combs.UndoList.Count();
+    const mv::TComb* in = f.Full.Data();
+    mv::TComb* out = f.Out.Data();
+    const std::size_t count = f.Full.Count();
     std::size_t kept = 0;
     for (auto _ : state) {
         kept = 0;
@@ -128,9 +129,9 @@ void BM_Matches(benchmark::State& state) {
 }
 
 void BM_Copy(benchmark::State& state) {
-    mv::TCombinations& combs = Fixture().Ws->Combs();
+    TFixture& f = Fixture();
     for (auto _ : state) {
-        combs.CurrentList.CopyFrom(combs.UndoList);
+        f.Out.CopyFrom(f.Full);
         benchmark::ClobberMemory();
     }
 }

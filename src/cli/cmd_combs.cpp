@@ -11,6 +11,8 @@
 #include "engine/combs/full_set_files.h"
 #include "engine/combs/generation.h"
 #include "engine/combs/selection.h"
+#include "engine/session/list_commands.h"
+#include "engine/session/setup.h"
 #include "engine/core/game.h"
 #include "engine/stats/stat_table.h"
 #include "cli/stats_setup.h"
@@ -70,7 +72,6 @@ int Generate(TCliContext& context, TArgs& args) {
     }
     if (exclude > 0) {
         ReadArchiveWithOffset(context, offset);
-        ws.Combs().SnapshotForUndo();
         ExcludeLastDraws(ws, exclude);
     }
     PutList(context, out);
@@ -116,25 +117,17 @@ int Filter(TCliContext& context, TArgs& args) {
     TWorkspace& ws = context.Workspace();
     const int method = FindMethodOrFail(ws.Stats(), args[0]);
     ReadArchiveWithOffset(context, offset);
-    ws.SortedDraws = sorted;
-    TStatTableRequest request;
-    request.Registry = &ws.Stats();
-    request.MethodIndex = method;
-    request.Draws = &ws.DrawArchive;
-    request.DrawsOffset = ws.DrawsOffset();
-    request.WindowLength = window;
-    request.Sorted = sorted;
-    const TStatTable table = ComputeStatTable(request);
+    ws.SetSortedDraws(sorted);
+    const TStatTable table = ComputeStatTable(StatRequest(ws, method, window));
     const TStatSelection selection = TableSelection(table, RowsOfValues(table, args[1]));
 
-    TCombinations& combs = ws.Combs();
     if (in) {
-        combs.CurrentList.Clear();
-        ReadCombinationsFile(*in, combs.CurrentList);
+        TCombsArray list;
+        ReadCombinationsFile(*in, list);
+        ReplaceCombinations(ws, std::vector<TComb>(list.begin(), list.end()));
     } else {
         GenerateCombinations(ws, gmFullSet, "", false);
     }
-    combs.SnapshotForUndo(false);
     ApplyStatSelection(ws, selection, remove, method, ws.Stats().MethodListText(method, true));
     PutList(context, out);
     return ExitOk;

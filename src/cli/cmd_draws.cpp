@@ -45,7 +45,7 @@ int List(TCliContext& context, TArgs& args) {
     args.ExpectPositional(0, 0);
     context.ReadArchive();
     TWorkspace& ws = context.Workspace();
-    ws.SortedDraws = sorted;
+    ws.SetSortedDraws(sorted);
     WriteRow(context.Out(), kDrawsColumns);
     for (int position = 0; position < ws.DrawCount(); ++position) {
         WriteRow(context.Out(), DrawRow(ws.DrawAtPosition(position)));
@@ -100,7 +100,7 @@ int Delete(TCliContext& context, TArgs& args) {
     TWorkspace& ws = context.Workspace();
     // Every number must name a draw still there after the ones before it went, so that a
     // number given twice deletes two draws of that number or nothing at all.
-    TDrawsArray remaining = ws.DrawArchive;
+    TDrawsArray remaining = ws.DrawArchive();
     for (const std::int32_t number : numbers) {
         const int index = FindDrawIndex(remaining, number);
         if (index < 0) throw EError("Тираж № " + std::to_string(number) + " не найден в архиве!");

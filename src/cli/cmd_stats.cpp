@@ -7,7 +7,8 @@
 #include <vector>
 
 #include "cli/cli_app.h"
-#include "engine/combs/full_set_files.h"
+#include "engine/session/list_commands.h"
+#include "engine/session/setup.h"
 #include "engine/stats/stat_list.h"
 #include "engine/stats/stat_table.h"
 #include "cli/stats_setup.h"
@@ -38,16 +39,10 @@ int Table(TCliContext& context, TArgs& args) {
     const int method = FindMethodOrFail(ws.Stats(), args[0]);
     if (compare) context.LockDataFiles();
     ReadArchiveWithOffset(context, offset);
-    ws.SortedDraws = sorted;
+    ws.SetSortedDraws(sorted);
 
-    TStatTableRequest request;
-    request.Registry = &ws.Stats();
-    request.MethodIndex = method;
-    request.Draws = &ws.DrawArchive;
-    request.DrawsOffset = ws.DrawsOffset();
-    request.WindowLength = window;
-    request.Sorted = sorted;
-    ws.Combs().PrefetchsEnabled = compare;
+    TStatTableRequest request = StatRequest(ws, method, window);
+    SetPrefetchsEnabled(ws, compare);
     const TStatTable table = ComputeStatTableWithNorm(ws, request);
 
     const auto& captions = StatColumnCaptions();

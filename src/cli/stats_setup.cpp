@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "engine/core/text_utils.h"
+#include "engine/session/setup.h"
 
 namespace mv::cli {
 
@@ -15,12 +16,8 @@ int IntegerOption(const std::string& text, int low, int high, const char* what) 
 
 void LoadRegistry(TCliContext& context) {
     TWorkspace& ws = context.Workspace();
-    TStatList& stats = ws.Stats();
-    stats.LoadConfig(ws.Paths().Config());
-    stats.LoadShredding(ws.Paths().Config());
-    stats.SaveWeights();
-    stats.BuildMethods();
-    if (const auto failure = stats.ReadNames(ws.Paths().MethodNames(), false)) {
+    LoadAnalysisSettings(ws);
+    if (const auto failure = LoadMethodRegistry(ws)) {
         ws.Hooks().ShowMessage(TMessageKind::Error, *failure);
     }
 }

@@ -52,11 +52,11 @@ private slots:
         QVERIFY(!window->Action(QStringLiteral("CombsUndo"))->isEnabled());
 
         // Mode 1 with my numbers 1 and 2.
-        window->GenerateDialogHook = [](TFormGenerate& dialog) {
+        window->Dialogs().On<TFormGenerate>([](TFormGenerate& dialog) {
             dialog.ModeBox()->setCurrentIndex(1);
             dialog.ParametersEdit()->setText(QStringLiteral("1, 2"));
             return true;
-        };
+        });
         window->Action(QStringLiteral("CombsGen"))->trigger();
         QCOMPARE(Count(*window), std::size_t{98736});
         QCOMPARE(window->PanelText(3), QStringLiteral("Комбинаций: 98736"));

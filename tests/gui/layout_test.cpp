@@ -139,7 +139,7 @@ private slots:
         window->DrawsList()->selectRow(0);
         window->UpdateActions();
         bool checked = false;
-        window->DrawInfoHook = [&](TDrawInfoDialog& dialog) {
+        window->Dialogs().On<TDrawInfoDialog>([&](TDrawInfoDialog& dialog) {
             dialog.show();
             QTest::qWait(20);
             QTreeWidget* properties = dialog.Properties();
@@ -154,7 +154,7 @@ private slots:
                     properties->viewport()->width());
             gui::test::SaveScreenshot(&dialog, QStringLiteral("draw_info.png"));
             checked = true;
-        };
+        });
         window->Action(QStringLiteral("DrawsInfo"))->trigger();
         QVERIFY(checked);
     }

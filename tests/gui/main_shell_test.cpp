@@ -153,7 +153,7 @@ private slots:
         QVERIFY(!window->RightPages()->isTabVisible(4));
         QVERIFY(!window->Action(QStringLiteral("TabWeek"))->isChecked());
         QVERIFY(window->RightPages()->isTabVisible(2));
-        QVERIFY(window->Workspace().SortedDraws);
+        QVERIFY(window->Workspace().SortedDraws());
         QVERIFY(window->Action(QStringLiteral("DrawsSorted"))->isChecked());
         QVERIFY(!window->Action(QStringLiteral("ViewColorDraws"))->isChecked());
     }
@@ -194,10 +194,10 @@ private slots:
             auto window = gui::test::StartMainWindow(dir.path());
             const QModelIndex seven = window->DrawsList()->model()->index(0, 2);
             QCOMPARE(seven.data(Qt::BackgroundRole).value<QColor>(), QColor(255, 255, 170));
-            window->ConfigDialogHook = [](TFormConfig& dialog) {
+            window->Dialogs().On<TFormConfig>([](TFormConfig& dialog) {
                 dialog.ChannelSizeEdit()->setValue(12);
                 return true;
-            };
+            });
             window->Action(QStringLiteral("EditConfig"))->trigger();
             QCOMPARE(window->Workspace().Config().ChannelSize, 12);
             // 7 now lies in channel 1 and is repainted at once.
@@ -215,7 +215,7 @@ private slots:
         dialog.setObjectName(QStringLiteral("TFormProbe"));
         dialog.resize(321, 123);
         QTimer::singleShot(0, &dialog, &QDialog::accept);
-        QVERIFY(window->ExecDialog(dialog));
+        QVERIFY(window->ExecDialog(dialog, {}));
         const TIniFile frm((dir.path() + QStringLiteral("/Marvolet_5z36.frm")).toStdString());
         const std::string norm = frm.ReadString("TFormProbe", "NormPos", "");
         QVERIFY2(!norm.empty(), norm.c_str());
@@ -223,7 +223,7 @@ private slots:
         QDialog again(window.get());
         again.setObjectName(QStringLiteral("TFormProbe"));
         QTimer::singleShot(0, &again, &QDialog::accept);
-        QVERIFY(window->ExecDialog(again));
+        QVERIFY(window->ExecDialog(again, {}));
         QCOMPARE(again.size(), QSize(321, 123));
     }
 
@@ -297,9 +297,9 @@ private slots:
         page.close();
         auto window = gui::test::StartMainWindow(dir.path());
         QStringList shown;
-        window->MethodDescriptionHook = [&](TFormFilterHelp& help) {
+        window->Dialogs().On<TFormFilterHelp>([&](TFormFilterHelp& help) {
             shown << help.windowTitle() + QStringLiteral(": ") + help.Browser()->toPlainText();
-        };
+        });
         QVERIFY(window->StatsTab()->ChooseMethod(QStringLiteral("EVEN")));
         window->UpdateActions();
         QCOMPARE(window->Action(QStringLiteral("FiltersInfo"))->shortcut(),

@@ -68,7 +68,7 @@ private slots:
         window->OffsetBox()->setValue(3);
         QCOMPARE(window->Workspace().DrawsOffset(), 3);
         QCOMPARE(window->PanelText(1), QStringLiteral("Следующий тираж: 1097"));
-        const TDrawRec hidden = window->Workspace().DrawArchive[97];
+        const TDrawRec hidden = window->Workspace().DrawArchive()[97];
         QCOMPARE(window->PanelText(2), Q(DrawNumbersText(hidden)));
         QCOMPARE(window->DrawsList()->model()->index(3, 7).data(Qt::BackgroundRole).value<QColor>(),
                  QColor(255, 170, 170));
@@ -94,14 +94,14 @@ private slots:
         int offeredNumber = 0;
         QStringList typed = {QStringLiteral("5;5;7;8;9;1"), QStringLiteral("1;2;3;4;5"),
                              QStringLiteral("0;2;3;4;5;6"), QStringLiteral("1;2;3;4;5;5")};
-        window->DrawDialogHook = [&](TDrawDialog& dialog) {
+        window->Dialogs().On<TDrawDialog>([&](TDrawDialog& dialog) {
             offeredNumber = dialog.NumberBox()->value();
             for (const QString& text : typed) {
                 dialog.NumbersEdit()->setText(text);
                 if (dialog.Validate()) return true;
             }
             return false;
-        };
+        });
         window->Action(QStringLiteral("DrawsAdd"))->trigger();
         QCOMPARE(offeredNumber, 1003);
         // Three wrong lines were refused with the same message, the fourth was taken.
@@ -190,7 +190,7 @@ private slots:
         window->UpdateActions();
         QStringList properties;
         QStringList card;
-        window->DrawInfoHook = [&](TDrawInfoDialog& dialog) {
+        window->Dialogs().On<TDrawInfoDialog>([&](TDrawInfoDialog& dialog) {
             for (int i = 0; i < dialog.Properties()->topLevelItemCount(); ++i) {
                 const QTreeWidgetItem* item = dialog.Properties()->topLevelItem(i);
                 properties << item->text(0) + QLatin1Char('=') + item->text(1);
@@ -202,7 +202,7 @@ private slots:
                     }
                 }
             }
-        };
+        });
         window->Action(QStringLiteral("DrawsInfo"))->trigger();
         QCOMPARE(card, QStringList({QStringLiteral("3"), QStringLiteral("17"), QStringLiteral("22"),
                                     QStringLiteral("30"), QStringLiteral("36")}));

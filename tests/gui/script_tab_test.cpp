@@ -48,19 +48,19 @@ private slots:
         QVERIFY(!window->Action(QStringLiteral("ScriptRun"))->isEnabled());
 
         // A line with a comment and a filter chosen in the filter dialog.
-        window->FilterDialogHook = [](TFormFilter& filter) {
+        window->Dialogs().On<TFormFilter>([](TFormFilter& filter) {
             filter.MethodBox()->setCurrentIndex(filter.MethodBox()->findData(2));  // EVEN
             filter.WindowEdit()->setText(QStringLiteral("10"));
             return filter.Validate();
-        };
+        });
         QString title;
-        window->ScriptDialogHook = [&](TFormScript& script) {
+        window->Dialogs().On<TFormScript>([&](TFormScript& script) {
             title = script.windowTitle();
             script.CommentEdit()->setText(QStringLiteral("проба"));
             script.StakeModeBox()->setCurrentIndex(1);
             script.EditFilter(0);
             return true;
-        };
+        });
         window->Action(QStringLiteral("ScriptAdd"))->trigger();
         QCOMPARE(title, QStringLiteral("Создание новой строки"));
         QCOMPARE(window->Workspace().Script().Count(), 1);
@@ -88,13 +88,13 @@ private slots:
 
         // Editing replaces the line in place.
         QString loadedComment;
-        window->ScriptDialogHook = [&](TFormScript& script) {
+        window->Dialogs().On<TFormScript>([&](TFormScript& script) {
             title = script.windowTitle();
             loadedComment = script.CommentEdit()->text();
             script.ListModeBox()->setCurrentIndex(1);
             script.ExcludeBox()->setValue(3);
             return true;
-        };
+        });
         window->UpdateActions();
         window->Action(QStringLiteral("ScriptEdit"))->trigger();
         QCOMPARE(title, QStringLiteral("Редактирование строки"));
@@ -132,7 +132,7 @@ private slots:
         auto window = gui::test::StartMainWindow(dir.path());
         QStringList messages;
         std::vector<bool> checks;
-        window->FilterDialogHook = [&](TFormFilter& filter) {
+        window->Dialogs().On<TFormFilter>([&](TFormFilter& filter) {
             filter.WindowEdit()->setText(QStringLiteral("0"));
             checks.push_back(filter.Validate());
             filter.WindowEdit()->setText(QStringLiteral("10-50;10"));
@@ -157,11 +157,11 @@ private slots:
             filter.LevelBox()->setCurrentIndex(13);
             checks.push_back(filter.Validate());
             return true;
-        };
-        window->ScriptDialogHook = [](TFormScript& script) {
+        });
+        window->Dialogs().On<TFormScript>([](TFormScript& script) {
             script.EditFilter(2);
             return true;
-        };
+        });
         window->Action(QStringLiteral("ScriptAdd"))->trigger();
         QCOMPARE(checks, (std::vector<bool>{false, false, false, false, false, true, false, true, true}));
         for (const TShownMessage& m : TMessages::Recorded()) messages << m.Text;
@@ -185,15 +185,15 @@ private slots:
         auto window = gui::test::StartMainWindow(dir.path());
         window->CombsTab()->ExcludeBox()->setValue(4);
         QList<int> shown;
-        window->ScriptDialogHook = [&](TFormScript& script) {
+        window->Dialogs().On<TFormScript>([&](TFormScript& script) {
             shown << script.ExcludeBox()->value();
             return true;
-        };
+        });
         window->Action(QStringLiteral("ScriptAdd"))->trigger();
         QCOMPARE(Q(window->Workspace().Script().Line(0)),
                  QStringLiteral("FULL:4#RAND| | | | | | | |"));
-        window->Workspace().Script().AppendLine("excl:2#first");
-        window->ScriptTab()->Refresh();
+        window->Workspace().EditScript(
+            [](TCurrentScript& s) { return s.AppendLine("excl:2#first"); });
         window->ScriptTab()->FocusLine(1);
         window->UpdateActions();
         window->Action(QStringLiteral("ScriptClone"))->trigger();
@@ -205,34 +205,34 @@ private slots:
     void filterDialogKeepsTheItemsOwnWeights() {
         QTemporaryDir dir;
         auto window = gui::test::StartMainWindow(dir.path());
-        window->FilterDialogHook = [](TFormFilter& filter) { return filter.Validate(); };
+        window->Dialogs().On<TFormFilter>([](TFormFilter& filter) { return filter.Validate(); });
         for (const QString& text : {QStringLiteral("TSD8#NUMS:10#CMV:5#SF:1#0.5:-1:1:1:0"),
                                     QStringLiteral("BMF1#NUMS:10#WMV:5#SV:2#0.25:-2:3:0:1"),
                                     QStringLiteral("TSD8#NUMS:10#CMV:5#SF:1#0.1234:-1:1:1:0"),
                                     QStringLiteral("TSD1#NUMS:10#LNO:#SF:1")}) {
             QString edited;
-            window->ScriptDialogHook = [&](TFormScript& script) {
+            window->Dialogs().On<TFormScript>([&](TFormScript& script) {
                 script.FilterEdit(0)->setText(text);
                 script.EditFilter(0);
                 edited = script.FilterEdit(0)->text();
                 return false;
-            };
+            });
             window->Action(QStringLiteral("ScriptAdd"))->trigger();
             QCOMPARE(edited, text);
         }
         // A coefficient typed over is taken as shown.
-        window->FilterDialogHook = [](TFormFilter& filter) {
+        window->Dialogs().On<TFormFilter>([](TFormFilter& filter) {
             filter.CoefficientBox(0)->setValue(2.5);
             return filter.Validate();
-        };
+        });
         QString edited;
-        window->ScriptDialogHook = [&](TFormScript& script) {
+        window->Dialogs().On<TFormScript>([&](TFormScript& script) {
             script.FilterEdit(0)->setText(
                 QStringLiteral("TSD8#NUMS:10#CMV:5#SF:1#0.1234:-1:1:1:0"));
             script.EditFilter(0);
             edited = script.FilterEdit(0)->text();
             return false;
-        };
+        });
         window->Action(QStringLiteral("ScriptAdd"))->trigger();
         QCOMPARE(edited, QStringLiteral("TSD8#NUMS:10#CMV:5#SF:1#2.5:-1:1:1:0"));
     }
@@ -250,15 +250,15 @@ private slots:
         QCOMPARE(expected,
                  QStringLiteral("0") + QLatin1Char(DecimalSeparator()) + QStringLiteral("500"));
         QString shown;
-        window->FilterDialogHook = [&](TFormFilter& filter) {
+        window->Dialogs().On<TFormFilter>([&](TFormFilter& filter) {
             shown = filter.CoefficientBox(0)->text();
             return false;
-        };
-        window->ScriptDialogHook = [](TFormScript& script) {
+        });
+        window->Dialogs().On<TFormScript>([](TFormScript& script) {
             script.FilterEdit(0)->setText(QStringLiteral("TSD8#NUMS:10#CMV:5#SF:1#0.5:-1:1:1:0"));
             script.EditFilter(0);
             return false;
-        };
+        });
         window->Action(QStringLiteral("ScriptAdd"))->trigger();
         QCOMPARE(shown, expected);
     }

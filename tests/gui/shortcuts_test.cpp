@@ -65,11 +65,11 @@ private slots:
         QVERIFY(QApplication::activeWindow() == window.get());
         window->RightPages()->setCurrentIndex(kRightStats);
         int opened = 0;
-        window->ScriptDialogHook = [&](TFormScript& script) {
+        window->Dialogs().On<TFormScript>([&](TFormScript& script) {
             ++opened;
             script.CommentEdit()->setText(QStringLiteral("строка %1").arg(opened));
             return true;
-        };
+        });
         Press(window->DrawsList(), QKeySequence(QStringLiteral("Ctrl+Ins")));
         QCOMPARE(window->Workspace().Script().Count(), 1);
         window->ScriptTab()->FocusLine(0);
@@ -120,8 +120,8 @@ private slots:
         for (const TCase& c : cases) {
             QTemporaryDir dir;
             auto window = ActiveWindow(dir.path());
-            window->Workspace().Script().AppendLine("FULL:0#RAND| | | | | | | |a");
-            window->ScriptTab()->Refresh();
+            window->Workspace().EditScript(
+                [](TCurrentScript& s) { return s.AppendLine("FULL:0#RAND| | | | | | | |a"); });
             window->ScriptTab()->FocusLine(0);
             window->CombsTab()->List()->selectRow(0);
             window->LeftPages()->setCurrentIndex(c.Left);

@@ -4,12 +4,10 @@
 
 #include "engine/core/errors.h"
 #include "engine/core/game.h"
-#include "engine/session/workspace.h"
 #include "engine/support/atomic_file.h"
 #include "engine/core/text_utils.h"
 
 namespace mv {
-namespace {
 
 // Built by appending: "text" + std::string&& trips a GCC 12 -Wrestrict false positive at -O3.
 std::string Quoted(const std::filesystem::path& file) {
@@ -18,6 +16,8 @@ std::string Quoted(const std::filesystem::path& file) {
     quoted += '"';
     return quoted;
 }
+
+namespace {
 
 // The words of a line separated by "," or ";", at most `Max` + 1 of them (one more than a
 // combination needs is enough to reject the line); runs of separators give no empty words.
@@ -74,37 +74,6 @@ std::string CombinationsFileText(const TComb* list, std::size_t count) {
     return text;
 }
 
-std::size_t OpenCombinationsFile(TWorkspace& ws, const std::filesystem::path& file) {
-    TCombinations& combs = ws.Combs();
-    combs.SnapshotForUndo(true);
-    std::exception_ptr failure;
-    {
-        TStatusGuard status(ws.Hooks(), "Загрузка файла " + Quoted(file) + "...");
-        combs.CurrentList.Clear();
-        try {
-            ReadCombinationsFile(file, combs.CurrentList);
-        } catch (...) {
-            failure = std::current_exception();
-        }
-    }
-    if (failure) combs.UndoLastOperation(true);
-    combs.DiscardUndo();
-    combs.ClearFilterLines();
-    combs.UpdateCombsView();
-    if (failure) std::rethrow_exception(failure);
-    return combs.CurrentList.Count();
-}
-
-void SaveCombinationsFile(TWorkspace& ws, const std::filesystem::path& file) {
-    TStatusGuard status(ws.Hooks(), "Сохранение файла " + Quoted(file) + "...");
-    const TCombsArray& list = ws.Combs().CurrentList;
-    try {
-        WriteFileAtomically(file, CombinationsFileText(list.Data(), list.Count()));
-    } catch (const std::exception& e) {
-        throw EError(OperationMessage("Ошибка записи в файл " + Quoted(file) + "!", e.what()));
-    }
-}
-
 std::string CombinationsClipboardText(const TCombsArray& list,
                                       const std::vector<std::size_t>& rows) {
     std::string text;
@@ -116,30 +85,6 @@ std::string CombinationsClipboardText(const TCombsArray& list,
         text += CombText(list[row]);
     }
     return text;
-}
-
-std::size_t PasteCombinations(TWorkspace& ws, std::string_view text) {
-    TStatusGuard status(ws.Hooks(), "Подождите пожалуйста...");
-    const std::vector<std::string_view> lines = SplitTextLines(text);
-    if (lines.empty()) return 0;
-    TCombinations& combs = ws.Combs();
-    combs.SnapshotForUndo(false);
-    std::exception_ptr failure;
-    try {
-        combs.CurrentList.Clear();
-        combs.CurrentList.Reserve(lines.size());
-        for (const std::string_view line : lines) {
-            combs.CurrentList.Append(ParseCombText(std::string(line)));
-        }
-        combs.ClearFilterLines();
-    } catch (...) {
-        failure = std::current_exception();
-    }
-    if (failure) combs.UndoLastOperation(true);
-    combs.DiscardUndo();
-    combs.UpdateCombsView();
-    if (failure) std::rethrow_exception(failure);
-    return lines.size();
 }
 
 }  // namespace mv

@@ -11,8 +11,6 @@
 
 namespace mv {
 
-class TWorkspace;
-
 // Combination files (".lcv"): single-byte text, one combination per line, the five numbers
 // in decimal joined by ";" in stored order, lines ended by CR LF, no header. The same form is
 // the file of generation mode 4.
@@ -33,26 +31,12 @@ std::size_t ReadCombinationsFile(const std::filesystem::path& file, TCombsArray&
 // "n1;n2;n3;n4;n5\r\n" for each combination.
 std::string CombinationsFileText(const TComb* list, std::size_t count);
 
-// The open action: SnapshotForUndo (interactive), "Загрузка файла \"<file>\"...", the working
-// list replaced by the file's combinations. Afterwards there is nothing to undo, the
-// operations list is empty and the view follows. When the file cannot be read the previous
-// list is restored first and EError "Ошибка чтения файла..." is thrown. Returns the count.
-std::size_t OpenCombinationsFile(TWorkspace& ws, const std::filesystem::path& file);
-// The save action: "Сохранение файла \"<file>\"...", every combination of the working list
-// written (through a temporary file, so a failure leaves the old file). Throws EError
-// "Ошибка записи в файл \"<file>\"!\r\r<reason>".
-void SaveCombinationsFile(TWorkspace& ws, const std::filesystem::path& file);
+// The file name in double quotes, as the messages about files show it.
+std::string Quoted(const std::filesystem::path& file);
 
 // The clipboard text of the given rows of `list`, in the order given: each combination in
 // CombText form ("01 05 12 23 36"), lines separated by CR LF. Rows outside the list are
 // skipped.
 std::string CombinationsClipboardText(const TCombsArray& list,
                                       const std::vector<std::size_t>& rows);
-// The paste action with the clipboard's text (UTF-8): when it has at least one line the
-// working list becomes its combinations, line i parsed into entry i (ParseCombText), and the
-// operations list is cleared. On the first bad line the previous list is restored and EError
-// "Некорректная комбинация: \"<line>\"!" is thrown. In both cases there is nothing to undo
-// afterwards and the view follows. Returns the number of lines taken (0: nothing happened).
-std::size_t PasteCombinations(TWorkspace& ws, std::string_view text);
-
 }  // namespace mv

@@ -1,7 +1,6 @@
 #include "engine/combs/comb_tools.h"
 
 #include "engine/core/game.h"
-#include "engine/session/workspace.h"
 #include "engine/stats/draw_graph_values.h"
 
 namespace mv {
@@ -13,11 +12,12 @@ std::string TArchiveLookup::Message() const {
     return text;
 }
 
-TArchiveLookup FindInArchive(TWorkspace& ws, const TComb& comb) {
-    TStatusGuard status(ws.Hooks(), "Поиск по архиву тиражей...");
+TArchiveLookup FindInArchive(const TDrawsArray& draws, const TComb& comb, IUiHooks& hooks) {
+    TStatusGuard status(hooks, "Поиск по архиву тиражей...");
     TArchiveLookup result;
-    for (int i = ws.DrawCount() - 1; i >= 0 && result.Lines.size() < ArchiveLookupLimit; --i) {
-        const TDrawRec& draw = ws.DrawArchive[static_cast<std::size_t>(i)];
+    for (auto it = draws.rbegin(); it != draws.rend() && result.Lines.size() < ArchiveLookupLimit;
+         ++it) {
+        const TDrawRec& draw = *it;
         if (CountMatches(comb.Nums.data(), draw.Nums.data()) == NumbersInDraw) {
             result.Lines.push_back(DrawLineText(draw));
         }
@@ -25,16 +25,15 @@ TArchiveLookup FindInArchive(TWorkspace& ws, const TComb& comb) {
     return result;
 }
 
-std::string UniqueNumbersMessage(TWorkspace& ws) {
-    TStatusGuard status(ws.Hooks(), "Подождите пожалуйста...");
-    const TCombsArray& list = ws.Combs().CurrentList;
+std::string UniqueNumbersMessage(const TCombsArray& list, IUiHooks& hooks) {
+    TStatusGuard status(hooks, "Подождите пожалуйста...");
     return "В текущем списке комбинаций содержится " +
            std::to_string(UniqueNumberCount(list.Data(), list.Count())) + " уникальных номеров";
 }
 
-std::vector<std::pair<std::string, std::int32_t>> CombinationInfoValues(const TWorkspace& ws,
-                                                                        const TComb& comb) {
-    return CombGraphValues(ws.Stats(), comb.Nums.data(), ws.DrawsOffset(), ws.SortedDraws);
+std::vector<std::pair<std::string, std::int32_t>> CombinationInfoValues(
+    const TStatList& registry, const TComb& comb, int drawsOffset, bool sorted) {
+    return CombGraphValues(registry, comb.Nums.data(), drawsOffset, sorted);
 }
 
 }  // namespace mv

@@ -5,11 +5,12 @@
 #include <utility>
 #include <vector>
 
+#include "engine/combs/combs_array.h"
 #include "engine/core/records.h"
+#include "engine/stats/stat_list.h"
+#include "engine/support/ui_hooks.h"
 
 namespace mv {
-
-class TWorkspace;
 
 // The archive look-up of one combination: the draws holding all five of its numbers
 // (CountMatches 5), newest first, each as DrawLineText, at most 26 of them (the scan stops
@@ -23,16 +24,16 @@ struct TArchiveLookup {
 inline constexpr std::size_t ArchiveLookupLimit = 26;
 // Status "Поиск по архиву тиражей..." while it runs. The whole archive is scanned, hidden
 // draws included.
-TArchiveLookup FindInArchive(TWorkspace& ws, const TComb& comb);
+TArchiveLookup FindInArchive(const TDrawsArray& draws, const TComb& comb, IUiHooks& hooks);
 
 // "В текущем списке комбинаций содержится %d уникальных номеров" for the working list
 // (status "Подождите пожалуйста..." while counting).
-std::string UniqueNumbersMessage(TWorkspace& ws);
+std::string UniqueNumbersMessage(const TCombsArray& list, IUiHooks& hooks);
 
 // The statistic rows of the combination information dialog: each listed graph method's name
 // and its graph value for the five numbers, with SortedDraws and DrawsOffset as the position
 // argument, in method-list order.
-std::vector<std::pair<std::string, std::int32_t>> CombinationInfoValues(const TWorkspace& ws,
-                                                                        const TComb& comb);
+std::vector<std::pair<std::string, std::int32_t>> CombinationInfoValues(
+    const TStatList& registry, const TComb& comb, int drawsOffset, bool sorted);
 
 }  // namespace mv

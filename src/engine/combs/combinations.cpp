@@ -48,10 +48,6 @@ TCombinations::TCombinations(IUiHooks& hooks) : m_hooks(hooks) {
     ListBuffer.Reserve(FullSetSize);
 }
 
-void TCombinations::UpdateCombsView() const {
-    if (ViewObserver) ViewObserver();
-}
-
 void TCombinations::SnapshotForUndo(bool interactive) {
     if (!interactive) {
         CopyOrRelease(UndoList, CurrentList);
@@ -68,14 +64,12 @@ void TCombinations::UndoLastOperation(bool interactive) {
         CopyOrRelease(CurrentList, UndoList);
         UndoList.Clear();
     }
-    UpdateCombsView();
 }
 
 void TCombinations::CombsUndo() {
     if (!CanUndo()) return;
     UndoLastOperation(true);
     RemoveLastFilterLine();
-    UpdateCombsView();
 }
 
 void TCombinations::AddFilterLine(bool removed, const std::string& caption,
@@ -119,7 +113,6 @@ bool TCombinations::LoadFromBuffer(std::int32_t k1, std::int32_t k2) {
             OperationMessage(kLoadBufferError, FailureReason(std::current_exception())));
         return false;
     }
-    UpdateCombsView();
     return true;
 }
 

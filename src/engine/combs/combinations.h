@@ -35,7 +35,8 @@ struct TBufferKey {
 //
 // Every filtering operation has the same shape: SnapshotForUndo, then the operation reads
 // UndoList and writes the survivors into CurrentList (so it never reads and writes one
-// array), then AddFilterLine and UpdateCombsView.
+// array), then AddFilterLine. The workspace's list commands (session layer) run that shape
+// and tell the views; outside the session layer a workspace's lists are read-only.
 //
 // "Interactive" forms show their status text through the hooks for their duration; silent
 // forms show nothing. Not thread-safe: used on the thread that owns the workspace.
@@ -54,18 +55,13 @@ public:
     // in its window-settings file as "PrefetchsEnabled").
     bool PrefetchsEnabled = false;
 
-    // Called wherever the list view must follow CurrentList (its row count, status panel 3).
-    // The desktop program sets it; the engine never needs it.
-    std::function<void()> ViewObserver;
-    void UpdateCombsView() const;
-
     // --- undo -----------------------------------------------------------------------------
     bool CanUndo() const { return UndoList.Count() > 0; }
     // UndoList becomes a copy of CurrentList ("Создание файла отката..." when interactive).
     // When the copy cannot be allocated UndoList is released and std::bad_alloc propagates.
     void SnapshotForUndo(bool interactive = true);
-    // CurrentList becomes a copy of UndoList, then UndoList's count becomes 0 and the view
-    // follows ("Отмена изменений..." when interactive). It leaves the operations list alone.
+    // CurrentList becomes a copy of UndoList, then UndoList's count becomes 0
+    // ("Отмена изменений..." when interactive). It leaves the operations list alone.
     // When the copy cannot be allocated CurrentList is released and std::bad_alloc
     // propagates.
     void UndoLastOperation(bool interactive = true);
@@ -92,7 +88,7 @@ public:
     // invalidated (so that a later load cannot return a half-made copy).
     void SaveToBuffer(std::int32_t k1, std::int32_t k2);
     // With the stored key and a non-empty buffer: "Загрузка буфера комбинаций...",
-    // CurrentList becomes a copy of ListBuffer, the view follows and the result is true.
+    // CurrentList becomes a copy of ListBuffer and the result is true.
     // Otherwise false. A failure shows "Ошибка загрузки буфера комбинаций!\r\r<reason>" and
     // gives false.
     bool LoadFromBuffer(std::int32_t k1, std::int32_t k2);

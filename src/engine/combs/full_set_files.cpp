@@ -9,9 +9,9 @@
 #include <thread>
 #include <vector>
 
+#include "engine/combs/combinations.h"
 #include "engine/combs/full_set.h"
 #include "engine/core/errors.h"
-#include "engine/session/workspace.h"
 #include "engine/support/atomic_file.h"
 
 namespace mv {
@@ -107,9 +107,9 @@ TFullSetCounts CountMethod(const TStatList& registry, const TStatMethod& method,
 }
 
 // Writes one method's file; on failure deletes it and shows the error box.
-std::optional<TFullSetCounts> WriteMethodFile(TWorkspace& ws, const std::filesystem::path& file,
+std::optional<TFullSetCounts> WriteMethodFile(IUiHooks& hooks, const std::filesystem::path& file,
                                               const std::function<TFullSetCounts()>& count) {
-    TStatusGuard status(ws.Hooks(),
+    TStatusGuard status(hooks,
                         "Создание файла предварительной выборки " + file.string() + "...");
     try {
         std::filesystem::create_directories(file.parent_path());
@@ -119,18 +119,11 @@ std::optional<TFullSetCounts> WriteMethodFile(TWorkspace& ws, const std::filesys
     } catch (...) {
         std::error_code ignored;
         std::filesystem::remove(file, ignored);
-        ws.Hooks().ShowMessage(
+        hooks.ShowMessage(
             TMessageKind::Error,
             FileFailure(kCreateError, file, FailureReason(std::current_exception())));
         return std::nullopt;
     }
-}
-
-// The building of the files leaves the user's list as it was but without undo (the list is
-// regenerated as the full set and then put back from the undo copy).
-void AfterBuild(TWorkspace& ws) {
-    ws.Combs().DiscardUndo();
-    ws.Combs().UpdateCombsView();
 }
 
 // Counts the methods on every core; each result is handed out in method order as soon as
@@ -177,9 +170,9 @@ private:
 };
 
 // The methods RebuildFullSetFiles builds, in method order.
-std::vector<int> MethodsToBuild(TWorkspace& ws, std::uint16_t groups) {
+std::vector<int> MethodsToBuild(const TFullSetSource& source, std::uint16_t groups) {
     std::vector<int> chosen;
-    const TStatList& registry = ws.Stats();
+    const TStatList& registry = source.Registry;
     for (int i = 0; i < registry.MethodCount(); ++i) {
         const TStatMethod& method = registry.Method(i);
         if (!method.StatClass->HasNorm()) continue;
@@ -187,7 +180,7 @@ std::vector<int> MethodsToBuild(TWorkspace& ws, std::uint16_t groups) {
         const bool groupChosen = g >= 0 && g <= 15 && ((groups >> g) & 1u) != 0;
         bool missing = true;
         try {
-            missing = FileMissing(FullSetFileName(ws.Paths(), method));
+            missing = FileMissing(FullSetFileName(source.Paths, method));
         } catch (const EError&) {
             // A path that cannot be examined is built: the build reports what is wrong.
         }
@@ -304,58 +297,58 @@ void CheckFullSetCounts(const TFullSetCounts& counts, const TStatClass& statClas
     }
 }
 
-std::optional<TFullSetCounts> CreateFullSetFile(TWorkspace& ws, int methodIndex) {
-    const TStatMethod& method = ws.Stats().Method(methodIndex);
-    const std::filesystem::path file = FullSetFileName(ws.Paths(), method);
-    auto result = WriteMethodFile(ws, file, [&] {
+std::optional<TFullSetCounts> BuildFullSetFile(const TFullSetSource& source, int methodIndex) {
+    const TStatMethod& method = source.Registry.Method(methodIndex);
+    const std::filesystem::path file = FullSetFileName(source.Paths, method);
+    return WriteMethodFile(source.Hooks, file, [&] {
         const std::vector<TComb> set = FullSet();
-        return CountMethod(ws.Stats(), method, set.data());
+        return CountMethod(source.Registry, method, set.data());
     });
-    AfterBuild(ws);
-    return result;
 }
 
-std::optional<TFullSetCounts> OpenFullSetFile(TWorkspace& ws, int methodIndex) {
-    if (!ws.Combs().PrefetchsEnabled) return std::nullopt;
-    if (methodIndex < 0 || methodIndex >= ws.Stats().MethodCount()) return std::nullopt;
-    const TStatMethod& method = ws.Stats().Method(methodIndex);
+std::optional<TFullSetCounts> ReadOrBuildFullSetFile(const TFullSetSource& source,
+                                                     int methodIndex, bool& built) {
+    built = false;
+    if (methodIndex < 0 || methodIndex >= source.Registry.MethodCount()) return std::nullopt;
+    const TStatMethod& method = source.Registry.Method(methodIndex);
     if (!method.StatClass->HasNorm()) return std::nullopt;
-    const std::filesystem::path file = FullSetFileName(ws.Paths(), method);
+    const std::filesystem::path file = FullSetFileName(source.Paths, method);
     try {
-        if (FileMissing(file)) return CreateFullSetFile(ws, methodIndex);
+        if (FileMissing(file)) {
+            built = true;
+            return BuildFullSetFile(source, methodIndex);
+        }
         TFullSetCounts counts = DecodeFullSetFile(ReadWholeFile(file, kMaxFileBytes));
         CheckFullSetCounts(counts, *method.StatClass);
         return counts;
     } catch (const std::exception& e) {
-        ws.Hooks().ShowMessage(TMessageKind::Error, FileFailure(kOpenError, file, e.what()));
+        source.Hooks.ShowMessage(TMessageKind::Error, FileFailure(kOpenError, file, e.what()));
         return std::nullopt;
     }
 }
 
-TRebuildResult RebuildFullSetFiles(TWorkspace& ws, bool force, std::uint16_t groups) {
+TRebuildResult BuildFullSetFiles(const TFullSetSource& source, std::uint16_t groups) {
     TRebuildResult result;
-    if (!force && !ws.Combs().PrefetchsEnabled) return result;
-    IUiHooks& hooks = ws.Hooks();
-    const TStatList& registry = ws.Stats();
+    IUiHooks& hooks = source.Hooks;
+    const TStatList& registry = source.Registry;
     hooks.ShowProgress(kRebuildText, registry.MethodCount());
     try {
         hooks.ShowStatus(kRebuildText);
-        const std::vector<int> chosen = MethodsToBuild(ws, groups);
+        const std::vector<int> chosen = MethodsToBuild(source, groups);
         std::optional<TParallelCounts> counts;
         if (!chosen.empty()) counts.emplace(registry, chosen);
         std::size_t next = 0;
         for (int i = 0; i < registry.MethodCount(); ++i) {
             if (next < chosen.size() && chosen[next] == i) {
                 const std::size_t slot = next++;
-                const auto file = FullSetFileName(ws.Paths(), registry.Method(i));
+                const auto file = FullSetFileName(source.Paths, registry.Method(i));
                 const bool ok =
-                    WriteMethodFile(ws, file, [&] { return counts->Take(slot); }).has_value();
+                    WriteMethodFile(hooks, file, [&] { return counts->Take(slot); }).has_value();
                 ++(ok ? result.Built : result.Failed);
                 hooks.ShowStatus(kRebuildText);
             }
             hooks.StepProgress(1);
         }
-        if (!chosen.empty()) AfterBuild(ws);
     } catch (...) {
         hooks.ShowStatus(std::string());
         hooks.HideProgress();
@@ -364,13 +357,6 @@ TRebuildResult RebuildFullSetFiles(TWorkspace& ws, bool force, std::uint16_t gro
     hooks.ShowStatus(std::string());
     hooks.HideProgress();
     return result;
-}
-
-TStatTable ComputeStatTableWithNorm(TWorkspace& ws, TStatTableRequest request) {
-    std::optional<TFullSetCounts> counts;
-    if (request.Draws && !request.Draws->empty()) counts = OpenFullSetFile(ws, request.MethodIndex);
-    request.Comparison = counts ? &*counts : nullptr;
-    return ComputeStatTable(request);
 }
 
 }  // namespace mv

@@ -9,10 +9,9 @@
 
 #include "engine/core/data_paths.h"
 #include "engine/stats/stat_table.h"
+#include "engine/support/ui_hooks.h"
 
 namespace mv {
-
-class TWorkspace;
 
 // Full-set comparison files: per statistic method with a norm, how many of the 376,992
 // combinations have each of its values. "Prefetchs/<program>_<method code>.dfc" in the data
@@ -50,20 +49,28 @@ TFullSetCounts DecodeFullSetFile(std::string_view bytes);
 // combination give for the 376,992 combinations.
 void CheckFullSetCounts(const TFullSetCounts& counts, const TStatClass& statClass);
 
+// What the builders need: the method registry, where the files go, and the hooks that show
+// the status texts, the progress window and the error boxes.
+struct TFullSetSource {
+    const TStatList& Registry;
+    const TDataPaths& Paths;
+    IUiHooks& Hooks;
+};
+
 // Builds the method's file from the full set: status "Создание файла предварительной выборки
 // <file>..." while it runs; the Prefetchs directory is created when missing; the file is
-// written through a temporary file and renamed into place. The working list is the same
-// afterwards and there is nothing to undo (the view follows). On failure the file is
-// deleted, the error box "Ошибка создания файла данных для полного набора вариантов!\r\r
+// written through a temporary file and renamed into place. On failure the file is deleted,
+// the error box "Ошибка создания файла данных для полного набора вариантов!\r\r
 // Имя файла: <file>\r\r<reason>" is shown and the result is empty.
-std::optional<TFullSetCounts> CreateFullSetFile(TWorkspace& ws, int methodIndex);
+std::optional<TFullSetCounts> BuildFullSetFile(const TFullSetSource& source, int methodIndex);
 
-// The method's counts for the statistics table: empty unless the comparison option
-// (TCombinations::PrefetchsEnabled) is on and the method has a norm. A missing or zero-byte
-// file is built first (CreateFullSetFile). A file that cannot be read or fails
+// The method's counts from its file: a missing or zero-byte file is built first
+// (BuildFullSetFile, and `built` is set). A file that cannot be read or fails
 // CheckFullSetCounts shows "Ошибка открытия файла данных для полного набора вариантов!\r\r
-// Имя файла: <file>\r\r<reason>" and gives nothing; it stays until it is rebuilt.
-std::optional<TFullSetCounts> OpenFullSetFile(TWorkspace& ws, int methodIndex);
+// Имя файла: <file>\r\r<reason>" and gives nothing; it stays until it is rebuilt. A method
+// outside the registry or without a norm gives nothing.
+std::optional<TFullSetCounts> ReadOrBuildFullSetFile(const TFullSetSource& source,
+                                                     int methodIndex, bool& built);
 
 struct TRebuildResult {
     int Built = 0;   // files written
@@ -71,15 +78,10 @@ struct TRebuildResult {
 };
 // Builds the files of every method with a norm: a missing (or zero-byte) file always, an
 // existing one only when bit g of `groups` is set for the method's group g (a group above 15
-// never). Returns at once unless `force` or the comparison option is on. Shows the progress
-// window "Создание файлов для полного набора комбинаций..." with one step per registered
-// method and the same status text, both cleared at the end. The full set is generated once
-// and the methods are counted on every core; the files are the same as one by one.
-TRebuildResult RebuildFullSetFiles(TWorkspace& ws, bool force, std::uint16_t groups);
-
-// The statistics table for the workspace's request, with the norm and the "Все возможные
-// комбинации" series when the comparison option is on and the method has a norm (its file is
-// opened, or built, through OpenFullSetFile). `request.Comparison` is filled here.
-TStatTable ComputeStatTableWithNorm(TWorkspace& ws, TStatTableRequest request);
+// never). Shows the progress window "Создание файлов для полного набора комбинаций..." with
+// one step per registered method and the same status text, both cleared at the end. The
+// full set is generated once and the methods are counted on every core; the files are the
+// same as one by one.
+TRebuildResult BuildFullSetFiles(const TFullSetSource& source, std::uint16_t groups);
 
 }  // namespace mv

@@ -9,7 +9,6 @@
 #include "engine/combs/full_set.h"
 #include "engine/core/errors.h"
 #include "engine/core/game.h"
-#include "engine/session/workspace.h"
 #include "engine/core/text_utils.h"
 
 namespace mv {
@@ -48,14 +47,18 @@ void AppendFiltered(const std::bitset<256>& mine, TKeep keep, TCombsArray& list)
     }
 }
 
-bool FillList(int mode, const std::string& parameter, TWorkspace& ws) {
-    TCombsArray& list = ws.Combs().CurrentList;
+}  // namespace
+
+bool FillGeneratedList(int mode, const std::string& parameter, TCombsArray& list,
+                       IUiHooks& hooks) {
+    if (mode < 0 || mode >= GenerateModeCount) mode = gmFullSet;
+    list.Clear();
     if (mode == gmFromFile) {
         const std::string file = Trim(parameter);
         try {
             ReadCombinationsFile(file, list);
         } catch (const EError& e) {
-            ws.Hooks().ShowMessage(TMessageKind::Error, e.what());
+            hooks.ShowMessage(TMessageKind::Error, e.what());
             return false;
         }
         return true;
@@ -64,8 +67,6 @@ bool FillList(int mode, const std::string& parameter, TWorkspace& ws) {
                         list);
     return true;
 }
-
-}  // namespace
 
 const char* GenerateModeText(int mode) {
     return mode >= 0 && mode < GenerateModeCount ? kModeTexts[mode] : kModeTexts[0];
@@ -104,53 +105,12 @@ void AppendGeneratedSets(int mode, const std::bitset<256>& mine, TCombsArray& li
     }
 }
 
-bool GenerateCombinations(TWorkspace& ws, int mode, const std::string& parameter,
-                          bool interactive) {
-    if (mode < 0 || mode >= GenerateModeCount) mode = gmFullSet;
-    TCombinations& combs = ws.Combs();
-    try {
-        std::optional<TStatusGuard> status;
-        if (interactive) status.emplace(ws.Hooks(), "Генерация возможных комбинаций...");
-        combs.CurrentList.Clear();
-        const bool filled = FillList(mode, parameter, ws);
-        if (!interactive) return filled;
-        combs.ClearFilterLines();
-        combs.UndoList.Reserve(combs.CurrentList.Count());
-        combs.UndoList.Clear();
-        combs.ListBuffer.Reserve(combs.CurrentList.Count());
-        combs.ListBuffer.Clear();
-        combs.UpdateCombsView();
-        return filled;
-    } catch (...) {
-        throw EError(OperationMessage("Ошибка генерации файла комбинаций!",
-                                      FailureReason(std::current_exception())));
-    }
-}
-
 // --- list tools ---------------------------------------------------------------------------
 
-namespace {
-
-std::vector<const std::uint8_t*> LastDrawsWindow(const TWorkspace& ws, int n) {
-    std::vector<const std::uint8_t*> window;
-    if (n <= 0) return window;
-    const int last = ws.DrawCount() - 1 - ws.DrawsOffset();
-    for (int i = std::max(0, last - n + 1); i <= last; ++i) {
-        window.push_back(ws.DrawArchive[static_cast<std::size_t>(i)].Nums.data());
-    }
-    return window;
-}
-
-}  // namespace
-
-void ExcludeLastDraws(TWorkspace& ws, int n) {
-    const std::string count = std::to_string(n);
-    const std::string head = "Удаление из списка комбинаций " + count + " последних тиражей";
-    TStatusGuard status(ws.Hooks(), head + "...");
-    TCombinations& combs = ws.Combs();
-    TDrawnSet drawn(LastDrawsWindow(ws, n));
-    const TCombsArray& source = combs.UndoList;
-    TCombsArray& target = combs.CurrentList;
+void CopyUndrawn(const TCombsArray& source, const std::vector<const std::uint8_t*>& draws,
+                 TCombsArray& target,
+                 const std::function<void(std::size_t, std::size_t)>& progress) {
+    TDrawnSet drawn(draws);
     const std::size_t total = source.Count();
     target.Clear();
     target.Reserve(total);
@@ -160,20 +120,14 @@ void ExcludeLastDraws(TWorkspace& ws, int n) {
         const TComb& comb = source[i];
         target[kept] = comb;
         kept += drawn.Contains(comb.Nums.data()) ? 0 : 1;
-        if ((i + 1) % step == 0) {
-            ws.Hooks().ShowStatus(head + " ( завершено " +
-                                  FormatFloat((i + 1) * 100.0L / total, 0) + " % )...");
-        }
+        if ((i + 1) % step == 0 && progress) progress(i + 1, total);
     }
     target.SetCount(kept);
-    combs.AddFilterLine(true, "Последние тиражи", count);
-    combs.UpdateCombsView();
 }
 
-void DeleteSelectedCombinations(TWorkspace& ws, const std::vector<std::size_t>& selectedRows) {
-    TStatusGuard status(ws.Hooks(), "Удаление выделенных комбинаций...");
-    TCombinations& combs = ws.Combs();
-    const std::size_t total = combs.UndoList.Count();
+std::size_t CopyUnselectedRows(const TCombsArray& source,
+                               const std::vector<std::size_t>& selectedRows, TCombsArray& target) {
+    const std::size_t total = source.Count();
     std::vector<bool> selected(total, false);
     std::size_t selectedCount = 0;
     for (const std::size_t row : selectedRows) {
@@ -182,13 +136,12 @@ void DeleteSelectedCombinations(TWorkspace& ws, const std::vector<std::size_t>& 
             ++selectedCount;
         }
     }
-    combs.CurrentList.Clear();
-    combs.CurrentList.Reserve(total);
+    target.Clear();
+    target.Reserve(total);
     for (std::size_t i = 0; i < total; ++i) {
-        if (!selected[i]) combs.CurrentList.Append(combs.UndoList[i]);
+        if (!selected[i]) target.Append(source[i]);
     }
-    combs.AddFilterLine(true, "Выделенные комбинации", std::to_string(selectedCount));
-    combs.UpdateCombsView();
+    return selectedCount;
 }
 
 }  // namespace mv

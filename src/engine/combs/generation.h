@@ -2,14 +2,15 @@
 
 #include <bitset>
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "engine/combs/combs_array.h"
+#include "engine/support/ui_hooks.h"
 
 namespace mv {
-
-class TWorkspace;
 
 // Generation modes and their dialog texts.
 enum TGenerateMode : int {
@@ -31,31 +32,23 @@ std::bitset<256> ParseMyNumbers(const std::string& text);
 // that the mode keeps with these numbers (modes 0..3; another mode keeps every set).
 void AppendGeneratedSets(int mode, const std::bitset<256>& mine, TCombsArray& list);
 
-// Fills the working list anew. Modes 0..3 enumerate the full set with the mode's test on my
-// numbers (the parameter); mode 4 reads the combination file the parameter names, and when
-// that fails shows "Ошибка чтения файла \"<file>\"!\r\r<reason>" and keeps what was read
-// (nothing). A mode outside 0..4 is mode 0.
-// Interactive form: status "Генерация возможных комбинаций..." while it runs; afterwards the
-// operations list is cleared, the view follows, and both UndoList and ListBuffer have count
-// 0 (the buffer keeps its key, so the next load misses). The silent form (scenarios, the
-// full-set files) only refills the list.
-// Any other failure throws EError "Ошибка генерации файла комбинаций!\r\r<reason>".
-// Returns false when mode 4's file could not be read (its message was shown), else true.
-bool GenerateCombinations(TWorkspace& ws, int mode, const std::string& parameter,
-                          bool interactive = true);
+// Fills `list` anew for a generation mode (outside 0..4: mode 0). Modes 0..3 enumerate the
+// full set with the mode's test on my numbers (the parameter); mode 4 reads the combination
+// file the parameter names, and when that fails shows "Ошибка чтения файла \"<file>\"!\r\r
+// <reason>" through `hooks`, keeps what was read (nothing) and returns false.
+bool FillGeneratedList(int mode, const std::string& parameter, TCombsArray& list,
+                       IUiHooks& hooks);
 
-// Removes from the working list the latest N visible draws: the window ends at the draw
-// DrawsOffset before the newest and holds up to N draws (none when N <= 0). Reads UndoList
-// (take SnapshotForUndo first) and keeps in CurrentList every combination whose CountMatches
-// with each draw of the window is below 5. Status texts "Удаление из списка комбинаций %d
-// последних тиражей..." and, about a hundred times, "... ( завершено %.0f %% )...". Adds the
-// operations row ("Последние тиражи", N) marked removed.
-void ExcludeLastDraws(TWorkspace& ws, int n);
+// Copies to `target` every combination of `source` that is none of `draws`, a combination
+// counting as a draw when CountMatches with it is 5. `progress(done, total)` is called about
+// a hundred times.
+void CopyUndrawn(const TCombsArray& source, const std::vector<const std::uint8_t*>& draws,
+                 TCombsArray& target,
+                 const std::function<void(std::size_t, std::size_t)>& progress);
 
-// Removes the selected rows: every row of UndoList (take SnapshotForUndo first; the rows of
-// the view are its entries) that is not selected goes to CurrentList. Rows outside the list
-// and repeated rows are ignored. Adds the operations row ("Выделенные комбинации", the number
-// of selected rows) marked removed. Status "Удаление выделенных комбинаций...".
-void DeleteSelectedCombinations(TWorkspace& ws, const std::vector<std::size_t>& selectedRows);
+// Copies to `target` every row of `source` that is not selected; rows outside the list and
+// repeated rows are ignored. Returns the number of distinct selected rows inside the list.
+std::size_t CopyUnselectedRows(const TCombsArray& source,
+                               const std::vector<std::size_t>& selectedRows, TCombsArray& target);
 
 }  // namespace mv

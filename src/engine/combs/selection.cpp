@@ -3,13 +3,10 @@
 #include <algorithm>
 
 #include "engine/core/errors.h"
-#include "engine/session/workspace.h"
 #include "engine/core/text_utils.h"
 
 namespace mv {
 namespace {
-
-constexpr const char* kNumbersMethod = "NUMS";
 
 void AddNumberValue(TStatSelection& selection, const std::string& text) {
     const TValueKey key = TValueKey::FromK1(StrToIntDef(Trim(text), 0));
@@ -19,33 +16,6 @@ void AddNumberValue(TStatSelection& selection, const std::string& text) {
     selection.Values.emplace_back().Key = key;
     if (!selection.Text.empty()) selection.Text += "; ";
     selection.Text += text;
-}
-
-// The survivors of UndoList in CurrentList; CurrentList goes back to UndoList's content when
-// the statistic fails.
-void RunFilter(TWorkspace& ws, TCustomStat& stat, const TStatDrawArray& values, bool removed) {
-    TCombinations& combs = ws.Combs();
-    const TCombsArray& source = combs.UndoList;
-    TCombsArray& target = combs.CurrentList;
-    try {
-        const int last = std::max(0, ws.DrawCount() - 1 - ws.DrawsOffset());
-        const auto filter = stat.PrepareFilter(values, removed, ws.SortedDraws, last);
-        target.Reserve(source.Count());
-        target.SetCount(filter->Apply(source.Data(), source.Count(), !removed, target.Data()));
-    } catch (...) {
-        target.CopyFrom(source);
-        throw;
-    }
-}
-
-void ApplyViewSelection(TWorkspace& ws, const TStatSelection& selection, bool removed,
-                        const char* caption) {
-    if (selection.Empty()) throw EError(EmptyViewSelectionMessage);
-    const int method = ws.Stats().FindMethod(kNumbersMethod);
-    if (method < 0) {
-        throw EError(std::string("Метод расчета статистики \"") + kNumbersMethod + "\" на найден!");
-    }
-    ApplyStatSelection(ws, selection, removed, method, caption);
 }
 
 }  // namespace
@@ -91,40 +61,17 @@ TStatSelection WeekSelection(int leftColumn, int rightColumn) {
     return selection;
 }
 
-bool ApplyStatSelection(TWorkspace& ws, const TStatSelection& selection, bool removed,
-                        int methodIndex, const std::string& caption, TCustomStat* stat) {
-    TStatusGuard status(ws.Hooks(), "Фильтрация комбинаций...");
-    if (selection.Empty()) return false;
-    std::unique_ptr<TCustomStat> own;
-    if (!stat) {
-        if (methodIndex < 0 || methodIndex >= ws.Stats().MethodCount()) {
-            throw EError("Не выбран метод расчета статистики!");
-        }
-        own = ws.Stats().CreateStat(ws.Stats().Method(methodIndex));
-        stat = own.get();
+void FilterCombinations(TCustomStat& stat, const TStatDrawArray& values, bool removed,
+                        bool sorted, int lastIndex, const TCombsArray& source,
+                        TCombsArray& target) {
+    try {
+        const auto filter = stat.PrepareFilter(values, removed, sorted, lastIndex);
+        target.Reserve(source.Count());
+        target.SetCount(filter->Apply(source.Data(), source.Count(), !removed, target.Data()));
+    } catch (...) {
+        target.CopyFrom(source);
+        throw;
     }
-    TCombinations& combs = ws.Combs();
-    combs.CurrentList.Clear();
-    if (combs.UndoList.Count() == 0) {
-        combs.UpdateCombsView();
-        return true;
-    }
-    RunFilter(ws, *stat, selection.Values, removed);
-    combs.AddFilterLine(removed, caption, selection.Text);
-    combs.UpdateCombsView();
-    return true;
-}
-
-void ApplyCardSelection(TWorkspace& ws, const std::vector<std::string>& cellTexts, bool removed) {
-    ApplyViewSelection(ws, CardSelection(cellTexts), removed, "Карта");
-}
-
-void ApplyLayoutSelection(TWorkspace& ws, const std::vector<std::string>& cellTexts, bool removed) {
-    ApplyViewSelection(ws, LayoutSelection(cellTexts), removed, "Схема");
-}
-
-void ApplyWeekSelection(TWorkspace& ws, int leftColumn, int rightColumn, bool removed) {
-    ApplyViewSelection(ws, WeekSelection(leftColumn, rightColumn), removed, "Неделя");
 }
 
 }  // namespace mv

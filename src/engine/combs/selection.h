@@ -3,11 +3,10 @@
 #include <string>
 #include <vector>
 
+#include "engine/combs/combs_array.h"
 #include "engine/stats/stat_table.h"
 
 namespace mv {
-
-class TWorkspace;
 
 // A selection turned into what a filter needs: the value records (only their keys count)
 // and the values text of the operations row.
@@ -32,28 +31,14 @@ TStatSelection LayoutSelection(const std::vector<std::string>& cellTexts);
 // Week columns `left`..`right`: K1 = the column index; the text joins the indices by "; ".
 TStatSelection WeekSelection(int leftColumn, int rightColumn);
 
-// Keeps (removed = false) or removes (removed = true) the combinations having one of the
-// selected values. Reads UndoList (take SnapshotForUndo first) and writes the survivors to
-// CurrentList through the statistic's batch filter, judged relative to the latest visible
-// draw (archive index High - DrawsOffset, or 0 when that is negative) with SortedDraws.
-// Status "Фильтрация комбинаций..." while it runs.
-// - An empty selection does nothing and returns false.
-// - `stat` is a scenario's own statistic (not owned); without one a statistic of the method
-//   `methodIndex` is created and freed here.
-// - An empty UndoList leaves CurrentList empty without an operations row.
-// - Otherwise the operations row (`caption`: the method selector's text, the selection's
-//   text) is appended. The view follows in both cases.
-// A failure of the statistic propagates with CurrentList put back as UndoList holds it.
-bool ApplyStatSelection(TWorkspace& ws, const TStatSelection& selection, bool removed,
-                        int methodIndex, const std::string& caption, TCustomStat* stat = nullptr);
+// Writes to `target` the combinations of `source` that the statistic's batch filter keeps:
+// those having one of the selected values (removed = false) or none of them (removed =
+// true), judged relative to archive index `lastIndex` with `sorted`. When the statistic
+// fails, `target` becomes a copy of `source` and the failure propagates.
+void FilterCombinations(TCustomStat& stat, const TStatDrawArray& values, bool removed,
+                        bool sorted, int lastIndex, const TCombsArray& source,
+                        TCombsArray& target);
 
-// The view variants: the same with a statistic of "Числа тиража" (NUMS), which keeps the
-// combinations holding at least one of the selected numbers, and the tab caption ("Карта",
-// "Схема", "Неделя") as the row caption. An empty set throws EError "В выделенном
-// диапазоне нет значений для фильтра!" and leaves CurrentList unchanged.
-void ApplyCardSelection(TWorkspace& ws, const std::vector<std::string>& cellTexts, bool removed);
-void ApplyLayoutSelection(TWorkspace& ws, const std::vector<std::string>& cellTexts, bool removed);
-void ApplyWeekSelection(TWorkspace& ws, int leftColumn, int rightColumn, bool removed);
 inline constexpr const char* EmptyViewSelectionMessage =
     "В выделенном диапазоне нет значений для фильтра!";
 

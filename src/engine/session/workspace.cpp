@@ -16,7 +16,7 @@ namespace mv {
 
 TWorkspace::TWorkspace(TDataPaths paths, IUiHooks& hooks)
     : m_paths(std::move(paths)), m_hooks(hooks) {
-    m_stats.SetDraws(&DrawArchive);
+    m_stats.SetDraws(&m_draws);
     m_stats.BuildMethods();
 }
 
@@ -51,9 +51,10 @@ void TWorkspace::ReadArchive() {
         m_archiveReadFailed = false;
         return;
     }
+    TNotifyOnExit notify(*this, chArchive | chOffset);
     TStatusGuard status(m_hooks, "Загрузка файла тиражей...");
     try {
-        ReadArchiveFile(m_paths.Archive(), DrawArchive);
+        ReadArchiveFile(m_paths.Archive(), m_draws);
         m_archiveReadFailed = false;
     } catch (const EError& e) {
         m_archiveReadFailed = true;
@@ -75,7 +76,7 @@ void TWorkspace::WriteArchive() {
                 "потерять тиражи."));
     }
     try {
-        WriteArchiveFile(m_paths.Archive(), DrawArchive);
+        WriteArchiveFile(m_paths.Archive(), m_draws);
     } catch (const EError& e) {
         throw EError(OperationMessage("Ошибка записи в файл тиражей!", e.what()));
     }
@@ -90,82 +91,77 @@ int TWorkspace::IndexAtPosition(int position) const {
 TDrawRec TWorkspace::DrawAtPosition(int position) const {
     const int index = IndexAtPosition(position);
     if (index < 0) return {};
-    TDrawRec draw = DrawArchive[static_cast<std::size_t>(index)];
-    if (SortedDraws) SortNumbers(draw);
+    TDrawRec draw = m_draws[static_cast<std::size_t>(index)];
+    if (m_sortedDraws) SortNumbers(draw);
     return draw;
 }
 
 std::int32_t TWorkspace::NextDrawNumber(int position) const {
-    if (DrawArchive.empty()) return 1;
+    if (m_draws.empty()) return 1;
     const int index = IndexAtPosition(position);
     if (index < 0) return -1;
     // A damaged archive may hold the largest int32; the next number then stays at it.
-    const std::int32_t number = DrawArchive[static_cast<std::size_t>(index)].Number;
+    const std::int32_t number = m_draws[static_cast<std::size_t>(index)].Number;
     return number < std::numeric_limits<std::int32_t>::max() ? number + 1 : number;
 }
 
 std::array<std::uint8_t, NumbersInDraw> TWorkspace::DrawNumbersAt(int position) const {
     const int index = IndexAtPosition(position);
     if (index < 0) return {};
-    return DrawArchive[static_cast<std::size_t>(index)].Nums;
+    return m_draws[static_cast<std::size_t>(index)].Nums;
 }
 
 int TWorkspace::FindDrawIndex(std::int32_t number) const {
-    return mv::FindDrawIndex(DrawArchive, number);
+    return mv::FindDrawIndex(m_draws, number);
 }
 
 void TWorkspace::DeleteDrawAt(int index) {
     if (index < 0 || index >= DrawCount()) {
         throw EError("Запись со индексом " + std::to_string(index) + " в файле данных не найдена!");
     }
-    DrawArchive.erase(DrawArchive.begin() + index);
+    m_draws.erase(m_draws.begin() + index);
+}
+
+template <class TEdit>
+void TWorkspace::ChangeArchive(TEdit&& edit) {
+    TNotifyOnExit notify(*this, chArchive);
+    const TDrawsArray before = m_draws;
+    try {
+        std::forward<TEdit>(edit)();
+        WriteArchive();
+    } catch (...) {
+        m_draws = before;
+        throw;
+    }
+    SetDrawsOffset(m_drawsOffset);
 }
 
 void TWorkspace::StoreDraw(const TDrawRec& draw, int index) {
-    const TDrawsArray before = DrawArchive;
-    if (index >= 0 && index < DrawCount()) {
-        DrawArchive[static_cast<std::size_t>(index)] = draw;
-    } else {
-        DrawArchive.push_back(draw);
-    }
-    try {
-        WriteArchive();
-    } catch (...) {
-        DrawArchive = before;
-        throw;
-    }
-    SetDrawsOffset(m_drawsOffset);
+    ChangeArchive([&] {
+        if (index >= 0 && index < DrawCount()) {
+            m_draws[static_cast<std::size_t>(index)] = draw;
+        } else {
+            m_draws.push_back(draw);
+        }
+    });
 }
 
 void TWorkspace::DeleteDraws(const std::vector<std::int32_t>& numbers) {
-    const TDrawsArray before = DrawArchive;
-    try {
+    ChangeArchive([&] {
         for (const std::int32_t number : numbers) DeleteDrawAt(FindDrawIndex(number));
-        WriteArchive();
-    } catch (...) {
-        DrawArchive = before;
-        throw;
-    }
-    SetDrawsOffset(m_drawsOffset);
+    });
 }
 
 void TWorkspace::ExportDrawsCsv(const std::filesystem::path& file) {
     TStatusGuard status(m_hooks, "Экспорт тиражей в файл \"" + file.string() + "\"...");
-    WriteFileAtomically(file, DrawsToCsv(DrawArchive));
+    WriteFileAtomically(file, DrawsToCsv(m_draws));
 }
 
 int TWorkspace::ImportDrawsCsv(const std::filesystem::path& file) {
     TStatusGuard status(m_hooks, "Импорт тиражей из файла \"" + file.string() + "\"...");
     const std::string bytes = ReadWholeFile(file);
-    const TDrawsArray before = DrawArchive;
-    const int added = MergeDrawsCsv(bytes, DrawArchive);
-    try {
-        WriteArchive();
-    } catch (...) {
-        DrawArchive = before;
-        throw;
-    }
-    SetDrawsOffset(m_drawsOffset);
+    int added = 0;
+    ChangeArchive([&] { added = MergeDrawsCsv(bytes, m_draws); });
     return added;
 }
 
@@ -174,7 +170,22 @@ bool TWorkspace::SetDrawsOffset(int value) {
     if (value == m_drawsOffset) return false;
     m_drawsOffset = value;
     RebuildHiddenDrawNumbers();
+    Notify(chOffset);
     return true;
+}
+
+void TWorkspace::ResetDraws(TDrawsArray draws) {
+    TNotifyOnExit notify(*this, chArchive);
+    m_draws = std::move(draws);
+    m_archiveReadFailed = false;
+    SetDrawsOffset(m_drawsOffset);
+    RebuildHiddenDrawNumbers();
+}
+
+void TWorkspace::SetSortedDraws(bool sorted) {
+    if (sorted == m_sortedDraws) return;
+    m_sortedDraws = sorted;
+    Notify(chSettings);
 }
 
 void TWorkspace::RebuildHiddenDrawNumbers() {

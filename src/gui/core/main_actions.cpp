@@ -18,6 +18,7 @@
 #include "gui/draws/draw_info_dialog.h"
 #include "gui/draws/draws_model.h"
 #include "engine/stats/draw_graph_values.h"
+#include "gui/combs/combs_commands.h"
 #include "gui/combs/combs_tab.h"
 #include "gui/scenarios/script_tab.h"
 #include "gui/stats/stats_tab.h"
@@ -111,7 +112,8 @@ void TTemplateMain::BuildActions() {
 
     m_statsTab->AddToolAction(Action(QStringLiteral("DrawsStatCalc")));
     BuildScriptActions();
-    BuildCombsActions();
+    m_combsCommands = std::make_unique<TCombsCommands>(*this, *m_combsTab);
+    BuildStatFilterActions();
     BuildHelpActions();
     BuildPendingActions();
 
@@ -263,7 +265,7 @@ void TTemplateMain::DrawsAdd() {
 
 void TTemplateMain::DrawsEdit() {
     const int index = m_workspace->IndexAtPosition(SelectedDrawRow());
-    if (index >= 0) EditDraw(m_workspace->DrawArchive[static_cast<std::size_t>(index)], index);
+    if (index >= 0) EditDraw(m_workspace->DrawArchive()[static_cast<std::size_t>(index)], index);
 }
 
 void TTemplateMain::EditDraw(const TDrawRec& draw, int index) {
@@ -271,11 +273,7 @@ void TTemplateMain::EditDraw(const TDrawRec& draw, int index) {
     RunCommand([&] {
         TDrawDialog dialog(draw, this);
         dialog.setWindowTitle(QStringLiteral("Введите данные следующего тиража"));
-        if (DrawDialogHook) {
-            if (DrawDialogHook(dialog)) result = dialog.Result();
-        } else if (ExecDialog(dialog)) {
-            result = dialog.Result();
-        }
+        if (ExecDialog(dialog, {})) result = dialog.Result();
     });
     if (result) StoreDrawAt(*result, index);
 }
@@ -283,8 +281,6 @@ void TTemplateMain::EditDraw(const TDrawRec& draw, int index) {
 void TTemplateMain::StoreDrawAt(const TDrawRec& draw, int index) {
     RunBusy({}, [&] {
         m_workspace->StoreDraw(draw, index);
-        RefreshDrawsView(true);
-        Recalculate(false);
     });
 }
 
@@ -296,15 +292,8 @@ void TTemplateMain::DrawsDel() {
         for (auto it = rows.crbegin(); it != rows.crend(); ++it) {
             numbers.push_back(m_drawsModel->NumberAtRow(*it));
         }
-        try {
-            m_workspace->DeleteDraws(numbers);
-        } catch (...) {
-            RefreshDrawsView(true);
-            throw;
-        }
+        m_workspace->DeleteDraws(numbers);
         m_drawsList->clearSelection();
-        RefreshDrawsView(true);
-        Recalculate(false);
     });
 }
 
@@ -317,23 +306,17 @@ void TTemplateMain::DrawsInfo() {
     RunCommand([&] {
         const int index = m_workspace->IndexAtPosition(row);
         for (const auto& [name, value] :
-             DrawGraphValues(m_workspace->Stats(), index, m_workspace->SortedDraws)) {
+             DrawGraphValues(m_workspace->Stats(), index, m_workspace->SortedDraws())) {
             dialog.AddProperty(Q(name), QString::number(value));
         }
     });
-    if (DrawInfoHook) {
-        DrawInfoHook(dialog);
-    } else {
-        ExecDialog(dialog);
-    }
+    ExecDialog(dialog, {});
 }
 
 void TTemplateMain::DrawsSortedToggle() {
-    m_workspace->SortedDraws = !m_workspace->SortedDraws;
-    Action(QStringLiteral("DrawsSorted"))->setChecked(m_workspace->SortedDraws);
-    StoreSetting(MainWindowKey::SortedDraws, m_workspace->SortedDraws);
-    m_drawsModel->Refresh(false);
-    Recalculate(true);
+    m_workspace->SetSortedDraws(!m_workspace->SortedDraws());
+    Action(QStringLiteral("DrawsSorted"))->setChecked(m_workspace->SortedDraws());
+    StoreSetting(MainWindowKey::SortedDraws, m_workspace->SortedDraws());
 }
 
 void TTemplateMain::ViewColorDrawsToggle() {
@@ -353,13 +336,7 @@ void TTemplateMain::DrawsImport() {
 
 void TTemplateMain::ImportDrawsFrom(const QString& file) {
     RunBusy({}, [this, file] {
-        try {
-            m_workspace->ImportDrawsCsv(file.toStdString());
-        } catch (...) {
-            RefreshDrawsView(true);
-            throw;
-        }
-        RefreshDrawsView(true);
+        m_workspace->ImportDrawsCsv(file.toStdString());
     });
 }
 

@@ -41,7 +41,7 @@ void TTemplateMain::BuildScriptActions() {
         {"ScriptLoad", "Добавить сценарий", "", idle, [this] { ScriptOpenFile(true); }},
         {"ScriptAdd", "Добавить фильтры", "Ctrl+Ins", idle, [this] { ScriptEditLine(-1, false); }},
         {"ScriptEmpty", "Добавить разделитель", "Ctrl+Alt+Ins", hasLines,
-         [this] { ScriptChange([this] { return m_workspace->Script().AppendLine(""); }); }},
+         [this] { ScriptChange([this] { return m_workspace->EditScript([](TCurrentScript& s) { return s.AppendLine(""); }); }); }},
         {"ScriptClone", "Клонировать", "Ctrl+K", focusedLine,
          [this] { ScriptEditLine(m_scriptTab->FocusedLine(), false); }},
         {"ScriptEdit", "Изменить", "Ctrl+Return", focusedLine,
@@ -51,7 +51,10 @@ void TTemplateMain::BuildScriptActions() {
         {"ScriptClr", "Удалить все", "", hasLines, [this] { ScriptDeleteLines(true); }},
         {"ScriptUp", "Переместить вверх", "Ctrl+Up", [this] { return m_scriptTab->FocusedLine() > 0; },
          [this] {
-             ScriptChange([this] { return m_workspace->Script().MoveUp(m_scriptTab->FocusedLine()); });
+             ScriptChange([this] {
+                 const int line = m_scriptTab->FocusedLine();
+                 return m_workspace->EditScript([line](TCurrentScript& s) { return s.MoveUp(line); });
+             });
          }},
         {"ScriptDown", "Переместить вниз", "Ctrl+Down",
          [this] {
@@ -59,7 +62,10 @@ void TTemplateMain::BuildScriptActions() {
              return line >= 0 && line + 1 < m_workspace->Script().Count();
          },
          [this] {
-             ScriptChange([this] { return m_workspace->Script().MoveDown(m_scriptTab->FocusedLine()); });
+             ScriptChange([this] {
+                 const int line = m_scriptTab->FocusedLine();
+                 return m_workspace->EditScript([line](TCurrentScript& s) { return s.MoveDown(line); });
+             });
          }},
         // Running scenarios arrives with the scenario engine; until then the commands show,
         // disabled.
@@ -94,15 +100,7 @@ void TTemplateMain::BuildScriptActions() {
 
 void TTemplateMain::ScriptChange(const std::function<int()>& change) {
     int line = -1;
-    RunCommand([&] {
-        try {
-            line = change();
-        } catch (...) {
-            m_scriptTab->Refresh();
-            throw;
-        }
-    });
-    m_scriptTab->Refresh();
+    RunCommand([&] { line = change(); });
     m_scriptTab->FocusLine(line);
     UpdateActions();
 }
@@ -112,7 +110,7 @@ std::optional<std::string> TTemplateMain::EditFilterText(const std::string& text
                        m_workspace->Config().Weights, this);
     dialog.Load(TextToItem(text, m_workspace->Stats()));
     const bool accepted =
-        FilterDialogHook ? FilterDialogHook(dialog) : ExecDialog(dialog);
+        ExecDialog(dialog, {});
     if (!accepted) return std::nullopt;
     return ItemToText(dialog.Result());
 }
@@ -125,15 +123,17 @@ void TTemplateMain::ScriptEditLine(int line, bool replace) {
                        [this](const std::string& text) { return EditFilterText(text); }, this);
     if (fromLine) dialog.Load(m_workspace->Script().Line(line));
     const bool accepted =
-        ScriptDialogHook ? ScriptDialogHook(dialog) : ExecDialog(dialog);
+        ExecDialog(dialog, {});
     if (!accepted) return;
     const std::string text = dialog.Result();
     ScriptChange([&] {
-        if (replace && fromLine) {
-            m_workspace->Script().ReplaceLine(line, text);
-            return line;
-        }
-        return m_workspace->Script().AppendLine(text);
+        return m_workspace->EditScript([&](TCurrentScript& s) {
+            if (replace && fromLine) {
+                s.ReplaceLine(line, text);
+                return line;
+            }
+            return s.AppendLine(text);
+        });
     });
 }
 
@@ -142,11 +142,13 @@ void TTemplateMain::ScriptDeleteLines(bool all) {
     const int count = all ? m_workspace->Script().Count() : static_cast<int>(selected.size());
     if (count == 0 || !TMessages::ConfirmDelete(count, this)) return;
     ScriptChange([&] {
-        if (all) {
-            m_workspace->Script().Clear();
-        } else {
-            m_workspace->Script().DeleteLines(std::vector<int>(selected.begin(), selected.end()));
-        }
+        m_workspace->EditScript([&](TCurrentScript& s) {
+            if (all) {
+                s.Clear();
+            } else {
+                s.DeleteLines(std::vector<int>(selected.begin(), selected.end()));
+            }
+        });
         return -1;
     });
 }
@@ -160,17 +162,13 @@ void TTemplateMain::ScriptOpenFile(bool append) {
 
 void TTemplateMain::ScriptReadFile(const QString& file, bool append) {
     RunBusy({}, [&] {
-        try {
+        m_workspace->EditScript([&](TCurrentScript& s) {
             if (append) {
-                m_workspace->Script().LoadFile(file.toStdString());
+                s.LoadFile(file.toStdString());
             } else {
-                m_workspace->Script().OpenFile(file.toStdString());
+                s.OpenFile(file.toStdString());
             }
-        } catch (...) {
-            m_scriptTab->Refresh();
-            throw;
-        }
-        m_scriptTab->Refresh();
+        });
     });
 }
 
@@ -185,11 +183,10 @@ void TTemplateMain::ScriptSaveFile() {
 
 void TTemplateMain::ReadCurrentScript() {
     try {
-        m_workspace->Script().ReadCurrentScript();
+        m_workspace->EditScript([](TCurrentScript& s) { s.ReadCurrentScript(); });
     } catch (const std::exception& e) {
         TMessages::ShowError(DisplayText(std::string(e.what())), this);
     }
-    m_scriptTab->Refresh();
 }
 
 }  // namespace mv::gui

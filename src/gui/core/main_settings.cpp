@@ -7,6 +7,8 @@
 #include <QTableView>
 
 #include "engine/support/config_file.h"
+#include "engine/session/list_commands.h"
+#include "engine/session/setup.h"
 #include "engine/core/errors.h"
 #include "gui/core/template_main.h"
 #include "gui/core/main_window_keys.h"
@@ -34,18 +36,13 @@ void TTemplateMain::ReadConfiguration() {
         }
     };
     guarded([&] {
-        ws.Stats().LoadGenerateSettings(m_paths.Config());
-        ws.Stats().LoadConfig(m_paths.Config());
-        ws.Stats().LoadShredding(m_paths.Config());
-        ws.Stats().SaveWeights();
+        LoadAnalysisSettings(ws);
     });
     guarded([&] { LoadProxySettings(m_paths.Config(), ws.Proxy); });
 }
 
 void TTemplateMain::ReadMethodNames() {
-    TStatList& registry = m_workspace->Stats();
-    registry.BuildMethods();
-    if (const auto failure = registry.ReadNames(m_paths.MethodNames(), true)) {
+    if (const auto failure = LoadMethodRegistry(*m_workspace)) {
         TMessages::ShowError(DisplayText(*failure), this);
     }
     m_statsTab->FillMethods();
@@ -73,9 +70,7 @@ void TTemplateMain::ApplyConfig(const TConfigData& config) {
     }
     RebuildMethodList();
     RebuildFullSetFiles(*m_workspace, false, RebuildGroupsForConfigChange(changes));
-    Recalculate(true);
-    m_drawsModel->Refresh(true);
-    m_combsTab->Refresh(true);
+    m_workspace->Notify(chSettings);
 }
 
 }  // namespace mv::gui
@@ -120,8 +115,8 @@ void TTemplateMain::RestoreSettings() {
             ReadMainSetting(s, MainWindowKey::LeftPanelWidth, LeftPanelDesignedWidth),
             LeftPanelDesignedWidth);
         if (left > 0) m_splitter->setSizes({left, std::max(200, width() - left)});
-        m_workspace->SortedDraws = ReadMainFlag(s, MainWindowKey::SortedDraws);
-        Action(QStringLiteral("DrawsSorted"))->setChecked(m_workspace->SortedDraws);
+        m_workspace->SetSortedDraws(ReadMainFlag(s, MainWindowKey::SortedDraws));
+        Action(QStringLiteral("DrawsSorted"))->setChecked(m_workspace->SortedDraws());
         const bool colours = ReadMainFlag(s, MainWindowKey::ColorDraws);
         m_drawsModel->SetChannelColours(colours);
         Action(QStringLiteral("ViewColorDraws"))->setChecked(colours);
@@ -132,7 +127,7 @@ void TTemplateMain::RestoreSettings() {
         }
         m_statsTab->RestoreSettings(s);
         m_combsTab->RestoreSettings(s);
-        m_workspace->Combs().PrefetchsEnabled = ReadMainFlag(s, MainWindowKey::PrefetchsEnabled);
+        SetPrefetchsEnabled(*m_workspace, ReadMainFlag(s, MainWindowKey::PrefetchsEnabled));
         Action(QStringLiteral("DrawsStatePrefetchsEnabled"))->setChecked(m_workspace->Combs().PrefetchsEnabled);
         m_statsTab->ShowTotalLine = ReadMainFlag(s, MainWindowKey::ShowTotalLine);
         Action(QStringLiteral("DrawsStatShowTotalLine"))->setChecked(m_statsTab->ShowTotalLine);

@@ -11,7 +11,9 @@
 #include "engine/core/errors.h"
 #include "engine/core/game.h"
 #include "engine/core/processes.h"
+#include "gui/combs/combs_commands.h"
 #include "gui/core/template_main.h"
+#include "engine/session/list_commands.h"
 #include "engine/session/workspace.h"
 #include "gui/support/messages.h"
 
@@ -29,6 +31,8 @@ void TTemplateMain::Create() {
         BuildStatusBar();
         BuildActions();
         BuildMenus();
+        m_subscription = std::make_unique<TWorkspaceSubscription>(
+            *m_workspace, [this](TChanges changes) { FollowWorkspace(changes); });
         // The systems tab stays hidden until the systems catalog is set up.
         m_rightPages->setTabVisible(8, false);
         if (m_switches.Restart) WaitForEarlierCopy();
@@ -90,7 +94,7 @@ void TTemplateMain::DeferredInit() {
         }
         if (EndAfterFailure()) return;
         RefreshDrawsView(false);
-        GenerateDefaultCombinations();
+        m_combsCommands->GenerateDefault();
         Recalculate(true);
         PendingReadRatingsAndRegularStakes();
         ReadCurrentScript();
@@ -158,8 +162,7 @@ void TTemplateMain::Shutdown() {
     // ended before (restart wait given up, lock refused, a batch run failed early) would
     // replace them with the layout of a window that never really ran.
     if (m_settingsRead && m_workspace->DataFilesLocked()) SaveSettings();
-    m_workspace->DrawArchive.clear();
-    m_workspace->DrawArchive.shrink_to_fit();
+    m_workspace->ResetDraws({});
     m_workspace->UnlockDataFiles();
 }
 

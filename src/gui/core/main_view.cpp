@@ -154,11 +154,7 @@ void TTemplateMain::ShowMethodDescription() {
     const QString page = HelpPage(
         QStringLiteral("Filters_1049_%1.htm").arg(Q(method.StatClass->HelpCodeFor(method.Index))));
     TFormFilterHelp dialog(page, Q(registry.MethodName(method)), this);
-    if (MethodDescriptionHook) {
-        MethodDescriptionHook(dialog);
-    } else {
-        ExecDialog(dialog);
-    }
+    ExecDialog(dialog, {});
 }
 
 void TTemplateMain::BuildPendingActions() {
@@ -189,6 +185,7 @@ void TTemplateMain::SetAutoDownloadMode(int mode) {
 }
 
 bool TTemplateMain::ExecDialog(QDialog& dialog, const std::string& formerSection) {
+    if (bool accepted = false; m_dialogs.TryRun(dialog, accepted)) return accepted;
     const std::string section = dialog.objectName().toStdString();
     RunCommand([&] {
         if (!RestoreWindowPlacement(dialog, Settings(), section) && !formerSection.empty()) {
@@ -206,7 +203,7 @@ void TTemplateMain::EditConfig() {
         TFormConfig dialog(m_workspace->Config(), this);
         // Earlier versions stored this dialog's placement under "FormConfig".
         const bool accepted =
-            ConfigDialogHook ? ConfigDialogHook(dialog) : ExecDialog(dialog, "FormConfig");
+            ExecDialog(dialog, "FormConfig");
         if (accepted) edited = dialog.Result();
     });
     if (edited) RunBusy({}, [&] { ApplyConfig(*edited); });

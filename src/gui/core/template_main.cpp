@@ -1,3 +1,4 @@
+#include "gui/combs/combs_commands.h"
 #include "gui/core/template_main.h"
 
 #include <QAction>
@@ -240,13 +241,28 @@ void TTemplateMain::SetDrawsOffset(int value) {
     if (!m_workspace->SetDrawsOffset(value)) {
         const QSignalBlocker block(m_offsetBox);
         m_offsetBox->setValue(m_workspace->DrawsOffset());
-        return;
     }
-    RefreshDrawsView(false);
-    Recalculate(false);
 }
 
 void TTemplateMain::Recalculate(bool force) { m_recalc.Recalculate(force); }
+
+void TTemplateMain::FollowWorkspace(TChanges changes) {
+    if (changes & (chArchive | chOffset)) {
+        RefreshDrawsView((changes & chArchive) != 0);
+        Recalculate(false);
+    }
+    if (changes & chSettings) {
+        m_drawsModel->Refresh(false);
+        Recalculate(true);
+    }
+    if (changes & chScenario) m_scriptTab->Refresh();
+}
+
+void TTemplateMain::SetPanelText(int panel, const QString& text) {
+    if (panel >= 0 && panel < StatusPanelCount && m_panels[static_cast<std::size_t>(panel)]) {
+        m_panels[static_cast<std::size_t>(panel)]->setText(text);
+    }
+}
 
 void TTemplateMain::RunCommand(const std::function<void()>& work) {
     try {

@@ -11,9 +11,12 @@
 
 #include "engine/core/command_line.h"
 #include "engine/core/data_paths.h"
+#include "gui/core/command_host.h"
 #include "gui/core/main_window_keys.h"
 #include "gui/core/recalc_dispatcher.h"
+#include "gui/support/dialog_runner.h"
 #include "engine/core/records.h"
+#include "engine/session/workspace.h"
 #include "engine/support/ui_hooks.h"
 
 class QAction;
@@ -36,6 +39,7 @@ namespace mv::gui {
 class TDrawsModel;
 class TStatsTab;
 class TCombsTab;
+class TCombsCommands;
 class TFormGenerate;
 class TScriptTab;
 class TFormFilter;
@@ -49,7 +53,7 @@ class TFormFilterHelp;
 // The game-neutral main window: the page controls and their tabs, the status panels, the
 // actions and menus, start-up and shutdown, and the draws archive tab. The game-specific
 // half (caption, column captions) comes from the derived TFormMain.
-class TTemplateMain : public QMainWindow {
+class TTemplateMain : public QMainWindow, public ICommandHost {
     Q_OBJECT
 public:
     static constexpr int StatusPanelCount = 7;
@@ -60,26 +64,34 @@ public:
     TTemplateMain(TDataPaths paths, std::vector<std::string> args, QWidget* parent = nullptr);
     ~TTemplateMain() override;
 
-    TWorkspace& Workspace() { return *m_workspace; }
-    const TSwitches& Switches() const { return m_switches; }
-    IUiHooks& Hooks();
-
+    // --- ICommandHost ---------------------------------------------------------------------
+    TWorkspace& Workspace() override { return *m_workspace; }
+    IUiHooks& Hooks() override;
+    QWidget* Window() override { return this; }
+    QAction* AddAction(const QString& name, const QString& caption, const QString& shortcut,
+                       std::function<bool()> enabled, std::function<void()> run) override;
     // The named action (its objectName is the action's name), or nullptr.
-    QAction* Action(const QString& name) const;
+    QAction* Action(const QString& name) const override;
+    TShortcutRouter& Shortcuts() override { return *m_shortcuts; }
+    TRecalcDispatcher& Recalc() override { return m_recalc; }
+    void RunCommand(const std::function<void()>& work) override;
+    void RunBusy(const QString& status, const std::function<void()>& work) override;
+    bool ExecDialog(QDialog& dialog, const std::string& formerSection) override;
+    void StoreSetting(const TSettingKey& key, int value) override;
+    void SetPanelText(int panel, const QString& text) override;
+
+    const TSwitches& Switches() const { return m_switches; }
+    // Tests answer modal dialogs here instead of a modal loop.
+    TDialogRunner& Dialogs() { return m_dialogs; }
     QString PanelText(int panel) const;
     QTabWidget* LeftPages() const { return m_leftPages; }
     QTabWidget* RightPages() const { return m_rightPages; }
     QTableView* DrawsList() const { return m_drawsList; }
     QSpinBox* OffsetBox() const { return m_offsetBox; }
-    TRecalcDispatcher& Recalc() { return m_recalc; }
     TStatsTab* StatsTab() const { return m_statsTab; }
     TScriptTab* ScriptTab() const { return m_scriptTab; }
     TCombsTab* CombsTab() const { return m_combsTab; }
-    TShortcutRouter& Shortcuts() const { return *m_shortcuts; }
-    // Reads a combination file into the working list (the open command without its dialog).
-    void CombsReadFile(const QString& file);
-    // Status panel 3 and the combinations list follow the working list.
-    void UpdateCombsView();
+    TCombsCommands& CombsCommands() { return *m_combsCommands; }
     // Reads a scenario file into the current scenario (replacing it, or appending).
     void ScriptReadFile(const QString& file, bool append);
 
@@ -95,33 +107,12 @@ public:
     bool Terminated() const { return m_terminated; }
     bool Initialized() const { return m_initialized; }
 
-    // Runs `work` as a user command: errors are caught and shown in the error box.
-    void RunCommand(const std::function<void()>& work);
-    // The same inside the busy frame: every action disabled, the wait cursor, and the status
-    // text (when not empty) in panel 6 until the work ends, also when it fails.
-    void RunBusy(const QString& status, const std::function<void()>& work);
 
     // The command paths behind the file dialogs (the dialogs only pick the file).
     void ImportDrawsFrom(const QString& file);
     void ExportDrawsTo(const QString& file);
     // Stores a draw from the draw dialog: appended when index < 0, else replacing it.
     void StoreDrawAt(const TDrawRec& draw, int index);
-    // Tests drive the modal draw dialog through this hook instead of exec(): it returns
-    // whether the dialog was accepted.
-    std::function<bool(TDrawDialog&)> DrawDialogHook;
-    std::function<bool(TFormConfig&)> ConfigDialogHook;
-    std::function<void(TDrawInfoDialog&)> DrawInfoHook;
-    std::function<bool(TFormFilter&)> FilterDialogHook;
-    std::function<bool(TFormScript&)> ScriptDialogHook;
-    std::function<bool(TFormGenerate&)> GenerateDialogHook;
-    std::function<void(TFormFilterHelp&)> MethodDescriptionHook;
-    // Runs a dialog modally in the placement it had last time, and stores its placement
-    // afterwards (section: the dialog's object name). A dialog whose section was once named
-    // otherwise gives that name as `formerSection`: its placement is read from there until
-    // the dialog has stored one under its own name. Returns whether it was accepted.
-    bool ExecDialog(QDialog& dialog, const std::string& formerSection = {});
-    // Stores a toggled view option (or a chosen mode) in the window-settings file at once.
-    void StoreSetting(const TSettingKey& key, int value);
 
     // An optional tab of the right page control and the "Вид" action that toggles it.
     struct TOptionalTab {
@@ -157,8 +148,8 @@ private:
     void BuildStatusBar();
     void BuildActions();
     void BuildMenus();
-    QAction* AddAction(const QString& name, const QString& caption, const QString& shortcut,
-                       std::function<bool()> enabled, std::function<void()> run);
+    // What the shell's views do about a change of the workspace.
+    void FollowWorkspace(TChanges changes);
     void DeferredInit();
     // Serves "loadonly", "fullrecreate" and "fullrefresh"; true when the run ends here.
     bool RunBatchSwitches();
@@ -186,15 +177,9 @@ private:
     void BuildStatsTab();
     void BuildScriptTab();
     void BuildCombsTab();
-    void BuildCombsActions();
     void BuildStatFilterActions();
     void ApplyStatsSelection(bool removed);
     void TogglePrefetchs();
-    void CombsGenerate();
-    void CombsOpenFile();
-    void CombsSaveFile();
-    void CombsInfo();
-    void GenerateDefaultCombinations();
     void BuildScriptActions();
     // Runs a change of the current scenario, refreshes the list and focuses the line the
     // change returns (-1: clears the selection).
@@ -269,6 +254,12 @@ private:
     // goes to the one whose page is in front.
     TShortcutRouter* m_shortcuts = nullptr;
     TRecalcDispatcher m_recalc;
+    TDialogRunner m_dialogs;
+    // The subsystems' commands; destroyed before the workspace they subscribe to.
+    std::unique_ptr<TCombsCommands> m_combsCommands;
+    // The shell's own views (draws list, status panels, statistics, scenario list) follow the
+    // workspace through this subscription.
+    std::unique_ptr<TWorkspaceSubscription> m_subscription;
 
     bool m_terminated = false;
     bool m_initialized = false;

@@ -20,7 +20,8 @@
 
 #include "gui/core/main_window_keys.h"
 #include "gui/support/window_settings.h"
-#include "engine/combs/full_set_files.h"
+#include "engine/session/list_commands.h"
+#include "engine/session/setup.h"
 #include "engine/session/workspace.h"
 #include "gui/support/list_rows_model.h"
 #include "gui/support/enter_spin_box.h"
@@ -143,17 +144,11 @@ int TStatsTab::WindowLength() const { return m_window->value(); }
 std::vector<long long> TStatsTab::Inputs() const {
     const TConfigData& config = m_workspace.Config();
     return {m_workspace.DrawCount(), m_workspace.DrawsOffset(), WindowLength(), ChosenMethod(),
-            m_workspace.SortedDraws ? 1 : 0, config.ChannelSize, config.MatrixCols};
+            m_workspace.SortedDraws() ? 1 : 0, config.ChannelSize, config.MatrixCols};
 }
 
 void TStatsTab::Compute() {
-    TStatTableRequest request;
-    request.Registry = &m_workspace.Stats();
-    request.MethodIndex = ChosenMethod();
-    request.Draws = &m_workspace.DrawArchive;
-    request.DrawsOffset = m_workspace.DrawsOffset();
-    request.WindowLength = WindowLength();
-    request.Sorted = m_workspace.SortedDraws;
+    TStatTableRequest request = StatRequest(m_workspace, ChosenMethod(), WindowLength());
     request.ShowAllCombinations = ShowTotalLine;
     m_table = ComputeStatTableWithNorm(m_workspace, request);
     FillTable();

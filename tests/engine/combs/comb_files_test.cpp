@@ -55,12 +55,12 @@ TEST(TextLines, AsAStringListTakesThem) {
 using CombFilesTest = CombsTest;
 
 TEST_F(CombFilesTest, SaveAndOpenRoundTripWithoutUndo) {
-    SetList(Combs().CurrentList, {Comb(1, 2, 3, 4, 5), Comb(7, 8, 9, 10, 11)});
+    SetCurrent({Comb(1, 2, 3, 4, 5), Comb(7, 8, 9, 10, 11)});
     SaveCombinationsFile(Ws, Dir / "list.lcv");
     EXPECT_EQ(ReadBytes(Dir / "list.lcv"), "1;2;3;4;5\r\n7;8;9;10;11\r\n");
 
     GenerateCombinations(Ws, gmFullSet, "");
-    Combs().AddFilterLine(true, "x", "y");
+    DeleteSelectedCombinations(Ws, {});  // an operations row
     EXPECT_EQ(OpenCombinationsFile(Ws, Dir / "list.lcv"), 2u);
     EXPECT_EQ(ListOf(Combs().CurrentList),
               (std::vector<TComb>{Comb(1, 2, 3, 4, 5), Comb(7, 8, 9, 10, 11)}));
@@ -69,8 +69,8 @@ TEST_F(CombFilesTest, SaveAndOpenRoundTripWithoutUndo) {
 }
 
 TEST_F(CombFilesTest, FailedOpenKeepsThePreviousListWithoutUndo) {
-    SetList(Combs().CurrentList, {Comb(1, 2, 3, 4, 5)});
-    Combs().AddFilterLine(true, "x", "y");
+    SetCurrent({Comb(1, 2, 3, 4, 5)});
+    DeleteSelectedCombinations(Ws, {});  // an operations row
     try {
         OpenCombinationsFile(Ws, Dir / "none.lcv");
         FAIL() << "no error";
@@ -106,21 +106,20 @@ TEST_F(CombFilesTest, FileLongerThanTheFullSetGrowsTheList) {
     EXPECT_EQ(OpenCombinationsFile(Ws, Dir / "full.lcv"),
               static_cast<std::size_t>(FullSetSize + 2));
     EXPECT_EQ(Combs().CurrentList[FullSetSize], Comb(40, 41, 42, 43, 44));
-    Combs().SnapshotForUndo();  // the undo copy grows with it
+    DeleteSelectedCombinations(Ws, {});  // the undo copy grows with it
     EXPECT_EQ(Combs().UndoList.Count(), static_cast<std::size_t>(FullSetSize + 2));
 }
 
 TEST_F(CombFilesTest, ClipboardTextOfTheGivenRows) {
-    SetList(Combs().CurrentList,
-            {Comb(1, 2, 3, 4, 5), Comb(6, 7, 8, 9, 10), Comb(11, 12, 13, 14, 36)});
+    SetCurrent({Comb(1, 2, 3, 4, 5), Comb(6, 7, 8, 9, 10), Comb(11, 12, 13, 14, 36)});
     EXPECT_EQ(CombinationsClipboardText(Combs().CurrentList, {0, 2, 7}),
               "01 02 03 04 05\r\n11 12 13 14 36");
     EXPECT_EQ(CombinationsClipboardText(Combs().CurrentList, {}), "");
 }
 
 TEST_F(CombFilesTest, PasteReplacesTheListAndClearsOperations) {
-    SetList(Combs().CurrentList, {Comb(1, 2, 3, 4, 5)});
-    Combs().AddFilterLine(true, "x", "y");
+    SetCurrent({Comb(1, 2, 3, 4, 5)});
+    DeleteSelectedCombinations(Ws, {});  // an operations row
     EXPECT_EQ(PasteCombinations(Ws, "01 02 03 04 05\r\n06 07 08 09 10\r\n"), 2u);
     EXPECT_EQ(ListOf(Combs().CurrentList),
               (std::vector<TComb>{Comb(1, 2, 3, 4, 5), Comb(6, 7, 8, 9, 10)}));
@@ -129,8 +128,8 @@ TEST_F(CombFilesTest, PasteReplacesTheListAndClearsOperations) {
 }
 
 TEST_F(CombFilesTest, PasteWithAnEmptyLineInTheMiddleRestoresTheList) {
-    SetList(Combs().CurrentList, {Comb(1, 2, 3, 4, 5)});
-    Combs().AddFilterLine(true, "x", "y");
+    SetCurrent({Comb(1, 2, 3, 4, 5)});
+    DeleteSelectedCombinations(Ws, {});  // an operations row
     try {
         PasteCombinations(Ws, "06 07 08 09 10\r\n\r\n11 12 13 14 15");
         FAIL() << "no error";

@@ -17,30 +17,30 @@ TEST_F(CombToolsTest, ArchiveLookUpStopsAfterTwentySixLines) {
         AddDraw({1, 2, 3, 4, 6});
     }
     Ws.SetDrawsOffset(5);  // hidden draws are searched too
-    const TArchiveLookup found = FindInArchive(Ws, Comb(1, 2, 3, 4, 5));
+    const TArchiveLookup found = FindInArchive(Ws.DrawArchive(), Comb(1, 2, 3, 4, 5), Hooks);
     ASSERT_EQ(found.Lines.size(), 26u);
-    EXPECT_EQ(found.Lines.front(), DrawLineText(Ws.DrawArchive[58]));
-    EXPECT_EQ(found.Lines.back(), DrawLineText(Ws.DrawArchive[8]));
+    EXPECT_EQ(found.Lines.front(), DrawLineText(Ws.DrawArchive()[58]));
+    EXPECT_EQ(found.Lines.back(), DrawLineText(Ws.DrawArchive()[8]));
     EXPECT_EQ(found.Message().rfind("Выделенная комбинация найдена в следующих тиражах:\r\r" +
                                         found.Lines.front() + "\r" + found.Lines[1],
                                     0),
               0u);
     EXPECT_EQ(Hooks.Statuses.front(), "Поиск по архиву тиражей...");
 
-    const TArchiveLookup missing = FindInArchive(Ws, Comb(1, 2, 3, 4, 7));
+    const TArchiveLookup missing = FindInArchive(Ws.DrawArchive(), Comb(1, 2, 3, 4, 7), Hooks);
     EXPECT_TRUE(missing.Lines.empty());
     EXPECT_EQ(missing.Message(), "Выделенная комбинация не найдена архиве тиражей!");
 }
 
 TEST_F(CombToolsTest, DistinctNumbersOfTheWorkingList) {
-    SetList(Combs().CurrentList, {Comb(1, 2, 3, 4, 5), Comb(4, 5, 6, 7, 8)});
-    EXPECT_EQ(UniqueNumbersMessage(Ws),
+    SetCurrent({Comb(1, 2, 3, 4, 5), Comb(4, 5, 6, 7, 8)});
+    EXPECT_EQ(UniqueNumbersMessage(Ws.Combs().CurrentList, Hooks),
               "В текущем списке комбинаций содержится 8 уникальных номеров");
 }
 
 TEST_F(CombToolsTest, InformationValuesAreTheGraphValuesOfTheFiveNumbers) {
     AddDraw({1, 2, 3, 4, 5});
-    const auto values = CombinationInfoValues(Ws, Comb(9, 2, 4, 6, 7));
+    const auto values = CombinationInfoValues(Ws.Stats(), Comb(9, 2, 4, 6, 7), Ws.DrawsOffset(), Ws.SortedDraws());
     const auto value = [&values, this](const std::string& code) {
         const std::string name =
             Ws.Stats().MethodName(Ws.Stats().Method(Ws.Stats().FindMethod(code)));
@@ -51,8 +51,8 @@ TEST_F(CombToolsTest, InformationValuesAreTheGraphValuesOfTheFiveNumbers) {
     };
     EXPECT_EQ(value("EVEN"), 3);
     EXPECT_EQ(value("POS1"), 9);
-    Ws.SortedDraws = true;
-    const auto sorted = CombinationInfoValues(Ws, Comb(9, 2, 4, 6, 7));
+    Ws.SetSortedDraws(true);
+    const auto sorted = CombinationInfoValues(Ws.Stats(), Comb(9, 2, 4, 6, 7), Ws.DrawsOffset(), Ws.SortedDraws());
     EXPECT_NE(sorted, values);  // POS1 is now the smallest number
 }
 

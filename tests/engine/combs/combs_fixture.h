@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <vector>
 
+#include "engine/session/list_commands.h"
 #include "engine/session/workspace.h"
 #include "test_support.h"
 
@@ -30,7 +31,9 @@ inline void SetList(TCombsArray& list, const std::vector<TComb>& combs) {
 // A workspace over a fresh data directory, with recorded hooks.
 class CombsTest : public ::testing::Test {
 protected:
-    TCombinations& Combs() { return Ws.Combs(); }
+    const TCombinations& Combs() const { return Ws.Combs(); }
+    // Replaces the working list (nothing to undo afterwards).
+    void SetCurrent(const std::vector<TComb>& combs) { ReplaceCombinations(Ws, combs); }
     // Appends a draw with the next number.
     void AddDraw(std::initializer_list<int> nums) {
         TDrawRec draw;
@@ -39,7 +42,9 @@ protected:
         for (const int n : nums) draw.Nums[i++] = static_cast<std::uint8_t>(n);
         draw.Extra = 1;
         draw.SetDate("01.02.2024");
-        Ws.DrawArchive.push_back(draw);
+        TDrawsArray draws = Ws.DrawArchive();
+        draws.push_back(draw);
+        Ws.ResetDraws(std::move(draws));
     }
 
     TTempDir Dir;

@@ -43,7 +43,7 @@ std::string ExpectedEvenFile() {
 
 class FullSetFilesTest : public CombsTest {
 protected:
-    void SetUp() override { Combs().PrefetchsEnabled = true; }
+    void SetUp() override { SetPrefetchsEnabled(Ws, true); }
     int Method(const std::string& code) { return Ws.Stats().FindMethod(code); }
     std::filesystem::path File(const std::string& code) {
         return Dir / "Prefetchs" / ("Marvolet_5z36_" + code + ".dfc");
@@ -146,7 +146,7 @@ TEST_F(FullSetFilesTest, ImpossibleCountsAreReportedNeverShownAndRebuiltOnReques
     TStatTableRequest request;
     request.Registry = &Ws.Stats();
     request.MethodIndex = Method("EVEN");
-    request.Draws = &Ws.DrawArchive;
+    request.Draws = &Ws.DrawArchive();
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.What);
         Hooks.Messages.clear();
@@ -167,18 +167,18 @@ TEST_F(FullSetFilesTest, ImpossibleCountsAreReportedNeverShownAndRebuiltOnReques
 }
 
 TEST_F(FullSetFilesTest, NothingWithoutTheOptionOrWithoutANorm) {
-    Combs().PrefetchsEnabled = false;
+    SetPrefetchsEnabled(Ws, false);
     EXPECT_FALSE(OpenFullSetFile(Ws, Method("EVEN")).has_value());
-    Combs().PrefetchsEnabled = true;
+    SetPrefetchsEnabled(Ws, true);
     EXPECT_FALSE(OpenFullSetFile(Ws, Method("POE1")).has_value());
     EXPECT_FALSE(std::filesystem::exists(Dir / "Prefetchs"));
 }
 
 // Building a file while the user has a filtered list: the same list afterwards, no undo.
 TEST_F(FullSetFilesTest, BuildingKeepsTheUserListAndEndsUndo) {
-    SetList(Combs().CurrentList, {Comb(1, 2, 3, 4, 5), Comb(2, 3, 4, 5, 6)});
-    Combs().SnapshotForUndo();
-    SetList(Combs().CurrentList, {Comb(2, 3, 4, 5, 6)});
+    SetCurrent({Comb(1, 2, 3, 4, 5), Comb(2, 3, 4, 5, 6)});
+    DeleteSelectedCombinations(Ws, {0});
+    ASSERT_TRUE(Combs().CanUndo());
     ASSERT_TRUE(CreateFullSetFile(Ws, Method("NUMS")).has_value());
     EXPECT_EQ(ListOf(Combs().CurrentList), std::vector<TComb>{Comb(2, 3, 4, 5, 6)});
     EXPECT_FALSE(Combs().CanUndo());
@@ -204,7 +204,7 @@ TEST_F(FullSetFilesTest, FailedBuildLeavesNoFileAndSaysWhichFile) {
 // The parallel rebuild writes what one method at a time writes; missing files are always
 // built, existing ones only for the groups asked.
 TEST_F(FullSetFilesTest, RebuildBuildsMissingFilesAndChosenGroupsLikeOneByOne) {
-    Combs().PrefetchsEnabled = false;
+    SetPrefetchsEnabled(Ws, false);
     EXPECT_EQ(RebuildFullSetFiles(Ws, false, AllStatGroupsMask).Built, 0);
     EXPECT_TRUE(Hooks.Statuses.empty()) << "a normal start with the option off builds nothing";
 
@@ -230,19 +230,19 @@ TEST_F(FullSetFilesTest, RebuildBuildsMissingFilesAndChosenGroupsLikeOneByOne) {
     }
     EXPECT_EQ(ReadBytes(File("EVEN")), ExpectedEvenFile());
     // Every file built passes the check of its method's values per combination.
-    Combs().PrefetchsEnabled = true;
+    SetPrefetchsEnabled(Ws, true);
     for (int i = 0; i < Ws.Stats().MethodCount(); ++i) {
         if (!Ws.Stats().Method(i).StatClass->HasNorm()) continue;
         EXPECT_TRUE(OpenFullSetFile(Ws, i).has_value()) << i;
     }
     EXPECT_TRUE(Hooks.Messages.empty());
-    Combs().PrefetchsEnabled = false;
+    SetPrefetchsEnabled(Ws, false);
 
     EXPECT_EQ(RebuildFullSetFiles(Ws, true, 0).Built, 0);
     EXPECT_EQ(RebuildFullSetFiles(Ws, true, 1u << 15).Built, 0);  // no group 15
     std::filesystem::remove(File("NUMS"));
     EXPECT_EQ(RebuildFullSetFiles(Ws, true, 0).Built, 1);
-    Combs().PrefetchsEnabled = true;
+    SetPrefetchsEnabled(Ws, true);
     EXPECT_EQ(RebuildFullSetFiles(Ws, false, 1u << 0).Built, numbersGroup);
 }
 
@@ -259,13 +259,13 @@ TEST_F(FullSetFilesTest, StatisticsTableGetsItsNormWhenComparisonIsOn) {
     TStatTableRequest request;
     request.Registry = &Ws.Stats();
     request.MethodIndex = Method("EVEN");
-    request.Draws = &Ws.DrawArchive;
+    request.Draws = &Ws.DrawArchive();
     request.WindowLength = 10;
 
-    Combs().PrefetchsEnabled = false;
+    SetPrefetchsEnabled(Ws, false);
     EXPECT_FALSE(ComputeStatTableWithNorm(Ws, request).HasComparison);
 
-    Combs().PrefetchsEnabled = true;
+    SetPrefetchsEnabled(Ws, true);
     const TStatTable table = ComputeStatTableWithNorm(Ws, request);
     ASSERT_TRUE(table.HasComparison);
     EXPECT_EQ(table.AllCombinations.size(), 6u);

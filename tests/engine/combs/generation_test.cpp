@@ -61,7 +61,6 @@ TEST_F(GenerationFlowTest, FullSetStartsAndEndsInOrder) {
 
 TEST_F(GenerationFlowTest, InteractiveGenerationClearsOperationsAndUndo) {
     GenerateCombinations(Ws, gmOnlyMine, "1,2,3,4,5,6");
-    Combs().SnapshotForUndo();
     DeleteSelectedCombinations(Ws, {2});
     ASSERT_TRUE(Combs().CanUndo());
     GenerateCombinations(Ws, gmOnlyMine, "1,2,3,4,5,6");
@@ -96,7 +95,6 @@ TEST_F(GenerationFlowTest, ExcludeLastDrawsEndsAtTheLatestVisibleDraw) {
     for (const auto& d : draws) AddDraw({d[0], d[1], d[2], d[3], d[4]});
     Ws.SetDrawsOffset(2);
     GenerateCombinations(Ws, gmFullSet, "");
-    Combs().SnapshotForUndo();
     Hooks.Statuses.clear();
     ExcludeLastDraws(Ws, 3);
 
@@ -114,7 +112,9 @@ TEST_F(GenerationFlowTest, ExcludeLastDrawsEndsAtTheLatestVisibleDraw) {
               (TFilterLine{"Последние тиражи", "3", FullSetSize - 3, TFilterMark::Removed}));
 
     const std::string head = "Удаление из списка комбинаций 3 последних тиражей";
-    EXPECT_EQ(Hooks.Statuses.front(), head + "...");
+    ASSERT_GE(Hooks.Statuses.size(), 3u);
+    EXPECT_EQ(Hooks.Statuses[0], "Создание файла отката...");  // the command's undo copy
+    EXPECT_EQ(Hooks.Statuses[2], head + "...");
     const auto progress = std::count_if(
         Hooks.Statuses.begin(), Hooks.Statuses.end(),
         [&](const std::string& s) { return s.find("завершено") != std::string::npos; });
@@ -128,14 +128,12 @@ TEST_F(GenerationFlowTest, ExcludeLastDrawsEndsAtTheLatestVisibleDraw) {
 // The test is CountMatches == 5 with each draw, also for lists holding a repeated number.
 TEST_F(GenerationFlowTest, ExcludeLastDrawsJudgesIrregularCombinationsByCountMatches) {
     AddDraw({1, 2, 3, 4, 9});
-    SetList(Combs().CurrentList, {Comb(1, 1, 2, 3, 4), Comb(1, 2, 3, 4, 8), Comb(9, 4, 3, 2, 1),
+    SetCurrent({Comb(1, 1, 2, 3, 4), Comb(1, 2, 3, 4, 8), Comb(9, 4, 3, 2, 1),
                                   Comb(70, 71, 72, 73, 74)});
-    Combs().SnapshotForUndo();
     ExcludeLastDraws(Ws, 1);
     EXPECT_EQ(ListOf(Combs().CurrentList),
               (std::vector<TComb>{Comb(1, 2, 3, 4, 8), Comb(70, 71, 72, 73, 74)}));
 
-    Combs().SnapshotForUndo();
     ExcludeLastDraws(Ws, 0);  // an empty window
     EXPECT_EQ(Combs().CurrentList.Count(), 2u);
 }
@@ -149,13 +147,12 @@ TEST_F(GenerationFlowTest, ExcludeLastDrawsOnOddDrawsRemovesWhatCountMatchesSays
     for (const auto& d : draws) AddDraw({d[0], d[1], d[2], d[3], d[4]});
     GenerateCombinations(Ws, gmFullSet, "");
     const std::vector<TComb> all = ListOf(Combs().CurrentList);
-    Combs().SnapshotForUndo();
     ExcludeLastDraws(Ws, static_cast<int>(draws.size()));
 
     std::vector<TComb> expected;
     for (const TComb& c : all) {
         const bool drawn = std::any_of(
-            Ws.DrawArchive.begin(), Ws.DrawArchive.end(),
+            Ws.DrawArchive().begin(), Ws.DrawArchive().end(),
             [&c](const TDrawRec& d) { return CountMatches(c.Nums.data(), d.Nums.data()) == 5; });
         if (!drawn) expected.push_back(c);
     }

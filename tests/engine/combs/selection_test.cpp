@@ -26,7 +26,7 @@ protected:
         TStatTableRequest request;
         request.Registry = &Ws.Stats();
         request.MethodIndex = Ws.Stats().FindMethod(code);
-        request.Draws = &Ws.DrawArchive;
+        request.Draws = &Ws.DrawArchive();
         request.WindowLength = 100;
         return ComputeStatTable(request);
     }
@@ -42,7 +42,6 @@ protected:
         return rows;
     }
     bool Apply(const TStatSelection& selection, bool removed, const std::string& code) {
-        Combs().SnapshotForUndo();
         return ApplyStatSelection(Ws, selection, removed, Ws.Stats().FindMethod(code), code);
     }
     std::size_t Count() { return Combs().CurrentList.Count(); }
@@ -56,7 +55,7 @@ TEST_F(SelectionTest, KeepAndRemoveSelectedTableRows) {
     EXPECT_EQ(Count(), 2u * 124848u);
     EXPECT_EQ(Combs().FilterLines().back(),
               (TFilterLine{"EVEN", "2:3; 3:2", 2 * 124848, TFilterMark::Kept}));
-    Combs().CombsUndo();
+    UndoCombinations(Ws);
     EXPECT_EQ(Count(), static_cast<std::size_t>(FullSetSize));
     EXPECT_TRUE(Combs().FilterLines().empty());
 
@@ -78,14 +77,15 @@ TEST_F(SelectionTest, AllRowsOfACoveringMethod) {
 }
 
 TEST_F(SelectionTest, NoSelectedRowChangesNothing) {
-    Combs().AddFilterLine(true, "x", "y");
+    DeleteSelectedCombinations(Ws, {});  // an operations row
     EXPECT_FALSE(Apply(TableSelection(Table("EVEN"), {}), false, "EVEN"));
     EXPECT_EQ(Count(), static_cast<std::size_t>(FullSetSize));
     EXPECT_EQ(Combs().FilterLines().size(), 1u);
 }
 
-TEST_F(SelectionTest, EmptyUndoListGivesAnEmptyListWithoutARow) {
+TEST_F(SelectionTest, EmptyListStaysEmptyWithoutARow) {
     const TStatTable table = Table("EVEN");
+    SetCurrent({});
     ASSERT_TRUE(ApplyStatSelection(Ws, TableSelection(table, {0}), false,
                                    Ws.Stats().FindMethod("EVEN"), "EVEN"));
     EXPECT_EQ(Count(), 0u);
@@ -95,7 +95,6 @@ TEST_F(SelectionTest, EmptyUndoListGivesAnEmptyListWithoutARow) {
 TEST_F(SelectionTest, CardCellsSevenAndTwelve) {
     const std::vector<std::string> cells = {"7", "", "12", "7"};
     EXPECT_EQ(CardSelection(cells).Text, "7; 12");
-    Combs().SnapshotForUndo();
     ApplyCardSelection(Ws, cells, false);
     const auto& list = Combs().CurrentList;
     EXPECT_EQ(Count(), static_cast<std::size_t>(FullSetSize - 278256));  // minus C(34, 5)
@@ -104,8 +103,7 @@ TEST_F(SelectionTest, CardCellsSevenAndTwelve) {
     EXPECT_EQ(Combs().FilterLines().back(),
               (TFilterLine{"Карта", "7; 12", FullSetSize - 278256, TFilterMark::Kept}));
 
-    Combs().CombsUndo();
-    Combs().SnapshotForUndo();
+    UndoCombinations(Ws);
     ApplyCardSelection(Ws, cells, true);
     EXPECT_EQ(Count(), 278256u);
     EXPECT_TRUE(std::none_of(list.begin(), list.end(),
@@ -118,7 +116,6 @@ TEST_F(SelectionTest, LayoutCellGivesEachBracketedNumber) {
     ASSERT_EQ(selection.Values.size(), 3u);
     EXPECT_EQ(selection.Values[0].Key, TValueKey::FromK1(3));
     EXPECT_EQ(selection.Values[2].Key, TValueKey::FromK1(20));
-    Combs().SnapshotForUndo();
     ApplyLayoutSelection(Ws, {"[3], 17"}, true);
     EXPECT_EQ(Combs().FilterLines().back().Caption, "Схема");
     EXPECT_EQ(Count(), 278256u);
@@ -127,14 +124,12 @@ TEST_F(SelectionTest, LayoutCellGivesEachBracketedNumber) {
 TEST_F(SelectionTest, WeekColumnsAreTheirIndices) {
     const TStatSelection selection = WeekSelection(2, 4);
     EXPECT_EQ(selection.Text, "2; 3; 4");
-    Combs().SnapshotForUndo();
     ApplyWeekSelection(Ws, 2, 4, false);
     EXPECT_EQ(Combs().FilterLines().back().Caption, "Неделя");
     EXPECT_EQ(Count(), static_cast<std::size_t>(FullSetSize) - 237336u);  // minus C(33, 5)
 }
 
 TEST_F(SelectionTest, EmptyViewSelectionIsAnErrorAndKeepsTheList) {
-    Combs().SnapshotForUndo();
     try {
         ApplyCardSelection(Ws, {"", " "}, false);
         FAIL() << "no error";
@@ -145,7 +140,7 @@ TEST_F(SelectionTest, EmptyViewSelectionIsAnErrorAndKeepsTheList) {
     EXPECT_THROW(ApplyWeekSelection(Ws, 3, 2, false), EError);
     EXPECT_THROW(ApplyLayoutSelection(Ws, {"[ ]", ","}, false), EError);
     EXPECT_TRUE(Combs().FilterLines().empty());
-    EXPECT_TRUE(Combs().CanUndo()) << "undo brings back the unchanged list";
+    EXPECT_FALSE(Combs().CanUndo()) << "a rejected selection takes no undo copy";
 }
 
 }  // namespace

@@ -126,7 +126,7 @@ TEST(ArchiveFile, FailedWriteKeepsTheOldFileAndTheArchiveInMemory) {
     test::TRecordingHooks hooks;
     TWorkspace ws(TDataPaths{dir.Path()}, hooks);
     ws.ReadArchive();
-    const std::string inMemory = EncodeArchive(ws.DrawArchive);
+    const std::string inMemory = EncodeArchive(ws.DrawArchive());
 
     TDrawRec extra;
     extra.Number = 5000;
@@ -139,7 +139,7 @@ TEST(ArchiveFile, FailedWriteKeepsTheOldFileAndTheArchiveInMemory) {
             << e.what();
     }
     EXPECT_EQ(ReadBytes(dir / "Marvolet_5z36.ldr"), bytes);
-    EXPECT_EQ(EncodeArchive(ws.DrawArchive), inMemory);
+    EXPECT_EQ(EncodeArchive(ws.DrawArchive()), inMemory);
     // No temporary file is left behind.
     int files = 0;
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.Path())) {

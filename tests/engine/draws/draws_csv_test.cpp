@@ -169,23 +169,23 @@ protected:
 };
 
 TEST_F(DrawsCsvFileTest, ExportThenImportReproducesTheArchive) {
-    m_ws.DrawArchive = {Draw(1, {36, 1, 5, 2, 3}, 1, "01.01.2020"),
-                        Draw(3, {7, 8, 9, 10, 11}, 12, "пятница"), Draw(2, {1, 2, 3, 4, 5}, 5, "")};
+    m_ws.ResetDraws({Draw(1, {36, 1, 5, 2, 3}, 1, "01.01.2020"),
+                    Draw(3, {7, 8, 9, 10, 11}, 12, "пятница"), Draw(2, {1, 2, 3, 4, 5}, 5, "")});
     m_ws.ExportDrawsCsv(m_dir / "out.csv");
-    EXPECT_EQ(test::ReadBytes(m_dir / "out.csv"), DrawsToCsv(m_ws.DrawArchive));
+    EXPECT_EQ(test::ReadBytes(m_dir / "out.csv"), DrawsToCsv(m_ws.DrawArchive()));
 
     test::TRecordingHooks hooks;
     TWorkspace other(TDataPaths{m_dir / "other"}, hooks);
     std::filesystem::create_directory(m_dir / "other");
     EXPECT_EQ(other.ImportDrawsCsv(m_dir / "out.csv"), 3);
-    EXPECT_EQ(EncodeArchive(other.DrawArchive), EncodeArchive(m_ws.DrawArchive));
-    EXPECT_EQ(test::ReadBytes(other.Paths().Archive()), EncodeArchive(m_ws.DrawArchive));
+    EXPECT_EQ(EncodeArchive(other.DrawArchive()), EncodeArchive(m_ws.DrawArchive()));
+    EXPECT_EQ(test::ReadBytes(other.Paths().Archive()), EncodeArchive(m_ws.DrawArchive()));
     EXPECT_EQ(other.ImportDrawsCsv(m_dir / "out.csv"), 0);
     EXPECT_EQ(other.DrawCount(), 3);
 }
 
 TEST_F(DrawsCsvFileTest, UnreadableFileChangesNothing) {
-    m_ws.DrawArchive = {Draw(1, {1, 2, 3, 4, 5}, 6, "x")};
+    m_ws.ResetDraws({Draw(1, {1, 2, 3, 4, 5}, 6, "x")});
     m_ws.WriteArchive();
     const std::string before = test::ReadBytes(m_ws.Paths().Archive());
     std::filesystem::create_directory(m_dir / "dir.csv");

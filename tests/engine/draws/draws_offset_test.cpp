@@ -46,7 +46,9 @@ protected:
     TWorkspace m_ws{TDataPaths{m_dir.Path()}, m_hooks};
 
     void SetUp() override {
-        for (int i = 0; i < 100; ++i) m_ws.DrawArchive.push_back(NumberedDraw(i));
+        TDrawsArray draws;
+        for (int i = 0; i < 100; ++i) draws.push_back(NumberedDraw(i));
+        m_ws.ResetDraws(std::move(draws));
     }
 };
 
@@ -70,15 +72,17 @@ TEST_F(DrawsOffsetTest, PositionsOutsideTheArchive) {
     EXPECT_EQ(m_ws.DrawNumbersAt(-1), TNums{});
     EXPECT_EQ(m_ws.DrawNumbersAt(0), NumberedDraw(99).Nums);
 
-    m_ws.DrawArchive.clear();
+    m_ws.ResetDraws({});
     EXPECT_EQ(m_ws.NextDrawNumber(0), 1);
     EXPECT_EQ(m_ws.NextDrawNumber(5), 1);
 
     // A damaged archive's largest int32 does not overflow into a negative next number.
-    m_ws.DrawArchive.push_back(NumberedDraw(0));
-    m_ws.DrawArchive.back().Number = 2147483647;
+    TDrawRec draw = NumberedDraw(0);
+    draw.Number = 2147483647;
+    m_ws.ResetDraws({draw});
     EXPECT_EQ(m_ws.NextDrawNumber(0), 2147483647);
-    m_ws.DrawArchive.back().Number = MaxDrawNumber;
+    draw.Number = MaxDrawNumber;
+    m_ws.ResetDraws({draw});
     EXPECT_EQ(m_ws.NextDrawNumber(0), MaxDrawNumber + 1);
 }
 
@@ -105,10 +109,10 @@ TEST_F(DrawsOffsetTest, DeletingDrawsPullsTheOffsetBackIntoTheArchive) {
 TEST_F(DrawsOffsetTest, SortedViewSortsCopiesOnly) {
     m_ws.WriteArchive();
     const std::string before = test::ReadBytes(m_ws.Paths().Archive());
-    m_ws.SortedDraws = true;
+    m_ws.SetSortedDraws(true);
     const TDrawRec shown = m_ws.DrawAtPosition(0);
     EXPECT_TRUE(std::is_sorted(shown.Nums.begin(), shown.Nums.end()));
-    EXPECT_EQ(m_ws.DrawArchive.back().Nums, NumberedDraw(99).Nums);
+    EXPECT_EQ(m_ws.DrawArchive().back().Nums, NumberedDraw(99).Nums);
     m_ws.WriteArchive();
     EXPECT_EQ(test::ReadBytes(m_ws.Paths().Archive()), before);
 }
@@ -121,8 +125,8 @@ TEST_F(DrawsOffsetTest, DuplicateNumbersDeleteTheOneFoundFirst) {
     // The newest draw is compared before anything else, so the copy just added goes.
     m_ws.DeleteDraws({1051});
     ASSERT_EQ(m_ws.DrawCount(), 100);
-    EXPECT_EQ(m_ws.DrawArchive.back().Number, 1100);
-    EXPECT_EQ(m_ws.DrawArchive[50].Number, 1051);
+    EXPECT_EQ(m_ws.DrawArchive().back().Number, 1100);
+    EXPECT_EQ(m_ws.DrawArchive()[50].Number, 1051);
 
     // With a later draw behind it, the walk from the interpolation guess meets the older
     // draw 1051 first.
@@ -131,8 +135,8 @@ TEST_F(DrawsOffsetTest, DuplicateNumbersDeleteTheOneFoundFirst) {
     m_ws.StoreDraw(later);
     m_ws.DeleteDraws({1051});
     ASSERT_EQ(m_ws.DrawCount(), 101);
-    EXPECT_EQ(m_ws.DrawArchive[50].Number, 1052);
-    EXPECT_EQ(m_ws.DrawArchive[99].Extra, 77);
+    EXPECT_EQ(m_ws.DrawArchive()[50].Number, 1052);
+    EXPECT_EQ(m_ws.DrawArchive()[99].Extra, 77);
 }
 
 }  // namespace

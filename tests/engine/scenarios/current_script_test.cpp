@@ -155,8 +155,11 @@ TEST(WorkspaceScript, MirrorsToTheDataDirectory) {
     test::TRecordingHooks hooks;
     TWorkspace ws(TDataPaths{dir.Path()}, hooks);
     EXPECT_TRUE(ws.Script().Empty());
-    ws.Script().AppendLine("FULL:0#RAND| | | | | | | |");
+    std::vector<TChanges> heard;
+    ws.Subscribe([&heard](TChanges c) { heard.push_back(c); });
+    EXPECT_EQ(ws.EditScript([](TCurrentScript& s) { return s.AppendLine("FULL:0#RAND| | | | | | | |"); }), 0);
     EXPECT_EQ(test::ReadBytes(dir / "Marvolet_5z36.lss"), "FULL:0#RAND| | | | | | | |\r\n");
+    EXPECT_EQ(heard, std::vector<TChanges>{chScenario});
 }
 
 }  // namespace

@@ -1,0 +1,299 @@
+#include "engine/session/list_commands.h"
+
+#include <algorithm>
+#include <exception>
+#include <memory>
+#include <optional>
+#include <utility>
+
+#include "engine/combs/comb_files.h"
+#include "engine/combs/full_set.h"
+#include "engine/combs/generation.h"
+#include "engine/core/errors.h"
+#include "engine/core/game.h"
+#include "engine/core/text_utils.h"
+#include "engine/support/atomic_file.h"
+
+namespace mv {
+
+// The session layer's write access to a workspace's lists; nothing else has it.
+class TListCommandAccess {
+public:
+    static TCombinations& Lists(TWorkspace& ws) { return ws.m_combs; }
+};
+
+namespace {
+
+constexpr const char* kNumbersMethod = "NUMS";
+
+// What one list command works on, and the operations row it leaves.
+struct TListEdit {
+    TWorkspace& Ws;
+    TCombinations& Combs;
+    std::optional<TFilterLine> Row;
+
+    void SetRow(bool removed, std::string caption, std::string values) {
+        Row = TFilterLine{std::move(caption), std::move(values), 0,
+                          removed ? TFilterMark::Removed : TFilterMark::Kept};
+    }
+};
+
+enum class TUndo { None, Snapshot };
+
+// The one path of every list command: the undo snapshot (interactive), the operation, its row
+// (with the list's count afterwards), and chList raised at the end whatever happens.
+template <class TOperation>
+decltype(auto) RunListCommand(TWorkspace& ws, TUndo undo, TOperation&& operation) {
+    struct TNotify {
+        TWorkspace& Ws;
+        ~TNotify() { Ws.Notify(chList); }
+    } notify{ws};
+    TListEdit edit{ws, TListCommandAccess::Lists(ws), std::nullopt};
+    if (undo == TUndo::Snapshot) edit.Combs.SnapshotForUndo(true);
+    if constexpr (std::is_void_v<decltype(operation(edit))>) {
+        operation(edit);
+        if (edit.Row) edit.Combs.AddFilterLine(edit.Row->Mark == TFilterMark::Removed,
+                                               edit.Row->Caption, edit.Row->Values);
+    } else {
+        auto result = operation(edit);
+        if (edit.Row) edit.Combs.AddFilterLine(edit.Row->Mark == TFilterMark::Removed,
+                                               edit.Row->Caption, edit.Row->Values);
+        return result;
+    }
+}
+
+// The archive index the filters judge by: the latest visible draw, or 0.
+int LatestVisibleIndex(const TWorkspace& ws) {
+    return std::max(0, ws.DrawCount() - 1 - ws.DrawsOffset());
+}
+
+// The latest N visible draws, oldest first.
+std::vector<const std::uint8_t*> LastDrawsWindow(const TWorkspace& ws, int n) {
+    std::vector<const std::uint8_t*> window;
+    if (n <= 0) return window;
+    const int last = ws.DrawCount() - 1 - ws.DrawsOffset();
+    for (int i = std::max(0, last - n + 1); i <= last; ++i) {
+        window.push_back(ws.DrawArchive()[static_cast<std::size_t>(i)].Nums.data());
+    }
+    return window;
+}
+
+void ApplyViewSelection(TWorkspace& ws, const TStatSelection& selection, bool removed,
+                        const char* caption) {
+    if (selection.Empty()) throw EError(EmptyViewSelectionMessage);
+    const int method = ws.Stats().FindMethod(kNumbersMethod);
+    if (method < 0) {
+        throw EError(std::string("Метод расчета статистики \"") + kNumbersMethod + "\" на найден!");
+    }
+    ApplyStatSelection(ws, selection, removed, method, caption);
+}
+
+TFullSetSource FullSetSourceOf(TWorkspace& ws) {
+    return TFullSetSource{ws.Stats(), ws.Paths(), ws.Hooks()};
+}
+
+// After a comparison file was built: the list is the same, without its undo copy.
+void AfterFullSetBuild(TWorkspace& ws) {
+    RunListCommand(ws, TUndo::None, [](TListEdit& edit) { edit.Combs.DiscardUndo(); });
+}
+
+}  // namespace
+
+bool GenerateCombinations(TWorkspace& ws, int mode, const std::string& parameter,
+                          bool interactive) {
+    return RunListCommand(ws, TUndo::None, [&](TListEdit& edit) {
+        TCombinations& combs = edit.Combs;
+        try {
+            std::optional<TStatusGuard> status;
+            if (interactive) status.emplace(ws.Hooks(), "Генерация возможных комбинаций...");
+            const bool filled = FillGeneratedList(mode, parameter, combs.CurrentList, ws.Hooks());
+            if (!interactive) return filled;
+            combs.ClearFilterLines();
+            combs.UndoList.Reserve(combs.CurrentList.Count());
+            combs.UndoList.Clear();
+            combs.ListBuffer.Reserve(combs.CurrentList.Count());
+            combs.ListBuffer.Clear();
+            return filled;
+        } catch (...) {
+            throw EError(OperationMessage("Ошибка генерации файла комбинаций!",
+                                          FailureReason(std::current_exception())));
+        }
+    });
+}
+
+void ReplaceCombinations(TWorkspace& ws, const std::vector<TComb>& list) {
+    RunListCommand(ws, TUndo::None, [&](TListEdit& edit) {
+        edit.Combs.CurrentList.Clear();
+        edit.Combs.CurrentList.Reserve(list.size());
+        for (const TComb& comb : list) edit.Combs.CurrentList.Append(comb);
+        edit.Combs.DiscardUndo();
+    });
+}
+
+void ExcludeLastDraws(TWorkspace& ws, int n) {
+    RunListCommand(ws, TUndo::Snapshot, [&](TListEdit& edit) {
+        const std::string count = std::to_string(n);
+        const std::string head = "Удаление из списка комбинаций " + count + " последних тиражей";
+        TStatusGuard status(ws.Hooks(), head + "...");
+        CopyUndrawn(edit.Combs.UndoList, LastDrawsWindow(ws, n), edit.Combs.CurrentList,
+                    [&](std::size_t done, std::size_t total) {
+                        ws.Hooks().ShowStatus(head + " ( завершено " +
+                                              FormatFloat(done * 100.0L / total, 0) + " % )...");
+                    });
+        edit.SetRow(true, "Последние тиражи", count);
+    });
+}
+
+void DeleteSelectedCombinations(TWorkspace& ws, const std::vector<std::size_t>& selectedRows) {
+    RunListCommand(ws, TUndo::Snapshot, [&](TListEdit& edit) {
+        TStatusGuard status(ws.Hooks(), "Удаление выделенных комбинаций...");
+        const std::size_t selected =
+            CopyUnselectedRows(edit.Combs.UndoList, selectedRows, edit.Combs.CurrentList);
+        edit.SetRow(true, "Выделенные комбинации", std::to_string(selected));
+    });
+}
+
+bool ApplyStatSelection(TWorkspace& ws, const TStatSelection& selection, bool removed,
+                        int methodIndex, const std::string& caption, TCustomStat* stat) {
+    return RunListCommand(ws, TUndo::Snapshot, [&](TListEdit& edit) {
+        TStatusGuard status(ws.Hooks(), "Фильтрация комбинаций...");
+        if (selection.Empty()) return false;
+        std::unique_ptr<TCustomStat> own;
+        if (!stat) {
+            if (methodIndex < 0 || methodIndex >= ws.Stats().MethodCount()) {
+                throw EError("Не выбран метод расчета статистики!");
+            }
+            own = ws.Stats().CreateStat(ws.Stats().Method(methodIndex));
+            stat = own.get();
+        }
+        TCombinations& combs = edit.Combs;
+        combs.CurrentList.Clear();
+        if (combs.UndoList.Count() == 0) return true;
+        FilterCombinations(*stat, selection.Values, removed, ws.SortedDraws(),
+                           LatestVisibleIndex(ws), combs.UndoList, combs.CurrentList);
+        edit.SetRow(removed, caption, selection.Text);
+        return true;
+    });
+}
+
+void ApplyCardSelection(TWorkspace& ws, const std::vector<std::string>& cellTexts, bool removed) {
+    ApplyViewSelection(ws, CardSelection(cellTexts), removed, "Карта");
+}
+
+void ApplyLayoutSelection(TWorkspace& ws, const std::vector<std::string>& cellTexts, bool removed) {
+    ApplyViewSelection(ws, LayoutSelection(cellTexts), removed, "Схема");
+}
+
+void ApplyWeekSelection(TWorkspace& ws, int leftColumn, int rightColumn, bool removed) {
+    ApplyViewSelection(ws, WeekSelection(leftColumn, rightColumn), removed, "Неделя");
+}
+
+void UndoCombinations(TWorkspace& ws) {
+    RunListCommand(ws, TUndo::None, [](TListEdit& edit) { edit.Combs.CombsUndo(); });
+}
+
+std::size_t OpenCombinationsFile(TWorkspace& ws, const std::filesystem::path& file) {
+    return RunListCommand(ws, TUndo::Snapshot, [&](TListEdit& edit) {
+        TCombinations& combs = edit.Combs;
+        std::exception_ptr failure;
+        {
+            TStatusGuard status(ws.Hooks(), "Загрузка файла " + Quoted(file) + "...");
+            combs.CurrentList.Clear();
+            try {
+                ReadCombinationsFile(file, combs.CurrentList);
+            } catch (...) {
+                failure = std::current_exception();
+            }
+        }
+        if (failure) combs.UndoLastOperation(true);
+        combs.DiscardUndo();
+        combs.ClearFilterLines();
+        if (failure) std::rethrow_exception(failure);
+        return combs.CurrentList.Count();
+    });
+}
+
+void SaveCombinationsFile(TWorkspace& ws, const std::filesystem::path& file) {
+    TStatusGuard status(ws.Hooks(), "Сохранение файла " + Quoted(file) + "...");
+    const TCombsArray& list = ws.Combs().CurrentList;
+    try {
+        WriteFileAtomically(file, CombinationsFileText(list.Data(), list.Count()));
+    } catch (const std::exception& e) {
+        throw EError(OperationMessage("Ошибка записи в файл " + Quoted(file) + "!", e.what()));
+    }
+}
+
+std::size_t PasteCombinations(TWorkspace& ws, std::string_view text) {
+    TStatusGuard status(ws.Hooks(), "Подождите пожалуйста...");
+    const std::vector<std::string_view> lines = SplitTextLines(text);
+    if (lines.empty()) return 0;
+    return RunListCommand(ws, TUndo::None, [&](TListEdit& edit) {
+        TCombinations& combs = edit.Combs;
+        combs.SnapshotForUndo(false);
+        std::exception_ptr failure;
+        try {
+            combs.CurrentList.Clear();
+            combs.CurrentList.Reserve(lines.size());
+            for (const std::string_view line : lines) {
+                combs.CurrentList.Append(ParseCombText(std::string(line)));
+            }
+            combs.ClearFilterLines();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        if (failure) combs.UndoLastOperation(true);
+        combs.DiscardUndo();
+        if (failure) std::rethrow_exception(failure);
+        return lines.size();
+    });
+}
+
+void SaveListToBuffer(TWorkspace& ws, std::int32_t k1, std::int32_t k2) {
+    RunListCommand(ws, TUndo::None, [&](TListEdit& edit) { edit.Combs.SaveToBuffer(k1, k2); });
+}
+
+bool LoadListFromBuffer(TWorkspace& ws, std::int32_t k1, std::int32_t k2) {
+    return RunListCommand(ws, TUndo::None,
+                          [&](TListEdit& edit) { return edit.Combs.LoadFromBuffer(k1, k2); });
+}
+
+void InvalidateListBuffer(TWorkspace& ws) {
+    RunListCommand(ws, TUndo::None, [](TListEdit& edit) { edit.Combs.InvalidateBuffer(); });
+}
+
+void SetPrefetchsEnabled(TWorkspace& ws, bool enabled) {
+    TCombinations& combs = TListCommandAccess::Lists(ws);
+    if (combs.PrefetchsEnabled == enabled) return;
+    combs.PrefetchsEnabled = enabled;
+    ws.Notify(chSettings);
+}
+
+std::optional<TFullSetCounts> CreateFullSetFile(TWorkspace& ws, int methodIndex) {
+    auto result = BuildFullSetFile(FullSetSourceOf(ws), methodIndex);
+    AfterFullSetBuild(ws);
+    return result;
+}
+
+std::optional<TFullSetCounts> OpenFullSetFile(TWorkspace& ws, int methodIndex) {
+    if (!ws.Combs().PrefetchsEnabled) return std::nullopt;
+    bool built = false;
+    auto result = ReadOrBuildFullSetFile(FullSetSourceOf(ws), methodIndex, built);
+    if (built) AfterFullSetBuild(ws);
+    return result;
+}
+
+TRebuildResult RebuildFullSetFiles(TWorkspace& ws, bool force, std::uint16_t groups) {
+    if (!force && !ws.Combs().PrefetchsEnabled) return {};
+    const TRebuildResult result = BuildFullSetFiles(FullSetSourceOf(ws), groups);
+    if (result.Built + result.Failed > 0) AfterFullSetBuild(ws);
+    return result;
+}
+
+TStatTable ComputeStatTableWithNorm(TWorkspace& ws, TStatTableRequest request) {
+    std::optional<TFullSetCounts> counts;
+    if (request.Draws && !request.Draws->empty()) counts = OpenFullSetFile(ws, request.MethodIndex);
+    request.Comparison = counts ? &*counts : nullptr;
+    return ComputeStatTable(request);
+}
+
+}  // namespace mv
