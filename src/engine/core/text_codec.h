@@ -14,4 +14,8 @@ std::string Cp1251ToUtf8(std::string_view bytes);
 // Number of characters (code points) of a UTF-8 text.
 std::size_t Utf8Length(std::string_view utf8);
 
+// Appends the UTF-8 form of one code point (1 to 4 bytes). The caller passes a valid code
+// point: surrogates and values past U+10FFFF are not checked.
+void AppendUtf8(std::string& out, char32_t cp);
+
 }  // namespace mv

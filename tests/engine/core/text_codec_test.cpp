@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "engine/core/records.h"
 
 namespace mv {
@@ -21,6 +23,27 @@ TEST(TextCodec, KnownCharacters) {
     EXPECT_EQ(Utf8ToCp1251("日本"), "??");      // no Windows-1251 form
     EXPECT_EQ(Utf8ToCp1251("a\xFF" "b"), "a?b");  // malformed UTF-8
     EXPECT_EQ(Utf8Length("Тираж"), 5u);
+}
+
+TEST(TextCodec, AppendUtf8AtEachLengthBoundary) {
+    const struct {
+        char32_t Cp;
+        const char* Utf8;
+    } cases[] = {
+        {0x01, "\x01"},
+        {0x7F, "\x7F"},
+        {0x80, "\xC2\x80"},
+        {0x7FF, "\xDF\xBF"},
+        {0x800, "\xE0\xA0\x80"},
+        {0xFFFF, "\xEF\xBF\xBF"},
+        {0x10000, "\xF0\x90\x80\x80"},
+        {0x10FFFF, "\xF4\x8F\xBF\xBF"},
+    };
+    for (const auto& c : cases) {
+        std::string out = "x";
+        AppendUtf8(out, c.Cp);
+        EXPECT_EQ(out, std::string("x") + c.Utf8) << static_cast<std::uint32_t>(c.Cp);
+    }
 }
 
 TEST(TextCodec, DrawDateIsCutToTenCharacters) {
