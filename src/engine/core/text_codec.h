@@ -18,4 +18,10 @@ std::size_t Utf8Length(std::string_view utf8);
 // point: surrogates and values past U+10FFFF are not checked.
 void AppendUtf8(std::string& out, char32_t cp);
 
+// The lower-case form of a Windows-1251 byte: Latin A-Z and every Cyrillic capital of the
+// code page (Ё, Ђ, Ў, Ґ, ... included) map to their small letters; other bytes are kept.
+unsigned char FoldCp1251(unsigned char c);
+// Case-insensitive comparison of Windows-1251 texts (Latin and Cyrillic letters).
+bool EqualsNoCaseCp1251(std::string_view a, std::string_view b);
+
 }  // namespace mv

@@ -17,45 +17,6 @@ namespace {
 // Settings files are a few KiB; anything far larger is not one of ours.
 constexpr std::size_t kMaxIniBytes = std::size_t{16} << 20;
 
-unsigned char FoldCp1251(unsigned char c) {
-    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDF))
-        return static_cast<unsigned char>(c + 32);
-    switch (c) {
-        case 0x80:
-            return 0x90;  // Ђ
-        case 0x81:
-            return 0x83;  // Ѓ
-        case 0x8A:
-            return 0x9A;  // Љ
-        case 0x8C:
-            return 0x9C;  // Њ
-        case 0x8D:
-            return 0x9D;  // Ќ
-        case 0x8E:
-            return 0x9E;  // Ћ
-        case 0x8F:
-            return 0x9F;  // Џ
-        case 0xA1:
-            return 0xA2;  // Ў
-        case 0xA3:
-            return 0xBC;  // Ј
-        case 0xA5:
-            return 0xB4;  // Ґ
-        case 0xA8:
-            return 0xB8;  // Ё
-        case 0xAA:
-            return 0xBA;  // Є
-        case 0xAF:
-            return 0xBF;  // Ї
-        case 0xB2:
-            return 0xB3;  // І
-        case 0xBD:
-            return 0xBE;  // Ѕ
-        default:
-            return c;
-    }
-}
-
 // UTF-16 (without its mark) to UTF-8; an unpaired surrogate becomes "?", an odd last byte
 // is dropped.
 std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
@@ -116,17 +77,6 @@ bool IsBlankLine(const std::string& raw) {
 }
 
 }  // namespace
-
-bool EqualsNoCaseCp1251(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (FoldCp1251(static_cast<unsigned char>(a[i])) !=
-            FoldCp1251(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
 
 std::string FormatIniFloat(long double value) {
     if (!std::isfinite(value) || value == 0.0L) return "0";

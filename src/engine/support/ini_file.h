@@ -111,7 +111,4 @@ private:
 // the "0,200000000000000011" its extended form would need; it reads back as the same double.
 std::string FormatIniFloat(long double value);
 
-// Case-insensitive comparison of Windows-1251 texts (Latin and Cyrillic letters).
-bool EqualsNoCaseCp1251(std::string_view a, std::string_view b);
-
 }  // namespace mv

@@ -46,6 +46,40 @@ TEST(TextCodec, AppendUtf8AtEachLengthBoundary) {
     }
 }
 
+// The code point of a one-character UTF-8 text of at most three bytes (what the codec gives
+// for one Windows-1251 byte).
+char32_t OnlyCodePoint(const std::string& utf8) {
+    const auto u = [&](std::size_t i) { return char32_t{static_cast<unsigned char>(utf8[i])}; };
+    if (utf8.size() == 1) return u(0);
+    if (utf8.size() == 2) return (u(0) & 0x1F) << 6 | (u(1) & 0x3F);
+    return (u(0) & 0x0F) << 12 | (u(1) & 0x3F) << 6 | (u(2) & 0x3F);
+}
+
+// Every byte folds to the small letter Unicode pairs with its character: Latin A-Z and the
+// capitals of the Cyrillic block (U+0400..U+042F, and Ґ U+0490) map to their small letters,
+// everything else to itself.
+TEST(TextCodec, FoldCp1251FollowsUnicodeLowerCase) {
+    for (int b = 0; b < 256; ++b) {
+        const std::string byte(1, static_cast<char>(b));
+        char32_t lower = OnlyCodePoint(Cp1251ToUtf8(byte));
+        if ((lower >= U'A' && lower <= U'Z') || (lower >= 0x0410 && lower <= 0x042F)) {
+            lower += 0x20;
+        } else if (lower >= 0x0400 && lower <= 0x040F) {
+            lower += 0x50;
+        } else if (lower == 0x0490) {
+            lower = 0x0491;
+        }
+        std::string lowerUtf8;
+        AppendUtf8(lowerUtf8, lower);
+        EXPECT_EQ(std::string(1, static_cast<char>(FoldCp1251(static_cast<unsigned char>(b)))),
+                  Utf8ToCp1251(lowerUtf8))
+            << b;
+    }
+    EXPECT_TRUE(EqualsNoCaseCp1251(Utf8ToCp1251("Ёлка Ґ Section"), Utf8ToCp1251("ёЛКА ґ sECTION")));
+    EXPECT_FALSE(EqualsNoCaseCp1251(Utf8ToCp1251("Ель"), Utf8ToCp1251("Ёль")));
+    EXPECT_FALSE(EqualsNoCaseCp1251("key", "keys"));
+}
+
 TEST(TextCodec, DrawDateIsCutToTenCharacters) {
     TDrawRec d;
     d.SetDate("Суббота, 5 января");
