@@ -17,7 +17,8 @@ namespace mv {
 //  10  uint8      DateLen, then 10 bytes of Windows-1251 date text (bytes past DateLen are
 //                 not significant but are kept as read)
 //  21  3 bytes    padding: zero in records the program builds, otherwise kept as read
-// The struct is read and written field by field (draw_record_io.h), never as raw memory.
+// The struct is read and written field by field (DecodeDrawRec and EncodeDrawRec in
+// engine/draws/archive_file.h), never as raw memory.
 struct TDrawRec {
     std::int32_t Number = 0;
     std::array<std::uint8_t, NumbersInDraw> Nums{};
