@@ -28,8 +28,19 @@ inline constexpr int ChannelPaletteSize = 19;
 // Entry 1..19 of the channel palette.
 TRgb ChannelPalette(int index);
 
+// The number card lays 1..MaxNumber out row by row in `cols` columns (cols >= 1), 1 in the
+// top left cell; the last row may end in empty cells.
 int MatrixRows(int cols);
 inline int CellNumber(int col, int row, int cols) { return 1 + row * cols + col; }
+struct TCardCell {
+    int Row = 0;
+    int Col = 0;
+    bool operator==(const TCardCell&) const = default;
+};
+// The cell of a number 1..MaxNumber: the inverse of CellNumber.
+inline TCardCell NumberCell(int number, int cols) {
+    return {(number - 1) / cols, (number - 1) % cols};
+}
 
 // "dd.mm.yyyy", or the empty text for t <= 0.
 std::string DrawDateText(TDateTime t);

@@ -52,6 +52,16 @@ TEST(GameUtils, MatrixAndCells) {
     EXPECT_EQ(CellNumber(5, 5, 6), 36);
     EXPECT_EQ(CellNumber(0, 7, 5), 36);
     EXPECT_GT(CellNumber(1, 7, 5), 36);  // empty cell
+    EXPECT_EQ(NumberCell(36, 5), (TCardCell{7, 0}));
+    EXPECT_EQ(NumberCell(1, 36), (TCardCell{0, 0}));
+    for (int cols = 1; cols <= MaxNumber; ++cols) {
+        for (int number = 1; number <= MaxNumber; ++number) {
+            const TCardCell cell = NumberCell(number, cols);
+            EXPECT_LT(cell.Row, MatrixRows(cols));
+            EXPECT_LT(cell.Col, cols);
+            EXPECT_EQ(CellNumber(cell.Col, cell.Row, cols), number) << number << " " << cols;
+        }
+    }
 }
 
 TEST(GameUtils, SortAndMatches) {
