@@ -147,9 +147,9 @@ std::string DrawLineText(const TDrawRec& draw) {
            ", значения: " + DrawNumbersText(draw) + " e:" + std::to_string(draw.Extra);
 }
 
-int DrawSum(const TDrawRec& draw) {
+int NumbersSum(const std::array<std::uint8_t, NumbersInDraw>& nums) {
     int sum = 0;
-    for (const auto n : draw.Nums) sum += n;
+    for (const auto n : nums) sum += n;
     return sum;
 }
 

@@ -58,7 +58,9 @@ TComb ParseCombText(const std::string& line);
 std::string DrawLineText(const TDrawRec& draw);
 // "3;17;22;30;36": the five numbers in stored order.
 std::string DrawNumbersText(const TDrawRec& draw);
-int DrawSum(const TDrawRec& draw);
+// The sum of five numbers: a draw's (DrawSum) or a combination's.
+int NumbersSum(const std::array<std::uint8_t, NumbersInDraw>& nums);
+inline int DrawSum(const TDrawRec& draw) { return NumbersSum(draw.Nums); }
 // Distinct numbers in the first count combinations; stops once all 36 were seen.
 int UniqueNumberCount(const TComb* list, std::size_t count);
 

@@ -38,9 +38,7 @@ QVariant TCombsModel::data(const QModelIndex& index, int role) const {
             if (col == 0) return index.row() + 1;
             if (numberCell) return comb.Nums[static_cast<std::size_t>(col - 1)];
             if (col == NumbersInDraw + 1) {
-                int sum = 0;
-                for (const auto n : comb.Nums) sum += n;
-                return sum;
+                return NumbersSum(comb.Nums);
             }
             return {};
         case Qt::TextAlignmentRole:

@@ -187,7 +187,8 @@ void TSegmentGrid::FitSize() {
 
 QTableWidgetItem* TSegmentGrid::CellOfNumber(int number) const {
     if (number < 1 || number > MaxNumber) return nullptr;
-    return item((number - 1) / m_cols, (number - 1) % m_cols);
+    const TCardCell cell = NumberCell(number, m_cols);
+    return item(cell.Row, cell.Col);
 }
 
 TSegmentGrid::TDigits TSegmentGrid::Digits() const {

@@ -99,7 +99,8 @@ void TDrawInfoDialog::RebuildCard() {
     }
     for (const auto n : m_draw.Nums) {
         if (n < 1 || n > MaxNumber) continue;
-        if (auto* item = m_card->item((n - 1) / cols, (n - 1) % cols)) {
+        const TCardCell cell = NumberCell(n, cols);
+        if (auto* item = m_card->item(cell.Row, cell.Col)) {
             item->setText(QString::number(n));
         }
     }
