@@ -40,6 +40,9 @@ public:
                                std::function<void()> run) = 0;
     // The named action, or nullptr.
     virtual QAction* Action(const QString& name) const = 0;
+    // Evaluates every enabled rule now: for a change of what the rules read (a focused line)
+    // made outside RunCommand, which evaluates them itself.
+    virtual void UpdateActions() = 0;
     // Keys that two actions share act on the page in front.
     virtual TShortcutRouter& Shortcuts() = 0;
     // The views that recalculate when they come into sight.

@@ -1,30 +1,18 @@
-// The main window's actions and menus, and the draws commands.
+// The main window's action table and menus.
 #include <QAction>
-#include <QFileDialog>
-#include <QItemSelectionModel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
-#include <optional>
+#include <QTreeView>
 
-#include "gui/core/busy_frame.h"
-#include "engine/core/errors.h"
-#include "engine/core/game.h"
 #include "gui/core/template_main.h"
-#include "engine/session/workspace.h"
-#include "gui/draws/draw_dialog.h"
-#include "gui/draws/draw_info_dialog.h"
-#include "gui/draws/draws_model.h"
-#include "engine/stats/draw_graph_values.h"
 #include "gui/combs/combs_commands.h"
 #include "gui/combs/combs_tab.h"
 #include "gui/scenarios/script_tab.h"
 #include "gui/stats/stats_tab.h"
 #include "gui/support/sortable_list.h"
 #include "engine/support/busy.h"
-#include "gui/support/messages.h"
 
 namespace mv::gui {
 
@@ -55,34 +43,13 @@ void TTemplateMain::UpdateActions() {
     }
 }
 
+// The subsystems' command classes added their actions with their pages (BuildLayout); these
+// are the shell's own, and the combinations commands.
 void TTemplateMain::BuildActions() {
     const auto always = [] { return true; };
-    const auto hasRow = [this] { return SelectedDrawRow() >= 0; };
-    const auto hasDraws = [this] { return m_workspace->DrawCount() > 0; };
 
     AddAction(QStringLiteral("ExitProgram"), QStringLiteral("Выход"), QStringLiteral("Alt+F4"),
               always, [this] { Terminate(); });
-    AddAction(QStringLiteral("DrawsAdd"), QStringLiteral("Добавить"), {}, always,
-              [this] { DrawsAdd(); });
-    AddAction(QStringLiteral("DrawsEdit"), QStringLiteral("Изменить"), {}, hasRow,
-              [this] { DrawsEdit(); });
-    AddAction(QStringLiteral("DrawsDel"), QStringLiteral("Удалить"), {}, hasRow,
-              [this] { DrawsDel(); });
-    AddAction(QStringLiteral("DrawsInfo"), QStringLiteral("Сведения о тираже"), {}, hasRow,
-              [this] { DrawsInfo(); });
-    QAction* sorted = AddAction(QStringLiteral("DrawsSorted"),
-                                QStringLiteral("Упорядочить MIN->MAX"), {}, always,
-                                [this] { DrawsSortedToggle(); });
-    sorted->setCheckable(true);
-    AddAction(QStringLiteral("DrawsImport"), QStringLiteral("Импорт из CSV-файла"), {}, always,
-              [this] { DrawsImport(); });
-    AddAction(QStringLiteral("DrawsExport"), QStringLiteral("Экспорт в CSV-файл"), {}, hasDraws,
-              [this] { DrawsExport(); });
-    QAction* colorDraws = AddAction(QStringLiteral("ViewColorDraws"),
-                                    QStringLiteral("Выделять каналы в списке тиражей"), {},
-                                    always, [this] { ViewColorDrawsToggle(); });
-    colorDraws->setCheckable(true);
-    colorDraws->setChecked(true);
 
     // Optional tabs of the right page control, shown or hidden from the "Вид" menu.
     for (const TOptionalTab& tab : OptionalTabs()) {
@@ -106,14 +73,7 @@ void TTemplateMain::BuildActions() {
         a->setChecked(mode == 0);
     }
 
-    AddAction(QStringLiteral("DrawsStatCalc"), QStringLiteral("Обновить"), {},
-              [this] { return m_workspace->DrawCount() > 0 && m_statsTab->ChosenMethod() >= 0; },
-              [this] { RunCommand([this] { m_recalc.Force(QStringLiteral("Статистика")); }); });
-
-    m_statsTab->AddToolAction(Action(QStringLiteral("DrawsStatCalc")));
-    BuildScriptActions();
     m_combsCommands = std::make_unique<TCombsCommands>(*this, *m_combsTab);
-    BuildStatFilterActions();
     BuildHelpActions();
     BuildPendingActions();
 
@@ -185,8 +145,8 @@ void TTemplateMain::BuildMenus() {
     add(stats, "FiltersInfo");
     stats->addSeparator();
     add(stats, "DrawsStatExportToExcel");
-    m_statsTab->List()->setContextMenuPolicy(Qt::ActionsContextMenu);
-    m_statsTab->List()->addActions(stats->actions());
+    StatsTab()->List()->setContextMenuPolicy(Qt::ActionsContextMenu);
+    StatsTab()->List()->addActions(stats->actions());
     for (const char* caption : {"Ставки", "Рейтинг", "Регуляры", "Системы"}) {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(caption));
         menu->setEnabled(false);
@@ -204,8 +164,8 @@ void TTemplateMain::BuildMenus() {
             script->addSeparator();
         }
     }
-    m_scriptTab->List()->setContextMenuPolicy(Qt::ActionsContextMenu);
-    for (QAction* a : script->actions()) m_scriptTab->List()->addAction(a);
+    ScriptTab()->List()->setContextMenuPolicy(Qt::ActionsContextMenu);
+    for (QAction* a : script->actions()) ScriptTab()->List()->addAction(a);
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("Вид"));
     add(view, "ViewColorDraws");
@@ -231,126 +191,10 @@ void TTemplateMain::BuildMenus() {
     add(help, "About");
 
     // The draws list's context menu holds the commands of its menu.
-    m_drawsList->setContextMenuPolicy(Qt::ActionsContextMenu);
+    DrawsList()->setContextMenuPolicy(Qt::ActionsContextMenu);
     for (QAction* a : draws->actions()) {
-        if (!a->menu()) m_drawsList->addAction(a);
+        if (!a->menu()) DrawsList()->addAction(a);
     }
-}
-
-int TTemplateMain::SelectedDrawRow() const {
-    if (!m_drawsList || !m_drawsList->selectionModel()) return -1;
-    const QModelIndex current = m_drawsList->selectionModel()->currentIndex();
-    if (current.isValid() && m_drawsList->selectionModel()->isRowSelected(current.row())) {
-        return current.row();
-    }
-    const auto rows = m_drawsList->selectionModel()->selectedRows();
-    return rows.isEmpty() ? -1 : rows.first().row();
-}
-
-QList<int> TTemplateMain::SelectedDrawRows() const {
-    QList<int> rows;
-    if (!m_drawsList->selectionModel()) return rows;
-    for (const QModelIndex& index : m_drawsList->selectionModel()->selectedRows()) {
-        rows.push_back(index.row());
-    }
-    std::sort(rows.begin(), rows.end());
-    return rows;
-}
-
-void TTemplateMain::DrawsAdd() {
-    TDrawRec draw;
-    draw.Number = m_workspace->NextDrawNumber(0);
-    EditDraw(draw, -1);
-}
-
-void TTemplateMain::DrawsEdit() {
-    const int index = m_workspace->IndexAtPosition(SelectedDrawRow());
-    if (index >= 0) EditDraw(m_workspace->DrawArchive()[static_cast<std::size_t>(index)], index);
-}
-
-void TTemplateMain::EditDraw(const TDrawRec& draw, int index) {
-    std::optional<TDrawRec> result;
-    RunCommand([&] {
-        TDrawDialog dialog(draw, this);
-        dialog.setWindowTitle(QStringLiteral("Введите данные следующего тиража"));
-        if (ExecDialog(dialog, {})) result = dialog.Result();
-    });
-    if (result) StoreDrawAt(*result, index);
-}
-
-void TTemplateMain::StoreDrawAt(const TDrawRec& draw, int index) {
-    RunBusy({}, [&] {
-        m_workspace->StoreDraw(draw, index);
-    });
-}
-
-void TTemplateMain::DrawsDel() {
-    const QList<int> rows = SelectedDrawRows();
-    if (rows.isEmpty() || !TMessages::ConfirmDelete(static_cast<int>(rows.size()), this)) return;
-    RunBusy(QStringLiteral("Удаление выделенных тиражей...."), [this, rows] {
-        std::vector<std::int32_t> numbers;
-        for (auto it = rows.crbegin(); it != rows.crend(); ++it) {
-            numbers.push_back(m_drawsModel->NumberAtRow(*it));
-        }
-        m_workspace->DeleteDraws(numbers);
-        m_drawsList->clearSelection();
-    });
-}
-
-void TTemplateMain::DrawsInfo() {
-    const int row = SelectedDrawRow();
-    if (row < 0) return;
-    const TDrawRec draw = m_workspace->DrawAtPosition(row);
-    TDrawInfoDialog dialog(draw, m_workspace->Config().MatrixCols,
-                           m_workspace->Config().ChannelSize, this);
-    RunCommand([&] {
-        const int index = m_workspace->IndexAtPosition(row);
-        for (const auto& [name, value] :
-             DrawGraphValues(m_workspace->Stats(), index, m_workspace->SortedDraws())) {
-            dialog.AddProperty(Q(name), QString::number(value));
-        }
-    });
-    ExecDialog(dialog, {});
-}
-
-void TTemplateMain::DrawsSortedToggle() {
-    m_workspace->SetSortedDraws(!m_workspace->SortedDraws());
-    Action(QStringLiteral("DrawsSorted"))->setChecked(m_workspace->SortedDraws());
-    StoreSetting(MainWindowKey::SortedDraws, m_workspace->SortedDraws());
-}
-
-void TTemplateMain::ViewColorDrawsToggle() {
-    const bool on = !m_drawsModel->ChannelColours();
-    m_drawsModel->SetChannelColours(on);
-    Action(QStringLiteral("ViewColorDraws"))->setChecked(on);
-    StoreSetting(MainWindowKey::ColorDraws, on);
-}
-
-void TTemplateMain::DrawsImport() {
-    const QString file = QFileDialog::getOpenFileName(this, QStringLiteral("Импорт из CSV-файла"),
-                                                      QString(),
-                                                      QStringLiteral("Файлы тиражей (*.csv)"));
-    if (file.isEmpty()) return;
-    ImportDrawsFrom(file);
-}
-
-void TTemplateMain::ImportDrawsFrom(const QString& file) {
-    RunBusy({}, [this, file] {
-        m_workspace->ImportDrawsCsv(file.toStdString());
-    });
-}
-
-void TTemplateMain::DrawsExport() {
-    QFileDialog dialog(this, QStringLiteral("Экспорт в CSV-файл"), QString(),
-                       QStringLiteral("Файлы тиражей (*.csv)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    ExportDrawsTo(dialog.selectedFiles().first());
-}
-
-void TTemplateMain::ExportDrawsTo(const QString& file) {
-    RunBusy({}, [this, file] { m_workspace->ExportDrawsCsv(file.toStdString()); });
 }
 
 }  // namespace mv::gui

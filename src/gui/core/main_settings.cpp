@@ -14,11 +14,12 @@
 #include "gui/core/main_window_keys.h"
 #include "gui/support/window_settings.h"
 #include "engine/session/workspace.h"
-#include "gui/draws/draws_model.h"
+#include "gui/draws/draws_commands.h"
 #include "gui/combs/combs_model.h"
 #include "gui/combs/combs_tab.h"
 #include "engine/combs/full_set_files.h"
 #include "gui/scenarios/script_tab.h"
+#include "gui/stats/stats_commands.h"
 #include "gui/stats/stats_tab.h"
 #include "gui/support/messages.h"
 #include "gui/support/window_placement.h"
@@ -41,26 +42,6 @@ void TTemplateMain::ReadConfiguration() {
     guarded([&] { LoadProxySettings(m_paths.Config(), ws.Proxy); });
 }
 
-void TTemplateMain::ReadMethodNames() {
-    if (const auto failure = LoadMethodRegistry(*m_workspace)) {
-        TMessages::ShowError(DisplayText(*failure), this);
-    }
-    m_statsTab->FillMethods();
-}
-
-void TTemplateMain::RebuildMethodList() {
-    TStatList& registry = m_workspace->Stats();
-    if (const auto failure = registry.WriteNames(m_paths.MethodNames(), true, false)) {
-        TMessages::ShowError(DisplayText(*failure), this);
-    }
-    registry.BuildMethods();
-    registry.SelectAll();
-    if (const auto failure = registry.ReadNames(m_paths.MethodNames(), true)) {
-        TMessages::ShowError(DisplayText(*failure), this);
-    }
-    m_statsTab->FillMethods();
-}
-
 void TTemplateMain::ApplyConfig(const TConfigData& config) {
     const int changes = ConfigChangeMask(m_workspace->Config(), config);
     m_workspace->Config() = config;
@@ -68,7 +49,7 @@ void TTemplateMain::ApplyConfig(const TConfigData& config) {
         TStatusGuard status(Hooks(), ConfigSaveStatus);
         SaveAnalysisSettings(m_paths.Config(), config);
     }
-    RebuildMethodList();
+    m_statsCommands->RebuildMethodList();
     RebuildFullSetFiles(*m_workspace, false, RebuildGroupsForConfigChange(changes));
     m_workspace->Notify(chSettings);
 }
@@ -78,13 +59,6 @@ void TTemplateMain::ApplyConfig(const TConfigData& config) {
 namespace mv::gui {
 namespace {
 const std::string kSection = MainWindowSection;
-const char* const kDrawsList = "lvDraws";
-
-std::vector<int> ColumnWidths(const QTableView* list) {
-    std::vector<int> widths;
-    for (int c = 0; c < list->model()->columnCount(); ++c) widths.push_back(list->columnWidth(c));
-    return widths;
-}
 }  // namespace
 
 TWindowSettings& TTemplateMain::Settings() {
@@ -115,34 +89,25 @@ void TTemplateMain::RestoreSettings() {
             ReadMainSetting(s, MainWindowKey::LeftPanelWidth, LeftPanelDesignedWidth),
             LeftPanelDesignedWidth);
         if (left > 0) m_splitter->setSizes({left, std::max(200, width() - left)});
-        m_workspace->SetSortedDraws(ReadMainFlag(s, MainWindowKey::SortedDraws));
-        Action(QStringLiteral("DrawsSorted"))->setChecked(m_workspace->SortedDraws());
-        const bool colours = ReadMainFlag(s, MainWindowKey::ColorDraws);
-        m_drawsModel->SetChannelColours(colours);
-        Action(QStringLiteral("ViewColorDraws"))->setChecked(colours);
+        m_drawsCommands->RestoreSettings(s);
         const int download =
             std::clamp(ReadMainSetting(s, MainWindowKey::DownloadDrawsOnStart), 0, 2);
         for (int m = 0; m < 3; ++m) {
             Action(QStringLiteral("AutoDownload%1").arg(m))->setChecked(m == download);
         }
-        m_statsTab->RestoreSettings(s);
+        StatsTab()->RestoreSettings(s);
         m_combsTab->RestoreSettings(s);
         SetPrefetchsEnabled(*m_workspace, ReadMainFlag(s, MainWindowKey::PrefetchsEnabled));
         Action(QStringLiteral("DrawsStatePrefetchsEnabled"))->setChecked(m_workspace->Combs().PrefetchsEnabled);
-        m_statsTab->ShowTotalLine = ReadMainFlag(s, MainWindowKey::ShowTotalLine);
-        Action(QStringLiteral("DrawsStatShowTotalLine"))->setChecked(m_statsTab->ShowTotalLine);
+        StatsTab()->ShowTotalLine = ReadMainFlag(s, MainWindowKey::ShowTotalLine);
+        Action(QStringLiteral("DrawsStatShowTotalLine"))->setChecked(StatsTab()->ShowTotalLine);
         const bool combColours = ReadMainFlag(s, MainWindowKey::ColorCombs);
         m_combsTab->Model()->SetChannelColours(combColours);
         Action(QStringLiteral("ViewColorCombs"))->setChecked(combColours);
-        m_scriptTab->RestoreSettings(s);
-        const auto widths =
-            ReadSaneColumnWidths(s, kSection, kDrawsList, ColumnWidths(m_drawsList));
-        for (std::size_t c = 0; c < widths.size(); ++c) {
-            m_drawsList->setColumnWidth(static_cast<int>(c), widths[c]);
-        }
+        ScriptTab()->RestoreSettings(s);
         // The very first start stores the comparison option and sizes its columns.
         if (const auto width = ApplyFirstStart(s, ReadMainFlag(s, MainWindowKey::PrefetchsEnabled))) {
-            m_statsTab->SetComparisonColumnsWidth(*width);
+            StatsTab()->SetComparisonColumnsWidth(*width);
         }
     });
     m_settingsRead = !failure;
@@ -155,10 +120,10 @@ void TTemplateMain::SaveSettings() {
         s.BeginUpdate();
         SaveWindowPlacement(*this, s, kSection);
         WriteMainSetting(s, MainWindowKey::LeftPanelWidth, m_splitter->sizes().value(0));
-        s.WriteColumnWidths(kSection, kDrawsList, ColumnWidths(m_drawsList));
-        m_statsTab->SaveSettings(s);
+        m_drawsCommands->SaveSettings(s);
+        StatsTab()->SaveSettings(s);
         m_combsTab->SaveSettings(s);
-        m_scriptTab->SaveSettings(s);
+        ScriptTab()->SaveSettings(s);
         s.EndUpdate();
     });
     if (failure) TMessages::ShowError(DisplayText(*failure), this);

@@ -13,6 +13,9 @@
 #include "engine/core/processes.h"
 #include "gui/combs/combs_commands.h"
 #include "gui/core/template_main.h"
+#include "gui/draws/draws_commands.h"
+#include "gui/scenarios/script_commands.h"
+#include "gui/stats/stats_commands.h"
 #include "engine/session/list_commands.h"
 #include "engine/session/workspace.h"
 #include "gui/support/messages.h"
@@ -31,8 +34,6 @@ void TTemplateMain::Create() {
         BuildStatusBar();
         BuildActions();
         BuildMenus();
-        m_subscription = std::make_unique<TWorkspaceSubscription>(
-            *m_workspace, [this](TChanges changes) { FollowWorkspace(changes); });
         // The systems tab stays hidden until the systems catalog is set up.
         m_rightPages->setTabVisible(8, false);
         if (m_switches.Restart) WaitForEarlierCopy();
@@ -43,8 +44,9 @@ void TTemplateMain::Create() {
         m_recalc.Suppressed = false;
         RestoreSettings();
         ReadConfiguration();
-        ReadMethodNames();
-        RefreshDrawsView(true);
+        m_statsCommands->ReadMethodNames();
+        // The archive is not read yet: the draws page and its panels show the empty one.
+        m_drawsCommands->RefreshView(true);
         UpdateActions();
     } catch (const std::exception& e) {
         TMessages::ShowError(
@@ -76,7 +78,7 @@ void TTemplateMain::DeferredInit() {
         HitTable();
         setWindowTitle(GameCaption() + QStringLiteral(" версия ") +
                        QStringLiteral(MV_VERSION));
-        SetDrawsOffset(0);
+        m_drawsCommands->SetDrawsOffset(0);
         try {
             m_workspace->LockDataFiles();
         } catch (const EError& e) {
@@ -93,11 +95,10 @@ void TTemplateMain::DeferredInit() {
             TMessages::ShowError(DisplayText(std::string(e.what())), this);
         }
         if (EndAfterFailure()) return;
-        RefreshDrawsView(false);
         m_combsCommands->GenerateDefault();
         Recalculate(true);
         PendingReadRatingsAndRegularStakes();
-        ReadCurrentScript();
+        m_scriptCommands->ReadCurrentScript();
         if (EndAfterFailure()) return;
         if (!m_switches.IsBatch()) PendingSetUpSystemsAndOnlineCatalog();
         ShowStatus(QString());

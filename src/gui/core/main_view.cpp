@@ -16,7 +16,6 @@
 #include "gui/core/shortcut_router.h"
 #include "gui/core/template_main.h"
 #include "engine/session/workspace.h"
-#include "gui/draws/draws_model.h"
 #include "gui/stats/form_filter_help.h"
 #include "gui/stats/stats_tab.h"
 #include "engine/support/ini_file.h"
@@ -141,12 +140,12 @@ void TTemplateMain::BuildHelpActions() {
     }
     QAction* info = AddAction(
         QStringLiteral("FiltersInfo"), QStringLiteral("Описание статистики"), QStringLiteral("F8"),
-        [this] { return m_statsTab->ChosenMethod() >= 0; }, [this] { ShowMethodDescription(); });
+        [this] { return StatsTab()->ChosenMethod() >= 0; }, [this] { ShowMethodDescription(); });
     info->setStatusTip(QStringLiteral("Сведения о выбранном методе расчета статистики"));
 }
 
 void TTemplateMain::ShowMethodDescription() {
-    const int chosen = m_statsTab->ChosenMethod();
+    const int chosen = StatsTab()->ChosenMethod();
     if (chosen < 0) return;
     const TStatList& registry = m_workspace->Stats();
     const TStatMethod& method = registry.Method(chosen);
@@ -165,9 +164,6 @@ void TTemplateMain::BuildPendingActions() {
     }
     // F7 and Ctrl+F7 also belong to the favourites: on the statistics tab they apply its
     // selection, elsewhere they open the favourites.
-    for (const char* name : {"StatFilter_Include", "StatFilter_Exclude"}) {
-        m_shortcuts->Share(Action(QString::fromLatin1(name)), m_statsTab);
-    }
     m_shortcuts->Share(Action(QStringLiteral("FiltersManager")), nullptr);
     m_shortcuts->Share(Action(QStringLiteral("FiltersReset")), nullptr);
 }

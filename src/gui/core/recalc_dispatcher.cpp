@@ -15,15 +15,24 @@ void TRecalcDispatcher::Run(TView& view) {
     view.Compute();
 }
 
+void TRecalcDispatcher::RecalculateView(TView& view, bool force) {
+    // A page showing inside a hidden tab widget counts as hidden.
+    if (!view.Page || !view.Page->isVisibleTo(view.Page->window()) ||
+        !view.Page->window()->isVisible()) {
+        return;
+    }
+    if (force || !view.Last || *view.Last != view.Inputs()) Run(view);
+}
+
 void TRecalcDispatcher::Recalculate(bool force) {
     if (Suppressed) return;
+    for (TView& view : m_views) RecalculateView(view, force);
+}
+
+void TRecalcDispatcher::Recalculate(const QString& name, bool force) {
+    if (Suppressed) return;
     for (TView& view : m_views) {
-        // A page showing inside a hidden tab widget counts as hidden.
-        if (!view.Page || !view.Page->isVisibleTo(view.Page->window()) ||
-            !view.Page->window()->isVisible()) {
-            continue;
-        }
-        if (force || !view.Last || *view.Last != view.Inputs()) Run(view);
+        if (view.Name == name) RecalculateView(view, force);
     }
 }
 

@@ -22,6 +22,9 @@ public:
                   std::function<void()> compute);
     // Runs the views in registration order; does nothing while suppressed.
     void Recalculate(bool force);
+    // The same for the one view of that name: what a view does about a change of its own
+    // inputs, leaving the other views to theirs.
+    void Recalculate(const QString& name, bool force);
     // Recomputes one view now, whether or not its page is showing.
     void Force(const QString& name);
     // Forgets every view's last inputs, so that the next call computes each of them.
@@ -41,6 +44,7 @@ private:
         int Count = 0;
     };
     void Run(TView& view);
+    void RecalculateView(TView& view, bool force);
     std::vector<TView> m_views;
 };
 

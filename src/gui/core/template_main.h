@@ -7,7 +7,6 @@
 #include <array>
 #include <functional>
 #include <memory>
-#include <optional>
 
 #include "engine/core/command_line.h"
 #include "engine/core/data_paths.h"
@@ -15,14 +14,12 @@
 #include "gui/core/main_window_keys.h"
 #include "gui/core/recalc_dispatcher.h"
 #include "gui/support/dialog_runner.h"
-#include "engine/core/records.h"
 #include "engine/session/workspace.h"
 #include "engine/support/ui_hooks.h"
 
 class QAction;
 class QDialog;
 class QLabel;
-class QMenu;
 class QSpinBox;
 class QSplitter;
 class QTabWidget;
@@ -36,23 +33,19 @@ class TWindowSettings;
 
 namespace mv::gui {
 
-class TDrawsModel;
 class TStatsTab;
 class TCombsTab;
-class TCombsCommands;
-class TFormGenerate;
 class TScriptTab;
-class TFormFilter;
-class TFormScript;
-class TDrawDialog;
-class TFormConfig;
-class TDrawInfoDialog;
+class TCombsCommands;
+class TDrawsCommands;
+class TStatsCommands;
+class TScriptCommands;
 class TShortcutRouter;
-class TFormFilterHelp;
 
-// The game-neutral main window: the page controls and their tabs, the status panels, the
-// actions and menus, start-up and shutdown, and the draws archive tab. The game-specific
-// half (caption, column captions) comes from the derived TFormMain.
+// The game-neutral main window, the shell the subsystems' command classes live in: the page
+// controls and their tabs, the status panels, the busy frame, the action table and menus,
+// the recalculation dispatcher, start-up and shutdown and the window settings. The
+// game-specific half (caption, column captions) comes from the derived TFormMain.
 class TTemplateMain : public QMainWindow, public ICommandHost {
     Q_OBJECT
 public:
@@ -72,6 +65,8 @@ public:
                        std::function<bool()> enabled, std::function<void()> run) override;
     // The named action (its objectName is the action's name), or nullptr.
     QAction* Action(const QString& name) const override;
+    // Evaluates every action's enabled rule (also runs on a short timer, like idle updates).
+    void UpdateActions() override;
     TShortcutRouter& Shortcuts() override { return *m_shortcuts; }
     TRecalcDispatcher& Recalc() override { return m_recalc; }
     void RunCommand(const std::function<void()>& work) override;
@@ -86,33 +81,24 @@ public:
     QString PanelText(int panel) const;
     QTabWidget* LeftPages() const { return m_leftPages; }
     QTabWidget* RightPages() const { return m_rightPages; }
-    QTableView* DrawsList() const { return m_drawsList; }
-    QSpinBox* OffsetBox() const { return m_offsetBox; }
-    TStatsTab* StatsTab() const { return m_statsTab; }
-    TScriptTab* ScriptTab() const { return m_scriptTab; }
+    QTableView* DrawsList() const;
+    QSpinBox* OffsetBox() const;
+    TStatsTab* StatsTab() const;
+    TScriptTab* ScriptTab() const;
     TCombsTab* CombsTab() const { return m_combsTab; }
+    TDrawsCommands& DrawsCommands() { return *m_drawsCommands; }
+    TStatsCommands& StatsCommands() { return *m_statsCommands; }
+    TScriptCommands& ScriptCommands() { return *m_scriptCommands; }
     TCombsCommands& CombsCommands() { return *m_combsCommands; }
-    // Reads a scenario file into the current scenario (replacing it, or appending).
-    void ScriptReadFile(const QString& file, bool append);
 
     // Panel 6: the running operation's text; lets pending events run so it shows at once.
     void ShowStatus(const QString& text);
+    // Every view whose page is showing, when forced or when its inputs changed.
     void Recalculate(bool force);
-    void RefreshDrawsView(bool force);
-    void SetDrawsOffset(int value);
-    // Evaluates every action's enabled rule (also runs on a short timer, like idle updates).
-    void UpdateActions();
 
     // Set when the run is to end (lock failure, restart timeout, batch switches).
     bool Terminated() const { return m_terminated; }
     bool Initialized() const { return m_initialized; }
-
-
-    // The command paths behind the file dialogs (the dialogs only pick the file).
-    void ImportDrawsFrom(const QString& file);
-    void ExportDrawsTo(const QString& file);
-    // Stores a draw from the draw dialog: appended when index < 0, else replacing it.
-    void StoreDrawAt(const TDrawRec& draw, int index);
 
     // An optional tab of the right page control and the "Вид" action that toggles it.
     struct TOptionalTab {
@@ -144,12 +130,9 @@ protected:
 
 private:
     void BuildLayout();
-    QWidget* BuildDrawsPage();
     void BuildStatusBar();
     void BuildActions();
     void BuildMenus();
-    // What the shell's views do about a change of the workspace.
-    void FollowWorkspace(TChanges changes);
     void DeferredInit();
     // Serves "loadonly", "fullrecreate" and "fullrefresh"; true when the run ends here.
     bool RunBatchSwitches();
@@ -165,33 +148,6 @@ private:
     void WaitForEarlierCopy();
     void Shutdown();
 
-    // The draws commands.
-    void DrawsAdd();
-    void DrawsEdit();
-    void DrawsDel();
-    void DrawsInfo();
-    void DrawsSortedToggle();
-    void DrawsImport();
-    void DrawsExport();
-    void ViewColorDrawsToggle();
-    void BuildStatsTab();
-    void BuildScriptTab();
-    void BuildCombsTab();
-    void BuildStatFilterActions();
-    void ApplyStatsSelection(bool removed);
-    void TogglePrefetchs();
-    void BuildScriptActions();
-    // Runs a change of the current scenario, refreshes the list and focuses the line the
-    // change returns (-1: clears the selection).
-    void ScriptChange(const std::function<int()>& change);
-    std::optional<std::string> EditFilterText(const std::string& text);
-    void ScriptEditLine(int line, bool replace);
-    void ScriptDeleteLines(bool all);
-    void ScriptOpenFile(bool append);
-    void ScriptSaveFile();
-    void ReadCurrentScript();
-    // The value the dialogs start their "last draws to exclude" spin with.
-    int ExcludeDrawsDefault() const;
     void ShowOptionalTab(const TOptionalTab& tab, bool shown);
     void ToggleOptionalTab(const TOptionalTab& tab);
     QString HelpFile() const;
@@ -208,9 +164,6 @@ private:
     void ShowAbout();
     void SetAutoDownloadMode(int mode);
     void EditConfig();
-    void EditDraw(const TDrawRec& draw, int index);
-    int SelectedDrawRow() const;
-    QList<int> SelectedDrawRows() const;
 
     // Start-up steps of features that are not part of the program yet. Each is a no-op named
     // after what it will do, kept together so that the sequence stays readable.
@@ -220,12 +173,6 @@ private:
     bool PendingCheckForUpdatesAndRestart() { return false; }
     void PendingAutoDownloadAtStart() {}
     void PendingFirstRunDialog() {}
-    // Builds the method list anew keeping favourites and user names, and refills the
-    // selectors.
-    void RebuildMethodList();
-    // The names and favourites file, at start.
-    void ReadMethodNames();
-
 
     TDataPaths m_paths;
     std::vector<std::string> m_args;
@@ -238,11 +185,6 @@ private:
     QTabWidget* m_leftPages = nullptr;
     QTabWidget* m_rightPages = nullptr;
     QSplitter* m_splitter = nullptr;
-    QTableView* m_drawsList = nullptr;
-    TDrawsModel* m_drawsModel = nullptr;
-    QSpinBox* m_offsetBox = nullptr;
-    TStatsTab* m_statsTab = nullptr;
-    TScriptTab* m_scriptTab = nullptr;
     TCombsTab* m_combsTab = nullptr;
     std::array<QLabel*, StatusPanelCount> m_panels{};
     QMap<QString, QAction*> m_actions;
@@ -255,11 +197,12 @@ private:
     TShortcutRouter* m_shortcuts = nullptr;
     TRecalcDispatcher m_recalc;
     TDialogRunner m_dialogs;
-    // The subsystems' commands; destroyed before the workspace they subscribe to.
+    // The subsystems' commands, each following the workspace through its own subscription;
+    // destroyed before the workspace, the dispatcher and the dialog runner they use.
+    std::unique_ptr<TDrawsCommands> m_drawsCommands;
+    std::unique_ptr<TStatsCommands> m_statsCommands;
+    std::unique_ptr<TScriptCommands> m_scriptCommands;
     std::unique_ptr<TCombsCommands> m_combsCommands;
-    // The shell's own views (draws list, status panels, statistics, scenario list) follow the
-    // workspace through this subscription.
-    std::unique_ptr<TWorkspaceSubscription> m_subscription;
 
     bool m_terminated = false;
     bool m_initialized = false;

@@ -1,0 +1,136 @@
+#include "gui/stats/stats_commands.h"
+
+#include <QAction>
+#include <QComboBox>
+
+#include "engine/combs/selection.h"
+#include "engine/session/list_commands.h"
+#include "engine/session/setup.h"
+#include "gui/core/command_host.h"
+#include "gui/core/recalc_dispatcher.h"
+#include "gui/core/shortcut_router.h"
+#include "gui/stats/stats_tab.h"
+#include "gui/support/messages.h"
+
+namespace mv::gui {
+namespace {
+// The view's name in the dispatcher: the caption of its tab.
+const QString kView = QStringLiteral("Статистика");
+}  // namespace
+
+TStatsCommands::TStatsCommands(ICommandHost& host, QWidget* parent)
+    : m_host(host), m_workspace(host.Workspace()), m_tab(new TStatsTab(m_workspace, parent)) {
+    m_host.Recalc().Register(
+        kView, m_tab,
+        [this] {
+            const auto inputs = m_tab->Inputs();
+            return TRecalcDispatcher::TInputs(inputs.begin(), inputs.end());
+        },
+        [this] { m_tab->Compute(); });
+    connect(m_tab, &TStatsTab::RecalculateRequested, this, [this](bool force) {
+        QAction* calc = m_host.Action(QStringLiteral("DrawsStatCalc"));
+        if (force) {
+            m_host.Recalc().Force(kView);
+        } else if (calc && calc->isEnabled()) {
+            m_host.Recalc().Recalculate(kView, false);
+        }
+    });
+    m_subscription = std::make_unique<TWorkspaceSubscription>(m_workspace, [this](TChanges c) {
+        if (c & (chArchive | chOffset)) m_host.Recalc().Recalculate(kView, false);
+        // The configuration and the sorted display are not all among the view's inputs.
+        if (c & chSettings) m_host.Recalc().Recalculate(kView, true);
+    });
+    BuildActions();
+}
+
+TStatsCommands::~TStatsCommands() = default;
+
+void TStatsCommands::Force() {
+    m_host.RunCommand([this] { m_host.Recalc().Force(kView); });
+}
+
+void TStatsCommands::BuildActions() {
+    m_host.AddAction(
+        QStringLiteral("DrawsStatCalc"), QStringLiteral("Обновить"), {},
+        [this] { return m_workspace.DrawCount() > 0 && m_tab->ChosenMethod() >= 0; },
+        [this] { Force(); });
+    m_tab->AddToolAction(m_host.Action(QStringLiteral("DrawsStatCalc")));
+
+    const auto canFilter = [this] {
+        return !m_workspace.Combs().CurrentList.Empty() && !m_tab->SelectedTableRows().empty();
+    };
+    QAction* include = m_host.AddAction(QStringLiteral("StatFilter_Include"),
+                                        QStringLiteral("Оставить выделенные"), QStringLiteral("F7"),
+                                        canFilter, [this] { ApplySelection(false); });
+    include->setStatusTip(
+        QStringLiteral("В списке комбинаций оставить комбинации с выделенными характеристиками"));
+    QAction* exclude =
+        m_host.AddAction(QStringLiteral("StatFilter_Exclude"), QStringLiteral("Удалить выделенные"),
+                         QStringLiteral("Ctrl+F7"), canFilter, [this] { ApplySelection(true); });
+    exclude->setStatusTip(
+        QStringLiteral("Из списка комбинаций удалить комбинации с выделенными характеристиками"));
+    m_tab->AddToolAction(include);
+    m_tab->AddToolAction(exclude);
+    // F7 and Ctrl+F7 also open the favourites: here they act while the tab is in front.
+    m_host.Shortcuts().Share(include, m_tab);
+    m_host.Shortcuts().Share(exclude, m_tab);
+
+    QAction* compare = m_host.AddAction(
+        QStringLiteral("DrawsStatePrefetchsEnabled"),
+        QStringLiteral("Использовать сравнение с полным набором комбинаций"), {},
+        [] { return true; }, [this] { TogglePrefetchs(); });
+    compare->setCheckable(true);
+    QAction* total = m_host.AddAction(
+        QStringLiteral("DrawsStatShowTotalLine"), QStringLiteral("График идеального распределения"),
+        {}, [this] { return m_workspace.Combs().PrefetchsEnabled; }, [this] { ToggleTotalLine(); });
+    total->setCheckable(true);
+    total->setChecked(true);
+}
+
+void TStatsCommands::ApplySelection(bool removed) {
+    const auto rows = m_tab->SelectedTableRows();
+    m_host.RunBusy({}, [&] {
+        ApplyStatSelection(m_workspace, TableSelection(m_tab->Table(), rows), removed,
+                           m_tab->ChosenMethod(), m_tab->MethodBox()->currentText().toStdString());
+    });
+}
+
+void TStatsCommands::TogglePrefetchs() {
+    const bool enabled = !m_workspace.Combs().PrefetchsEnabled;
+    m_host.Action(QStringLiteral("DrawsStatePrefetchsEnabled"))->setChecked(enabled);
+    m_host.StoreSetting(MainWindowKey::PrefetchsEnabled, enabled);
+    // The missing files are built before the table that needs them is recalculated.
+    if (enabled) m_host.RunBusy({}, [this] { RebuildFullSetFiles(m_workspace, true, 0); });
+    m_tab->SetComparisonColumnsWidth(enabled ? ComparisonColumnWidth : 0);
+    m_host.RunCommand([&] { SetPrefetchsEnabled(m_workspace, enabled); });
+}
+
+void TStatsCommands::ToggleTotalLine() {
+    m_tab->ShowTotalLine = !m_tab->ShowTotalLine;
+    m_host.Action(QStringLiteral("DrawsStatShowTotalLine"))->setChecked(m_tab->ShowTotalLine);
+    m_host.StoreSetting(MainWindowKey::ShowTotalLine, m_tab->ShowTotalLine);
+    Force();
+}
+
+void TStatsCommands::ReadMethodNames() {
+    if (const auto failure = LoadMethodRegistry(m_workspace)) {
+        TMessages::ShowError(DisplayText(*failure), m_host.Window());
+    }
+    m_tab->FillMethods();
+}
+
+void TStatsCommands::RebuildMethodList() {
+    TStatList& registry = m_workspace.Stats();
+    const auto namesFile = m_workspace.Paths().MethodNames();
+    if (const auto failure = registry.WriteNames(namesFile, true, false)) {
+        TMessages::ShowError(DisplayText(*failure), m_host.Window());
+    }
+    registry.BuildMethods();
+    registry.SelectAll();
+    if (const auto failure = registry.ReadNames(namesFile, true)) {
+        TMessages::ShowError(DisplayText(*failure), m_host.Window());
+    }
+    m_tab->FillMethods();
+}
+
+}  // namespace mv::gui

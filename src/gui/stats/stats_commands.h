@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QObject>
+#include <memory>
+
+#include "engine/session/workspace.h"
+
+class QWidget;
+
+namespace mv::gui {
+
+class ICommandHost;
+class TStatsTab;
+
+// The statistics tab and its commands: recalculating the table, applying the selected rows
+// to the working list (F7 keeps, Ctrl+F7 removes), the comparison with the full set and its
+// total line. The tab's view is registered with the host's recalculation dispatcher and
+// follows the archive, the offset and the settings through the workspace's notifications.
+// Runs on the user-interface thread only; the host outlives it.
+class TStatsCommands : public QObject {
+    Q_OBJECT
+public:
+    // Creates the tab as a child of `parent`; the host puts it into its page control.
+    TStatsCommands(ICommandHost& host, QWidget* parent);
+    ~TStatsCommands() override;
+
+    TStatsTab* Tab() const { return m_tab; }
+    // Reads the method names and favourites file at start and fills the method selector.
+    void ReadMethodNames();
+    // Builds the method list anew keeping favourites and user names, and refills the
+    // selector (after the configuration changed the methods).
+    void RebuildMethodList();
+
+private:
+    void BuildActions();
+    void ApplySelection(bool removed);
+    void TogglePrefetchs();
+    void ToggleTotalLine();
+    // Recomputes the table now (the "Обновить" command and the options that change it).
+    void Force();
+
+    ICommandHost& m_host;
+    TWorkspace& m_workspace;
+    TStatsTab* m_tab = nullptr;
+    std::unique_ptr<TWorkspaceSubscription> m_subscription;
+};
+
+}  // namespace mv::gui
