@@ -63,6 +63,16 @@ private slots:
         window->Action(QStringLiteral("DrawsStatCalc"))->trigger();
         QCOMPARE(window->Recalc().ComputeCount(QStringLiteral("Статистика")), computed + 1);
         QVERIFY(!tab->Chart()->chart()->series().isEmpty());
+
+        // A setting that is not among the table's inputs (the comparison with the full set),
+        // changed while the tab is hidden, takes effect when the tab shows again.
+        window->RightPages()->setCurrentIndex(1);
+        window->Action(QStringLiteral("DrawsStatePrefetchsEnabled"))->trigger();
+        QCOMPARE(window->Recalc().ComputeCount(QStringLiteral("Статистика")), computed + 1);
+        QVERIFY(!tab->Table().HasComparison);
+        window->RightPages()->setCurrentIndex(0);
+        QCOMPARE(window->Recalc().ComputeCount(QStringLiteral("Статистика")), computed + 2);
+        QVERIFY(tab->Table().HasComparison);
         QVERIFY(TMessages::Recorded().empty());
     }
 

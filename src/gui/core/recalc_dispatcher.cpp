@@ -46,6 +46,12 @@ void TRecalcDispatcher::Invalidate() {
     for (TView& view : m_views) view.Last.reset();
 }
 
+void TRecalcDispatcher::Invalidate(const QString& name) {
+    for (TView& view : m_views) {
+        if (view.Name == name) view.Last.reset();
+    }
+}
+
 int TRecalcDispatcher::ComputeCount(const QString& name) const {
     for (const TView& view : m_views) {
         if (view.Name == name) return view.Count;

@@ -29,6 +29,9 @@ public:
     void Force(const QString& name);
     // Forgets every view's last inputs, so that the next call computes each of them.
     void Invalidate();
+    // The same for one view: it computes the next time it is asked while showing (a change
+    // that its inputs do not reflect).
+    void Invalidate(const QString& name);
 
     bool Suppressed = false;
     // How many times a view was computed (for the status of a view, and for tests).

@@ -37,8 +37,12 @@ TStatsCommands::TStatsCommands(ICommandHost& host, QWidget* parent)
     });
     m_subscription = std::make_unique<TWorkspaceSubscription>(m_workspace, [this](TChanges c) {
         if (c & (chArchive | chOffset)) m_host.Recalc().Recalculate(kView, false);
-        // The configuration and the sorted display are not all among the view's inputs.
-        if (c & chSettings) m_host.Recalc().Recalculate(kView, true);
+        // The configuration and the sorted display are not all among the view's inputs: the
+        // view computes now when it shows, otherwise as soon as it shows again.
+        if (c & chSettings) {
+            m_host.Recalc().Invalidate(kView);
+            m_host.Recalc().Recalculate(kView, false);
+        }
     });
     BuildActions();
 }
