@@ -44,89 +44,84 @@ TCombsCommands::~TCombsCommands() = default;
 
 void TCombsCommands::FollowList() {
     m_tab.Refresh(false);
-    m_host.SetPanelText(kCountPanel, QStringLiteral("Комбинаций: %1")
-                                         .arg(m_workspace.Combs().CurrentList.Count()));
+    m_host.SetPanelText(
+        kCountPanel, QStringLiteral("Комбинаций: %1").arg(m_workspace.Combs().CurrentList.Count()));
 }
 
-void TCombsCommands::ResetView() { m_tab.Refresh(true); }
+void TCombsCommands::ResetView() {
+    m_tab.Refresh(true);
+}
 
 void TCombsCommands::BuildActions() {
     const TCombinations& combs = m_workspace.Combs();
     const auto always = [] { return true; };
     const auto hasList = [&combs] { return !combs.CurrentList.Empty(); };
     const auto hasRow = [this, hasList] { return hasList() && m_tab.CurrentRow() >= 0; };
-    struct TDef {
-        const char* Name;
-        const char* Caption;
-        const char* Shortcut;
-        std::function<bool()> Enabled;
-        std::function<void()> Run;
-    };
-    const TDef defs[] = {
-        {"CombsGen", "Генерировать", "F2", always, [this] { Generate(); }},
-        {"CombsOpen", "Открыть", "Ctrl+O", always, [this] { OpenFile(); }},
-        {"CombsSave", "Сохранить", "Ctrl+S", hasList, [this] { SaveFile(); }},
-        {"CombsDelExists", "Исключить тиражи", "Ctrl+E",
-         [this, hasList] {
-             return hasList() && m_workspace.DrawCount() > 0 && m_tab.ExcludeBox()->value() > 0;
-         },
-         [this] {
-             m_host.RunBusy({}, [this] { ExcludeLastDraws(m_workspace, m_tab.ExcludeBox()->value()); });
-         }},
-        {"CombsDelSelected", "Удалить выделенные", "Ctrl+Del", hasRow,
-         [this] {
-             const auto rows = m_tab.SelectedRows();
-             m_host.RunBusy({}, [&] {
-                 DeleteSelectedCombinations(m_workspace, rows);
-                 m_tab.List()->clearSelection();
-             });
-         }},
-        {"CombsCopy", "Копировать в буфер", "Ctrl+C", hasList,
-         [this] {
-             m_host.RunBusy(kWait, [this] {
-                 QApplication::clipboard()->setText(Q(CombinationsClipboardText(
-                     m_workspace.Combs().CurrentList, m_tab.SelectedRows())));
-             });
-         }},
-        {"CombsPaste", "Вставить из буфера", "Ctrl+V",
-         [] {
-             const QMimeData* mime = QApplication::clipboard()->mimeData();
-             return mime && mime->hasText();
-         },
-         [this] {
-             const QString text = QApplication::clipboard()->text();
-             m_host.RunBusy(kWait, [&] { PasteCombinations(m_workspace, text.toStdString()); });
-             ResetView();
-         }},
-        {"CombsSelectAll", "Выделить все", "Ctrl+A", hasList,
-         [this] { m_host.RunBusy(kWait, [this] { m_tab.List()->selectAll(); }); }},
-        {"CombsCheckNums", "Количество уникальных номеров", "", always,
-         [this] {
-             std::string message;
-             m_host.RunBusy(kWait, [&] {
-                 message = UniqueNumbersMessage(m_workspace.Combs().CurrentList, m_host.Hooks());
-             });
-             if (!message.empty()) TMessages::ShowInfo(Q(message), m_host.Window());
-         }},
-        {"CombsFindInDraws", "Проверить по архиву тиражей", "Ctrl+F", hasRow,
-         [this] {
-             std::string message;
-             m_host.RunBusy(QStringLiteral("Поиск по архиву тиражей..."), [&] {
-                 const auto row = static_cast<std::size_t>(m_tab.CurrentRow());
-                 message = FindInArchive(m_workspace.DrawArchive(),
-                                         m_workspace.Combs().CurrentList[row], m_host.Hooks())
-                               .Message();
-             });
-             if (!message.empty()) TMessages::ShowInfo(DisplayText(message), m_host.Window());
-         }},
-        {"CombsInfo", "Сведения о комбинации", "", hasRow, [this] { ShowInfo(); }},
-        {"CombsUndo", "Отменить", "Ctrl+Z", [&combs] { return combs.CanUndo(); },
-         [this] { m_host.RunBusy({}, [this] { UndoCombinations(m_workspace); }); }},
-    };
-    for (const TDef& d : defs) {
-        m_host.AddAction(QString::fromLatin1(d.Name), QString::fromUtf8(d.Caption),
-                         QString::fromLatin1(d.Shortcut), d.Enabled, d.Run);
-    }
+    AddActions(
+        m_host,
+        {
+            {"CombsGen", "Генерировать", "F2", always, [this] { Generate(); }},
+            {"CombsOpen", "Открыть", "Ctrl+O", always, [this] { OpenFile(); }},
+            {"CombsSave", "Сохранить", "Ctrl+S", hasList, [this] { SaveFile(); }},
+            {"CombsDelExists", "Исключить тиражи", "Ctrl+E",
+             [this, hasList] {
+                 return hasList() && m_workspace.DrawCount() > 0 && m_tab.ExcludeBox()->value() > 0;
+             },
+             [this] {
+                 m_host.RunBusy(
+                     {}, [this] { ExcludeLastDraws(m_workspace, m_tab.ExcludeBox()->value()); });
+             }},
+            {"CombsDelSelected", "Удалить выделенные", "Ctrl+Del", hasRow,
+             [this] {
+                 const auto rows = m_tab.SelectedRows();
+                 m_host.RunBusy({}, [&] {
+                     DeleteSelectedCombinations(m_workspace, rows);
+                     m_tab.List()->clearSelection();
+                 });
+             }},
+            {"CombsCopy", "Копировать в буфер", "Ctrl+C", hasList,
+             [this] {
+                 m_host.RunBusy(kWait, [this] {
+                     QApplication::clipboard()->setText(Q(CombinationsClipboardText(
+                         m_workspace.Combs().CurrentList, m_tab.SelectedRows())));
+                 });
+             }},
+            {"CombsPaste", "Вставить из буфера", "Ctrl+V",
+             [] {
+                 const QMimeData* mime = QApplication::clipboard()->mimeData();
+                 return mime && mime->hasText();
+             },
+             [this] {
+                 const QString text = QApplication::clipboard()->text();
+                 m_host.RunBusy(kWait, [&] { PasteCombinations(m_workspace, text.toStdString()); });
+                 ResetView();
+             }},
+            {"CombsSelectAll", "Выделить все", "Ctrl+A", hasList,
+             [this] { m_host.RunBusy(kWait, [this] { m_tab.List()->selectAll(); }); }},
+            {"CombsCheckNums", "Количество уникальных номеров", "", always,
+             [this] {
+                 std::string message;
+                 m_host.RunBusy(kWait, [&] {
+                     message =
+                         UniqueNumbersMessage(m_workspace.Combs().CurrentList, m_host.Hooks());
+                 });
+                 if (!message.empty()) TMessages::ShowInfo(Q(message), m_host.Window());
+             }},
+            {"CombsFindInDraws", "Проверить по архиву тиражей", "Ctrl+F", hasRow,
+             [this] {
+                 std::string message;
+                 m_host.RunBusy(QStringLiteral("Поиск по архиву тиражей..."), [&] {
+                     const auto row = static_cast<std::size_t>(m_tab.CurrentRow());
+                     message = FindInArchive(m_workspace.DrawArchive(),
+                                             m_workspace.Combs().CurrentList[row], m_host.Hooks())
+                                   .Message();
+                 });
+                 if (!message.empty()) TMessages::ShowInfo(DisplayText(message), m_host.Window());
+             }},
+            {"CombsInfo", "Сведения о комбинации", "", hasRow, [this] { ShowInfo(); }},
+            {"CombsUndo", "Отменить", "Ctrl+Z", [&combs] { return combs.CanUndo(); },
+             [this] { m_host.RunBusy({}, [this] { UndoCombinations(m_workspace); }); }},
+        });
     // Ctrl+Del also deletes scenario lines: it acts where the user looks.
     m_host.Shortcuts().Share(m_host.Action(QStringLiteral("CombsDelSelected")), &m_tab);
     m_host.Action(QStringLiteral("CombsGen"))->setIconText(QStringLiteral("Новый"));
@@ -142,14 +137,14 @@ void TCombsCommands::BuildActions() {
         }
     });
 
-    QAction* colours = m_host.AddAction(
-        QStringLiteral("ViewColorCombs"), QStringLiteral("Выделять каналы в списке комбинаций"), {},
-        always, [this] {
-            const bool on = !m_tab.Model()->ChannelColours();
-            m_tab.Model()->SetChannelColours(on);
-            m_host.Action(QStringLiteral("ViewColorCombs"))->setChecked(on);
-            m_host.StoreSetting(MainWindowKey::ColorCombs, on);
-        });
+    QAction* colours =
+        m_host.AddAction(QStringLiteral("ViewColorCombs"),
+                         QStringLiteral("Выделять каналы в списке комбинаций"), {}, always, [this] {
+                             const bool on = !m_tab.Model()->ChannelColours();
+                             m_tab.Model()->SetChannelColours(on);
+                             m_host.Action(QStringLiteral("ViewColorCombs"))->setChecked(on);
+                             m_host.StoreSetting(MainWindowKey::ColorCombs, on);
+                         });
     colours->setCheckable(true);
     colours->setChecked(true);
 }
@@ -167,8 +162,7 @@ void TCombsCommands::Generate() {
         });
     }
     m_host.RunBusy({}, [&] {
-        GenerateCombinations(m_workspace, chosen.CombsGenerateMode,
-                             chosen.CombsGenerateParameters);
+        GenerateCombinations(m_workspace, chosen.CombsGenerateMode, chosen.CombsGenerateParameters);
     });
     ResetView();
 }
@@ -202,9 +196,8 @@ void TCombsCommands::ShowInfo() {
     TDrawInfoDialog dialog(asDraw, m_workspace.Config().MatrixCols,
                            m_workspace.Config().ChannelSize, m_host.Window(), false);
     m_host.RunCommand([&] {
-        for (const auto& [name, value] :
-             CombinationInfoValues(m_workspace.Stats(), comb, m_workspace.DrawsOffset(),
-                                   m_workspace.SortedDraws())) {
+        for (const auto& [name, value] : CombinationInfoValues(
+                 m_workspace.Stats(), comb, m_workspace.DrawsOffset(), m_workspace.SortedDraws())) {
             dialog.AddProperty(Q(name), QString::number(value));
         }
     });

@@ -12,14 +12,15 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "engine/session/workspace.h"
 #include "gui/combs/combs_model.h"
 #include "gui/core/main_window_keys.h"
-#include "gui/support/window_settings.h"
-#include "engine/session/workspace.h"
 #include "gui/support/enter_spin_box.h"
+#include "gui/support/list_helpers.h"
 #include "gui/support/messages.h"
 #include "gui/support/splitter_pane.h"
 #include "gui/support/window_placement.h"
+#include "gui/support/window_settings.h"
 
 namespace mv::gui {
 namespace {
@@ -71,14 +72,8 @@ TCombsTab::TCombsTab(TWorkspace& workspace, const QStringList& captions, QWidget
     m_list = new QTableView(this);
     m_list->setObjectName(QStringLiteral("lvCombs"));
     m_list->setModel(m_model);
-    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_list->setShowGrid(false);
-    m_list->setWordWrap(false);
-    m_list->verticalHeader()->hide();
+    SetUpNumbersList(*m_list);
     m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_list->verticalHeader()->setDefaultSectionSize(20);
     m_list->horizontalHeader()->setStretchLastSection(false);
     const int widths[] = {64, 28, 28, 28, 28, 28, 40};
     for (int c = 0; c < m_model->columnCount() && c < 7; ++c) m_list->setColumnWidth(c, widths[c]);
@@ -87,8 +82,8 @@ TCombsTab::TCombsTab(TWorkspace& workspace, const QStringList& captions, QWidget
     m_operations = new QTreeWidget(this);
     m_operations->setObjectName(QStringLiteral("lvFilters"));
     m_operations->setRootIsDecorated(false);
-    m_operations->setHeaderLabels({QStringLiteral("Примененные фильтры"), QStringLiteral("Значения"),
-                                   QStringLiteral("Комбинаций")});
+    m_operations->setHeaderLabels({QStringLiteral("Примененные фильтры"),
+                                   QStringLiteral("Значения"), QStringLiteral("Комбинаций")});
     // Method names are longer than the panel is wide: they take whatever width the values
     // and counts leave, and wrap onto further lines rather than being cut off.
     m_operations->setWordWrap(true);
@@ -150,15 +145,15 @@ void TCombsTab::RefreshOperations() {
         item->setText(1, Q(line.Values));
         item->setText(2, QString::number(line.Count));
         item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
-        const QStyle::StandardPixmap icon = line.Mark == TFilterMark::Kept
-                                                ? QStyle::SP_DialogApplyButton
-                                            : line.Mark == TFilterMark::Removed
-                                                ? QStyle::SP_DialogDiscardButton
+        const QStyle::StandardPixmap icon =
+            line.Mark == TFilterMark::Kept      ? QStyle::SP_DialogApplyButton
+            : line.Mark == TFilterMark::Removed ? QStyle::SP_DialogDiscardButton
                                                 : QStyle::SP_ArrowBack;
         item->setIcon(0, style()->standardIcon(icon));
     }
     if (m_operations->topLevelItemCount() > 0) {
-        m_operations->scrollToItem(m_operations->topLevelItem(m_operations->topLevelItemCount() - 1));
+        m_operations->scrollToItem(
+            m_operations->topLevelItem(m_operations->topLevelItemCount() - 1));
     }
 }
 
@@ -166,7 +161,8 @@ std::vector<std::size_t> TCombsTab::SelectedRows() const {
     std::vector<std::size_t> rows;
     if (!m_list->selectionModel()) return rows;
     for (const QItemSelectionRange& range : m_list->selectionModel()->selection()) {
-        for (int r = range.top(); r <= range.bottom(); ++r) rows.push_back(static_cast<std::size_t>(r));
+        for (int r = range.top(); r <= range.bottom(); ++r)
+            rows.push_back(static_cast<std::size_t>(r));
     }
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
@@ -175,7 +171,8 @@ std::vector<std::size_t> TCombsTab::SelectedRows() const {
 
 int TCombsTab::CurrentRow() const {
     const QModelIndex current = m_list->currentIndex();
-    if (current.isValid() && m_list->selectionModel()->isRowSelected(current.row(), QModelIndex())) {
+    if (current.isValid() &&
+        m_list->selectionModel()->isRowSelected(current.row(), QModelIndex())) {
         return current.row();
     }
     const auto rows = SelectedRows();
@@ -189,7 +186,8 @@ void TCombsTab::RestoreSettings(const TWindowSettings& settings) {
         kDesignedOperationsHeight);
     if (height > 0) m_operationsPane->Restore(height);
     const auto widths = ReadSaneColumnWidths(settings, kSection, "lvCombs", Widths(m_list));
-    for (std::size_t c = 0; c < widths.size(); ++c) m_list->setColumnWidth(static_cast<int>(c), widths[c]);
+    for (std::size_t c = 0; c < widths.size(); ++c)
+        m_list->setColumnWidth(static_cast<int>(c), widths[c]);
     std::vector<int> opWidths;
     for (int c = 0; c < 3; ++c) opWidths.push_back(m_operations->columnWidth(c));
     opWidths = ReadSaneColumnWidths(settings, kSection, "lvFilters", opWidths);

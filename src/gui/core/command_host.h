@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <initializer_list>
 #include <string>
 
 #include "gui/core/main_window_keys.h"
@@ -35,9 +36,8 @@ public:
 
     // Adds a window-wide action named `name` (its objectName) with its enabled rule, which
     // the window evaluates after every command and on a short timer.
-    virtual QAction* AddAction(const QString& name, const QString& caption,
-                               const QString& shortcut, std::function<bool()> enabled,
-                               std::function<void()> run) = 0;
+    virtual QAction* AddAction(const QString& name, const QString& caption, const QString& shortcut,
+                               std::function<bool()> enabled, std::function<void()> run) = 0;
     // The named action, or nullptr.
     virtual QAction* Action(const QString& name) const = 0;
     // Evaluates every enabled rule now: for a change of what the rules read (a focused line)
@@ -62,5 +62,22 @@ public:
     // One of the status bar's counting panels.
     virtual void SetPanelText(int panel, const QString& text) = 0;
 };
+
+// One row of a command class's action table.
+struct TActionDef {
+    const char* Name;      // the action's objectName
+    const char* Caption;   // UTF-8
+    const char* Shortcut;  // "" for none
+    std::function<bool()> Enabled;
+    std::function<void()> Run;
+};
+
+// Adds the table's actions in order.
+inline void AddActions(ICommandHost& host, std::initializer_list<TActionDef> defs) {
+    for (const TActionDef& d : defs) {
+        host.AddAction(QString::fromLatin1(d.Name), QString::fromUtf8(d.Caption),
+                       QString::fromLatin1(d.Shortcut), d.Enabled, d.Run);
+    }
+}
 
 }  // namespace mv::gui

@@ -18,6 +18,7 @@
 #include "gui/draws/draw_dialog.h"
 #include "gui/draws/draw_info_dialog.h"
 #include "gui/draws/draws_model.h"
+#include "gui/support/list_helpers.h"
 #include "gui/support/messages.h"
 #include "gui/support/window_placement.h"
 
@@ -56,13 +57,7 @@ void TDrawsCommands::BuildPage(const QStringList& columnCaptions) {
     m_list = new QTableView(m_page);
     m_list->setObjectName(QString::fromLatin1(kListName));
     m_list->setModel(m_model);
-    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_list->setShowGrid(false);
-    m_list->setWordWrap(false);
-    m_list->verticalHeader()->hide();
-    m_list->verticalHeader()->setDefaultSectionSize(20);
+    SetUpNumbersList(*m_list);
     m_list->horizontalHeader()->setHighlightSections(false);
     m_list->horizontalHeader()->setStretchLastSection(true);
     const int widths[] = {50, 28, 28, 28, 28, 28, 28, 34, 84};
@@ -93,26 +88,18 @@ void TDrawsCommands::BuildActions() {
     const auto always = [] { return true; };
     const auto hasRow = [this] { return SelectedRow() >= 0; };
     const auto hasDraws = [this] { return m_workspace.DrawCount() > 0; };
-    struct TDef {
-        const char* Name;
-        const char* Caption;
-        std::function<bool()> Enabled;
-        std::function<void()> Run;
-    };
-    const TDef defs[] = {
-        {"DrawsAdd", "Добавить", always, [this] { Add(); }},
-        {"DrawsEdit", "Изменить", hasRow, [this] { Edit(); }},
-        {"DrawsDel", "Удалить", hasRow, [this] { Delete(); }},
-        {"DrawsInfo", "Сведения о тираже", hasRow, [this] { ShowInfo(); }},
-        {"DrawsSorted", "Упорядочить MIN->MAX", always, [this] { ToggleSorted(); }},
-        {"DrawsImport", "Импорт из CSV-файла", always, [this] { Import(); }},
-        {"DrawsExport", "Экспорт в CSV-файл", hasDraws, [this] { Export(); }},
-        {"ViewColorDraws", "Выделять каналы в списке тиражей", always, [this] { ToggleColours(); }},
-    };
-    for (const TDef& d : defs) {
-        m_host.AddAction(QString::fromLatin1(d.Name), QString::fromUtf8(d.Caption), {}, d.Enabled,
-                         d.Run);
-    }
+    AddActions(m_host,
+               {
+                   {"DrawsAdd", "Добавить", "", always, [this] { Add(); }},
+                   {"DrawsEdit", "Изменить", "", hasRow, [this] { Edit(); }},
+                   {"DrawsDel", "Удалить", "", hasRow, [this] { Delete(); }},
+                   {"DrawsInfo", "Сведения о тираже", "", hasRow, [this] { ShowInfo(); }},
+                   {"DrawsSorted", "Упорядочить MIN->MAX", "", always, [this] { ToggleSorted(); }},
+                   {"DrawsImport", "Импорт из CSV-файла", "", always, [this] { Import(); }},
+                   {"DrawsExport", "Экспорт в CSV-файл", "", hasDraws, [this] { Export(); }},
+                   {"ViewColorDraws", "Выделять каналы в списке тиражей", "", always,
+                    [this] { ToggleColours(); }},
+               });
     m_host.Action(QStringLiteral("DrawsSorted"))->setCheckable(true);
     QAction* colours = m_host.Action(QStringLiteral("ViewColorDraws"));
     colours->setCheckable(true);

@@ -50,49 +50,41 @@ void TScriptCommands::BuildActions() {
                 [line, up](TCurrentScript& s) { return up ? s.MoveUp(line) : s.MoveDown(line); });
         });
     };
-    struct TDef {
-        const char* Name;
-        const char* Caption;
-        const char* Shortcut;
-        std::function<bool()> Enabled;
-        std::function<void()> Run;
-    };
-    const TDef defs[] = {
-        {"ScriptOpen", "Открыть", "Ctrl+J", idle, [this] { OpenFile(false); }},
-        {"ScriptSave", "Сохранить", "Ctrl+I", hasLines, [this] { SaveFile(); }},
-        {"ScriptLoad", "Добавить сценарий", "", idle, [this] { OpenFile(true); }},
-        {"ScriptAdd", "Добавить фильтры", "Ctrl+Ins", idle, [this] { EditLine(-1, false); }},
-        {"ScriptEmpty", "Добавить разделитель", "Ctrl+Alt+Ins", hasLines,
-         [this] {
-             Change([this] {
-                 return m_workspace.EditScript([](TCurrentScript& s) { return s.AppendLine(""); });
-             });
-         }},
-        {"ScriptClone", "Клонировать", "Ctrl+K", focusedLine,
-         [this] { EditLine(m_tab->FocusedLine(), false); }},
-        {"ScriptEdit", "Изменить", "Ctrl+Return", focusedLine,
-         [this] { EditLine(m_tab->FocusedLine(), true); }},
-        {"ScriptDel", "Удалить", "Ctrl+Del", [this] { return !m_tab->SelectedLines().isEmpty(); },
-         [this] { DeleteLines(false); }},
-        {"ScriptClr", "Удалить все", "", hasLines, [this] { DeleteLines(true); }},
-        {"ScriptUp", "Переместить вверх", "Ctrl+Up", [this] { return m_tab->FocusedLine() > 0; },
-         [move] { move(true); }},
-        {"ScriptDown", "Переместить вниз", "Ctrl+Down",
-         [this] {
-             const int line = m_tab->FocusedLine();
-             return line >= 0 && line + 1 < m_workspace.Script().Count();
-         },
-         [move] { move(false); }},
-        // Running scenarios arrives with the scenario engine; until then the commands show,
-        // disabled.
-        {"ScriptRun", "Прогноз", "F10", [] { return false; }, [] {}},
-        {"ScriptTest", "Тест", "Ctrl+F10", [] { return false; }, [] {}},
-        {"ScriptStop", "Стоп", "Ctrl+X", [] { return false; }, [] {}},
-    };
-    for (const TDef& d : defs) {
-        m_host.AddAction(QString::fromLatin1(d.Name), QString::fromUtf8(d.Caption),
-                         QString::fromLatin1(d.Shortcut), d.Enabled, d.Run);
-    }
+    AddActions(
+        m_host,
+        {
+            {"ScriptOpen", "Открыть", "Ctrl+J", idle, [this] { OpenFile(false); }},
+            {"ScriptSave", "Сохранить", "Ctrl+I", hasLines, [this] { SaveFile(); }},
+            {"ScriptLoad", "Добавить сценарий", "", idle, [this] { OpenFile(true); }},
+            {"ScriptAdd", "Добавить фильтры", "Ctrl+Ins", idle, [this] { EditLine(-1, false); }},
+            {"ScriptEmpty", "Добавить разделитель", "Ctrl+Alt+Ins", hasLines,
+             [this] {
+                 Change([this] {
+                     return m_workspace.EditScript(
+                         [](TCurrentScript& s) { return s.AppendLine(""); });
+                 });
+             }},
+            {"ScriptClone", "Клонировать", "Ctrl+K", focusedLine,
+             [this] { EditLine(m_tab->FocusedLine(), false); }},
+            {"ScriptEdit", "Изменить", "Ctrl+Return", focusedLine,
+             [this] { EditLine(m_tab->FocusedLine(), true); }},
+            {"ScriptDel", "Удалить", "Ctrl+Del",
+             [this] { return !m_tab->SelectedLines().isEmpty(); }, [this] { DeleteLines(false); }},
+            {"ScriptClr", "Удалить все", "", hasLines, [this] { DeleteLines(true); }},
+            {"ScriptUp", "Переместить вверх", "Ctrl+Up",
+             [this] { return m_tab->FocusedLine() > 0; }, [move] { move(true); }},
+            {"ScriptDown", "Переместить вниз", "Ctrl+Down",
+             [this] {
+                 const int line = m_tab->FocusedLine();
+                 return line >= 0 && line + 1 < m_workspace.Script().Count();
+             },
+             [move] { move(false); }},
+            // Running scenarios arrives with the scenario engine; until then the commands show,
+            // disabled.
+            {"ScriptRun", "Прогноз", "F10", [] { return false; }, [] {}},
+            {"ScriptTest", "Тест", "Ctrl+F10", [] { return false; }, [] {}},
+            {"ScriptStop", "Стоп", "Ctrl+X", [] { return false; }, [] {}},
+        });
     // Ctrl+Del also deletes combinations: it acts where the user looks.
     m_host.Shortcuts().Share(m_host.Action(QStringLiteral("ScriptDel")), m_tab);
     // Two rows of buttons: running, files and deleting, then making and moving lines.

@@ -4,15 +4,26 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QScrollBar>
+#include <QTableView>
 #include <QTreeView>
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
-#include "gui/support/window_settings.h"
 #include "gui/support/window_placement.h"
+#include "gui/support/window_settings.h"
 
 namespace mv::gui {
+
+void SetUpNumbersList(QTableView& list) {
+    list.setSelectionBehavior(QAbstractItemView::SelectRows);
+    list.setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list.setShowGrid(false);
+    list.setWordWrap(false);
+    list.verticalHeader()->hide();
+    list.verticalHeader()->setDefaultSectionSize(20);
+}
 
 namespace {
 

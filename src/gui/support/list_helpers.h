@@ -9,6 +9,7 @@
 #include "gui/support/list_rows_model.h"
 
 class QAbstractItemView;
+class QTableView;
 class QTreeView;
 
 namespace mv {
@@ -16,6 +17,10 @@ class TWindowSettings;
 }
 
 namespace mv::gui {
+
+// The look of the draws and combinations lists: whole rows selected, several at a time,
+// read-only, no grid, no word wrap, no row headers, rows 20 pixels high.
+void SetUpNumbersList(QTableView& list);
 
 // Helpers for report-style lists whose rows carry a record. Rows are 0-based positions; -1
 // stands for "no row". The helpers that take a view act only when its model is a
