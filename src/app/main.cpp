@@ -8,10 +8,10 @@
 #include "engine/core/command_line.h"
 #include "engine/core/data_paths.h"
 #include "engine/core/errors.h"
+#include "engine/core/text_utils.h"
 #include "gui/core/form_main.h"
 #include "gui/support/messages.h"
 #include "gui/support/russian_interface.h"
-#include "engine/core/text_utils.h"
 
 int main(int argc, char* argv[]) {
     std::vector<std::string> args(argv + 1, argv + argc);

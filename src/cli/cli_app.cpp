@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <ostream>
 
-#include "engine/support/data_lock.h"
 #include "engine/core/text_codec.h"
+#include "engine/support/data_lock.h"
 
 namespace mv::cli {
 namespace {

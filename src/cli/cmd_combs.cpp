@@ -7,17 +7,17 @@
 #include <vector>
 
 #include "cli/cli_app.h"
+#include "cli/stats_setup.h"
+#include "cli/table_output.h"
 #include "engine/combs/comb_files.h"
 #include "engine/combs/full_set_files.h"
 #include "engine/combs/generation.h"
 #include "engine/combs/selection.h"
+#include "engine/core/game.h"
+#include "engine/core/text_utils.h"
 #include "engine/session/list_commands.h"
 #include "engine/session/setup.h"
-#include "engine/core/game.h"
 #include "engine/stats/stat_table.h"
-#include "cli/stats_setup.h"
-#include "engine/core/text_utils.h"
-#include "cli/table_output.h"
 
 namespace mv::cli {
 namespace {

@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "cli/cli_app.h"
+#include "cli/table_output.h"
 #include "engine/core/constants.h"
 #include "engine/core/game.h"
+#include "engine/core/text_utils.h"
 #include "engine/draws/archive_file.h"
 #include "engine/draws/draw_entry.h"
-#include "engine/core/text_utils.h"
-#include "cli/table_output.h"
 
 namespace mv::cli {
 namespace {

@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "cli/cli_app.h"
+#include "cli/table_output.h"
 #include "engine/scenarios/script_file.h"
 #include "engine/scenarios/script_line.h"
 #include "engine/stats/filter_item.h"
-#include "cli/table_output.h"
 
 namespace mv::cli {
 namespace {

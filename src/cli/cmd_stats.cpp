@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "cli/cli_app.h"
+#include "cli/stats_setup.h"
+#include "cli/table_output.h"
+#include "engine/core/text_utils.h"
 #include "engine/session/list_commands.h"
 #include "engine/session/setup.h"
 #include "engine/stats/stat_list.h"
 #include "engine/stats/stat_table.h"
-#include "cli/stats_setup.h"
-#include "engine/core/text_utils.h"
-#include "cli/table_output.h"
 
 namespace mv::cli {
 namespace {

@@ -13,16 +13,16 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include "engine/draws/archive_file.h"
+#include "engine/session/workspace.h"
 #include "gui/combs/combs_tab.h"
 #include "gui/combs/form_generate.h"
 #include "gui/core/form_main.h"
-#include "engine/session/workspace.h"
-#include "engine/draws/archive_file.h"
-#include "gui_test_support.h"
 #include "gui/stats/stats_tab.h"
 #include "gui/support/list_rows_model.h"
 #include "gui/support/messages.h"
 #include "gui/support/sortable_list.h"
+#include "gui_test_support.h"
 
 using namespace mv;
 using namespace mv::gui;

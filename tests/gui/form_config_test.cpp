@@ -5,12 +5,12 @@
 #include <QTest>
 #include <QTimer>
 
+#include "engine/core/game.h"
+#include "engine/core/text_utils.h"
 #include "gui/core/config_grids.h"
 #include "gui/core/form_config.h"
-#include "engine/core/game.h"
-#include "gui_test_support.h"
 #include "gui/support/messages.h"
-#include "engine/core/text_utils.h"
+#include "gui_test_support.h"
 
 using namespace mv;
 using namespace mv::gui;

@@ -15,13 +15,13 @@
 #include "gui/combs/combs_tab.h"
 #include "gui/core/form_main.h"
 #include "gui/draws/draw_info_dialog.h"
-#include "gui_test_support.h"
 #include "gui/scenarios/script_tab.h"
 #include "gui/stats/stats_tab.h"
 #include "gui/support/elided_label.h"
 #include "gui/support/list_rows_model.h"
 #include "gui/support/messages.h"
 #include "gui/support/sortable_list.h"
+#include "gui_test_support.h"
 
 using namespace mv;
 using namespace mv::gui;

@@ -20,18 +20,18 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "engine/draws/archive_file.h"
+#include "engine/session/workspace.h"
+#include "engine/support/busy.h"
+#include "engine/support/ini_file.h"
 #include "gui/combs/combs_tab.h"
 #include "gui/core/form_config.h"
 #include "gui/core/form_main.h"
-#include "gui/support/window_settings.h"
-#include "engine/support/ini_file.h"
-#include "gui_test_support.h"
-#include "engine/session/workspace.h"
-#include "engine/draws/archive_file.h"
 #include "gui/stats/form_filter_help.h"
 #include "gui/stats/stats_tab.h"
-#include "engine/support/busy.h"
 #include "gui/support/messages.h"
+#include "gui/support/window_settings.h"
+#include "gui_test_support.h"
 
 using namespace mv;
 using namespace mv::gui;

@@ -12,15 +12,15 @@
 #include <QtTest>
 #include <sys/stat.h>
 
+#include "engine/core/game.h"
+#include "engine/draws/archive_file.h"
+#include "engine/session/workspace.h"
 #include "engine/support/data_lock.h"
 #include "gui/core/form_main.h"
-#include "gui_test_support.h"
-#include "engine/core/game.h"
-#include "engine/session/workspace.h"
-#include "engine/draws/archive_file.h"
 #include "gui/draws/draw_dialog.h"
 #include "gui/draws/draw_info_dialog.h"
 #include "gui/support/messages.h"
+#include "gui_test_support.h"
 
 using namespace mv;
 using namespace mv::gui;

@@ -11,16 +11,16 @@
 #include <QTreeView>
 #include <QtTest>
 
+#include "engine/core/text_utils.h"
+#include "engine/session/workspace.h"
 #include "gui/combs/combs_tab.h"
 #include "gui/core/form_config.h"
 #include "gui/core/form_main.h"
-#include "gui_test_support.h"
-#include "engine/session/workspace.h"
 #include "gui/scenarios/form_filter.h"
 #include "gui/scenarios/form_script.h"
 #include "gui/scenarios/script_tab.h"
 #include "gui/support/messages.h"
-#include "engine/core/text_utils.h"
+#include "gui_test_support.h"
 #include "test_support.h"
 
 using namespace mv;

@@ -10,11 +10,11 @@
 #include <initializer_list>
 
 #include "engine/core/errors.h"
-#include "gui/support/window_settings.h"
-#include "gui_test_support.h"
 #include "engine/support/busy.h"
 #include "gui/support/list_helpers.h"
 #include "gui/support/sortable_list.h"
+#include "gui/support/window_settings.h"
+#include "gui_test_support.h"
 
 using namespace mv::gui;
 using namespace Qt::StringLiterals;

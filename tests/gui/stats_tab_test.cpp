@@ -10,13 +10,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "gui/core/form_main.h"
-#include "engine/session/workspace.h"
 #include "engine/draws/archive_file.h"
-#include "gui_test_support.h"
+#include "engine/session/workspace.h"
+#include "gui/core/form_main.h"
 #include "gui/stats/stats_tab.h"
 #include "gui/support/list_rows_model.h"
 #include "gui/support/messages.h"
+#include "gui_test_support.h"
 
 using namespace mv;
 using namespace mv::gui;

@@ -6,12 +6,12 @@
 #include <QTextEdit>
 
 #include "engine/core/errors.h"
-#include "gui_test_support.h"
 #include "engine/support/busy.h"
 #include "gui/support/message_viewer.h"
 #include "gui/support/operation_viewer.h"
 #include "gui/support/progress_window.h"
 #include "gui/support/wait_window.h"
+#include "gui_test_support.h"
 
 using namespace mv::gui;
 

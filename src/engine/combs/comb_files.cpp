@@ -4,8 +4,8 @@
 
 #include "engine/core/errors.h"
 #include "engine/core/game.h"
-#include "engine/support/atomic_file.h"
 #include "engine/core/text_utils.h"
+#include "engine/support/atomic_file.h"
 
 namespace mv {
 

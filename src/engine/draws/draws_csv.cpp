@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "engine/core/constants.h"
-#include "engine/draws/archive_file.h"
 #include "engine/core/text_utils.h"
+#include "engine/draws/archive_file.h"
 
 namespace mv {
 namespace {

@@ -4,8 +4,8 @@
 #include <utility>
 
 #include "engine/core/errors.h"
-#include "engine/scenarios/script_line.h"
 #include "engine/core/text_utils.h"
+#include "engine/scenarios/script_line.h"
 
 namespace mv {
 

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "engine/scenarios/script_options.h"
 #include "engine/core/text_utils.h"
+#include "engine/scenarios/script_options.h"
 
 namespace mv {
 namespace {

@@ -9,13 +9,13 @@
 #include <utility>
 
 #include "engine/combs/combinations.h"
-#include "engine/session/changes.h"
-#include "engine/support/config_file.h"
-#include "engine/support/data_lock.h"
 #include "engine/core/data_paths.h"
 #include "engine/core/records.h"
 #include "engine/scenarios/current_script.h"
+#include "engine/session/changes.h"
 #include "engine/stats/stat_list.h"
+#include "engine/support/config_file.h"
+#include "engine/support/data_lock.h"
 #include "engine/support/ui_hooks.h"
 
 namespace mv {

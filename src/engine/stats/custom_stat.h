@@ -6,10 +6,10 @@
 #include <string>
 #include <utility>
 
-#include "engine/support/config_file.h"
 #include "engine/core/records.h"
 #include "engine/stats/comb_filter.h"
 #include "engine/stats/stat_values.h"
+#include "engine/support/config_file.h"
 
 namespace mv {
 

@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "engine/core/game.h"
-#include "engine/support/ini_file.h"
 #include "engine/core/text_utils.h"
+#include "engine/support/ini_file.h"
 
 namespace mv {
 namespace {

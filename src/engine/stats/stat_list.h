@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/support/config_file.h"
 #include "engine/core/records.h"
 #include "engine/stats/custom_stat.h"
+#include "engine/support/config_file.h"
 
 namespace mv {
 

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <limits>
 
-#include "engine/draws/archive_file.h"
 #include "engine/core/text_utils.h"
+#include "engine/draws/archive_file.h"
 
 namespace mv {
 namespace {

@@ -5,8 +5,8 @@
 #include <set>
 
 #include "engine/core/errors.h"
-#include "engine/support/ini_file.h"
 #include "engine/core/text_utils.h"
+#include "engine/support/ini_file.h"
 
 namespace mv {
 namespace {

@@ -7,8 +7,8 @@
 #include <optional>
 
 #include "engine/core/errors.h"
-#include "engine/support/file_basics.h"
 #include "engine/core/text_utils.h"
+#include "engine/support/file_basics.h"
 
 namespace mv {
 namespace fs = std::filesystem;

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 
-#include "gui/core/template_main.h"
 #include "engine/support/busy.h"
+#include "gui/core/template_main.h"
 
 namespace mv::gui {
 

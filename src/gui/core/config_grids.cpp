@@ -5,10 +5,10 @@
 #include <QRegularExpressionValidator>
 #include <QStyle>
 
-#include "engine/support/config_file.h"
 #include "engine/core/game.h"
-#include "gui/support/messages.h"
 #include "engine/core/text_utils.h"
+#include "engine/support/config_file.h"
+#include "gui/support/messages.h"
 
 namespace mv::gui {
 namespace {

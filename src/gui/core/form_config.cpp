@@ -12,11 +12,11 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "engine/core/game.h"
+#include "engine/core/text_utils.h"
 #include "engine/support/config_file.h"
 #include "gui/core/config_grids.h"
-#include "engine/core/game.h"
 #include "gui/support/number_locale.h"
-#include "engine/core/text_utils.h"
 
 namespace mv::gui {
 namespace {

@@ -6,13 +6,13 @@
 #include <QTimer>
 #include <QTreeView>
 
-#include "gui/core/template_main.h"
+#include "engine/support/busy.h"
 #include "gui/combs/combs_commands.h"
 #include "gui/combs/combs_tab.h"
+#include "gui/core/template_main.h"
 #include "gui/scenarios/script_tab.h"
 #include "gui/stats/stats_tab.h"
 #include "gui/support/sortable_list.h"
-#include "engine/support/busy.h"
 
 namespace mv::gui {
 

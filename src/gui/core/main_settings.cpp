@@ -6,23 +6,23 @@
 #include <QTabWidget>
 #include <QTableView>
 
-#include "engine/support/config_file.h"
+#include "engine/combs/full_set_files.h"
+#include "engine/core/errors.h"
 #include "engine/session/list_commands.h"
 #include "engine/session/setup.h"
-#include "engine/core/errors.h"
-#include "gui/core/template_main.h"
-#include "gui/core/main_window_keys.h"
-#include "gui/support/window_settings.h"
 #include "engine/session/workspace.h"
-#include "gui/draws/draws_commands.h"
+#include "engine/support/config_file.h"
 #include "gui/combs/combs_model.h"
 #include "gui/combs/combs_tab.h"
-#include "engine/combs/full_set_files.h"
+#include "gui/core/main_window_keys.h"
+#include "gui/core/template_main.h"
+#include "gui/draws/draws_commands.h"
 #include "gui/scenarios/script_tab.h"
 #include "gui/stats/stats_commands.h"
 #include "gui/stats/stats_tab.h"
 #include "gui/support/messages.h"
 #include "gui/support/window_placement.h"
+#include "gui/support/window_settings.h"
 
 namespace mv::gui {
 

@@ -7,17 +7,17 @@
 #include <QTimer>
 
 #include "engine/combs/full_set_files.h"
-#include "engine/support/data_lock.h"
 #include "engine/core/errors.h"
 #include "engine/core/game.h"
 #include "engine/core/processes.h"
+#include "engine/session/list_commands.h"
+#include "engine/session/workspace.h"
+#include "engine/support/data_lock.h"
 #include "gui/combs/combs_commands.h"
 #include "gui/core/template_main.h"
 #include "gui/draws/draws_commands.h"
 #include "gui/scenarios/script_commands.h"
 #include "gui/stats/stats_commands.h"
-#include "engine/session/list_commands.h"
-#include "engine/session/workspace.h"
 #include "gui/support/messages.h"
 
 namespace mv::gui {

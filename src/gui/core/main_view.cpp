@@ -12,13 +12,13 @@
 
 #include <optional>
 
+#include "engine/session/workspace.h"
+#include "engine/support/ini_file.h"
 #include "gui/core/form_config.h"
 #include "gui/core/shortcut_router.h"
 #include "gui/core/template_main.h"
-#include "engine/session/workspace.h"
 #include "gui/stats/form_filter_help.h"
 #include "gui/stats/stats_tab.h"
-#include "engine/support/ini_file.h"
 #include "gui/support/messages.h"
 #include "gui/support/window_placement.h"
 

@@ -10,21 +10,21 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "engine/session/workspace.h"
+#include "engine/support/busy.h"
 #include "gui/combs/combs_commands.h"
 #include "gui/combs/combs_tab.h"
 #include "gui/core/busy_frame.h"
 #include "gui/core/gui_hooks.h"
 #include "gui/core/shortcut_router.h"
-#include "gui/support/window_settings.h"
-#include "engine/session/workspace.h"
 #include "gui/draws/draws_commands.h"
 #include "gui/scenarios/script_commands.h"
 #include "gui/scenarios/script_tab.h"
 #include "gui/stats/stats_commands.h"
 #include "gui/stats/stats_tab.h"
-#include "engine/support/busy.h"
 #include "gui/support/elided_label.h"
 #include "gui/support/messages.h"
+#include "gui/support/window_settings.h"
 
 namespace mv::gui {
 namespace {

@@ -10,12 +10,12 @@
 
 #include "engine/core/command_line.h"
 #include "engine/core/data_paths.h"
+#include "engine/session/workspace.h"
+#include "engine/support/ui_hooks.h"
 #include "gui/core/command_host.h"
 #include "gui/core/main_window_keys.h"
 #include "gui/core/recalc_dispatcher.h"
 #include "gui/support/dialog_runner.h"
-#include "engine/session/workspace.h"
-#include "engine/support/ui_hooks.h"
 
 class QAction;
 class QDialog;

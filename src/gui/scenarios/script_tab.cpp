@@ -8,11 +8,11 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include "gui/support/window_settings.h"
-#include "engine/session/workspace.h"
 #include "engine/scenarios/script_line.h"
+#include "engine/session/workspace.h"
 #include "gui/support/messages.h"
 #include "gui/support/window_placement.h"
+#include "gui/support/window_settings.h"
 
 namespace mv::gui {
 static_assert(ScriptFieldCount == 9);

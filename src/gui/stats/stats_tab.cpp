@@ -18,16 +18,16 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "gui/core/main_window_keys.h"
-#include "gui/support/window_settings.h"
 #include "engine/session/list_commands.h"
 #include "engine/session/setup.h"
 #include "engine/session/workspace.h"
-#include "gui/support/list_rows_model.h"
+#include "gui/core/main_window_keys.h"
 #include "gui/support/enter_spin_box.h"
+#include "gui/support/list_rows_model.h"
 #include "gui/support/messages.h"
 #include "gui/support/sortable_list.h"
 #include "gui/support/window_placement.h"
+#include "gui/support/window_settings.h"
 
 namespace mv::gui {
 namespace {

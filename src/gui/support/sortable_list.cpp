@@ -8,11 +8,11 @@
 #include <exception>
 #include <optional>
 
-#include "gui/core/busy_frame.h"
 #include "engine/core/errors.h"
-#include "gui/support/window_settings.h"
+#include "gui/core/busy_frame.h"
 #include "gui/support/list_helpers.h"
 #include "gui/support/messages.h"
+#include "gui/support/window_settings.h"
 
 namespace mv::gui {
 

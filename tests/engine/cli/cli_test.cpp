@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/support/data_lock.h"
 #include "engine/core/data_paths.h"
 #include "engine/core/text_codec.h"
 #include "engine/draws/archive_file.h"
+#include "engine/support/data_lock.h"
 #include "test_support.h"
 
 extern char** environ;

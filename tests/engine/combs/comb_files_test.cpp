@@ -1,9 +1,9 @@
 // Combination files, the clipboard form, opening and pasting with their restore rules.
 #include <gtest/gtest.h>
 
+#include "combs_fixture.h"
 #include "engine/combs/comb_files.h"
 #include "engine/combs/generation.h"
-#include "combs_fixture.h"
 
 namespace mv::test {
 namespace {

@@ -1,8 +1,8 @@
 // The archive look-up, the distinct-number count and the combination information values.
 #include <gtest/gtest.h>
 
-#include "engine/combs/comb_tools.h"
 #include "combs_fixture.h"
+#include "engine/combs/comb_tools.h"
 #include "engine/core/game.h"
 
 namespace mv::test {

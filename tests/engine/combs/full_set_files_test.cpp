@@ -4,9 +4,9 @@
 
 #include <filesystem>
 
+#include "combs_fixture.h"
 #include "engine/combs/full_set.h"
 #include "engine/combs/full_set_files.h"
-#include "combs_fixture.h"
 
 namespace mv::test {
 namespace {

@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
+#include "combs_fixture.h"
 #include "engine/combs/comb_files.h"
 #include "engine/combs/generation.h"
-#include "combs_fixture.h"
 #include "engine/core/game.h"
 
 namespace mv::test {

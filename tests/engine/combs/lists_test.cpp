@@ -1,8 +1,8 @@
 // The working list, its undo copy, the keyed buffer and the operations list.
 #include <gtest/gtest.h>
 
-#include "engine/combs/generation.h"
 #include "combs_fixture.h"
+#include "engine/combs/generation.h"
 
 namespace mv::test {
 namespace {

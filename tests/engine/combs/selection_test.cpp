@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
+#include "combs_fixture.h"
 #include "engine/combs/generation.h"
 #include "engine/combs/selection.h"
-#include "combs_fixture.h"
 #include "engine/core/errors.h"
 
 namespace mv::test {

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "engine/core/errors.h"
-#include "engine/session/workspace.h"
 #include "engine/draws/archive_file.h"
+#include "engine/session/workspace.h"
 #include "test_support.h"
 
 namespace mv {

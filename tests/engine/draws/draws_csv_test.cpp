@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "engine/core/errors.h"
-#include "engine/session/workspace.h"
 #include "engine/draws/archive_file.h"
 #include "engine/draws/draws_csv.h"
+#include "engine/session/workspace.h"
 #include "test_support.h"
 
 namespace mv {

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/session/workspace.h"
 #include "engine/draws/archive_file.h"
+#include "engine/session/workspace.h"
 #include "test_support.h"
 
 namespace mv {

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "engine/core/errors.h"
-#include "engine/stats/value_list.h"
 #include "engine/core/text_utils.h"
+#include "engine/stats/value_list.h"
 
 namespace mv {
 namespace {

@@ -7,8 +7,8 @@
 
 #include "engine/core/errors.h"
 #include "engine/core/text_codec.h"
-#include "engine/support/ini_file.h"
 #include "engine/core/text_utils.h"
+#include "engine/support/ini_file.h"
 #include "test_support.h"
 
 namespace mv {
