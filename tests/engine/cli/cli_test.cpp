@@ -272,13 +272,15 @@ TEST_F(CliTest, StatsMethodsListsTheRegistry) {
     const TRun run = Cli({"methods"});
     ASSERT_EQ(run.Status, 0) << run.Err;
     const auto lines = Lines(run.Out);
-    ASSERT_EQ(lines.size(), 15u);  // 8 methods, POS1..POS5, POE1
+    ASSERT_EQ(lines.size(), 23u);  // 8 numbers, 5 differences, KDS2..KDS4, POS1..POS5, POE1
     EXPECT_EQ(lines[0], "Код;Группа;Флаги;Название");
     EXPECT_EQ(lines[1], "NUMS;num;N;Числа тиража");
     EXPECT_EQ(lines[2], "DIGS;num;N;Мои цифры");
     EXPECT_EQ(lines[3], "EVEN;num;NG;Количество четных чисел в тираже (Ч:Н)");
-    EXPECT_EQ(lines[11], "POS3;num;SNG;Число в 3 позиции тиража");
-    EXPECT_EQ(lines[14], "POE1;num;G;Extra (Bonus, Star...) - число (!без фильтра!)");
+    EXPECT_EQ(lines[9], "DIFA;dif;SN;Все разности между соседними позициями");
+    EXPECT_EQ(lines[15], "KDS3;dif;S;Сочетания из 3 разностей между числами");
+    EXPECT_EQ(lines[19], "POS3;num;SNG;Число в 3 позиции тиража");
+    EXPECT_EQ(lines[22], "POE1;num;G;Extra (Bonus, Star...) - число (!без фильтра!)");
 }
 
 TEST_F(CliTest, StatsTableOfAWindow) {
