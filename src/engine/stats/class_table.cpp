@@ -1,5 +1,6 @@
 // The statistic classes in the order of the method list. A family of methods is added by
 // adding its file under families/ and its classes here, in their place in the order.
+#include "engine/stats/families/differences.h"
 #include "engine/stats/families/numbers.h"
 #include "engine/stats/stat_list.h"
 
@@ -11,6 +12,11 @@ const std::vector<const TStatClass*>& StatClassTable() {
         &TstValues::Descriptor, &TstDigits::Descriptor, &TstEvenCount::Descriptor,
         &TstEvenValues::Descriptor, &TstSmallCount::Descriptor, &TstSmallValues::Descriptor,
         &TstPrimeCount::Descriptor, &TstPrimeValues::Descriptor,
+        // Differences.
+        &TstDiffTotal::Descriptor, &TstDiffMax::Descriptor, &TstMinMaxDiffs::Descriptor,
+        &TstDiffSame::Descriptor, &TstDiffSameCnt::Descriptor,
+        // Combination values.
+        &TstCombDiffSeq2::Descriptor, &TstCombDiffSeq3::Descriptor, &TstCombDiffSeq4::Descriptor,
         // Indexed counts.
         &TstPosVal::Descriptor, &TstPosExt::Descriptor,
     };

@@ -272,13 +272,15 @@ TEST_F(CliTest, StatsMethodsListsTheRegistry) {
     const TRun run = Cli({"methods"});
     ASSERT_EQ(run.Status, 0) << run.Err;
     const auto lines = Lines(run.Out);
-    ASSERT_EQ(lines.size(), 15u);  // 8 methods, POS1..POS5, POE1
+    ASSERT_EQ(lines.size(), 23u);  // 8 numbers, 5 differences, KDS2..KDS4, POS1..POS5, POE1
     EXPECT_EQ(lines[0], "Код;Группа;Флаги;Название");
     EXPECT_EQ(lines[1], "NUMS;num;N;Числа тиража");
     EXPECT_EQ(lines[2], "DIGS;num;N;Мои цифры");
     EXPECT_EQ(lines[3], "EVEN;num;NG;Количество четных чисел в тираже (Ч:Н)");
-    EXPECT_EQ(lines[11], "POS3;num;SNG;Число в 3 позиции тиража");
-    EXPECT_EQ(lines[14], "POE1;num;G;Extra (Bonus, Star...) - число (!без фильтра!)");
+    EXPECT_EQ(lines[9], "DIFA;dif;SN;Все разности между соседними позициями");
+    EXPECT_EQ(lines[15], "KDS3;dif;S;Сочетания из 3 разностей между числами");
+    EXPECT_EQ(lines[19], "POS3;num;SNG;Число в 3 позиции тиража");
+    EXPECT_EQ(lines[22], "POE1;num;G;Extra (Bonus, Star...) - число (!без фильтра!)");
 }
 
 TEST_F(CliTest, StatsTableOfAWindow) {
@@ -415,6 +417,37 @@ TEST_F(CliTest, FilterKeepsOrRemovesTableValues) {
     }
 }
 
+// The difference methods go through the registry like every other method: their value texts
+// name table rows, and the sorted-draws option changes their values.
+TEST_F(CliTest, DifferenceMethodsInStatsAndFilter) {
+    WriteTenDraws(m_paths.Archive());
+    const auto countOf = [&](const std::vector<std::string>& args, const std::string& value) {
+        for (const std::string& line : Lines(Cli(args).Out)) {
+            if (line.rfind(value + ";", 0) == 0) {
+                const std::size_t start = value.size() + 1;
+                return line.substr(start, line.find(';', start) - start);
+            }
+        }
+        return std::string("no row");
+    };
+    // Six of the ten draws are five numbers in a row; the last but two is drawn 33 34 35 36 1.
+    EXPECT_EQ(countOf({"stats", "DIFO", "--window", "10"}, "1 x 4"), "6");
+    EXPECT_EQ(countOf({"stats", "DIFO", "--window", "10"}, "1 x 3"), "4");
+    EXPECT_EQ(countOf({"stats", "DIFA", "--window", "10"}, "35"), "1");
+    EXPECT_EQ(countOf({"stats", "DIFA", "--window", "10", "--sorted"}, "35"), "0");
+    EXPECT_EQ(countOf({"stats", "KDS4", "--window", "10", "--sorted"}, "32:1:1:1"), "1");
+
+    const auto out = m_dir / "out.lcv";
+    const TRun keep =
+        Cli({"filter", "DIFO", "--window", "10", "--keep", "1 x 4", "--out", out.string()});
+    ASSERT_EQ(keep.Status, 0) << keep.Err;
+    EXPECT_EQ(keep.Out, "Комбинаций: 32\n");  // 1..5 up to 32..36
+    const TRun remove =
+        Cli({"filter", "KDS4", "--window", "10", "--remove", "1:1:1:1", "--out", out.string()});
+    ASSERT_EQ(remove.Status, 0) << remove.Err;
+    EXPECT_EQ(remove.Out, "Комбинаций: 376960\n");
+}
+
 std::size_t CountFiles(const std::filesystem::path& dir) {
     std::size_t n = 0;
     std::error_code ec;
@@ -431,6 +464,9 @@ TEST_F(CliTest, PrefetchBuildsComparisonFilesUnderTheLock) {
     EXPECT_GE(files, 13u);
     EXPECT_EQ(first.Err, "Создано файлов: " + std::to_string(files) + "\n");
     EXPECT_EQ(test::ReadBytes(m_paths.Prefetchs() / "Marvolet_5z36_EVEN.dfc").size(), 84u);
+    // Differences 1..32 of ascending combinations, and no file for a method without a norm.
+    EXPECT_EQ(test::ReadBytes(m_paths.Prefetchs() / "Marvolet_5z36_DIFA.dfc").size(), 33u * 12);
+    EXPECT_FALSE(std::filesystem::exists(m_paths.Prefetchs() / "Marvolet_5z36_KDS2.dfc"));
     EXPECT_EQ(Cli({"prefetch", "--missing"}).Err, "Создано файлов: 0\n");
     EXPECT_EQ(Cli({"prefetch", "--all"}).Err, "Создано файлов: " + std::to_string(files) + "\n");
     EXPECT_EQ(Cli({"prefetch", "--all", "--missing"}).Status, 2);
