@@ -1,6 +1,7 @@
 // The statistic classes in the order of the method list. A family of methods is added by
 // adding its file under families/ and its classes here, in their place in the order.
 #include "engine/stats/families/numbers.h"
+#include "engine/stats/families/sums.h"
 #include "engine/stats/stat_list.h"
 
 namespace mv {
@@ -11,6 +12,10 @@ const std::vector<const TStatClass*>& StatClassTable() {
         &TstValues::Descriptor, &TstDigits::Descriptor, &TstEvenCount::Descriptor,
         &TstEvenValues::Descriptor, &TstSmallCount::Descriptor, &TstSmallValues::Descriptor,
         &TstPrimeCount::Descriptor, &TstPrimeValues::Descriptor,
+        // Sums.
+        &TstSumValues::Descriptor, &TstSumRanges::Descriptor, &TstSumChange::Descriptor,
+        &TstSumChangeSome::Descriptor, &TstSumTrend::Descriptor, &TstSumEvenValues::Descriptor,
+        &TstSumPrimeValues::Descriptor, &TstSum2To3::Descriptor,
         // Indexed counts.
         &TstPosVal::Descriptor, &TstPosExt::Descriptor,
     };
