@@ -2,6 +2,7 @@
 // adding its file under families/ and its classes here, in their place in the order.
 #include "engine/stats/families/differences.h"
 #include "engine/stats/families/numbers.h"
+#include "engine/stats/families/sums.h"
 #include "engine/stats/stat_list.h"
 
 namespace mv {
@@ -12,6 +13,10 @@ const std::vector<const TStatClass*>& StatClassTable() {
         &TstValues::Descriptor, &TstDigits::Descriptor, &TstEvenCount::Descriptor,
         &TstEvenValues::Descriptor, &TstSmallCount::Descriptor, &TstSmallValues::Descriptor,
         &TstPrimeCount::Descriptor, &TstPrimeValues::Descriptor,
+        // Sums.
+        &TstSumValues::Descriptor, &TstSumRanges::Descriptor, &TstSumChange::Descriptor,
+        &TstSumChangeSome::Descriptor, &TstSumTrend::Descriptor, &TstSumEvenValues::Descriptor,
+        &TstSumPrimeValues::Descriptor, &TstSum2To3::Descriptor,
         // Differences.
         &TstDiffTotal::Descriptor, &TstDiffMax::Descriptor, &TstMinMaxDiffs::Descriptor,
         &TstDiffSame::Descriptor, &TstDiffSameCnt::Descriptor,

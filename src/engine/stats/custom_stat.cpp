@@ -86,7 +86,9 @@ std::string FormatTemplate(const std::string& pattern, long long number, const s
 }
 
 std::string TStatClass::CodeFor(int index) const { return FormatTemplate(Code, index); }
-std::string TStatClass::CaptionFor(int index) const { return FormatTemplate(Caption, index); }
+std::string TStatClass::CaptionFor(int index) const {
+    return CaptionOf ? CaptionOf(index) : FormatTemplate(Caption, index);
+}
 std::string TStatClass::HelpCodeFor(int index) const {
     return FormatTemplate(HelpCode ? HelpCode : Code, index);
 }

@@ -63,6 +63,9 @@ struct TStatClass {
     // and the most over all combinations. A full-set comparison file whose counts do not add
     // up to what that allows for 376,992 combinations is damaged.
     std::pair<int, int> ValuesPerComb{1, 1};
+    // The caption of one index when the template alone cannot give it (arguments besides the
+    // index); null for the plain template.
+    std::string (*CaptionOf)(int index) = nullptr;
 
     unsigned FullFlags() const { return Flags | (HasGraph ? unsigned{sfGraph} : 0u); }
     bool HasNorm() const { return (FullFlags() & sfNorm) != 0; }

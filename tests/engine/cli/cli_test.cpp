@@ -272,15 +272,18 @@ TEST_F(CliTest, StatsMethodsListsTheRegistry) {
     const TRun run = Cli({"methods"});
     ASSERT_EQ(run.Status, 0) << run.Err;
     const auto lines = Lines(run.Out);
-    ASSERT_EQ(lines.size(), 23u);  // 8 numbers, 5 differences, KDS2..KDS4, POS1..POS5, POE1
+    ASSERT_EQ(lines.size(), 33u);  // 8 numbers, 10 sums, 5 differences, KDS2..4, POS1..5, POE1
     EXPECT_EQ(lines[0], "Код;Группа;Флаги;Название");
     EXPECT_EQ(lines[1], "NUMS;num;N;Числа тиража");
     EXPECT_EQ(lines[2], "DIGS;num;N;Мои цифры");
     EXPECT_EQ(lines[3], "EVEN;num;NG;Количество четных чисел в тираже (Ч:Н)");
-    EXPECT_EQ(lines[9], "DIFA;dif;SN;Все разности между соседними позициями");
-    EXPECT_EQ(lines[15], "KDS3;dif;S;Сочетания из 3 разностей между числами");
-    EXPECT_EQ(lines[19], "POS3;num;SNG;Число в 3 позиции тиража");
-    EXPECT_EQ(lines[22], "POE1;num;G;Extra (Bonus, Star...) - число (!без фильтра!)");
+    EXPECT_EQ(lines[9], "SUMS;sum;NG;Сумма тиража: все значения");
+    EXPECT_EQ(lines[11], "SUM2;sum;NG;Сумма тиража: диапазон 2 (1/2)");
+    EXPECT_EQ(lines[14], "SUMV;sum;D;Сумма тиража: изменения (диапазон)");
+    EXPECT_EQ(lines[19], "DIFA;dif;SN;Все разности между соседними позициями");
+    EXPECT_EQ(lines[25], "KDS3;dif;S;Сочетания из 3 разностей между числами");
+    EXPECT_EQ(lines[29], "POS3;num;SNG;Число в 3 позиции тиража");
+    EXPECT_EQ(lines[32], "POE1;num;G;Extra (Bonus, Star...) - число (!без фильтра!)");
 }
 
 TEST_F(CliTest, StatsTableOfAWindow) {
@@ -311,6 +314,21 @@ TEST_F(CliTest, StatsTableOfAWindow) {
     };
     EXPECT_EQ(firstOfLastDraw(false), "33");
     EXPECT_EQ(firstOfLastDraw(true), "1");
+}
+
+// The change methods show only what followed draws like the window's latest one (sum 45):
+// 40 -> 55, 55 -> 54 and 54 -> 105 start within 15 of it, in key order.
+TEST_F(CliTest, StatsTableOfASumChangeMethod) {
+    WriteTenDraws(m_paths.Archive());
+    const TRun run = Cli({"stats", "sumv", "--window", "10"});
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    const auto lines = Lines(run.Out);
+    ASSERT_EQ(lines.size(), 4u);
+    std::vector<std::string> values;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        values.push_back(lines[i].substr(0, lines[i].find(';')));
+    }
+    EXPECT_EQ(values, (std::vector<std::string>{"+15", "+51", "- 01"}));
 }
 
 TEST_F(CliTest, StatsTableRefusals) {
@@ -403,6 +421,18 @@ TEST_F(CliTest, FilterKeepsOrRemovesTableValues) {
     ASSERT_EQ(ratio.Status, 0) << ratio.Err;
     EXPECT_EQ(ratio.Out, "Комбинаций: 0\n");
 
+    // Sums: the smallest and the largest are one combination each; the range row keeps the
+    // sums 59..127, and "Остальные" the others.
+    const TRun sums =
+        Cli({"filter", "SUMS", "--window", "10", "--keep", "15;170", "--out", left.string()});
+    ASSERT_EQ(sums.Status, 0) << sums.Err;
+    EXPECT_EQ(sums.Out, "Комбинаций: 2\n");
+    EXPECT_EQ(test::ReadBytes(left), "1;2;3;4;5\r\n32;33;34;35;36\r\n");
+    const TRun range =
+        Cli({"filter", "SUM1", "--window", "10", "--remove", "Остальные", "--out", left.string()});
+    ASSERT_EQ(range.Status, 0) << range.Err;
+    EXPECT_EQ(range.Out, "Комбинаций: 332938\n");
+
     const TRun unknown = Cli({"filter", "NUMS", "--window", "6", "--keep", "1;99", "--out",
                               left.string()});
     EXPECT_EQ(unknown.Status, 1);
@@ -467,6 +497,9 @@ TEST_F(CliTest, PrefetchBuildsComparisonFilesUnderTheLock) {
     // Differences 1..32 of ascending combinations, and no file for a method without a norm.
     EXPECT_EQ(test::ReadBytes(m_paths.Prefetchs() / "Marvolet_5z36_DIFA.dfc").size(), 33u * 12);
     EXPECT_FALSE(std::filesystem::exists(m_paths.Prefetchs() / "Marvolet_5z36_KDS2.dfc"));
+    // Two range values and the trailer; the change methods have no comparison file.
+    EXPECT_EQ(test::ReadBytes(m_paths.Prefetchs() / "Marvolet_5z36_SUM2.dfc").size(), 36u);
+    EXPECT_FALSE(std::filesystem::exists(m_paths.Prefetchs() / "Marvolet_5z36_SUMC.dfc"));
     EXPECT_EQ(Cli({"prefetch", "--missing"}).Err, "Создано файлов: 0\n");
     EXPECT_EQ(Cli({"prefetch", "--all"}).Err, "Создано файлов: " + std::to_string(files) + "\n");
     EXPECT_EQ(Cli({"prefetch", "--all", "--missing"}).Status, 2);
