@@ -58,12 +58,10 @@ void TWorkspace::ReadArchive() {
         m_archiveReadFailed = false;
     } catch (const EError& e) {
         m_archiveReadFailed = true;
-        SetDrawsOffset(m_drawsOffset);
-        RebuildHiddenDrawNumbers();
+        ClampDrawsOffset();
         throw EError(OperationMessage("Ошибка чтения файла тиражей!", e.what()));
     }
-    SetDrawsOffset(m_drawsOffset);
-    RebuildHiddenDrawNumbers();
+    ClampDrawsOffset();
 }
 
 void TWorkspace::WriteArchive() {
@@ -133,7 +131,7 @@ void TWorkspace::ChangeArchive(TEdit&& edit) {
         m_draws = before;
         throw;
     }
-    SetDrawsOffset(m_drawsOffset);
+    ClampDrawsOffset();
 }
 
 void TWorkspace::StoreDraw(const TDrawRec& draw, int index) {
@@ -165,6 +163,11 @@ int TWorkspace::ImportDrawsCsv(const std::filesystem::path& file) {
     return added;
 }
 
+void TWorkspace::ClampDrawsOffset() {
+    m_drawsOffset = std::clamp(m_drawsOffset, 0, std::max(0, DrawCount() - 1));
+    RebuildHiddenDrawNumbers();
+}
+
 bool TWorkspace::SetDrawsOffset(int value) {
     value = std::clamp(value, 0, std::max(0, DrawCount() - 1));
     if (value == m_drawsOffset) return false;
@@ -178,8 +181,7 @@ void TWorkspace::ResetDraws(TDrawsArray draws) {
     TNotifyOnExit notify(*this, chArchive);
     m_draws = std::move(draws);
     m_archiveReadFailed = false;
-    SetDrawsOffset(m_drawsOffset);
-    RebuildHiddenDrawNumbers();
+    ClampDrawsOffset();
 }
 
 void TWorkspace::SetSortedDraws(bool sorted) {

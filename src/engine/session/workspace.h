@@ -151,6 +151,9 @@ private:
     template <class TEdit>
     void ChangeArchive(TEdit&& edit);
     void DeleteDrawAt(int index);
+    // After the archive changed: the offset back inside the archive and the hidden numbers
+    // rebuilt. The archive's own notification covers both.
+    void ClampDrawsOffset();
 
     TDataPaths m_paths;
     TDrawsArray m_draws;

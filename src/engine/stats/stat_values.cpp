@@ -72,6 +72,15 @@ bool HasPart(const TStatDrawArray& selected, int part, std::int32_t value) {
                        [&](const TStatValueRec& s) { return s.Key.K(part) == value; });
 }
 
+std::array<std::uint8_t, 256> SelectedK1Table(const TStatDrawArray& selected) {
+    std::array<std::uint8_t, 256> table{};
+    for (const TStatValueRec& s : selected) {
+        const int k1 = s.Key.K1();
+        if (k1 >= 0 && k1 < 256) table[static_cast<std::size_t>(k1)] = 1;
+    }
+    return table;
+}
+
 bool HasByte(const TStatDrawArray& selected, int index, std::int32_t value) {
     return std::any_of(selected.begin(), selected.end(),
                        [&](const TStatValueRec& s) { return s.Key.Byte(index) == value; });

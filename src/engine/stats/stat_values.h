@@ -103,6 +103,9 @@ bool HasPart(const TStatDrawArray& selected, int part, std::int32_t value);
 bool HasByte(const TStatDrawArray& selected, int index, std::int32_t value);
 // type 1: K1K2, type 2: K3K4.
 bool HasHalf(const TStatDrawArray& selected, int type, std::int32_t value);
+// The selected K1 values that a byte can hold, as a 256-entry membership table (1: selected),
+// for the batch filters that compare K1 only.
+std::array<std::uint8_t, 256> SelectedK1Table(const TStatDrawArray& selected);
 
 void AddSimple(TStatSimpleArray& array, std::int32_t key, std::int32_t count);
 void SortSimple(TStatSimpleArray& array);

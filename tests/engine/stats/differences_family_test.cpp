@@ -9,6 +9,7 @@
 #include "engine/combs/full_set.h"
 #include "engine/combs/full_set_files.h"
 #include "engine/stats/stat_list.h"
+#include "family_fixture.h"
 
 namespace mv {
 namespace {
@@ -25,34 +26,14 @@ TValueKey Key(std::initializer_list<int> parts) {
     return key;
 }
 
-class DifferencesFamilyTest : public ::testing::Test {
+class DifferencesFamilyTest : public test::TFamilyTest {
 protected:
-    void SetUp() override {
-        m_registry.SetDraws(&m_draws);
-        m_registry.BuildMethods();
-    }
-    std::unique_ptr<TCustomStat> Stat(const std::string& code) {
-        const int i = m_registry.FindMethod(code);
-        EXPECT_GE(i, 0) << code;
-        return m_registry.CreateStat(m_registry.Method(i));
-    }
     void SetDraws(const std::vector<std::pair<int, Nums>>& draws) {
         m_draws.assign(draws.size(), TDrawRec{});
         for (std::size_t i = 0; i < draws.size(); ++i) {
             m_draws[i].Number = draws[i].first;
             m_draws[i].Nums = draws[i].second;
         }
-    }
-    // Analyses the whole archive as one window, without values enumerated in advance.
-    TStatDrawArray Window(TCustomStat& stat, bool sorted = false) {
-        TStatDrawArray values;
-        TLastValueArray last;
-        TStatScratch scratch{};
-        const int lastIndex = static_cast<int>(m_draws.size()) - 1;
-        for (int i = 0; i <= lastIndex; ++i) {
-            stat.AddDraw(i, lastIndex, last, scratch, values, sorted);
-        }
-        return values;
     }
     // The values one draw adds, as "text x count" in the order they were added.
     Strings DrawValues(const std::string& code, Nums nums, bool sorted) {
@@ -64,9 +45,6 @@ protected:
         }
         return out;
     }
-
-    TDrawsArray m_draws;
-    TStatList m_registry;
 };
 
 TEST_F(DifferencesFamilyTest, ValuesOfOneDraw) {

@@ -4,21 +4,13 @@
 
 #include "engine/combs/full_set.h"
 #include "engine/stats/stat_list.h"
+#include "family_fixture.h"
 
 namespace mv {
 namespace {
 
-class NumbersFamilyTest : public ::testing::Test {
+class NumbersFamilyTest : public test::TFamilyTest {
 protected:
-    void SetUp() override {
-        m_registry.SetDraws(&m_draws);
-        m_registry.BuildMethods();
-    }
-    std::unique_ptr<TCustomStat> Stat(const std::string& code) {
-        const int i = m_registry.FindMethod(code);
-        EXPECT_GE(i, 0) << code;
-        return m_registry.CreateStat(m_registry.Method(i));
-    }
     // The values a method adds for one draw, as "text x count" in key order.
     std::vector<std::string> DrawValues(const std::string& code, std::array<std::uint8_t, 5> nums,
                                         bool sorted = false) {
@@ -36,9 +28,6 @@ protected:
         for (const auto& v : values) out.push_back(stat->ValueText(v) + "x" + std::to_string(v.Count));
         return out;
     }
-
-    TDrawsArray m_draws;
-    TStatList m_registry;
 };
 
 using Strings = std::vector<std::string>;

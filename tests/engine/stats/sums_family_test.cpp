@@ -10,6 +10,7 @@
 #include "engine/core/game.h"
 #include "engine/stats/families/sums.h"
 #include "engine/stats/stat_list.h"
+#include "family_fixture.h"
 
 namespace mv {
 namespace {
@@ -33,17 +34,8 @@ TStatValueRec Selected(std::int32_t k1k2, std::int32_t k3k4 = 0) {
     return v;
 }
 
-class SumsFamilyTest : public ::testing::Test {
+class SumsFamilyTest : public test::TFamilyTest {
 protected:
-    void SetUp() override {
-        m_registry.SetDraws(&m_draws);
-        m_registry.BuildMethods();
-    }
-    std::unique_ptr<TCustomStat> Stat(const std::string& code) {
-        const int i = m_registry.FindMethod(code);
-        EXPECT_GE(i, 0) << code;
-        return m_registry.CreateStat(m_registry.Method(i));
-    }
     void SetDraws(const std::vector<Nums>& draws) {
         m_draws.assign(draws.size(), TDrawRec{});
         for (std::size_t i = 0; i < draws.size(); ++i) {
@@ -54,13 +46,7 @@ protected:
     // The table of a method over the whole archive as "text x count" in key order.
     Strings WindowValues(const std::string& code) {
         auto stat = Stat(code);
-        TStatDrawArray values;
-        TLastValueArray last;
-        TStatScratch scratch{};
-        const int lastIndex = static_cast<int>(m_draws.size()) - 1;
-        for (int i = 0; i <= lastIndex; ++i) {
-            stat->AddDraw(i, lastIndex, last, scratch, values, false);
-        }
+        TStatDrawArray values = Window(*stat);
         SortByKey(values);
         Strings out;
         for (const auto& v : values) {
@@ -68,9 +54,6 @@ protected:
         }
         return out;
     }
-
-    TDrawsArray m_draws;
-    TStatList m_registry;
 };
 
 TEST_F(SumsFamilyTest, ClassesTheirCodesCaptionsAndFlags) {

@@ -53,16 +53,6 @@ int SameCount(const TNums& n) {
                     std::max(Multiplicity(d, 2), Multiplicity(d, 3)));
 }
 
-// The selected K1 values a difference can take (0..255) as a membership table.
-TCustomDiffValueStat::TK1Table SelectedK1(const TStatDrawArray& selected) {
-    TCustomDiffValueStat::TK1Table table{};
-    for (const TStatValueRec& s : selected) {
-        const int k1 = s.Key.K1();
-        if (k1 >= 0 && k1 < 256) table[static_cast<std::size_t>(k1)] = 1;
-    }
-    return table;
-}
-
 // Adds the values of one draw; only the first of them measures the gap since the value's
 // previous occurrence (the others still move that occurrence mark).
 void AddTrackingFirst(TStatValueRec& value, const TKeyBuffer& keys, TStatDrawArray& values) {
@@ -119,7 +109,7 @@ bool TstDiffTotal::Matches(const std::uint8_t* nums, const TStatDrawArray& selec
 
 std::unique_ptr<TCombFilter> TstDiffTotal::PrepareFilter(const TStatDrawArray& selected, bool, bool,
                                                          int) {
-    return MakeCombFilter([t = SelectedK1(selected)](TCombNums n) {
+    return MakeCombFilter([t = SelectedK1Table(selected)](TCombNums n) {
         return (t[DiffAt(n, 0)] | t[DiffAt(n, 1)] | t[DiffAt(n, 2)] | t[DiffAt(n, 3)]) != 0;
     });
 }
@@ -150,7 +140,7 @@ std::int32_t TCustomDiffValueStat::GraphValue(const std::uint8_t* nums, int, boo
 
 std::unique_ptr<TCombFilter> TCustomDiffValueStat::PrepareFilter(const TStatDrawArray& selected,
                                                                  bool, bool, int) {
-    return ValueFilter(SelectedK1(selected));
+    return ValueFilter(SelectedK1Table(selected));
 }
 
 const TStatClass TstDiffMax::Descriptor = {

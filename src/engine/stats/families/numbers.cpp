@@ -183,11 +183,7 @@ bool TstPosVal::Matches(const std::uint8_t* nums, const TStatDrawArray& selected
 
 std::unique_ptr<TCombFilter> TstPosVal::PrepareFilter(const TStatDrawArray& selected, bool, bool,
                                                       int) {
-    std::array<std::uint8_t, 256> t{};
-    for (const TStatValueRec& s : selected) {
-        const int k1 = s.Key.K1();
-        if (k1 >= 0 && k1 < 256) t[static_cast<std::size_t>(k1)] = 1;
-    }
+    const auto t = SelectedK1Table(selected);
     if (Index < 1 || Index > NumbersInDraw) {
         return MakeCombFilter([](TCombNums) { return false; });
     }
