@@ -149,6 +149,15 @@ bool EqualsNoCaseCp1251(std::string_view a, std::string_view b) {
     return true;
 }
 
+bool EqualsNoCaseUtf8(std::string_view a, std::string_view b) {
+    if (a == b) return true;
+    const std::string a1251 = Utf8ToCp1251(a);
+    const std::string b1251 = Utf8ToCp1251(b);
+    // "?" stands for every character the code page lacks: such texts must not fold together.
+    if (Cp1251ToUtf8(a1251) != a || Cp1251ToUtf8(b1251) != b) return false;
+    return EqualsNoCaseCp1251(a1251, b1251);
+}
+
 std::size_t Utf8Length(std::string_view utf8) {
     std::size_t n = 0;
     for (const char c : utf8) {

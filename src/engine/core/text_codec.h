@@ -23,5 +23,8 @@ void AppendUtf8(std::string& out, char32_t cp);
 unsigned char FoldCp1251(unsigned char c);
 // Case-insensitive comparison of Windows-1251 texts (Latin and Cyrillic letters).
 bool EqualsNoCaseCp1251(std::string_view a, std::string_view b);
+// The same for UTF-8 texts: letters that Windows-1251 has fold to their small forms; texts
+// with characters outside the code page compare exactly.
+bool EqualsNoCaseUtf8(std::string_view a, std::string_view b);
 
 }  // namespace mv
