@@ -1,4 +1,4 @@
-// marvolet stats table | methods
+// marvolet stats table | methods | graph
 
 #include <algorithm>
 #include <limits>
@@ -12,6 +12,7 @@
 #include "engine/core/text_utils.h"
 #include "engine/session/list_commands.h"
 #include "engine/session/setup.h"
+#include "engine/stats/graph_data.h"
 #include "engine/stats/stat_list.h"
 #include "engine/stats/stat_table.h"
 
@@ -53,6 +54,37 @@ int Table(TCliContext& context, TArgs& args) {
     return ExitOk;
 }
 
+constexpr int kDefaultGraphWindow = 100;
+
+// The graphs tab's data for one method: the graph value of every draw of the window, then
+// the window's mean and its most frequent value.
+int Graph(TCliContext& context, TArgs& args) {
+    const bool sorted = args.TakeFlag("sorted");
+    const auto windowText = args.TakeOption("window");
+    const int offset = OffsetOption(args.TakeOption("offset"));
+    args.ExpectPositional(1, 1);
+    constexpr int kMaxInt = std::numeric_limits<int>::max();
+    const int window = windowText
+                           ? IntegerOption(*windowText, 1, kMaxInt, "Некорректная длина окна")
+                           : kDefaultGraphWindow;
+
+    LoadRegistry(context);
+    TWorkspace& ws = context.Workspace();
+    const int method = FindMethodOrFail(ws.Stats(), args[0]);
+    ReadArchiveWithOffset(context, offset);
+    ws.SetSortedDraws(sorted);
+
+    const TGraphSeries series =
+        ComputeGraphSeries(ws.Stats(), method, ws.DrawArchive(), ws.DrawsOffset(), window, sorted);
+    WriteRow(context.Out(), {"Тираж", "Значение"});
+    for (const TGraphPoint& p : series.Values) {
+        WriteRow(context.Out(), {std::to_string(p.DrawNumber), std::to_string(p.Value)});
+    }
+    WriteRow(context.Out(), {"Среднее значение", FormatFloat(series.Mean, 2)});
+    WriteRow(context.Out(), {"Наиболее часто встречающееся значение", std::to_string(series.Mode)});
+    return ExitOk;
+}
+
 int Methods(TCliContext& context, TArgs& args) {
     args.ExpectPositional(0, 0);
     LoadRegistry(context);
@@ -77,13 +109,24 @@ const TCommand kMethodsCommands[] = {
     {"", "", "методы расчета статистики: код, группа, флаги, название", &Methods},
 };
 
+const TCommand kGraphCommands[] = {
+    {"", "КОД [--window N] [--offset K] [--sorted]",
+     "график метода: значение каждого тиража окна из N тиражей (100), K последних скрыто (0), "
+     "затем среднее и наиболее часто встречающееся значение",
+     &Graph},
+};
+
 const TCommandGroup kStatsGroup{"stats", kStatsCommands};
+const TCommandGroup kGraphGroup{"graph", kGraphCommands};
 const TCommandGroup kMethodsGroup{"methods", kMethodsCommands};
 
 }  // namespace
 
 const TCommandGroup& StatsCommands() {
     return kStatsGroup;
+}
+const TCommandGroup& GraphCommands() {
+    return kGraphGroup;
 }
 const TCommandGroup& MethodsCommands() {
     return kMethodsGroup;

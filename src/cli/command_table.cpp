@@ -13,6 +13,7 @@ const TCommandGroup& DrawsCommands();
 const TCommandGroup& ConfigCommands();
 const TCommandGroup& StatsCommands();
 const TCommandGroup& MethodsCommands();
+const TCommandGroup& GraphCommands();
 const TCommandGroup& ScenarioCommands();
 const TCommandGroup& CombsCommands();
 const TCommandGroup& FilterCommands();
@@ -24,6 +25,7 @@ std::span<const TCommandGroup* const> CommandGroups() {
         &ConfigCommands(),
         &StatsCommands(),
         &MethodsCommands(),
+        &GraphCommands(),
         &ScenarioCommands(),
         &CombsCommands(),
         &FilterCommands(),

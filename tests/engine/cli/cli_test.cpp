@@ -331,6 +331,22 @@ TEST_F(CliTest, StatsTableOfASumChangeMethod) {
     EXPECT_EQ(values, (std::vector<std::string>{"+15", "+51", "- 01"}));
 }
 
+TEST_F(CliTest, GraphOfAWindow) {
+    WriteTenDraws(m_paths.Archive());
+    const TRun run = Cli({"graph", "sums", "--window", "3", "--offset", "2"});
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    EXPECT_EQ(Lines(run.Out),
+              (std::vector<std::string>{"Тираж;Значение", "7;130", "8;124", "9;139",
+                                        "Среднее значение;131,00",
+                                        "Наиболее часто встречающееся значение;130"}));
+
+    // The whole archive when the window is longer; a method without a graph is refused.
+    EXPECT_EQ(Lines(Cli({"graph", "SUMS"}).Out).size(), 13u);
+    const TRun refused = Cli({"graph", "NUMS"});
+    EXPECT_NE(refused.Status, 0);
+    EXPECT_NE(refused.Err.find("не строит графиков"), std::string::npos) << refused.Err;
+}
+
 TEST_F(CliTest, StatsTableRefusals) {
     WriteTenDraws(m_paths.Archive());
     const TRun unknown = Cli({"stats", "XYZ"});
