@@ -55,6 +55,10 @@ QString SaveScreenshot(QWidget* widget, const QString& fileName) {
     const QString dir = qEnvironmentVariable("MV_GUI_SCREENSHOT_DIR");
     if (dir.isEmpty()) return QString();
     const QString path = QDir(dir).filePath(fileName);
+    // Charts lay their items out on the event loop and drop old ones by deferred deletion,
+    // which a plain processEvents() outside an event loop does not run.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
     return widget->grab().save(path) ? path : QString();
 }
 

@@ -57,6 +57,11 @@ public:
     // afterwards; tests answer it through the window's dialog runner instead. `formerSection`:
     // an older settings section of the dialog's placement. Returns whether it was accepted.
     virtual bool ExecDialog(QDialog& dialog, const std::string& formerSection) = 0;
+    // A window's placement in the window-settings file under `section`: restoring returns
+    // whether one was stored (the window keeps its designed bounds otherwise). Failures to
+    // read or write the file are shown as errors.
+    virtual bool RestorePlacement(QWidget& window, const std::string& section) = 0;
+    virtual void SavePlacement(const QWidget& window, const std::string& section) = 0;
     // Stores a toggled view option (or a chosen mode) in the window-settings file at once.
     virtual void StoreSetting(const TSettingKey& key, int value) = 0;
     // One of the status bar's counting panels.

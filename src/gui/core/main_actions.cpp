@@ -57,6 +57,7 @@ void TTemplateMain::BuildActions() {
                                     {}, always, [this, tab] { ToggleOptionalTab(tab); });
         toggle->setCheckable(true);
         toggle->setChecked(true);
+        if (*tab.Hint) toggle->setStatusTip(QString::fromUtf8(tab.Hint));
     }
     AddAction(QStringLiteral("EditConfig"), QStringLiteral("Параметры"), {}, always,
               [this] { EditConfig(); });

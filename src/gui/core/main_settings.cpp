@@ -23,6 +23,9 @@
 #include "gui/support/messages.h"
 #include "gui/support/window_placement.h"
 #include "gui/support/window_settings.h"
+#include "gui/views/chart_window.h"
+#include "gui/views/graphs_tab.h"
+#include "gui/views/views_commands.h"
 
 namespace mv::gui {
 
@@ -96,6 +99,7 @@ void TTemplateMain::RestoreSettings() {
             Action(QStringLiteral("AutoDownload%1").arg(m))->setChecked(m == download);
         }
         StatsTab()->RestoreSettings(s);
+        m_viewsCommands->Graphs()->RestoreSettings(s);
         m_combsTab->RestoreSettings(s);
         SetPrefetchsEnabled(*m_workspace, ReadMainFlag(s, MainWindowKey::PrefetchsEnabled));
         Action(QStringLiteral("DrawsStatePrefetchsEnabled"))->setChecked(m_workspace->Combs().PrefetchsEnabled);
@@ -115,6 +119,8 @@ void TTemplateMain::RestoreSettings() {
 }
 
 void TTemplateMain::SaveSettings() {
+    // Chart windows store their placement as they close; they go before the main window.
+    for (TChartWindow* chart : findChildren<TChartWindow*>()) chart->close();
     const auto failure = GuardWindowSettings(true, [this] {
         TWindowSettings& s = Settings();
         s.BeginUpdate();
@@ -122,6 +128,7 @@ void TTemplateMain::SaveSettings() {
         WriteMainSetting(s, MainWindowKey::LeftPanelWidth, m_splitter->sizes().value(0));
         m_drawsCommands->SaveSettings(s);
         StatsTab()->SaveSettings(s);
+        m_viewsCommands->Graphs()->SaveSettings(s);
         m_combsTab->SaveSettings(s);
         ScriptTab()->SaveSettings(s);
         s.EndUpdate();

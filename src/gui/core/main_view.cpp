@@ -71,11 +71,15 @@ constexpr TPendingAction kPendingActions[] = {
 
 const std::vector<TTemplateMain::TOptionalTab>& TTemplateMain::OptionalTabs() {
     static const std::vector<TOptionalTab> tabs = {
-        {"TabGraps", "Вкладка \"Графики\"", MainWindowKey::TabGraphs, 1},
-        {"TabCard", "Вкладка \"Карта\"", MainWindowKey::TabCard, 2},
-        {"TabLayout", "Вкладка \"Схема\"", MainWindowKey::TabLayout, 3},
-        {"TabWeek", "Вкладка \"Неделя\"", MainWindowKey::TabWeek, 4},
-        {"TabTables", "Вкладка \"Регуляры\"", MainWindowKey::TabTables, 7},
+        {"TabGraps", "Вкладка \"Графики\"", MainWindowKey::TabGraphs, 1,
+         "Скрыть / показать вкладку \"Графики\"", true},
+        {"TabCard", "Вкладка \"Карта\"", MainWindowKey::TabCard, 2,
+         "Скрыть / показать вкладку \"Карта тиражей\"", false},
+        {"TabLayout", "Вкладка \"Схема\"", MainWindowKey::TabLayout, 3,
+         "Скрыть / показать вкладку \"Схема выпадения номеров\"", true},
+        {"TabWeek", "Вкладка \"Неделя\"", MainWindowKey::TabWeek, 4,
+         "Скрыть / показать вкладку \"Неделя\"", true},
+        {"TabTables", "Вкладка \"Регуляры\"", MainWindowKey::TabTables, 7, "", true},
     };
     return tabs;
 }
@@ -86,11 +90,16 @@ void TTemplateMain::ShowOptionalTab(const TOptionalTab& tab, bool shown) {
 }
 
 void TTemplateMain::ToggleOptionalTab(const TOptionalTab& tab) {
-    const bool shown = !m_rightPages->isTabVisible(tab.TabIndex);
-    ShowOptionalTab(tab, shown);
-    StoreSetting(tab.Key, shown);
-    // A tab that comes back shows current data at once.
-    if (shown) m_recalc.Force(m_rightPages->tabText(tab.TabIndex));
+    RunBusy({}, [&] {
+        const bool shown = !m_rightPages->isTabVisible(tab.TabIndex);
+        ShowOptionalTab(tab, shown);
+        StoreSetting(tab.Key, shown);
+        if (!shown) return;
+        // A tab that comes back shows current data at once, computed before it comes to the
+        // front so that it does not draw twice.
+        m_recalc.Force(m_rightPages->tabText(tab.TabIndex));
+        if (tab.Activate) m_rightPages->setCurrentIndex(tab.TabIndex);
+    });
 }
 
 QString TTemplateMain::HelpPage(const QString& name) const {
@@ -178,6 +187,16 @@ void TTemplateMain::ShowAbout() {
 void TTemplateMain::SetAutoDownloadMode(int mode) {
     for (int m = 0; m < 3; ++m) Action(QStringLiteral("AutoDownload%1").arg(m))->setChecked(m == mode);
     StoreSetting(MainWindowKey::DownloadDrawsOnStart, mode);
+}
+
+bool TTemplateMain::RestorePlacement(QWidget& window, const std::string& section) {
+    bool restored = false;
+    RunCommand([&] { restored = RestoreWindowPlacement(window, Settings(), section); });
+    return restored;
+}
+
+void TTemplateMain::SavePlacement(const QWidget& window, const std::string& section) {
+    RunCommand([&] { SaveWindowPlacement(window, Settings(), section); });
 }
 
 bool TTemplateMain::ExecDialog(QDialog& dialog, const std::string& formerSection) {

@@ -25,6 +25,8 @@
 #include "gui/support/elided_label.h"
 #include "gui/support/messages.h"
 #include "gui/support/window_settings.h"
+#include "gui/views/graphs_tab.h"
+#include "gui/views/views_commands.h"
 
 namespace mv::gui {
 namespace {
@@ -112,6 +114,7 @@ void TTemplateMain::BuildLayout() {
     m_rightPages = new QTabWidget(this);
     m_rightPages->setObjectName(QStringLiteral("pcRight"));
     m_statsCommands = std::make_unique<TStatsCommands>(*this, m_rightPages);
+    m_viewsCommands = std::make_unique<TViewsCommands>(*this, *StatsTab(), m_rightPages);
     m_scriptCommands =
         std::make_unique<TScriptCommands>(*this, *StatsTab(), *m_combsTab, m_rightPages);
     const int last = static_cast<int>(std::size(kRightTabs)) - 1;
@@ -120,6 +123,8 @@ void TTemplateMain::BuildLayout() {
         QWidget* page = nullptr;
         if (i == 0) {
             page = StatsTab();
+        } else if (i == 1) {
+            page = m_viewsCommands->Graphs();
         } else if (i == last) {
             page = ScriptTab();
         } else {
@@ -127,7 +132,8 @@ void TTemplateMain::BuildLayout() {
         }
         m_rightPages->addTab(page, caption);
     }
-    connect(m_rightPages, &QTabWidget::currentChanged, this, [this] { Recalculate(false); });
+    connect(m_rightPages, &QTabWidget::currentChanged, this,
+            [this] { RunCommand([this] { Recalculate(false); }); });
 
     m_splitter = new QSplitter(Qt::Horizontal, this);
     m_splitter->setObjectName(QStringLiteral("splMain"));

@@ -40,6 +40,7 @@ class TCombsCommands;
 class TDrawsCommands;
 class TStatsCommands;
 class TScriptCommands;
+class TViewsCommands;
 class TShortcutRouter;
 
 // The game-neutral main window, the shell the subsystems' command classes live in: the page
@@ -74,6 +75,8 @@ public:
     bool ExecDialog(QDialog& dialog, const std::string& formerSection) override;
     void StoreSetting(const TSettingKey& key, int value) override;
     void SetPanelText(int panel, const QString& text) override;
+    bool RestorePlacement(QWidget& window, const std::string& section) override;
+    void SavePlacement(const QWidget& window, const std::string& section) override;
 
     const TSwitches& Switches() const { return m_switches; }
     // Tests answer modal dialogs here instead of a modal loop.
@@ -89,6 +92,7 @@ public:
     TDrawsCommands& DrawsCommands() { return *m_drawsCommands; }
     TStatsCommands& StatsCommands() { return *m_statsCommands; }
     TScriptCommands& ScriptCommands() { return *m_scriptCommands; }
+    TViewsCommands& ViewsCommands() { return *m_viewsCommands; }
     TCombsCommands& CombsCommands() { return *m_combsCommands; }
 
     // Panel 6: the running operation's text; lets pending events run so it shows at once.
@@ -106,6 +110,9 @@ public:
         const char* Caption;
         TSettingKey Key;
         int TabIndex;
+        const char* Hint;
+        // Showing the tab makes it the active page.
+        bool Activate;
     };
     static const std::vector<TOptionalTab>& OptionalTabs();
     // Replaces the configuration after the dialog: saves it and brings every view up to date.
@@ -202,6 +209,7 @@ private:
     std::unique_ptr<TDrawsCommands> m_drawsCommands;
     std::unique_ptr<TStatsCommands> m_statsCommands;
     std::unique_ptr<TScriptCommands> m_scriptCommands;
+    std::unique_ptr<TViewsCommands> m_viewsCommands;
     std::unique_ptr<TCombsCommands> m_combsCommands;
 
     bool m_terminated = false;

@@ -28,6 +28,7 @@
 #include "gui/support/sortable_list.h"
 #include "gui/support/window_placement.h"
 #include "gui/support/window_settings.h"
+#include "gui/views/chart_style.h"
 
 namespace mv::gui {
 namespace {
@@ -88,6 +89,7 @@ TStatsTab::TStatsTab(TWorkspace& workspace, QWidget* parent)
     m_chart->setObjectName(QStringLiteral("chDrawsStat"));
     m_chart->setRenderHint(QPainter::Antialiasing);
     m_chart->chart()->legend()->setAlignment(Qt::AlignBottom);
+    m_chart->chart()->legend()->setShowToolTips(true);
     m_chart->chart()->setMargins(QMargins(2, 2, 2, 2));
 
     m_splitter = new QSplitter(Qt::Vertical, this);
@@ -107,24 +109,35 @@ TStatsTab::TStatsTab(TWorkspace& workspace, QWidget* parent)
 
 TStatsTab::~TStatsTab() = default;
 
-void TStatsTab::FillMethods() {
-    const TStatList& registry = m_workspace.Stats();
-    const int previous = m_methods->currentIndex();
-    const QSignalBlocker block(m_methods);
-    m_methods->clear();
+std::vector<std::pair<QString, int>> MethodItems(const TStatList& registry, bool graphs) {
     std::vector<std::pair<QString, int>> items;
     for (int i = 0; i < registry.MethodCount(); ++i) {
         const TStatClass& cls = *registry.Method(i).StatClass;
         if (!cls.Available || !cls.Listed || !registry.IsShown(i)) continue;
-        items.emplace_back(Q(registry.MethodListText(i, true)), i);
+        if (graphs && !cls.HasGraph) continue;
+        items.emplace_back(Q(registry.MethodListText(i, !graphs)), i);
     }
     if (registry.Ordered) {
-        std::stable_sort(items.begin(), items.end(),
-                         [](const auto& a, const auto& b) { return a.first.localeAwareCompare(b.first) < 0; });
+        std::stable_sort(items.begin(), items.end(), [](const auto& a, const auto& b) {
+            return a.first.localeAwareCompare(b.first) < 0;
+        });
     }
-    for (const auto& [text, index] : items) m_methods->addItem(text, index);
-    m_methods->setCurrentIndex(previous >= 0 && previous < m_methods->count() ? previous
-                                                                             : (m_methods->count() ? 0 : -1));
+    return items;
+}
+
+void TStatsTab::FillMethods() {
+    const int previous = m_methods->currentIndex();
+    {
+        const QSignalBlocker block(m_methods);
+        m_methods->clear();
+        for (const auto& [text, index] : MethodItems(m_workspace.Stats(), false)) {
+            m_methods->addItem(text, index);
+        }
+        m_methods->setCurrentIndex(previous >= 0 && previous < m_methods->count()
+                                       ? previous
+                                       : (m_methods->count() ? 0 : -1));
+    }
+    emit MethodsFilled();
 }
 
 int TStatsTab::ChosenMethod() const {
@@ -185,8 +198,7 @@ void TStatsTab::FillTable() {
 
 void TStatsTab::FillChart() {
     QChart* chart = m_chart->chart();
-    chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes()) chart->removeAxis(axis);
+    ClearChart(chart);
     if (m_table.Actual.size() < 2) return;
 
     auto* line = new QLineSeries;

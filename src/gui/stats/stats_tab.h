@@ -2,6 +2,8 @@
 
 #include <QWidget>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "engine/stats/stat_table.h"
 
@@ -13,11 +15,18 @@ class QSplitter;
 class QChartView;
 
 namespace mv {
+class TStatList;
 class TWorkspace;
 class TWindowSettings;
 }
 
 namespace mv::gui {
+
+// The items of a method selector: every shown method of the registry with its display text
+// and its registry index, in registry order or alphabetically when the registry's sorting
+// option is on. `graphs`: only the methods with a graph, named without their flag letters
+// (the name is the graph's title).
+std::vector<std::pair<QString, int>> MethodItems(const TStatList& registry, bool graphs);
 
 class TListRowsModel;
 class TSortableListView;
@@ -64,6 +73,8 @@ public:
 signals:
     // The user asked for the table: Enter in the window box or another method chosen.
     void RecalculateRequested(bool force);
+    // The selector was filled anew from the registry; the other method lists follow it.
+    void MethodsFilled();
 
 private:
     void FillTable();

@@ -1,0 +1,68 @@
+#include "gui/views/views_commands.h"
+
+#include <QAction>
+#include <QComboBox>
+
+#include "engine/stats/graph_data.h"
+#include "gui/core/command_host.h"
+#include "gui/core/recalc_dispatcher.h"
+#include "gui/stats/stats_tab.h"
+#include "gui/views/chart_window.h"
+#include "gui/views/graphs_tab.h"
+
+namespace mv::gui {
+
+const QString TViewsCommands::GraphsView = QStringLiteral("Графики");
+
+TViewsCommands::TViewsCommands(ICommandHost& host, TStatsTab& statsTab, QWidget* parent)
+    : m_host(host), m_workspace(host.Workspace()), m_graphs(new TGraphsTab(parent)) {
+    // The graphs redraw when one of their inputs changed: the archive's length, the offset,
+    // the window length and the chosen type.
+    m_host.Recalc().Register(
+        GraphsView, m_graphs,
+        [this]() -> TRecalcDispatcher::TInputs {
+            return {m_workspace.DrawCount(), m_workspace.DrawsOffset(), m_graphs->WindowLength(),
+                    m_graphs->TypeBox()->currentIndex()};
+        },
+        [this] { DrawGraphs(); });
+    connect(m_graphs, &TGraphsTab::RedrawRequested, this, [this] {
+        m_host.RunCommand([this] { m_host.Recalc().Recalculate(GraphsView, false); });
+    });
+    connect(&statsTab, &TStatsTab::MethodsFilled, this,
+            [this] { m_graphs->FillTypes(m_workspace.Stats()); });
+    m_subscription = std::make_unique<TWorkspaceSubscription>(m_workspace, [this](TChanges c) {
+        if (c & (chArchive | chOffset)) m_host.Recalc().Recalculate(GraphsView, false);
+        // The sorted display and the configuration change the values but not the inputs.
+        if (c & chSettings) {
+            m_host.Recalc().Invalidate(GraphsView);
+            m_host.Recalc().Recalculate(GraphsView, false);
+        }
+    });
+
+    QAction* draw = m_host.AddAction(
+        QStringLiteral("DrawsGraphDraw"), QStringLiteral("Обновить"), {},
+        [this] { return m_workspace.DrawCount() > 0 && m_graphs->ChosenMethod() >= 0; },
+        [this] { m_host.RunCommand([this] { m_host.Recalc().Force(GraphsView); }); });
+    draw->setStatusTip(QStringLiteral("Построить графики по выбранным параметрам"));
+    m_graphs->AddToolAction(draw);
+}
+
+TViewsCommands::~TViewsCommands() = default;
+
+TChartWindow* TViewsCommands::NewChartWindow() {
+    return new TChartWindow(m_host);
+}
+
+void TViewsCommands::DrawGraphs() {
+    m_graphs->Clear();
+    const int method = m_graphs->ChosenMethod();
+    if (method < 0 || m_workspace.DrawCount() == 0) return;
+    m_host.RunBusy(QStringLiteral("Анализ тиражей и построение графиков..."), [&] {
+        const TGraphSeries series = ComputeGraphSeries(
+            m_workspace.Stats(), method, m_workspace.DrawArchive(), m_workspace.DrawsOffset(),
+            m_graphs->WindowLength(), m_workspace.SortedDraws());
+        m_graphs->Show(series, m_graphs->ChosenTitle());
+    });
+}
+
+}  // namespace mv::gui
