@@ -422,8 +422,20 @@ std::unique_ptr<TCombFilter> TstSum2To3::PrepareFilter(const TStatDrawArray& sel
         const int k = s.Key.K1();
         if (k >= 0 && k < 64) counts |= std::uint64_t{1} << k;
     }
-    return MakeCombFilter(
-        [counts](const std::uint8_t* n) { return ((counts >> SumTripleCount(n)) & 1u) != 0; });
+    return MakeCombFilter([counts](TCombNums n) {
+        const int a = n[0], b = n[1], c = n[2], d = n[3], e = n[4];
+        int count;
+        if (a < b && b < c && c < d && d < e) {
+            // Ascending numbers (as lists hold them): only a larger number can be the sum of
+            // two smaller ones, so the ten triples in order are all there is to test.
+            count = (a + b == c) + (a + b == d) + (a + c == d) + (b + c == d) + (a + b == e) +
+                    (a + c == e) + (a + d == e) + (b + c == e) + (b + d == e) + (c + d == e);
+        } else {
+            const std::uint8_t nums[NumbersInDraw] = {n[0], n[1], n[2], n[3], n[4]};
+            count = SumTripleCount(nums);
+        }
+        return ((counts >> count) & 1u) != 0;
+    });
 }
 
 std::int32_t TstSum2To3::GraphValue(const std::uint8_t* nums, int, bool, int) {
