@@ -30,6 +30,23 @@ public:
     std::uint8_t operator[](int i) const { return static_cast<std::uint8_t>(m_word >> (8 * i)); }
     // Numbers i and i + 1 as one index n[i] + 256 * n[i + 1] into a TPairTable.
     std::uint16_t Pair(int i) const { return static_cast<std::uint16_t>(m_word >> (8 * i)); }
+    // The differences of neighbours n[i + 1] - n[i] as four bytes (the first lowest), when the
+    // five numbers ascend strictly and are below 128, as every list holds them; false
+    // otherwise. A handful of word operations for all four.
+    bool AscendingDiffs(std::uint32_t& diffs) const {
+        constexpr std::uint64_t kHigh5 = 0x8080808080ull;
+        constexpr std::uint32_t kHigh = 0x80808080u;
+        if ((m_word & kHigh5) != 0) return false;
+        const auto low = static_cast<std::uint32_t>(m_word);        // n[0] .. n[3]
+        const auto high = static_cast<std::uint32_t>(m_word >> 8);  // n[1] .. n[4]
+        // Each byte is 128 + n[i + 1] - n[i]: no byte borrows from its neighbour.
+        const std::uint32_t biased = (high | kHigh) - low;
+        diffs = biased ^ kHigh;
+        // Strictly ascending: every byte kept its top bit (no negative difference) and no
+        // difference is 0.
+        const bool anyZero = ((diffs - 0x01010101u) & ~diffs & kHigh) != 0;
+        return (biased & kHigh) == kHigh && !anyZero;
+    }
 
 private:
     std::uint64_t m_word;

@@ -53,6 +53,34 @@ TEST(CombFilter, EveryRunLengthInPlaceAndIntoAnotherBuffer) {
     }
 }
 
+TEST(CombFilter, AscendingDiffsOfAWord) {
+    struct Case {
+        std::array<std::uint8_t, 5> Nums;
+        bool Ascending;
+        std::uint32_t Diffs;
+    };
+    const Case cases[] = {
+        {{1, 2, 3, 4, 5}, true, 0x01010101u},
+        {{1, 3, 6, 10, 36}, true, 0x1A040302u},
+        {{0, 1, 2, 3, 127}, true, 0x7C010101u},
+        {{1, 1, 2, 3, 4}, false, 0},      // equal neighbours
+        {{2, 1, 3, 4, 5}, false, 0},      // a step down
+        {{1, 2, 3, 4, 128}, false, 0},    // beyond 127
+        {{36, 30, 20, 10, 1}, false, 0},  // descending
+    };
+    for (const Case& c : cases) {
+        std::uint64_t word = 0xFFFFFF0000000000ull;  // the next combination's bytes
+        for (int i = 0; i < 5; ++i) {
+            word |= std::uint64_t{c.Nums[static_cast<std::size_t>(i)]} << (8 * i);
+        }
+        std::uint32_t diffs = 0;
+        EXPECT_EQ(TCombNums(word).AscendingDiffs(diffs), c.Ascending) << int(c.Nums[0]);
+        if (c.Ascending) {
+            EXPECT_EQ(diffs, c.Diffs) << int(c.Nums[0]);
+        }
+    }
+}
+
 TEST(CombFilter, BatchPathEqualsMatchesOnOddBytes) {
     TDrawsArray draws(3);
     for (int i = 0; i < 3; ++i) {

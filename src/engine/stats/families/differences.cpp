@@ -53,6 +53,58 @@ int SameCount(const TNums& n) {
                     std::max(Multiplicity(d, 2), Multiplicity(d, 3)));
 }
 
+// A batch filter that takes the four differences as one word for ascending numbers (every
+// combination of a list) and the general helpers above for anything else.
+template <class TFast, class TSlow>
+std::unique_ptr<TCombFilter> MakeDiffFilter(TFast fast, TSlow slow) {
+    return MakeCombFilter([fast, slow](TCombNums n) {
+        std::uint32_t diffs;
+        return n.AscendingDiffs(diffs) ? fast(diffs) : slow(n);
+    });
+}
+
+inline std::uint16_t LowPair(std::uint32_t diffs) {
+    return static_cast<std::uint16_t>(diffs);
+}
+inline std::uint16_t HighPair(std::uint32_t diffs) {
+    return static_cast<std::uint16_t>(diffs >> 16);
+}
+
+// 1 in every byte of x that is 0, 0 in the others.
+inline std::uint32_t ZeroBytes(std::uint32_t x) {
+    const std::uint32_t y = (x & 0x7F7F7F7Fu) + 0x7F7F7F7Fu;
+    return (~(y | x | 0x7F7F7F7Fu)) >> 7;
+}
+
+// Equalities among four differences packed in a word. Byte i of Next is 1 when d[i] equals
+// d[(i + 1) % 4]; byte i of Apart when d[i] equals d[(i + 2) % 4] (bytes 2 and 3 repeat 0
+// and 1).
+struct TDiffEqualities {
+    std::uint32_t Next;
+    std::uint32_t Apart;
+    explicit TDiffEqualities(std::uint32_t d)
+        : Next(ZeroBytes(d ^ (d >> 8 | d << 24))), Apart(ZeroBytes(d ^ (d >> 16 | d << 16))) {}
+    // How many of the six pairs are equal: 0, 1, 2 (two different pairs), 3 (three alike)
+    // or 6 (all four alike).
+    int EqualPairs() const {
+        return static_cast<int>(((Next + (Apart & 0xFFFFu)) * 0x01010101u) >> 24);
+    }
+    // Byte i: how many of the four differences equal d[i] (1..4).
+    std::uint32_t Multiplicities() const {
+        return 0x01010101u + Next + (Next << 8 | Next >> 24) + Apart;
+    }
+};
+
+// The largest multiplicity for a number of equal pairs.
+constexpr std::uint8_t kLargestForEqualPairs[8] = {1, 2, 2, 3, 0, 0, 4, 0};
+
+// Identity bytes, for pair tables that combine the bytes themselves.
+std::array<std::uint8_t, 256> ByteIdentity() {
+    std::array<std::uint8_t, 256> bytes{};
+    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(i);
+    return bytes;
+}
+
 // Adds the values of one draw; only the first of them measures the gap since the value's
 // previous occurrence (the others still move that occurrence mark).
 void AddTrackingFirst(TStatValueRec& value, const TKeyBuffer& keys, TStatDrawArray& values) {
@@ -109,9 +161,14 @@ bool TstDiffTotal::Matches(const std::uint8_t* nums, const TStatDrawArray& selec
 
 std::unique_ptr<TCombFilter> TstDiffTotal::PrepareFilter(const TStatDrawArray& selected, bool, bool,
                                                          int) {
-    return MakeCombFilter([t = SelectedK1Table(selected)](TCombNums n) {
-        return (t[DiffAt(n, 0)] | t[DiffAt(n, 1)] | t[DiffAt(n, 2)] | t[DiffAt(n, 3)]) != 0;
-    });
+    const auto t = SelectedK1Table(selected);
+    const TPairTable<std::uint8_t> pairs(
+        t, [](std::uint8_t a, std::uint8_t b) { return static_cast<std::uint8_t>(a | b); });
+    return MakeDiffFilter(
+        [pairs](std::uint32_t d) { return (pairs[LowPair(d)] | pairs[HighPair(d)]) != 0; },
+        [t](TCombNums n) {
+            return (t[DiffAt(n, 0)] | t[DiffAt(n, 1)] | t[DiffAt(n, 2)] | t[DiffAt(n, 3)]) != 0;
+        });
 }
 
 // --- one value per draw, compared by K1 -----------------------------------------------------
@@ -158,7 +215,13 @@ std::pair<int, int> TstDiffMax::InitRange() const {
     return {1, kLargestDiff};
 }
 std::unique_ptr<TCombFilter> TstDiffMax::ValueFilter(const TK1Table& t) const {
-    return MakeCombFilter([t](TCombNums n) { return t[MaxDiff(n)] != 0; });
+    const TPairTable<std::uint8_t> larger(
+        ByteIdentity(), [](std::uint8_t a, std::uint8_t b) { return std::max(a, b); });
+    return MakeDiffFilter(
+        [t, larger](std::uint32_t d) {
+            return t[std::max(larger[LowPair(d)], larger[HighPair(d)])] != 0;
+        },
+        [t](TCombNums n) { return t[MaxDiff(n)] != 0; });
 }
 
 const TStatClass TstMinMaxDiffs::Descriptor = {
@@ -176,7 +239,9 @@ std::pair<int, int> TstMinMaxDiffs::InitRange() const {
     return {1, kLargestDiff};
 }
 std::unique_ptr<TCombFilter> TstMinMaxDiffs::ValueFilter(const TK1Table& t) const {
-    return MakeCombFilter([t](TCombNums n) { return t[Spread(n)] != 0; });
+    // For ascending numbers the spread is the sum of the differences (below 256).
+    return MakeDiffFilter([t](std::uint32_t d) { return t[(d * 0x01010101u) >> 24] != 0; },
+                          [t](TCombNums n) { return t[Spread(n)] != 0; });
 }
 
 const TStatClass TstDiffSameCnt::Descriptor = {
@@ -194,7 +259,12 @@ std::pair<int, int> TstDiffSameCnt::InitRange() const {
     return {1, kDiffCount};
 }
 std::unique_ptr<TCombFilter> TstDiffSameCnt::ValueFilter(const TK1Table& t) const {
-    return MakeCombFilter([t](TCombNums n) { return t[SameCount(n)] != 0; });
+    // The selection by number of equal pairs: one lookup instead of two.
+    std::array<std::uint8_t, 8> byPairs{};
+    for (std::size_t e = 0; e < byPairs.size(); ++e) byPairs[e] = t[kLargestForEqualPairs[e]];
+    return MakeDiffFilter(
+        [byPairs](std::uint32_t d) { return byPairs[TDiffEqualities(d).EqualPairs()] != 0; },
+        [t](TCombNums n) { return t[SameCount(n)] != 0; });
 }
 
 // --- TstDiffSame ----------------------------------------------------------------------------
@@ -245,14 +315,23 @@ std::unique_ptr<TCombFilter> TstDiffSame::PrepareFilter(const TStatDrawArray& se
     }
     // Testing every position is testing every distinct difference: equal differences share
     // their multiplicity.
-    return MakeCombFilter([t = multiplicities](TCombNums n) {
-        const auto d = DiffsOf(n);
-        unsigned hit = 0;
-        for (std::size_t i = 0; i < d.size(); ++i) {
-            hit |= t[static_cast<std::size_t>(d[i])] >> Multiplicity(d, i);
-        }
-        return (hit & 1u) != 0;
-    });
+    return MakeDiffFilter(
+        [t = multiplicities](std::uint32_t d) {
+            const std::uint32_t m = TDiffEqualities(d).Multiplicities();
+            unsigned hit = 0;
+            for (int i = 0; i < kDiffCount; ++i) {
+                hit |= t[(d >> (8 * i)) & 0xFF] >> ((m >> (8 * i)) & 0xFF);
+            }
+            return (hit & 1u) != 0;
+        },
+        [t = multiplicities](TCombNums n) {
+            const auto d = DiffsOf(n);
+            unsigned hit = 0;
+            for (std::size_t i = 0; i < d.size(); ++i) {
+                hit |= t[static_cast<std::size_t>(d[i])] >> Multiplicity(d, i);
+            }
+            return (hit & 1u) != 0;
+        });
 }
 
 // --- runs of consecutive differences ----------------------------------------------------------
@@ -274,27 +353,32 @@ struct TDiffRunSet {
     }
 };
 
+// The runs of a combination whose four differences are packed in a word.
+template <int Length>
+bool HasSelectedRun(const TDiffRunSet& set, std::uint32_t diffs) {
+    constexpr std::uint32_t kMask = Length == 4 ? 0xFFFFFFFFu : (1u << (8 * Length)) - 1;
+    for (int start = 0; start + Length <= kDiffCount; ++start) {
+        const std::uint32_t run = diffs >> (8 * start);
+        if (!set.HasPrefix(run & 0xFFFF)) continue;
+        if constexpr (Length == 2) {
+            return true;
+        } else {
+            if (set.HasRun(run & kMask)) return true;
+        }
+    }
+    return false;
+}
+
 template <int Length>
 std::unique_ptr<TCombFilter> MakeRunFilter(std::shared_ptr<const TDiffRunSet> set) {
-    return MakeCombFilter([set = std::move(set)](TCombNums n) {
-        const auto d = DiffsOf(n);
-        for (int start = 0; start + Length <= kDiffCount; ++start) {
-            const auto pair = static_cast<std::uint32_t>(
-                d[static_cast<std::size_t>(start)] | d[static_cast<std::size_t>(start) + 1] << 8);
-            if (!set->HasPrefix(pair)) continue;
-            if constexpr (Length == 2) {
-                return true;
-            } else {
-                std::uint32_t run = 0;
-                for (int i = Length - 1; i >= 0; --i) {
-                    run = run << 8 |
-                          static_cast<std::uint32_t>(d[static_cast<std::size_t>(start + i)]);
-                }
-                if (set->HasRun(run)) return true;
-            }
-        }
-        return false;
-    });
+    return MakeDiffFilter([set](std::uint32_t d) { return HasSelectedRun<Length>(*set, d); },
+                          [set](TCombNums n) {
+                              // Differences of any bytes stay below 256: one byte each.
+                              const auto d = DiffsOf(n);
+                              const auto packed = static_cast<std::uint32_t>(
+                                  d[0] | d[1] << 8 | d[2] << 16 | d[3] << 24);
+                              return HasSelectedRun<Length>(*set, packed);
+                          });
 }
 
 }  // namespace
