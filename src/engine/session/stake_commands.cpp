@@ -104,4 +104,36 @@ std::int64_t ClearStakes(TWorkspace& ws) {
     return count;
 }
 
+TSystemStakePlan PrepareSystemStakes(TWorkspace& ws, TSystemStakeMode mode) {
+    TSystemStakePlan plan;
+    plan.Mode = mode;
+    std::vector<std::uint8_t> numbers;
+    {
+        TStatusGuard status(ws.Hooks(), "Подождите пожалуйста...");
+        numbers = DistinctListNumbers(ws.Combs().CurrentList);
+    }
+    plan.System = LoadSystemCombinations(SystemsFolder(ws.Paths().Dir), numbers, ws.Hooks());
+    if (!plan.System.Found) return plan;
+    plan.Draw = ws.NextDrawNumber(ws.DrawsOffset());
+    plan.Comment = SystemStakeComment(mode, static_cast<int>(numbers.size()), plan.System.Text);
+    return plan;
+}
+
+std::int64_t MakeSystemStakes(TWorkspace& ws, const TSystemStakePlan& plan) {
+    TNotifyStakes notify(ws);
+    std::vector<TStakeRecord> stakes;
+    {
+        TStatusGuard status(ws.Hooks(), "Создание ставок...");
+        TStakesFile& file = TStakeCommandAccess::Stakes(ws);
+        if (file.Count() > 0 && file.Read(-1, true).DrawNumber > 0) {
+            file.Append(MakeStakeMarker());
+        }
+        stakes = BuildSystemStakes(plan.System.Combs, ws.Combs().CurrentList, plan.Mode, plan.Draw,
+                                   plan.Comment, ws.Stats().StakeBalance(5, -1));
+        for (const TStakeRecord& rec : stakes) file.Add(rec, plan.Draws);
+    }
+    if (!stakes.empty()) Check(ws);
+    return static_cast<std::int64_t>(stakes.size());
+}
+
 }  // namespace mv

@@ -7,6 +7,7 @@
 
 #include "engine/session/workspace.h"
 #include "engine/stakes/stake_check.h"
+#include "engine/stakes/systems.h"
 
 namespace mv {
 
@@ -40,5 +41,24 @@ std::int64_t DeleteStakeRows(TWorkspace& ws, std::int64_t firstRow, std::int64_t
 std::int64_t DeleteStakesByCount(TWorkspace& ws, int condition, int value);
 // Status "Удаление ставок..."; empties the stakes file. Returns the number removed.
 std::int64_t ClearStakes(TWorkspace& ws);
+
+// System games from the working list. PrepareSystemStakes collects the list's distinct numbers
+// (status "Подождите пожалуйста...") and looks the system up (LoadSystemCombinations, which
+// shows its own messages); when found it proposes the draw and the comment for the
+// multi-stake dialog.
+struct TSystemStakePlan {
+    TSystemStakeMode Mode = TSystemStakeMode::WholeSystem;
+    TSystemLookup System;
+    std::int32_t Draw = 0;
+    int Draws = 1;
+    std::string Comment;
+};
+TSystemStakePlan PrepareSystemStakes(TWorkspace& ws, TSystemStakeMode mode);
+// Stakes the planned system (with the draw, draws and comment as the dialog left them):
+// status "Создание ставок...", a marker when the file's last record is a stake, the stakes
+// of every system combination (list mode: those the working list holds) in the bulk form,
+// stopping at the first failure, then check and refresh when anything was added. Returns the
+// number of stakes made (one per combination, whatever the number of draws).
+std::int64_t MakeSystemStakes(TWorkspace& ws, const TSystemStakePlan& plan);
 
 }  // namespace mv
