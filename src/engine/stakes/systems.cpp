@@ -42,6 +42,38 @@ std::string SystemFileName(int numbers, int block, int id) {
     return name;
 }
 
+TCombsArray ReadSystemFile(const std::filesystem::path& file,
+                           std::span<const std::uint8_t> numbers) {
+    const std::size_t k = numbers.size();
+    const std::string text = ReadWholeFile(file, kMaxSystemFile);
+    const auto lines = SplitTextLines(text);
+    TCombsArray combs(lines.size());
+    for (std::size_t line = 0; line < lines.size(); ++line) {
+        const auto where = [&] {
+            return "\"" + file.string() + "\", строка " + std::to_string(line + 1) + ": ";
+        };
+        const auto words = SplitWords(lines[line], SystemSeparators);
+        if (words.size() < static_cast<std::size_t>(NumbersInDraw)) {
+            throw EError(where() + "меньше пяти чисел.");
+        }
+        TComb comb;
+        for (int w = 0; w < NumbersInDraw; ++w) {
+            const std::string word = Trim(words[static_cast<std::size_t>(w)]);
+            const auto position = StrToInt64(word);
+            if (!position) throw EError(where() + "\"" + word + "\" не является целым числом.");
+            // A position outside the set would index past the numbers.
+            if (*position < 1 || *position > static_cast<std::int64_t>(k)) {
+                throw EError(where() + "позиция " + word + " вне диапазона 1.." +
+                             std::to_string(k) + ".");
+            }
+            comb.Nums[static_cast<std::size_t>(w)] =
+                numbers[static_cast<std::size_t>(*position - 1)];
+        }
+        combs.Append(comb);
+    }
+    return combs;
+}
+
 TSystemLookup LoadSystemCombinations(const std::filesystem::path& folder,
                                      std::span<const std::uint8_t> numbers, IUiHooks& hooks) {
     TSystemLookup result;
@@ -68,34 +100,8 @@ TSystemLookup LoadSystemCombinations(const std::filesystem::path& folder,
     const std::filesystem::path file = AbsolutePath(found.front());
     result.Text = file.string();
     try {
-        const std::string text = ReadWholeFile(file, kMaxSystemFile);
-        const auto lines = SplitTextLines(text);
-        result.Combs.Reserve(lines.size());
-        for (std::size_t line = 0; line < lines.size(); ++line) {
-            const auto where = [&] {
-                return "\"" + file.string() + "\", строка " + std::to_string(line + 1) + ": ";
-            };
-            const auto words = SplitWords(lines[line], SystemSeparators);
-            if (words.size() < static_cast<std::size_t>(NumbersInDraw)) {
-                throw EError(where() + "меньше пяти чисел.");
-            }
-            TComb comb;
-            for (int w = 0; w < NumbersInDraw; ++w) {
-                const std::string word = Trim(words[static_cast<std::size_t>(w)]);
-                const auto position = StrToInt64(word);
-                if (!position) throw EError(where() + "\"" + word + "\" не является целым числом.");
-                // A position outside the set would index past the numbers.
-                if (*position < 1 || *position > static_cast<std::int64_t>(k)) {
-                    throw EError(where() + "позиция " + word + " вне диапазона 1.." +
-                                 std::to_string(k) + ".");
-                }
-                comb.Nums[static_cast<std::size_t>(w)] =
-                    numbers[static_cast<std::size_t>(*position - 1)];
-            }
-            result.Combs.Append(comb);
-        }
+        result.Combs = ReadSystemFile(file, numbers);
     } catch (const std::exception& e) {
-        result.Combs.Clear();
         hooks.ShowMessage(TMessageKind::Error, OperationMessage(kLoadError, e.what()));
         return result;
     }

@@ -33,6 +33,13 @@ struct TSystemLookup {
     std::string Text;
 };
 
+// Reads one system file mapped onto `numbers` (k = numbers.size()): one combination per line,
+// N[position] in the line's word order, words past the fifth ignored. Throws EError with the
+// reason (the file and line, and what is wrong) when the file cannot be read or a line is not
+// five whole numbers within 1..k.
+TCombsArray ReadSystemFile(const std::filesystem::path& file,
+                           std::span<const std::uint8_t> numbers);
+
 // LoadSystemCombinations: the first file (in name order) of `folder` matching "5-<k>-*_*.dat"
 // for k = numbers.size(), mapped onto `numbers`. Shows an error box through the hooks when no
 // system is there ("Система для %d чисел не найдена или не загружена на компьютер!...") and
