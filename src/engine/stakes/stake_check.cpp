@@ -5,9 +5,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstdio>
+#include <span>
 #include <unordered_map>
+#include <utility>
 
 #include "engine/core/data_paths.h"
 #include "engine/core/datetime.h"
@@ -30,12 +33,18 @@ bool Qualifies(const TStakeRecord& rec) {
 void Settle(TStakeRecord& rec, const TDrawRec& draw, const TStatList& stats) {
     rec.Checked = 1;
     rec.DrawResult = draw.Nums;
-    std::vector<std::uint8_t> matched;
+    std::array<std::uint8_t, NumbersInDraw> matched{};
+    std::size_t count = 0;
     for (const std::uint8_t n : draw.Nums) {
-        if (rec.Numbers.Contains(n)) matched.push_back(n);
+        if (rec.Numbers.Contains(n)) matched[count++] = n;
     }
-    std::sort(matched.begin(), matched.end());
-    rec.Matches.Assign(matched);
+    // At most five: an insertion sort.
+    for (std::size_t i = 1; i < count; ++i) {
+        for (std::size_t j = i; j > 0 && matched[j - 1] > matched[j]; --j) {
+            std::swap(matched[j - 1], matched[j]);
+        }
+    }
+    rec.Matches.Assign(std::span<const std::uint8_t>(matched.data(), count));
     rec.Profit = stats.StakeBalance(rec.Numbers.Count, rec.Matches.Count);
 }
 
@@ -58,17 +67,19 @@ TStakeCheckResult CheckStakes(TStakesFile& file, const TStakeCheckParams& params
         std::int64_t firstQualifying = -1;
         std::int64_t progressTotal = 0;
         std::int64_t step = 1;
+        const bool reportEach = params.LogEnabled || static_cast<bool>(params.AddToRatings);
         std::vector<unsigned char> bytes;
         for (std::int64_t first = 0; first < total; first += kBlockRecords) {
             const std::int64_t got = file.ReadBlock(first, kBlockRecords, bytes);
             // The changed records of this block go back with one write of their span.
             std::int64_t changedLow = -1;
             std::int64_t changedHigh = -1;
-            std::vector<TStakeRecord> settled;
+            // The records to pass on to the ratings and the logs, when anything takes them.
+            std::vector<std::int64_t> settled;
             for (std::int64_t i = 0; i < got; ++i) {
                 const std::int64_t index = first + i;
                 unsigned char* raw = bytes.data() + static_cast<std::size_t>(i) * kRecSize;
-                TStakeRecord rec = DecodeStakeRec(raw);
+                TStakeRecord rec = DecodeStakeRecWithoutComment(raw);
                 if (!Qualifies(rec)) continue;
                 if (firstQualifying < 0) {
                     firstQualifying = index;
@@ -78,10 +89,14 @@ TStakeCheckResult CheckStakes(TStakesFile& file, const TStakeCheckParams& params
                 const int drawIndex = FindDrawIndex(draws, rec.DrawNumber);
                 if (drawIndex >= 0) {
                     Settle(rec, draws[static_cast<std::size_t>(drawIndex)], *params.Stats);
-                    EncodeStakeRec(rec, raw);
+                    // Only the result fields change; the rest keeps its bytes.
+                    EncodeStakeResult(rec, raw);
                     if (changedLow < 0) changedLow = i;
                     changedHigh = i;
-                    settled.push_back(std::move(rec));
+                    ++result.CheckedCount;
+                    result.CheckedProfit += rec.Profit;
+                    result.Changed = true;
+                    if (reportEach) settled.push_back(i);
                 }
                 const std::int64_t done = index - firstQualifying + 1;
                 if (done % step == 0) hooks.ShowStatus(ProgressText(done, progressTotal));
@@ -90,10 +105,9 @@ TStakeCheckResult CheckStakes(TStakesFile& file, const TStakeCheckParams& params
             file.WriteBlock(first + changedLow,
                             {bytes.data() + static_cast<std::size_t>(changedLow) * kRecSize,
                              static_cast<std::size_t>(changedHigh - changedLow + 1) * kRecSize});
-            for (const TStakeRecord& rec : settled) {
-                ++result.CheckedCount;
-                result.CheckedProfit += rec.Profit;
-                result.Changed = true;
+            for (const std::int64_t i : settled) {
+                const TStakeRecord rec =
+                    DecodeStakeRec(bytes.data() + static_cast<std::size_t>(i) * kRecSize);
                 if (params.AddToRatings) params.AddToRatings(rec);
                 if (params.LogEnabled) {
                     try {

@@ -87,6 +87,20 @@ TStakeBytes EncodeStakeRec(const TStakeRecord& rec) {
 }
 
 TStakeRecord DecodeStakeRec(const unsigned char* in) {
+    TStakeRecord rec = DecodeStakeRecWithoutComment(in);
+    rec.Comment = Cp1251ToUtf8(
+        std::string_view(reinterpret_cast<const char*>(in + 57), static_cast<std::size_t>(in[56])));
+    return rec;
+}
+
+void EncodeStakeResult(const TStakeRecord& rec, unsigned char* out) {
+    out[8] = rec.Checked;
+    std::copy(rec.DrawResult.begin(), rec.DrawResult.end(), out + 28);
+    PutNumbers(out + 36, rec.Matches);
+    PutU64(out + 48, static_cast<std::uint64_t>(rec.Profit));
+}
+
+TStakeRecord DecodeStakeRecWithoutComment(const unsigned char* in) {
     TStakeRecord rec;
     rec.Version = in[0];
     rec.Kind = in[1];
@@ -97,8 +111,6 @@ TStakeRecord DecodeStakeRec(const unsigned char* in) {
     std::copy(in + 28, in + 28 + NumbersInDraw, rec.DrawResult.begin());
     rec.Matches = GetNumbers(in + 36);
     rec.Profit = static_cast<TMoney>(GetU64(in + 48));
-    rec.Comment = Cp1251ToUtf8(
-        std::string_view(reinterpret_cast<const char*>(in + 57), static_cast<std::size_t>(in[56])));
     return rec;
 }
 

@@ -78,6 +78,11 @@ using TStakeBytes = std::array<unsigned char, StakeRecSize>;
 void EncodeStakeRec(const TStakeRecord& rec, unsigned char* out);
 TStakeBytes EncodeStakeRec(const TStakeRecord& rec);
 TStakeRecord DecodeStakeRec(const unsigned char* in);
+// Everything but the comment (left empty): what scans need, without converting text.
+TStakeRecord DecodeStakeRecWithoutComment(const unsigned char* in);
+// Writes only the fields checking fills in (Checked, DrawResult, Matches, Profit) into an
+// encoded record; every other byte stays as it was.
+void EncodeStakeResult(const TStakeRecord& rec, unsigned char* out);
 
 // The grid's text of a kind: "Вручную", "Регуляр", "Сценарий", "Система"; empty otherwise.
 const char* StakeKindText(int kind);

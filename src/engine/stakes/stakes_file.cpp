@@ -217,7 +217,7 @@ bool TStakesFile::Find(std::int32_t drawNumber, std::span<const std::uint8_t> nu
         for (std::int64_t first = 0;; first += kBlockRecords) {
             const std::int64_t got = ReadBlock(first, kBlockRecords, bytes);
             for (std::int64_t i = 0; i < got; ++i) {
-                const TStakeRecord rec = DecodeStakeRec(bytes.data() + i * kRecSize);
+                const TStakeRecord rec = DecodeStakeRecWithoutComment(bytes.data() + i * kRecSize);
                 if (rec.DrawNumber != drawNumber) continue;
                 if (rec.Numbers.Count != static_cast<std::int32_t>(numbers.size())) continue;
                 if (std::all_of(numbers.begin(), numbers.end(),

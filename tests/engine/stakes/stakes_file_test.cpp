@@ -354,6 +354,34 @@ TEST_F(StakeCheckTest, ProfitsMatchesAndLaterDraws) {
               st.end());
 }
 
+// Checking writes the result fields only: a comment byte without a character of its own and
+// the other bytes of the record stay as they were.
+TEST_F(StakeCheckTest, CheckKeepsTheOtherBytes) {
+    AddDraw(1, {1, 2, 3, 4, 5});
+    TStakeRecord rec = Stake(1, {1, 2, 3, 4, 9});
+    TStakeBytes raw = EncodeStakeRec(rec);
+    raw[56] = 2;
+    raw[57] = 0x98;
+    raw[58] = 'a';
+    AddStake(m_ws, MakeStakeMarker(), 1);
+    {
+        std::string bytes = test::ReadBytes(m_ws.Paths().Stakes());
+        bytes.append(reinterpret_cast<const char*>(raw.data()), raw.size());
+        m_ws.UnlockDataFiles();
+        test::WriteBytes(m_ws.Paths().Stakes(), bytes);
+        m_ws.LockDataFiles();
+    }
+    EXPECT_EQ(CheckAndRefreshStakes(m_ws).CheckedCount, 1);
+    const std::string after = test::ReadBytes(m_ws.Paths().Stakes()).substr(StakeRecSize);
+    const TStakeRecord checked = At(1);
+    EXPECT_EQ(checked.Matches.Count, 4);
+    std::string expected(reinterpret_cast<const char*>(raw.data()), raw.size());
+    const TStakeBytes result = EncodeStakeRec(checked);
+    expected.replace(8, 1, reinterpret_cast<const char*>(result.data()) + 8, 1);
+    expected.replace(28, 28, reinterpret_cast<const char*>(result.data()) + 28, 28);
+    EXPECT_EQ(after, expected);
+}
+
 TEST_F(StakeCheckTest, LogOverTheSizeLimitStartsAnew) {
     AddDraw(1, {31, 32, 33, 34, 35});
     const auto log0 = StakeLogPath(m_dir.Path(), 0);
