@@ -1,5 +1,8 @@
 #include "engine/session/stake_commands.h"
 
+#include "engine/support/file_basics.h"
+#include "engine/support/file_operations.h"
+
 namespace mv {
 
 class TStakeCommandAccess {
@@ -102,6 +105,12 @@ std::int64_t ClearStakes(TWorkspace& ws) {
     const std::int64_t count = file.Count();
     file.Truncate();
     return count;
+}
+
+std::optional<TOperation> DeleteStakeLogs(TWorkspace& ws) {
+    if (!AnyFileMatches(ws.Paths().Dir, StakeLogMask())) return std::nullopt;
+    TStatusGuard status(ws.Hooks(), "Поиск файлов журналов...");
+    return DeleteFiles(ws.Paths().Dir / StakeLogMask(), TFileOpParams{});
 }
 
 TSystemStakePlan PrepareSystemStakes(TWorkspace& ws, TSystemStakeMode mode) {

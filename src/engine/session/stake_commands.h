@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "engine/session/workspace.h"
 #include "engine/stakes/stake_check.h"
 #include "engine/stakes/systems.h"
+#include "engine/support/operation_log.h"
 
 namespace mv {
 
@@ -41,6 +43,12 @@ std::int64_t DeleteStakeRows(TWorkspace& ws, std::int64_t firstRow, std::int64_t
 std::int64_t DeleteStakesByCount(TWorkspace& ws, int condition, int value);
 // Status "Удаление ставок..."; empties the stakes file. Returns the number removed.
 std::int64_t ClearStakes(TWorkspace& ws);
+
+// "Удалить журналы ставок": std::nullopt when the data folder holds no stakes log (the caller
+// shows NoStakeLogsMessage); otherwise status "Поиск файлов журналов..." and the deletion of
+// every "Marvolet_5z36-*.log" as a logged file operation, whose result the caller shows.
+std::optional<TOperation> DeleteStakeLogs(TWorkspace& ws);
+inline constexpr const char* NoStakeLogsMessage = "Файлы журналов не найдены!";
 
 // System games from the working list. PrepareSystemStakes collects the list's distinct numbers
 // (status "Подождите пожалуйста...") and looks the system up (LoadSystemCombinations, which

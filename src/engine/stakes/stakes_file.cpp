@@ -69,10 +69,6 @@ int TStakesFile::Fd() const {
     return m_lock.Descriptor();
 }
 
-std::int64_t TStakesFile::SizeBytes() const {
-    return FileSize(Fd());
-}
-
 std::int64_t TStakesFile::Count() const {
     const int fd = Fd();
     return Wrapped(kReadError, [&] { return FileSize(fd) / kRecSize; });

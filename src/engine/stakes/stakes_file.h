@@ -95,7 +95,6 @@ public:
 
 private:
     int Fd() const;
-    std::int64_t SizeBytes() const;
 
     TDataLock& m_lock;
     struct TCached {

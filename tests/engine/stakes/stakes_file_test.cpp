@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <stdexcept>
@@ -13,6 +14,7 @@
 #include "engine/stakes/stake_check.h"
 #include "engine/stakes/stake_record.h"
 #include "engine/stakes/stakes_file.h"
+#include "engine/support/operation_log.h"
 #include "test_support.h"
 
 namespace mv {
@@ -410,6 +412,36 @@ TEST_F(StakeCheckTest, ProgressAboutAHundredTimes) {
     int progress = 0;
     for (const auto& s : m_hooks.Statuses) progress += s.find("завершено") != std::string::npos;
     EXPECT_EQ(progress, 125);  // 250 records from the first qualifying one: step 2
+}
+
+TEST_F(StakeCheckTest, DeleteStakeLogs) {
+    EXPECT_FALSE(DeleteStakeLogs(m_ws).has_value());
+    test::WriteBytes(StakeLogPath(m_dir.Path(), 0), "a");
+    test::WriteBytes(StakeLogPath(m_dir.Path(), 5), "b");
+    test::WriteBytes(m_dir / "Marvolet_5z36.log", "not a stakes log");
+    const auto op = DeleteStakeLogs(m_ws);
+    ASSERT_TRUE(op.has_value());
+    EXPECT_EQ(op->Status, ssDone);
+    EXPECT_FALSE(std::filesystem::exists(StakeLogPath(m_dir.Path(), 0)));
+    EXPECT_FALSE(std::filesystem::exists(StakeLogPath(m_dir.Path(), 5)));
+    EXPECT_TRUE(std::filesystem::exists(m_dir / "Marvolet_5z36.log"));
+}
+
+// The start-up check mends or resets a damaged file and says so, but never refuses the lock.
+TEST(StakesLoadAtStart, WarningThroughTheHooksAndTheLockStays) {
+    test::TTempDir dir;
+    test::TRecordingHooks hooks;
+    TWorkspace ws(TDataPaths{dir.Path()}, hooks);
+    std::string bytes(StakeRecSize + 10, '\0');
+    bytes[0] = 2;
+    test::WriteBytes(ws.Paths().Stakes(), bytes);
+    ws.LockDataFiles();
+    EXPECT_TRUE(ws.DataFilesLocked());
+    EXPECT_EQ(ws.Stakes().Count(), 1);
+    ASSERT_EQ(hooks.Messages.size(), 1u);
+    EXPECT_EQ(hooks.Messages[0].first, TMessageKind::Warning);
+    EXPECT_NE(std::find(hooks.Statuses.begin(), hooks.Statuses.end(), "Загрузка файла ставок..."),
+              hooks.Statuses.end());
 }
 
 TEST_F(StakeCheckTest, ProfitByDraw) {
