@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the program (Release) and starts it on ./data, which gets the bundled sample archive
-# on the first run. Arguments after "--" go to the program.
+# and the bundled systems on the first run. Arguments after "--" go to the program.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/common.sh
@@ -14,6 +14,11 @@ mkdir -p data
 if [ ! -e data/Marvolet_5z36.ldr ]; then
     cp data/sample/Marvolet_5z36.ldr data/
     echo "The sample archive (synthetic draws) was copied to ./data"
+fi
+if [ ! -e data/Systems ]; then
+    mkdir -p data/Systems
+    cp data/systems/*.dat data/Systems/
+    echo "The bundled systems were copied to ./data/Systems"
 fi
 
 args=()

@@ -18,6 +18,8 @@ const TCommandGroup& ScenarioCommands();
 const TCommandGroup& CombsCommands();
 const TCommandGroup& FilterCommands();
 const TCommandGroup& PrefetchCommands();
+const TCommandGroup& StakesCommands();
+const TCommandGroup& SystemsCommands();
 
 std::span<const TCommandGroup* const> CommandGroups() {
     static const TCommandGroup* const groups[] = {
@@ -30,6 +32,8 @@ std::span<const TCommandGroup* const> CommandGroups() {
         &CombsCommands(),
         &FilterCommands(),
         &PrefetchCommands(),
+        &StakesCommands(),
+        &SystemsCommands(),
     };
     return groups;
 }

@@ -13,6 +13,7 @@ enum TChange : unsigned {
     chList = 1u << 2,      // the working list, its undo copy, buffer or operations list
     chScenario = 1u << 3,  // the current scenario's lines
     chSettings = 1u << 4,  // the configuration, sorted draws, the full-set comparison option
+    chStakes = 1u << 5,    // the stakes file: stakes added, checked, deleted, the file reset
 };
 using TChanges = unsigned;
 using TChangeListener = std::function<void(TChanges)>;

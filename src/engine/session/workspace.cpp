@@ -23,6 +23,15 @@ TWorkspace::TWorkspace(TDataPaths paths, IUiHooks& hooks)
 void TWorkspace::LockDataFiles() {
     m_lock.Acquire(m_paths.Stakes());
     RemoveStaleTemporaryFiles();
+    // A damaged stakes file is mended or reported, never a reason to refuse the start.
+    TNotifyOnExit notify(*this, chStakes);
+    TStatusGuard status(m_hooks, "Загрузка файла ставок...");
+    try {
+        const std::string warning = m_stakes.LoadCheck();
+        if (!warning.empty()) m_hooks.ShowMessage(TMessageKind::Warning, warning);
+    } catch (const EError& e) {
+        m_hooks.ShowMessage(TMessageKind::Error, e.what());
+    }
 }
 
 std::size_t TWorkspace::RemoveStaleTemporaryFiles() {

@@ -13,6 +13,7 @@
 #include "engine/core/records.h"
 #include "engine/scenarios/current_script.h"
 #include "engine/session/changes.h"
+#include "engine/stakes/stakes_file.h"
 #include "engine/stats/stat_list.h"
 #include "engine/support/config_file.h"
 #include "engine/support/data_lock.h"
@@ -66,15 +67,27 @@ public:
     void Notify(TChanges changes) const { m_listeners.Notify(changes); }
 
     // --- data-file lock -------------------------------------------------------------------
-    // Takes the lock on the stakes file, then removes the data files' stale temporary files;
-    // throws EError with the stakes-reading message.
+    // Takes the lock on the stakes file, then removes the data files' stale temporary files
+    // and runs the stakes file's load check (status "Загрузка файла ставок..."; its warning
+    // or error is shown through the hooks and raises chStakes, the lock stays). Throws EError
+    // with the stakes-reading message when the lock cannot be taken.
     void LockDataFiles();
     // Removes what interrupted rewrites of the data files left behind (temporary files in the
     // data folder and in Prefetchs); the user's own files stay. Only while the lock is held,
     // since then no other copy can be writing; otherwise does nothing. Returns the count.
     std::size_t RemoveStaleTemporaryFiles();
-    void UnlockDataFiles() { m_lock.Release(); }
+    void UnlockDataFiles() {
+        m_stakes.ForgetCache();
+        m_lock.Release();
+    }
     bool DataFilesLocked() const { return m_lock.Held(); }
+
+    // --- stakes ---------------------------------------------------------------------------
+    // The stakes file, open while the data files are locked. Reading is open to everyone
+    // (a view reads rows on demand); every change goes through stake_commands.h.
+    const TStakesFile& Stakes() const { return m_stakes; }
+    // Whether checking writes the stakes logs (the window setting "StakesLogEnabled").
+    bool StakesLogEnabled = false;
 
     // --- archive --------------------------------------------------------------------------
     // Index 0 is the oldest draw.
@@ -133,6 +146,7 @@ public:
 
 private:
     friend class TListCommandAccess;
+    friend class TStakeCommandAccess;
     // Raises a notification when it goes out of scope, on success and on failure alike.
     class TNotifyOnExit {
     public:
@@ -159,6 +173,7 @@ private:
     TDrawsArray m_draws;
     IUiHooks& m_hooks;
     TDataLock m_lock;
+    TStakesFile m_stakes{m_lock};
     TStatList m_stats;
     TCombinations m_combs{m_hooks};
     TCurrentScript m_script{m_paths.File(".lss"), m_hooks};

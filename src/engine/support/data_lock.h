@@ -19,6 +19,12 @@ extern const char* const LockFailedMessage;
 
 // Holds the stakes file open and exclusively locked (flock) for the lifetime of the object,
 // which keeps a second copy of the program, or the command line, off the same data files.
+//
+// The lock belongs to the file under the path, not to the path: a rewrite of the stakes file
+// renames a new file over it (ReplaceWith), and the lock moves to the new file without a
+// moment in which the path names an unlocked file. Acquire checks after locking that the file
+// it locked is still the one under the path, so a copy that opened the old file just before
+// such a rename does not end up holding a lock on a file nobody sees any more.
 class TDataLock {
 public:
     TDataLock() = default;
@@ -34,9 +40,19 @@ public:
     bool Held() const { return m_fd >= 0; }
     // The open descriptor of the stakes file, for its reader and writer.
     int Descriptor() const { return m_fd; }
+    // The locked path (empty before the first Acquire).
+    const std::filesystem::path& Path() const { return m_path; }
+
+    // Renames `replacement` over the locked path and keeps holding the lock on it. The
+    // caller has opened `replacement` as `replacementFd` (in the same folder) and already
+    // holds an exclusive flock on it. On success the lock owns `replacementFd` and the old
+    // file is closed; throws EOSError with the system's message when the rename fails, and
+    // then nothing changed (the caller still owns `replacementFd`).
+    void ReplaceWith(const std::filesystem::path& replacement, int replacementFd);
 
 private:
     int m_fd = -1;
+    std::filesystem::path m_path;
 };
 
 }  // namespace mv

@@ -1,0 +1,148 @@
+#include "engine/session/stake_commands.h"
+
+#include "engine/support/file_basics.h"
+#include "engine/support/file_operations.h"
+
+namespace mv {
+
+class TStakeCommandAccess {
+public:
+    static TStakesFile& Stakes(TWorkspace& ws) { return ws.m_stakes; }
+};
+
+namespace {
+
+class TNotifyStakes {
+public:
+    explicit TNotifyStakes(const TWorkspace& ws) : m_ws(ws) {}
+    ~TNotifyStakes() { m_ws.Notify(chStakes); }
+    TNotifyStakes(const TNotifyStakes&) = delete;
+    TNotifyStakes& operator=(const TNotifyStakes&) = delete;
+
+private:
+    const TWorkspace& m_ws;
+};
+
+TStakeCheckResult Check(TWorkspace& ws) {
+    TStakeCheckParams params;
+    params.Draws = &ws.DrawArchive();
+    params.Stats = &ws.Stats();
+    params.LogEnabled = ws.StakesLogEnabled;
+    params.LogDir = ws.Paths().Dir;
+    // The ratings are fed here (params.AddToRatings) once the workspace keeps them.
+    TStakesFile& file = TStakeCommandAccess::Stakes(ws);
+    const TStakeCheckResult result = CheckStakes(file, params, ws.Hooks());
+    // What the check wrote is read afresh by every view.
+    if (result.Changed) file.ForgetCache();
+    return result;
+}
+
+}  // namespace
+
+TStakeRecord NewStakeRecord(const TWorkspace& ws, TStakeKind kind,
+                            std::span<const std::uint8_t> numbers, const std::string& comment) {
+    TStakeRecord rec;
+    rec.Kind = kind;
+    rec.DrawNumber = ws.NextDrawNumber(ws.DrawsOffset());
+    rec.SampleSize = static_cast<std::int32_t>(ws.Combs().CurrentList.Count());
+    rec.Numbers.Assign(numbers);
+    rec.Matches.Count = -1;
+    rec.Profit = ws.Stats().StakeBalance(rec.Numbers.Count, -1);
+    rec.Comment = comment;
+    return rec;
+}
+
+TStakeCheckResult CheckAndRefreshStakes(TWorkspace& ws) {
+    TNotifyStakes notify(ws);
+    return Check(ws);
+}
+
+TStakeCheckResult AddStake(TWorkspace& ws, const TStakeRecord& rec, int draws) {
+    TNotifyStakes notify(ws);
+    {
+        TStatusGuard status(ws.Hooks(), "Создание ставки...");
+        TStakeCommandAccess::Stakes(ws).Add(rec, draws);
+    }
+    return Check(ws);
+}
+
+TStakeCheckResult AddStakeSet(TWorkspace& ws, std::span<const TStakeRecord> recs, int draws) {
+    TNotifyStakes notify(ws);
+    {
+        TStatusGuard status(ws.Hooks(), "Создание ставок...");
+        TStakesFile& file = TStakeCommandAccess::Stakes(ws);
+        for (const TStakeRecord& rec : recs) file.Add(rec, draws);
+    }
+    return Check(ws);
+}
+
+std::int64_t DeleteStakeRows(TWorkspace& ws, std::int64_t firstRow, std::int64_t lastRow) {
+    TNotifyStakes notify(ws);
+    std::int64_t removed = 0;
+    {
+        TStatusGuard status(ws.Hooks(), "Удаление ставок...");
+        removed = DeleteStakeRows(TStakeCommandAccess::Stakes(ws), firstRow, lastRow);
+    }
+    Check(ws);
+    return removed;
+}
+
+std::int64_t DeleteStakesByCount(TWorkspace& ws, int condition, int value) {
+    TNotifyStakes notify(ws);
+    std::int64_t removed = 0;
+    {
+        TStatusGuard status(ws.Hooks(), "Удаление ставок...");
+        removed = DeleteStakesByCount(TStakeCommandAccess::Stakes(ws), condition, value);
+    }
+    Check(ws);
+    return removed;
+}
+
+std::int64_t ClearStakes(TWorkspace& ws) {
+    TNotifyStakes notify(ws);
+    TStatusGuard status(ws.Hooks(), "Удаление ставок...");
+    TStakesFile& file = TStakeCommandAccess::Stakes(ws);
+    const std::int64_t count = file.Count();
+    file.Truncate();
+    return count;
+}
+
+std::optional<TOperation> DeleteStakeLogs(TWorkspace& ws) {
+    if (!AnyFileMatches(ws.Paths().Dir, StakeLogMask())) return std::nullopt;
+    TStatusGuard status(ws.Hooks(), "Поиск файлов журналов...");
+    return DeleteFiles(ws.Paths().Dir / StakeLogMask(), TFileOpParams{});
+}
+
+TSystemStakePlan PrepareSystemStakes(TWorkspace& ws, TSystemStakeMode mode) {
+    TSystemStakePlan plan;
+    plan.Mode = mode;
+    std::vector<std::uint8_t> numbers;
+    {
+        TStatusGuard status(ws.Hooks(), "Подождите пожалуйста...");
+        numbers = DistinctListNumbers(ws.Combs().CurrentList);
+    }
+    plan.System = LoadSystemCombinations(SystemsFolder(ws.Paths().Dir), numbers, ws.Hooks());
+    if (!plan.System.Found) return plan;
+    plan.Draw = ws.NextDrawNumber(ws.DrawsOffset());
+    plan.Comment = SystemStakeComment(mode, static_cast<int>(numbers.size()), plan.System.Text);
+    return plan;
+}
+
+std::int64_t MakeSystemStakes(TWorkspace& ws, const TSystemStakePlan& plan) {
+    TNotifyStakes notify(ws);
+    std::vector<TStakeRecord> stakes;
+    {
+        TStatusGuard status(ws.Hooks(), "Создание ставок...");
+        TStakesFile& file = TStakeCommandAccess::Stakes(ws);
+        if (file.Count() > 0 && file.Read(-1, true).DrawNumber > 0) {
+            file.Append(MakeStakeMarker());
+        }
+        stakes = BuildSystemStakes(plan.System.Combs, ws.Combs().CurrentList, plan.Mode, plan.Draw,
+                                   plan.Comment, ws.Stats().StakeBalance(5, -1));
+        for (const TStakeRecord& rec : stakes) file.Add(rec, plan.Draws);
+    }
+    if (!stakes.empty()) Check(ws);
+    return static_cast<std::int64_t>(stakes.size());
+}
+
+}  // namespace mv
