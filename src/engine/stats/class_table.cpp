@@ -3,6 +3,7 @@
 #include "engine/stats/families/differences.h"
 #include "engine/stats/families/numbers.h"
 #include "engine/stats/families/segments.h"
+#include "engine/stats/families/sequences.h"
 #include "engine/stats/families/sums.h"
 #include "engine/stats/stat_list.h"
 
@@ -23,6 +24,8 @@ const std::vector<const TStatClass*>& StatClassTable() {
         &TstDiffSame::Descriptor, &TstDiffSameCnt::Descriptor,
         // Segments.
         &TstSegments::Descriptor, &TstSegmValues::Descriptor, &TstSegmCount::Descriptor,
+        // Sequences.
+        &TstSequenceLen::Descriptor, &TstSequenceCnt::Descriptor, &TstSequenceLenMax::Descriptor,
         // Combination values.
         &TstCombDiffSeq2::Descriptor, &TstCombDiffSeq3::Descriptor, &TstCombDiffSeq4::Descriptor,
         // Combination values: segments.

@@ -272,9 +272,9 @@ TEST_F(CliTest, StatsMethodsListsTheRegistry) {
     const TRun run = Cli({"methods"});
     ASSERT_EQ(run.Status, 0) << run.Err;
     const auto lines = Lines(run.Out);
-    // 8 numbers, 10 sums, 5 differences, 3 segments, KDS2..4, KGM2..4, KGS2..4, POS1..5,
-    // POE1, SGM1
-    ASSERT_EQ(lines.size(), 43u);
+    // 8 numbers, 10 sums, 5 differences, 3 segments, 3 sequences, KDS2..4, KGM2..4, KGS2..4,
+    // POS1..5, POE1, SGM1
+    ASSERT_EQ(lines.size(), 46u);
     EXPECT_EQ(lines[0], "Код;Группа;Флаги;Название");
     EXPECT_EQ(lines[1], "NUMS;num;N;Числа тиража");
     EXPECT_EQ(lines[2], "DIGS;num;N;Мои цифры");
@@ -284,11 +284,12 @@ TEST_F(CliTest, StatsMethodsListsTheRegistry) {
     EXPECT_EQ(lines[14], "SUMV;sum;D;Сумма тиража: изменения (диапазон)");
     EXPECT_EQ(lines[19], "DIFA;dif;SN;Все разности между соседними позициями");
     EXPECT_EQ(lines[26], "SGMC;sgm;NG;Количество не пустых сегментов в матрице");
-    EXPECT_EQ(lines[28], "KDS3;dif;S;Сочетания из 3 разностей между числами");
-    EXPECT_EQ(lines[34], "KGS3;sgm;S;Сочетания из 3 сегментов по соседним числам");
-    EXPECT_EQ(lines[38], "POS3;num;SNG;Число в 3 позиции тиража");
-    EXPECT_EQ(lines[41], "POE1;num;G;Extra (Bonus, Star...) - число (!без фильтра!)");
-    EXPECT_EQ(lines[42], "SGM1;sgm;NG;Количество чисел в 1 сегменте матрицы");
+    EXPECT_EQ(lines[29], "LENS;seq;SNG;Макс. длина последовательности в тираже");
+    EXPECT_EQ(lines[31], "KDS3;dif;S;Сочетания из 3 разностей между числами");
+    EXPECT_EQ(lines[37], "KGS3;sgm;S;Сочетания из 3 сегментов по соседним числам");
+    EXPECT_EQ(lines[41], "POS3;num;SNG;Число в 3 позиции тиража");
+    EXPECT_EQ(lines[44], "POE1;num;G;Extra (Bonus, Star...) - число (!без фильтра!)");
+    EXPECT_EQ(lines[45], "SGM1;sgm;NG;Количество чисел в 1 сегменте матрицы");
 }
 
 TEST_F(CliTest, StatsTableOfAWindow) {
