@@ -44,6 +44,48 @@ std::unique_ptr<TCombFilter> MakeCountFilter(const std::array<std::uint8_t, 256>
     });
 }
 
+// Keeps (or drops) the combinations whose five segment codes (0..9, 0 for a byte outside
+// 1..36) `judge` marks. Every arrangement of five codes that bytes can have is judged once
+// when the filter is prepared (up to 10^5 of them with nine segments, 32 with the default
+// layout); a combination then costs two pair lookups, one code lookup and one bit test of the
+// codes packed four bits each, the first number's highest.
+template <class TJudge>
+std::unique_ptr<TCombFilter> MakeCodeTupleFilter(const std::array<std::uint8_t, 256>& codes,
+                                                 TJudge judge) {
+    std::vector<unsigned> present(codes.begin(), codes.end());
+    std::sort(present.begin(), present.end());
+    present.erase(std::unique(present.begin(), present.end()), present.end());
+    const auto last = present.size() - 1;
+    auto marked = std::make_shared<std::vector<std::uint64_t>>(
+        (std::size_t{1} << (NumbersInDraw * kCodeBits)) / 64, 0);
+    std::size_t at[NumbersInDraw] = {};
+    for (;;) {
+        unsigned s[NumbersInDraw];
+        unsigned index = 0;
+        for (int i = 0; i < NumbersInDraw; ++i) {
+            s[i] = present[at[i]];
+            index = index << kCodeBits | s[i];
+        }
+        if (judge(static_cast<const unsigned*>(s))) {
+            (*marked)[index >> 6] |= std::uint64_t{1} << (index & 63);
+        }
+        int i = NumbersInDraw - 1;
+        while (i >= 0 && at[i] == last) at[i--] = 0;
+        if (i < 0) break;
+        ++at[i];
+    }
+    std::array<std::uint16_t, 256> wide{};
+    for (std::size_t n = 0; n < wide.size(); ++n) wide[n] = codes[n];
+    const TPairTable<std::uint16_t> pairs(wide, [](std::uint16_t a, std::uint16_t b) {
+        return static_cast<std::uint16_t>(a << kCodeBits | b);
+    });
+    return MakeCombFilter([pairs, codes, marked](TCombNums n) {
+        const unsigned index = unsigned{pairs[n.Pair(0)]} << (3 * kCodeBits) |
+                               unsigned{pairs[n.Pair(2)]} << kCodeBits | codes[n[4]];
+        return (((*marked)[index >> 6] >> (index & 63)) & 1u) != 0;
+    });
+}
+
 }  // namespace
 
 int ConfiguredSegment(const TConfigData& config, int number) {
@@ -177,16 +219,6 @@ bool TstSegmValues::Matches(const std::uint8_t* nums, const TStatDrawArray& sele
 
 std::unique_ptr<TCombFilter> TstSegmValues::PrepareFilter(const TStatDrawArray& selected, bool,
                                                           bool, int) {
-    // The counts of the five numbers in segments 1..9 as 3-bit fields (a count is at most 5),
-    // segment 1 lowest: a sum of one table entry per number. Segments 1..5 and 6..9 then
-    // each index a table of whether some field of theirs is a selected (segment, count).
-    constexpr int kFieldBits = 3;
-    constexpr int kLowFields = 5;
-    std::array<std::uint32_t, 256> field{};
-    for (int n = 0; n < 256; ++n) {
-        const int s = Segments()[static_cast<std::uint8_t>(n)];
-        if (s != 0) field[n] = std::uint32_t{1} << (kFieldBits * (s - 1));
-    }
     // Per segment of the layout, the selected counts as bits.
     std::array<std::uint8_t, kHighestSegment + 1> counts{};
     for (const TStatValueRec& sel : selected) {
@@ -197,28 +229,12 @@ std::unique_ptr<TCombFilter> TstSegmValues::PrepareFilter(const TStatDrawArray& 
             counts[static_cast<std::size_t>(s)] |= static_cast<std::uint8_t>(1u << k);
         }
     }
-    const auto fieldsHit = [&counts](std::uint32_t packed, int firstSegment, int fields) {
-        for (int f = 0; f < fields; ++f) {
-            const auto k = (packed >> (kFieldBits * f)) & 7u;
-            if ((counts[static_cast<std::size_t>(firstSegment + f)] >> k) & 1u) return true;
+    return MakeCodeTupleFilter(Segments().Table(), [&](const unsigned* codes) {
+        for (const std::uint8_t s : Segments()) {
+            const auto k = std::count(codes, codes + NumbersInDraw, unsigned{s});
+            if ((counts[s] >> k) & 1u) return true;
         }
         return false;
-    };
-    constexpr std::uint32_t kLowSize = 1u << (kFieldBits * kLowFields);
-    constexpr std::uint32_t kHighSize = 1u << (kFieldBits * (kHighestSegment - kLowFields));
-    auto tables = std::make_shared<std::vector<std::uint8_t>>(kLowSize + kHighSize, 0);
-    std::uint8_t* low = tables->data();
-    std::uint8_t* high = low + kLowSize;
-    for (std::uint32_t v = 0; v < kLowSize; ++v) {
-        low[v] = fieldsHit(v, kLowestSegment, kLowFields) ? 1 : 0;
-    }
-    for (std::uint32_t v = 0; v < kHighSize; ++v) {
-        high[v] = fieldsHit(v, kLowestSegment + kLowFields, kHighestSegment - kLowFields) ? 1 : 0;
-    }
-    return MakeCombFilter([field, tables, low, high](TCombNums n) {
-        const std::uint32_t packed =
-            field[n[0]] + field[n[1]] + field[n[2]] + field[n[3]] + field[n[4]];
-        return (low[packed & (kLowSize - 1)] | high[packed >> (kFieldBits * kLowFields)]) != 0;
     });
 }
 
@@ -245,10 +261,16 @@ std::unique_ptr<TCombFilter> TstSegmCount::PrepareFilter(const TStatDrawArray& s
     }
     const TPairTable<std::uint16_t> pairs(
         bit, [](std::uint16_t a, std::uint16_t b) { return static_cast<std::uint16_t>(a | b); });
-    return MakeCombFilter([pairs, bit, counts = SelectedK1Bits(selected)](TCombNums n) {
-        const int k = std::popcount(
-            static_cast<std::uint16_t>(pairs[n.Pair(0)] | pairs[n.Pair(2)] | bit[n[4]]));
-        return ((counts >> k) & 1u) != 0;
+    // Whether the segments of an occupied mask are a selected count: a lookup instead of a
+    // population count per combination.
+    constexpr std::size_t kMasks = std::size_t{1} << (kHighestSegment + 1);
+    auto hit = std::make_shared<std::array<std::uint8_t, kMasks>>();
+    const std::uint16_t counts = SelectedK1Bits(selected);
+    for (std::size_t m = 0; m < kMasks; ++m) {
+        (*hit)[m] = static_cast<std::uint8_t>((counts >> std::popcount(m)) & 1u);
+    }
+    return MakeCombFilter([pairs, bit, hit](TCombNums n) {
+        return (*hit)[pairs[n.Pair(0)] | pairs[n.Pair(2)] | bit[n[4]]] != 0;
     });
 }
 
@@ -340,11 +362,8 @@ bool TupleHit(const std::uint16_t* r, const unsigned* s) {
 template <int K, bool Windows>
 std::unique_ptr<TCombFilter> MakeTupleFilter(const std::array<std::uint8_t, 256>& codes,
                                              std::shared_ptr<const TTupleTable> table) {
-    return MakeCombFilter([codes, table = std::move(table)](TCombNums n) {
-        const unsigned s[NumbersInDraw] = {codes[n[0]], codes[n[1]], codes[n[2]], codes[n[3]],
-                                           codes[n[4]]};
-        return TupleHit<K, Windows>(table->data(), s);
-    });
+    return MakeCodeTupleFilter(
+        codes, [&table](const unsigned* s) { return TupleHit<K, Windows>(table->data(), s); });
 }
 
 }  // namespace
