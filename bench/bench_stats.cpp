@@ -65,6 +65,12 @@ struct TFixture {
 
     TFixture() {
         Registry.SetDraws(&Draws);
+        // Segments: nine blocks of 2 x 2 cells of the six-column matrix, so that the segment
+        // methods work with as many segments as a layout can have.
+        for (int n = 1; n <= mv::MaxNumber; ++n) {
+            Registry.Config().MatrixSegments[static_cast<std::size_t>(n - 1)] =
+                static_cast<std::uint8_t>((n - 1) / 12 * 3 + (n - 1) % 6 / 2 + 1);
+        }
         Registry.BuildMethods();
     }
 };

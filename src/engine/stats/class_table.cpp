@@ -2,6 +2,8 @@
 // adding its file under families/ and its classes here, in their place in the order.
 #include "engine/stats/families/differences.h"
 #include "engine/stats/families/numbers.h"
+#include "engine/stats/families/segments.h"
+#include "engine/stats/families/sequences.h"
 #include "engine/stats/families/sums.h"
 #include "engine/stats/stat_list.h"
 
@@ -20,10 +22,19 @@ const std::vector<const TStatClass*>& StatClassTable() {
         // Differences.
         &TstDiffTotal::Descriptor, &TstDiffMax::Descriptor, &TstMinMaxDiffs::Descriptor,
         &TstDiffSame::Descriptor, &TstDiffSameCnt::Descriptor,
+        // Segments.
+        &TstSegments::Descriptor, &TstSegmValues::Descriptor, &TstSegmCount::Descriptor,
+        // Sequences.
+        &TstSequenceLen::Descriptor, &TstSequenceCnt::Descriptor, &TstSequenceLenMax::Descriptor,
         // Combination values.
         &TstCombDiffSeq2::Descriptor, &TstCombDiffSeq3::Descriptor, &TstCombDiffSeq4::Descriptor,
+        // Combination values: segments.
+        &TstCombSegmMix2::Descriptor, &TstCombSegmMix3::Descriptor, &TstCombSegmMix4::Descriptor,
+        &TstCombSegmSeq2::Descriptor, &TstCombSegmSeq3::Descriptor, &TstCombSegmSeq4::Descriptor,
         // Indexed counts.
         &TstPosVal::Descriptor, &TstPosExt::Descriptor,
+        // Indexed counts: segments.
+        &TstSgmValCnt::Descriptor,
     };
     return table;
 }

@@ -29,6 +29,13 @@ void AddValue(TStatDrawArray& values, const TStatValueRec& v, bool trackPeriods)
     values.push_back(copy);
 }
 
+void AddDrawValues(TStatDrawArray& values, TStatValueRec v, const TValueKey* keys, int count) {
+    for (int i = 0; i < count; ++i) {
+        v.Key = keys[i];
+        AddValue(values, v, std::find(keys, keys + i, keys[i]) == keys + i);
+    }
+}
+
 TStatTotals StatTotals(const TStatDrawArray& values) {
     TStatTotals t;
     t.MinCount = std::numeric_limits<std::int32_t>::max();

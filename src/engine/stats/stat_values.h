@@ -91,6 +91,10 @@ struct TStatTotals {
 // Merges one value into the array (a new key is appended; an existing one counts, keeps its
 // latest occurrence and, when tracking, its shortest and longest gap in draw numbers).
 void AddValue(TStatDrawArray& values, const TStatValueRec& v, bool trackPeriods);
+// Merges the `count` values one draw yields, `v` carrying the draw's occurrence. A value the
+// draw yields more than once measures its gap since its previous draw once: measured again
+// against the same draw it would record a gap of 0.
+void AddDrawValues(TStatDrawArray& values, TStatValueRec v, const TValueKey* keys, int count);
 TStatTotals StatTotals(const TStatDrawArray& values);
 // Stable ascending order by K1 (unsigned), then K2, K3, K4.
 void SortByKey(TStatDrawArray& values);

@@ -272,7 +272,9 @@ TEST_F(CliTest, StatsMethodsListsTheRegistry) {
     const TRun run = Cli({"methods"});
     ASSERT_EQ(run.Status, 0) << run.Err;
     const auto lines = Lines(run.Out);
-    ASSERT_EQ(lines.size(), 33u);  // 8 numbers, 10 sums, 5 differences, KDS2..4, POS1..5, POE1
+    // 8 numbers, 10 sums, 5 differences, 3 segments, 3 sequences, KDS2..4, KGM2..4, KGS2..4,
+    // POS1..5, POE1, SGM1
+    ASSERT_EQ(lines.size(), 46u);
     EXPECT_EQ(lines[0], "Код;Группа;Флаги;Название");
     EXPECT_EQ(lines[1], "NUMS;num;N;Числа тиража");
     EXPECT_EQ(lines[2], "DIGS;num;N;Мои цифры");
@@ -281,9 +283,13 @@ TEST_F(CliTest, StatsMethodsListsTheRegistry) {
     EXPECT_EQ(lines[11], "SUM2;sum;NG;Сумма тиража: диапазон 2 (1/2)");
     EXPECT_EQ(lines[14], "SUMV;sum;D;Сумма тиража: изменения (диапазон)");
     EXPECT_EQ(lines[19], "DIFA;dif;SN;Все разности между соседними позициями");
-    EXPECT_EQ(lines[25], "KDS3;dif;S;Сочетания из 3 разностей между числами");
-    EXPECT_EQ(lines[29], "POS3;num;SNG;Число в 3 позиции тиража");
-    EXPECT_EQ(lines[32], "POE1;num;G;Extra (Bonus, Star...) - число (!без фильтра!)");
+    EXPECT_EQ(lines[26], "SGMC;sgm;NG;Количество не пустых сегментов в матрице");
+    EXPECT_EQ(lines[29], "LENS;seq;SNG;Макс. длина последовательности в тираже");
+    EXPECT_EQ(lines[31], "KDS3;dif;S;Сочетания из 3 разностей между числами");
+    EXPECT_EQ(lines[37], "KGS3;sgm;S;Сочетания из 3 сегментов по соседним числам");
+    EXPECT_EQ(lines[41], "POS3;num;SNG;Число в 3 позиции тиража");
+    EXPECT_EQ(lines[44], "POE1;num;G;Extra (Bonus, Star...) - число (!без фильтра!)");
+    EXPECT_EQ(lines[45], "SGM1;sgm;NG;Количество чисел в 1 сегменте матрицы");
 }
 
 TEST_F(CliTest, StatsTableOfAWindow) {
@@ -494,6 +500,55 @@ TEST_F(CliTest, DifferenceMethodsInStatsAndFilter) {
     EXPECT_EQ(remove.Out, "Комбинаций: 376960\n");
 }
 
+// The segment methods read the layout of the configuration file; the sequence methods follow
+// the order of the numbers unless the draws are sorted.
+TEST_F(CliTest, SegmentAndSequenceMethodsInStatsFilterAndCompare) {
+    WriteTenDraws(m_paths.Archive());
+    test::WriteBytes(m_paths.Config(), "[GLOBAL]\r\nMatrixSegments=" + std::string(18, '1') +
+                                           std::string(18, '2') + "\r\n");
+    const auto countOf = [&](const std::vector<std::string>& args, const std::string& value) {
+        for (const std::string& line : Lines(Cli(args).Out)) {
+            if (line.rfind(value + ";", 0) == 0) {
+                const std::size_t start = value.size() + 1;
+                return line.substr(start, line.find(';', start) - start);
+            }
+        }
+        return std::string("no row");
+    };
+    // Eight draws lie in one half of the numbers, two draws (2 29 30 31 32, 33 34 35 36 1) in
+    // both; 1 2 16 17 18 has two sequences, 33 34 35 36 1 a run of four unless sorted.
+    EXPECT_EQ(countOf({"stats", "SGMV", "--window", "10"}, "1 x 5"), "6");
+    EXPECT_EQ(countOf({"stats", "SGMV", "--window", "10"}, "2 x 4"), "2");
+    EXPECT_EQ(countOf({"stats", "SGMC", "--window", "10"}, "2"), "2");
+    EXPECT_EQ(countOf({"stats", "SGM2", "--window", "10"}, "5"), "2");
+    EXPECT_EQ(countOf({"stats", "SEQS", "--window", "10"}, "2"), "1");
+    EXPECT_EQ(countOf({"stats", "LENS", "--window", "10"}, "4"), "3");
+    EXPECT_EQ(countOf({"stats", "KGS2", "--window", "10"}, "2:1"), "1");
+    EXPECT_EQ(countOf({"stats", "KGS2", "--window", "10", "--sorted"}, "2:1"), "no row");
+
+    const auto out = m_dir / "out.lcv";
+    const auto filter = [&](const std::vector<std::string>& args) {
+        std::vector<std::string> all = {"filter"};
+        all.insert(all.end(), args.begin(), args.end());
+        all.insert(all.end(), {"--out", out.string()});
+        const TRun run = Cli(all);
+        EXPECT_EQ(run.Status, 0) << run.Err;
+        return run.Out;
+    };
+    // All five numbers in one half: 2 x C(18, 5), C(18, 5) of them in the lower one; none
+    // consecutive: C(32, 5).
+    EXPECT_EQ(filter({"SGMC", "--window", "10", "--keep", "1"}), "Комбинаций: 17136\n");
+    EXPECT_EQ(filter({"SGMV", "--window", "10", "--remove", "2 x 0"}), "Комбинаций: 368424\n");
+    EXPECT_EQ(filter({"KGM2", "--window", "10", "--keep", "1:2"}), "Комбинаций: 359856\n");
+    EXPECT_EQ(filter({"SEQS", "--window", "10", "--keep", "0"}), "Комбинаций: 201376\n");
+    EXPECT_EQ(filter({"LENS", "--window", "10", "--keep", "5"}), "Комбинаций: 32\n");
+
+    // The comparison file of the layout in force: (1, k) and (2, 5 - k) for k = 0..5.
+    const TRun compared = Cli({"stats", "SGMV", "--window", "10", "--compare"});
+    ASSERT_EQ(compared.Status, 0) << compared.Err;
+    EXPECT_EQ(test::ReadBytes(m_paths.Prefetchs() / "Marvolet_5z36_SGMV.dfc").size(), 13u * 12);
+}
+
 std::size_t CountFiles(const std::filesystem::path& dir) {
     std::size_t n = 0;
     std::error_code ec;
@@ -516,6 +571,10 @@ TEST_F(CliTest, PrefetchBuildsComparisonFilesUnderTheLock) {
     // Two range values and the trailer; the change methods have no comparison file.
     EXPECT_EQ(test::ReadBytes(m_paths.Prefetchs() / "Marvolet_5z36_SUM2.dfc").size(), 36u);
     EXPECT_FALSE(std::filesystem::exists(m_paths.Prefetchs() / "Marvolet_5z36_SUMC.dfc"));
+    // One segment under the default layout; sequence counts 0..2; none for segment tuples.
+    EXPECT_EQ(test::ReadBytes(m_paths.Prefetchs() / "Marvolet_5z36_SGMS.dfc").size(), 24u);
+    EXPECT_EQ(test::ReadBytes(m_paths.Prefetchs() / "Marvolet_5z36_SEQS.dfc").size(), 48u);
+    EXPECT_FALSE(std::filesystem::exists(m_paths.Prefetchs() / "Marvolet_5z36_KGM2.dfc"));
     EXPECT_EQ(Cli({"prefetch", "--missing"}).Err, "Создано файлов: 0\n");
     EXPECT_EQ(Cli({"prefetch", "--all"}).Err, "Создано файлов: " + std::to_string(files) + "\n");
     EXPECT_EQ(Cli({"prefetch", "--all", "--missing"}).Status, 2);

@@ -117,5 +117,45 @@ TEST(CombFilter, BatchPathEqualsMatchesOnOddBytes) {
     }
 }
 
+// The same under a configuration other than the default, which the methods that read it
+// copy when they are created, on combinations of mostly valid numbers in any order with a
+// few bytes just outside 1..36.
+TEST(CombFilter, BatchPathEqualsMatchesUnderAnotherConfiguration) {
+    TDrawsArray draws(3);
+    for (int i = 0; i < 3; ++i) {
+        draws[static_cast<std::size_t>(i)].Number = i + 1;
+        draws[static_cast<std::size_t>(i)].Nums = {static_cast<std::uint8_t>(i + 1), 12, 23, 30,
+                                                   35};
+    }
+    TStatList registry;
+    registry.SetDraws(&draws);
+    registry.Config().ChannelSize = 5;
+    registry.Config().MatrixCols = 4;
+    for (int n = 1; n <= MaxNumber; ++n) {
+        registry.Config().MatrixSegments[static_cast<std::size_t>(n - 1)] =
+            static_cast<std::uint8_t>(n * 7 % 9 + 1);
+    }
+    registry.BuildMethods();
+    const std::vector<TComb> combs = RandomCombs(20000, 5, 40);
+    for (int m = 0; m < registry.MethodCount(); ++m) {
+        const std::string code = TStatList::MethodCode(registry.Method(m));
+        auto stat = registry.CreateStat(registry.Method(m));
+        TStatDrawArray selected;
+        for (std::size_t k = 0; k < 3; ++k) stat->AddCombination(combs[k].Nums.data(), selected);
+        for (const bool keep : {true, false}) {
+            std::vector<TComb> batch = combs;
+            batch.resize(stat->PrepareFilter(selected, !keep, false, 2)
+                             ->Apply(batch.data(), batch.size(), keep, batch.data()));
+            auto reference = registry.CreateStat(registry.Method(m));
+            reference->LoadDraws(-1, 2, false);
+            const auto expected = Reference(combs, keep, [&](const std::uint8_t* n) {
+                return reference->Matches(n, selected, !keep, false, 2);
+            });
+            EXPECT_EQ(batch.size(), expected.size()) << code << " keep=" << keep;
+            EXPECT_TRUE(batch == expected) << code << " keep=" << keep;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace mv

@@ -20,11 +20,12 @@ TEST(StatList, MethodsInTableOrderWithIndexes) {
     TStatList list;
     list.BuildMethods();
     EXPECT_EQ(Codes(list),
-              (std::vector<std::string>{"NUMS", "DIGS", "EVEN", "EVNV", "SMAL", "SMLV", "PRIM",
-                                        "PRMV", "SUMS", "SUM1", "SUM2", "SUM3", "SUMC", "SUMV",
-                                        "SUMT", "SUME", "SUMP", "S2T3", "DIFA", "DIFM", "DIFD",
-                                        "DIFO", "DIFK", "KDS2", "KDS3", "KDS4", "POS1", "POS2",
-                                        "POS3", "POS4", "POS5", "POE1"}));
+              (std::vector<std::string>{
+                  "NUMS", "DIGS", "EVEN", "EVNV", "SMAL", "SMLV", "PRIM", "PRMV", "SUMS",
+                  "SUM1", "SUM2", "SUM3", "SUMC", "SUMV", "SUMT", "SUME", "SUMP", "S2T3",
+                  "DIFA", "DIFM", "DIFD", "DIFO", "DIFK", "SGMS", "SGMV", "SGMC", "SEQL",
+                  "SEQS", "LENS", "KDS2", "KDS3", "KDS4", "KGM2", "KGM3", "KGM4", "KGS2",
+                  "KGS3", "KGS4", "POS1", "POS2", "POS3", "POS4", "POS5", "POE1", "SGM1"}));
     EXPECT_EQ(list.MethodName(list.Method(list.FindMethod("POS3"))), "Число в 3 позиции тиража");
     EXPECT_EQ(list.MethodListText(list.FindMethod("POS3"), true),
               "{ num } Число в 3 позиции тиража [ SNG ]");
