@@ -1,5 +1,6 @@
 // The statistic classes in the order of the method list. A family of methods is added by
 // adding its file under families/ and its classes here, in their place in the order.
+#include "engine/stats/families/channels.h"
 #include "engine/stats/families/differences.h"
 #include "engine/stats/families/numbers.h"
 #include "engine/stats/families/sums.h"
@@ -20,10 +21,17 @@ const std::vector<const TStatClass*>& StatClassTable() {
         // Differences.
         &TstDiffTotal::Descriptor, &TstDiffMax::Descriptor, &TstMinMaxDiffs::Descriptor,
         &TstDiffSame::Descriptor, &TstDiffSameCnt::Descriptor,
+        // Channels.
+        &TstChannels::Descriptor, &TstChanValues::Descriptor, &TstChanCount::Descriptor,
         // Combination values.
         &TstCombDiffSeq2::Descriptor, &TstCombDiffSeq3::Descriptor, &TstCombDiffSeq4::Descriptor,
+        // Combinations of channels.
+        &TstCombChnMix2::Descriptor, &TstCombChnMix3::Descriptor, &TstCombChnMix4::Descriptor,
+        &TstCombChnSeq2::Descriptor, &TstCombChnSeq3::Descriptor, &TstCombChnSeq4::Descriptor,
         // Indexed counts.
         &TstPosVal::Descriptor, &TstPosExt::Descriptor,
+        // Indexed counts of channels.
+        &TstChnValCnt::Descriptor,
     };
     return table;
 }

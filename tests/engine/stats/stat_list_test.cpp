@@ -23,8 +23,10 @@ TEST(StatList, MethodsInTableOrderWithIndexes) {
               (std::vector<std::string>{"NUMS", "DIGS", "EVEN", "EVNV", "SMAL", "SMLV", "PRIM",
                                         "PRMV", "SUMS", "SUM1", "SUM2", "SUM3", "SUMC", "SUMV",
                                         "SUMT", "SUME", "SUMP", "S2T3", "DIFA", "DIFM", "DIFD",
-                                        "DIFO", "DIFK", "KDS2", "KDS3", "KDS4", "POS1", "POS2",
-                                        "POS3", "POS4", "POS5", "POE1"}));
+                                        "DIFO", "DIFK", "CHAN", "CHNV", "CHNC", "KDS2", "KDS3",
+                                        "KDS4", "KCM2", "KCM3", "KCM4", "KCS2", "KCS3", "KCS4",
+                                        "POS1", "POS2", "POS3", "POS4", "POS5", "POE1", "CHN1",
+                                        "CHN2", "CHN3", "CHN4", "CHN5", "CHN6"}));
     EXPECT_EQ(list.MethodName(list.Method(list.FindMethod("POS3"))), "Число в 3 позиции тиража");
     EXPECT_EQ(list.MethodListText(list.FindMethod("POS3"), true),
               "{ num } Число в 3 позиции тиража [ SNG ]");
