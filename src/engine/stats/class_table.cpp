@@ -2,6 +2,7 @@
 // adding its file under families/ and its classes here, in their place in the order.
 #include "engine/stats/families/channels.h"
 #include "engine/stats/families/differences.h"
+#include "engine/stats/families/matrix.h"
 #include "engine/stats/families/numbers.h"
 #include "engine/stats/families/sums.h"
 #include "engine/stats/stat_list.h"
@@ -23,15 +24,27 @@ const std::vector<const TStatClass*>& StatClassTable() {
         &TstDiffSame::Descriptor, &TstDiffSameCnt::Descriptor,
         // Channels.
         &TstChannels::Descriptor, &TstChanValues::Descriptor, &TstChanCount::Descriptor,
+        // Matrix columns and rows.
+        &TstColumns::Descriptor, &TstRows::Descriptor, &TstColValues::Descriptor,
+        &TstRowValues::Descriptor, &TstColCount::Descriptor, &TstRowCount::Descriptor,
+        &TstColMask::Descriptor, &TstRowMask::Descriptor, &TstColAjacent::Descriptor,
+        &TstRowAjacent::Descriptor, &TstColAjacentCnt::Descriptor, &TstRowAjacentCnt::Descriptor,
         // Combination values.
         &TstCombDiffSeq2::Descriptor, &TstCombDiffSeq3::Descriptor, &TstCombDiffSeq4::Descriptor,
         // Combinations of channels.
         &TstCombChnMix2::Descriptor, &TstCombChnMix3::Descriptor, &TstCombChnMix4::Descriptor,
         &TstCombChnSeq2::Descriptor, &TstCombChnSeq3::Descriptor, &TstCombChnSeq4::Descriptor,
+        // Combinations of matrix columns and rows.
+        &TstCombColMix2::Descriptor, &TstCombColMix3::Descriptor, &TstCombColMix4::Descriptor,
+        &TstCombColSeq2::Descriptor, &TstCombColSeq3::Descriptor, &TstCombColSeq4::Descriptor,
+        &TstCombRowMix2::Descriptor, &TstCombRowMix3::Descriptor, &TstCombRowMix4::Descriptor,
+        &TstCombRowSeq2::Descriptor, &TstCombRowSeq3::Descriptor, &TstCombRowSeq4::Descriptor,
         // Indexed counts.
         &TstPosVal::Descriptor, &TstPosExt::Descriptor,
         // Indexed counts of channels.
         &TstChnValCnt::Descriptor,
+        // Indexed counts of matrix columns and rows.
+        &TstColValCnt::Descriptor, &TstRowValCnt::Descriptor,
     };
     return table;
 }
