@@ -272,7 +272,9 @@ TEST_F(CliTest, StatsMethodsListsTheRegistry) {
     const TRun run = Cli({"methods"});
     ASSERT_EQ(run.Status, 0) << run.Err;
     const auto lines = Lines(run.Out);
-    ASSERT_EQ(lines.size(), 33u);  // 8 numbers, 10 sums, 5 differences, KDS2..4, POS1..5, POE1
+    // 8 numbers, 10 sums, 5 differences, 3 channels, 12 matrix, KDS2..4, 6 channel and 12
+    // matrix tuples, POS1..5, POE1, CHN1..6, COL1..6, ROW1..6
+    ASSERT_EQ(lines.size(), 84u);
     EXPECT_EQ(lines[0], "Код;Группа;Флаги;Название");
     EXPECT_EQ(lines[1], "NUMS;num;N;Числа тиража");
     EXPECT_EQ(lines[2], "DIGS;num;N;Мои цифры");
@@ -281,9 +283,15 @@ TEST_F(CliTest, StatsMethodsListsTheRegistry) {
     EXPECT_EQ(lines[11], "SUM2;sum;NG;Сумма тиража: диапазон 2 (1/2)");
     EXPECT_EQ(lines[14], "SUMV;sum;D;Сумма тиража: изменения (диапазон)");
     EXPECT_EQ(lines[19], "DIFA;dif;SN;Все разности между соседними позициями");
-    EXPECT_EQ(lines[25], "KDS3;dif;S;Сочетания из 3 разностей между числами");
-    EXPECT_EQ(lines[29], "POS3;num;SNG;Число в 3 позиции тиража");
-    EXPECT_EQ(lines[32], "POE1;num;G;Extra (Bonus, Star...) - число (!без фильтра!)");
+    EXPECT_EQ(lines[24], "CHAN;grp;N;Каналы");
+    EXPECT_EQ(lines[33], "COLM;mtx;N;Сочетания столбцов матрицы");
+    EXPECT_EQ(lines[40], "KDS3;dif;S;Сочетания из 3 разностей между числами");
+    EXPECT_EQ(lines[42], "KCM2;grp;S;Сочетания из 2 каналов по всем числам тиража");
+    EXPECT_EQ(lines[59], "KRS4;mtx;S;Сочетания из 4 строк по соседним числам");
+    EXPECT_EQ(lines[62], "POS3;num;SNG;Число в 3 позиции тиража");
+    EXPECT_EQ(lines[65], "POE1;num;G;Extra (Bonus, Star...) - число (!без фильтра!)");
+    EXPECT_EQ(lines[71], "CHN6;grp;NG;Количество чисел в 6 канале");
+    EXPECT_EQ(lines[83], "ROW6;mtx;NG;Количество чисел в 6 строке матрицы");
 }
 
 TEST_F(CliTest, StatsTableOfAWindow) {
@@ -478,6 +486,44 @@ TEST_F(CliTest, DifferenceMethodsInStatsAndFilter) {
     EXPECT_EQ(remove.Out, "Комбинаций: 376960\n");
 }
 
+// The channel and matrix methods read the channel size and the matrix columns of the
+// configuration file: their tables, filters and indexed methods follow it.
+TEST_F(CliTest, ChannelAndMatrixMethodsFollowTheConfiguration) {
+    WriteTenDraws(m_paths.Archive());
+    const auto countOf = [&](const std::vector<std::string>& args, const std::string& value) {
+        for (const std::string& line : Lines(Cli(args).Out)) {
+            if (line.rfind(value + ";", 0) == 0) {
+                const std::size_t start = value.size() + 1;
+                return line.substr(start, line.find(';', start) - start);
+            }
+        }
+        return std::string("no row");
+    };
+    const auto out = m_dir / "out.lcv";
+    const auto filter = [&](const char* code, const char* values) {
+        const TRun run =
+            Cli({"filter", code, "--window", "10", "--keep", values, "--out", out.string()});
+        return run.Status == 0 ? run.Out : run.Err;
+    };
+    EXPECT_EQ(countOf({"stats", "CHAN", "--window", "10"}, "01 [1-6]"), "16");
+    EXPECT_EQ(countOf({"stats", "CHNC", "--window", "10"}, "1"), "4");
+    EXPECT_EQ(countOf({"stats", "CHNC", "--window", "10"}, "3"), "2");
+    EXPECT_EQ(countOf({"stats", "COLM", "--window", "10"}, "111110 (062)"), "3");
+    // Five numbers in one channel, in one column: six of each times C(6, 5).
+    EXPECT_EQ(filter("CHNC", "1"), "Комбинаций: 36\n");
+    EXPECT_EQ(filter("COLN", "1"), "Комбинаций: 36\n");
+
+    // Channels of 12 numbers, a matrix of 4 columns and 9 rows.
+    test::WriteBytes(m_paths.Config(), "[GLOBAL]\r\nChannelSize=12\r\nMatrixCols=4\r\n");
+    EXPECT_EQ(countOf({"stats", "CHAN", "--window", "10"}, "01 [1-12]"), "26");
+    EXPECT_EQ(countOf({"stats", "CHNC", "--window", "10"}, "1"), "5");
+    EXPECT_EQ(filter("CHNC", "1"), "Комбинаций: 2376\n");    // 3 x C(12, 5)
+    EXPECT_EQ(filter("COLN", "1"), "Комбинаций: 504\n");     // 4 x C(9, 5)
+    EXPECT_EQ(filter("ROW9", "0"), "Комбинаций: 201376\n");  // C(32, 5)
+    EXPECT_EQ(Cli({"stats", "CHN4", "--window", "10"}).Status, 1);
+    EXPECT_EQ(Cli({"stats", "COL5", "--window", "10"}).Status, 1);
+}
+
 std::size_t CountFiles(const std::filesystem::path& dir) {
     std::size_t n = 0;
     std::error_code ec;
@@ -501,6 +547,14 @@ TEST_F(CliTest, PrefetchBuildsComparisonFilesUnderTheLock) {
     EXPECT_EQ(test::ReadBytes(m_paths.Prefetchs() / "Marvolet_5z36_SUM2.dfc").size(), 36u);
     EXPECT_FALSE(std::filesystem::exists(m_paths.Prefetchs() / "Marvolet_5z36_SUMC.dfc"));
     EXPECT_EQ(Cli({"prefetch", "--missing"}).Err, "Создано файлов: 0\n");
+    EXPECT_EQ(test::ReadBytes(m_paths.Prefetchs() / "Marvolet_5z36_CHN2.cfg"), "ChannelSize=6\n");
+    // The channel size changed outside the program: the channel files (CHAN, CHNV, CHNC and
+    // CHN1..CHN3) describe another configuration and count as missing.
+    test::WriteBytes(m_paths.Config(), "[GLOBAL]\r\nChannelSize=12\r\n");
+    EXPECT_EQ(Cli({"prefetch", "--missing"}).Err, "Создано файлов: 6\n");
+    EXPECT_EQ(test::ReadBytes(m_paths.Prefetchs() / "Marvolet_5z36_CHN2.cfg"), "ChannelSize=12\n");
+    std::filesystem::remove(m_paths.Config());
+    EXPECT_EQ(Cli({"prefetch", "--missing"}).Err, "Создано файлов: 6\n");
     EXPECT_EQ(Cli({"prefetch", "--all"}).Err, "Создано файлов: " + std::to_string(files) + "\n");
     EXPECT_EQ(Cli({"prefetch", "--all", "--missing"}).Status, 2);
     {
