@@ -33,9 +33,19 @@ int DistinctCount(const std::array<int, NumbersInDraw>& a) {
            ((a[4] != a[0]) & (a[4] != a[1]) & (a[4] != a[2]) & (a[4] != a[3]));
 }
 
-// How many of the five items equal item i.
-int Multiplicity(const std::array<int, NumbersInDraw>& a, std::size_t i) {
-    return (a[0] == a[i]) + (a[1] == a[i]) + (a[2] == a[i]) + (a[3] == a[i]) + (a[4] == a[i]);
+// Bits set in a word, without relying on a popcount instruction of the target.
+constexpr int BitCount(std::uint64_t x) {
+    x = x - ((x >> 1) & 0x5555555555555555ull);
+    x = (x & 0x3333333333333333ull) + ((x >> 2) & 0x3333333333333333ull);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0Full;
+    return static_cast<int>((x * 0x0101010101010101ull) >> 56);
+}
+
+// The bit of each byte's item in a mask of items (items lie in 0..36).
+std::array<std::uint64_t, 256> ItemBits(const TItemMap& map) {
+    std::array<std::uint64_t, 256> bits{};
+    for (std::size_t n = 0; n < bits.size(); ++n) bits[n] = std::uint64_t{1} << map.Item[n];
+    return bits;
 }
 
 bool HasAnyKey(const TStatDrawArray& selected, const TKeyBuffer& keys) {
@@ -156,30 +166,33 @@ bool TCustomItemCountsStat::Matches(const std::uint8_t* nums, const TStatDrawArr
 
 std::unique_ptr<TCombFilter> TCustomItemCountsStat::PrepareFilter(const TStatDrawArray& selected,
                                                                   bool, bool, int) {
-    // Per item the selected counts as bits 0..5; separately, the items of 1..36 whose count
-    // 0 is selected, which match a combination that leaves them empty.
-    std::array<std::uint8_t, 256> counts{};
-    std::uint64_t emptySelected = 0;
+    // Per count k, the items whose count k is selected (count 0 only for the items of
+    // 1..36: item 0 never goes without numbers). The combination's items holding exactly k
+    // numbers come from masks of the items holding at least 1, 2, ... 5 numbers, each number
+    // carried up like a counter.
+    std::array<std::uint64_t, NumbersInDraw + 1> chosen{};
     for (const TStatValueRec& s : selected) {
         const int item = s.Key.K(1);
         const int count = s.Key.K(2);
-        if (item < 0 || item > 255 || count < 0 || count > NumbersInDraw) continue;
-        counts[static_cast<std::size_t>(item)] |= static_cast<std::uint8_t>(1u << count);
-        if (count == 0 && item >= 1 && item <= m_items.Count) {
-            emptySelected |= std::uint64_t{1} << item;
-        }
+        if (item < 0 || item > MaxNumber || count < 0 || count > NumbersInDraw) continue;
+        if (count == 0 && (item < 1 || item > m_items.Count)) continue;
+        chosen[static_cast<std::size_t>(count)] |= std::uint64_t{1} << item;
     }
-    return MakeCombFilter([map = m_items.Item, counts, emptySelected](TCombNums n) {
-        const std::array<int, NumbersInDraw> a = {map[n[0]], map[n[1]], map[n[2]], map[n[3]],
-                                                  map[n[4]]};
-        unsigned hit = 0;
-        std::uint64_t occupied = 0;
-        for (std::size_t i = 0; i < a.size(); ++i) {
-            hit |=
-                static_cast<unsigned>(counts[static_cast<std::size_t>(a[i])] >> Multiplicity(a, i));
-            occupied |= std::uint64_t{1} << a[i];
+    return MakeCombFilter([bits = ItemBits(m_items), chosen](TCombNums n) {
+        std::uint64_t atLeast[NumbersInDraw + 2] = {};
+        for (int i = 0; i < NumbersInDraw; ++i) {
+            const std::uint64_t b = bits[n[i]];
+            atLeast[5] |= atLeast[4] & b;
+            atLeast[4] |= atLeast[3] & b;
+            atLeast[3] |= atLeast[2] & b;
+            atLeast[2] |= atLeast[1] & b;
+            atLeast[1] |= b;
         }
-        return ((hit & 1u) | static_cast<unsigned>((emptySelected & ~occupied) != 0)) != 0;
+        std::uint64_t hit = chosen[0] & ~atLeast[1];
+        for (std::size_t k = 1; k <= NumbersInDraw; ++k) {
+            hit |= chosen[k] & atLeast[k] & ~atLeast[k + 1];
+        }
+        return hit != 0;
     });
 }
 
@@ -221,8 +234,10 @@ std::pair<int, int> TCustomDistinctItemsStat::InitRange() const {
 }
 
 std::unique_ptr<TCombFilter> TCustomDistinctItemsStat::ValueFilter(const TK1Table& t) const {
-    return MakeCombFilter([t, map = Items()](TCombNums n) {
-        return t[static_cast<std::size_t>(DistinctCount(ItemsOf(map, n)))] != 0;
+    // The number of distinct items is the number of item bits the five numbers set.
+    return MakeCombFilter([t, bits = ItemBits(Items())](TCombNums n) {
+        return t[static_cast<std::size_t>(
+                   BitCount(bits[n[0]] | bits[n[1]] | bits[n[2]] | bits[n[3]] | bits[n[4]]))] != 0;
     });
 }
 

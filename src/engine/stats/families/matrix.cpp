@@ -53,8 +53,9 @@ bool AnyAdjacent(const std::array<int, kPairCount>& c) {
 TItemMap ColumnMap(int cols) {
     cols = std::clamp(cols, 1, MaxNumber);
     TItemMap map;
-    for (int n = 1; n <= MaxNumber; ++n)
+    for (int n = 1; n <= MaxNumber; ++n) {
         map.Item[static_cast<std::size_t>(n)] = static_cast<std::uint8_t>((n - 1) % cols + 1);
+    }
     map.Count = cols;
     return map;
 }
@@ -62,8 +63,9 @@ TItemMap ColumnMap(int cols) {
 TItemMap RowMap(int cols) {
     cols = std::clamp(cols, 1, MaxNumber);
     TItemMap map;
-    for (int n = 1; n <= MaxNumber; ++n)
+    for (int n = 1; n <= MaxNumber; ++n) {
         map.Item[static_cast<std::size_t>(n)] = static_cast<std::uint8_t>((n - 1) / cols + 1);
+    }
     map.Count = MatrixRows(cols);
     return map;
 }
@@ -158,12 +160,18 @@ std::unique_ptr<TCombFilter> TCustomItemMaskStat::PrepareFilter(const TStatDrawA
 TAdjacency::TAdjacency(const TItemMap& items, const TItemMap& across) {
     for (int a = 1; a <= MaxNumber; ++a) {
         m_slot[static_cast<std::size_t>(a)] = static_cast<std::uint8_t>(a);
+        m_bit[static_cast<std::size_t>(a)] = std::uint64_t{1} << a;
         for (int b = 1; b <= MaxNumber; ++b) {
             const auto ua = static_cast<std::uint8_t>(a);
             const auto ub = static_cast<std::uint8_t>(b);
             if (items[ua] == items[ub] && std::abs(across[ua] - across[ub]) == 1) {
                 m_item[static_cast<std::size_t>(a) * kSlots + static_cast<std::size_t>(b)] =
                     static_cast<std::uint8_t>(items[ua]);
+                if (a < b) {
+                    // The matrix is laid out row by row: the step is the same for every pair.
+                    m_step = b - a;
+                    m_first |= std::uint64_t{1} << a;
+                }
             }
         }
     }
@@ -207,8 +215,8 @@ std::unique_ptr<TCombFilter> TCustomAdjacentStat::PrepareFilter(const TStatDrawA
         chosen[static_cast<std::size_t>(item)] |= static_cast<std::uint16_t>(1u << k2);
     }
     return MakeCombFilter([adjacency = m_adjacency, chosen](TCombNums n) {
+        if (!adjacency.Any(n)) return false;
         const auto c = adjacency.PairItems(n);
-        if (!AnyAdjacent(c)) return false;
         unsigned hit = 0;
         for (std::size_t p = 0; p < c.size(); ++p) {
             int pairs = 0;
@@ -225,8 +233,8 @@ int TCustomAdjacentCountStat::ValueOf(const std::uint8_t* nums) const {
 
 std::unique_ptr<TCombFilter> TCustomAdjacentCountStat::ValueFilter(const TK1Table& t) const {
     return MakeCombFilter([adjacency = m_adjacency, t](TCombNums n) {
-        const auto c = adjacency.PairItems(n);
-        return t[AnyAdjacent(c) ? static_cast<std::size_t>(AdjacentItemCount(c)) : 0] != 0;
+        if (!adjacency.Any(n)) return t[0] != 0;
+        return t[static_cast<std::size_t>(AdjacentItemCount(adjacency.PairItems(n)))] != 0;
     });
 }
 

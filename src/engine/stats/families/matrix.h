@@ -61,6 +61,14 @@ public:
     int ItemOf(std::uint8_t a, std::uint8_t b) const {
         return m_item[static_cast<std::size_t>(m_slot[a]) * kSlots + m_slot[b]];
     }
+    // Whether some two of the numbers stand next to each other: a test of the numbers'
+    // bits, cheaper than PairItems (which gives false exactly when this does).
+    template <class TNums>
+    bool Any(const TNums& n) const {
+        const std::uint64_t occupied =
+            m_bit[n[0]] | m_bit[n[1]] | m_bit[n[2]] | m_bit[n[3]] | m_bit[n[4]];
+        return (occupied & (occupied >> m_step) & m_first) != 0;
+    }
     // The items of the ten pairs of positions i < j, in lexicographic order (0: not adjacent).
     template <class TNums>
     std::array<int, 10> PairItems(const TNums& n) const {
@@ -73,6 +81,11 @@ private:
     static constexpr std::size_t kSlots = 37;
     std::array<std::uint8_t, 256> m_slot{};  // the number itself within 1..36, else 0
     std::array<std::uint8_t, kSlots * kSlots> m_item{};
+    // Adjacent numbers differ by one step (the column count along a column, 1 along a row);
+    // bit a of m_first is set when a and a + step are adjacent.
+    std::array<std::uint64_t, 256> m_bit{};  // bit n for a number n of 1..36, else 0
+    int m_step = 1;
+    std::uint64_t m_first = 0;
 };
 
 // For every item holding at least one adjacent pair: K1 = the item, K2 = its pairs + 1, in
