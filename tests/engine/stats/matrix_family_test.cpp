@@ -90,6 +90,7 @@ TEST_F(MatrixFamilyTest, ValuesOfOneDraw) {
         {6, "COLA", {3, 9, 15, 20, 36}, {"3 x 3x1"}},
         {6, "COLA", {2, 8, 20, 26, 36}, {"2 x 3x1"}},
         {6, "COLA", {1, 2, 3, 4, 5}, {}},
+        {6, "COLA", {1, 7, 7, 13, 36}, {"1 x 3x1"}},  // a number held twice counts once
         {6, "COLC", {1, 2, 3, 4, 5}, {"0x1"}},
         {6, "ROWA", {1, 2, 3, 4, 5}, {"1 x 5x1"}},
         // Four columns: nine rows.

@@ -33,14 +33,6 @@ int DistinctCount(const std::array<int, NumbersInDraw>& a) {
            ((a[4] != a[0]) & (a[4] != a[1]) & (a[4] != a[2]) & (a[4] != a[3]));
 }
 
-// Bits set in a word, without relying on a popcount instruction of the target.
-constexpr int BitCount(std::uint64_t x) {
-    x = x - ((x >> 1) & 0x5555555555555555ull);
-    x = (x & 0x3333333333333333ull) + ((x >> 2) & 0x3333333333333333ull);
-    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0Full;
-    return static_cast<int>((x * 0x0101010101010101ull) >> 56);
-}
-
 // The bit of each byte's item in a mask of items (items lie in 0..36).
 std::array<std::uint64_t, 256> ItemBits(const TItemMap& map) {
     std::array<std::uint64_t, 256> bits{};

@@ -29,6 +29,14 @@ struct TItemMap {
     int operator[](std::uint8_t number) const { return Item[number]; }
 };
 
+// Bits set in a word, without relying on a popcount instruction of the target.
+constexpr int BitCount(std::uint64_t x) {
+    x = x - ((x >> 1) & 0x5555555555555555ull);
+    x = (x & 0x3333333333333333ull) + ((x >> 2) & 0x3333333333333333ull);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0Full;
+    return static_cast<int>((x * 0x0101010101010101ull) >> 56);
+}
+
 // Channel size s (at least 1): number n lies in channel ceil(n / s).
 TItemMap ChannelMap(int size);
 // The channel size a statistic works with: the configured one, at least 1.

@@ -1,6 +1,7 @@
 #include "engine/stats/families/matrix.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -157,7 +158,7 @@ std::unique_ptr<TCombFilter> TCustomItemMaskStat::PrepareFilter(const TStatDrawA
 
 // --- numbers next to each other ------------------------------------------------------------------
 
-TAdjacency::TAdjacency(const TItemMap& items, const TItemMap& across) {
+TAdjacency::TAdjacency(const TItemMap& items, const TItemMap& across) : m_items(items) {
     for (int a = 1; a <= MaxNumber; ++a) {
         m_slot[static_cast<std::size_t>(a)] = static_cast<std::uint8_t>(a);
         m_bit[static_cast<std::size_t>(a)] = std::uint64_t{1} << a;
@@ -171,6 +172,7 @@ TAdjacency::TAdjacency(const TItemMap& items, const TItemMap& across) {
                     // The matrix is laid out row by row: the step is the same for every pair.
                     m_step = b - a;
                     m_first |= std::uint64_t{1} << a;
+                    m_firsts[static_cast<std::size_t>(items[ua])] |= std::uint64_t{1} << a;
                 }
             }
         }
@@ -182,8 +184,18 @@ std::string TCustomAdjacentStat::ValueText(const TStatValueRec& value) const {
 }
 
 void TCustomAdjacentStat::ValuesOf(const std::uint8_t* nums, TKeyBuffer& keys) const {
-    const auto c = m_adjacency.PairItems(nums);
+    auto c = m_adjacency.PairItems(nums);
     if (!AnyAdjacent(c)) return;
+    // A repeated number takes part in its first position only.
+    std::size_t pair = 0;
+    for (int i = 0; i < NumbersInDraw; ++i) {
+        for (int j = i + 1; j < NumbersInDraw; ++j, ++pair) {
+            if (std::find(nums, nums + i, nums[i]) != nums + i ||
+                std::find(nums, nums + j, nums[j]) != nums + j) {
+                c[pair] = 0;
+            }
+        }
+    }
     TStatSimpleArray pairs;
     for (const int item : c) {
         if (item != 0) AddSimple(pairs, item, 1);
@@ -214,14 +226,14 @@ std::unique_ptr<TCombFilter> TCustomAdjacentStat::PrepareFilter(const TStatDrawA
         if (s.Key.K3K4() != 0 || item < 1 || item > 255 || k2 < 0 || k2 > 15) continue;
         chosen[static_cast<std::size_t>(item)] |= static_cast<std::uint16_t>(1u << k2);
     }
+    // Each pair of the combination is a bit; an item's pairs are its bits.
     return MakeCombFilter([adjacency = m_adjacency, chosen](TCombNums n) {
-        if (!adjacency.Any(n)) return false;
-        const auto c = adjacency.PairItems(n);
+        const std::uint64_t pairs = adjacency.Pairs(n);
         unsigned hit = 0;
-        for (std::size_t p = 0; p < c.size(); ++p) {
-            int pairs = 0;
-            for (const int other : c) pairs += other == c[p] ? 1 : 0;
-            hit |= static_cast<unsigned>(chosen[static_cast<std::size_t>(c[p])] >> (pairs + 1));
+        for (std::uint64_t rest = pairs; rest != 0; rest &= rest - 1) {
+            const int item = adjacency.ItemOfFirst(std::countr_zero(rest));
+            const int count = BitCount(pairs & adjacency.FirstsOf(item));
+            hit |= static_cast<unsigned>(chosen[static_cast<std::size_t>(item)] >> (count + 1));
         }
         return (hit & 1u) != 0;
     });
@@ -233,8 +245,11 @@ int TCustomAdjacentCountStat::ValueOf(const std::uint8_t* nums) const {
 
 std::unique_ptr<TCombFilter> TCustomAdjacentCountStat::ValueFilter(const TK1Table& t) const {
     return MakeCombFilter([adjacency = m_adjacency, t](TCombNums n) {
-        if (!adjacency.Any(n)) return t[0] != 0;
-        return t[static_cast<std::size_t>(AdjacentItemCount(adjacency.PairItems(n)))] != 0;
+        std::uint64_t items = 0;
+        for (std::uint64_t rest = adjacency.Pairs(n); rest != 0; rest &= rest - 1) {
+            items |= std::uint64_t{1} << adjacency.ItemOfFirst(std::countr_zero(rest));
+        }
+        return t[static_cast<std::size_t>(BitCount(items))] != 0;
     });
 }
 

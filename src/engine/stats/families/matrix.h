@@ -61,14 +61,18 @@ public:
     int ItemOf(std::uint8_t a, std::uint8_t b) const {
         return m_item[static_cast<std::size_t>(m_slot[a]) * kSlots + m_slot[b]];
     }
-    // Whether some two of the numbers stand next to each other: a test of the numbers'
-    // bits, cheaper than PairItems (which gives false exactly when this does).
+    // The pairs of distinct numbers standing next to each other, as the bits of their
+    // smaller numbers; 0 exactly when PairItems gives no item.
     template <class TNums>
-    bool Any(const TNums& n) const {
+    std::uint64_t Pairs(const TNums& n) const {
         const std::uint64_t occupied =
             m_bit[n[0]] | m_bit[n[1]] | m_bit[n[2]] | m_bit[n[3]] | m_bit[n[4]];
-        return (occupied & (occupied >> m_step) & m_first) != 0;
+        return occupied & (occupied >> m_step) & m_first;
     }
+    // The item of the pair whose smaller number is a (1..36), and the bits of all such pairs
+    // of one item.
+    int ItemOfFirst(int a) const { return m_items.Item[static_cast<std::size_t>(a)]; }
+    std::uint64_t FirstsOf(int item) const { return m_firsts[static_cast<std::size_t>(item)]; }
     // The items of the ten pairs of positions i < j, in lexicographic order (0: not adjacent).
     template <class TNums>
     std::array<int, 10> PairItems(const TNums& n) const {
@@ -86,10 +90,13 @@ private:
     std::array<std::uint64_t, 256> m_bit{};  // bit n for a number n of 1..36, else 0
     int m_step = 1;
     std::uint64_t m_first = 0;
+    TItemMap m_items;
+    std::array<std::uint64_t, MaxNumber + 1> m_firsts{};  // m_first split by item
 };
 
 // For every item holding at least one adjacent pair: K1 = the item, K2 = its pairs + 1, in
-// the order the items are first met among the pairs. A match is some value of the
+// the order the items are first met among the pairs. A number held twice (only odd
+// combinations do) counts once. A match is some value of the
 // combination equal to a selected key (all four parts).
 class TCustomAdjacentStat : public TCustomNumbersStat {
 public:
