@@ -263,8 +263,21 @@ namespace {
 struct TTupleSet {
     std::vector<std::uint64_t> Bits;  // 2^(6 * min(k, 3)) bits
     std::vector<std::uint32_t> Codes;
+    // Tuples of four: a bit per hash of the whole code, so that a prefix met by chance rarely
+    // costs a search.
+    std::array<std::uint64_t, 1024> Hashes{};
 
     bool HasBit(std::uint32_t code) const { return ((Bits[code >> 6] >> (code & 63)) & 1) != 0; }
+    static std::uint32_t Hash(std::uint32_t code) { return (code * 0x9E3779B1u) >> 16; }
+    void AddHash(std::uint32_t code) {
+        const std::uint32_t h = Hash(code);
+        Hashes[h >> 6] |= std::uint64_t{1} << (h & 63);
+    }
+    bool Has(std::uint32_t code) const {
+        const std::uint32_t h = Hash(code);
+        return ((Hashes[h >> 6] >> (h & 63)) & 1) != 0 &&
+               std::binary_search(Codes.begin(), Codes.end(), code);
+    }
 };
 
 template <int K, bool Windows>
@@ -286,7 +299,7 @@ std::unique_ptr<TCombFilter> MakeTupleFilter(const TItemMap& items,
                 return true;
             } else {
                 code |= a[static_cast<std::size_t>(p[3])] << (3 * kItemBits);
-                if (std::binary_search(set->Codes.begin(), set->Codes.end(), code)) return true;
+                if (set->Has(code)) return true;
             }
         }
         return false;
@@ -346,6 +359,7 @@ std::unique_ptr<TCombFilter> TCustomItemTupleStat::PrepareFilter(const TStatDraw
         const std::uint32_t prefix = code & ((1u << (kItemBits * std::min(m_k, 3))) - 1);
         set->Bits[prefix >> 6] |= std::uint64_t{1} << (prefix & 63);
         set->Codes.push_back(code);
+        set->AddHash(code);
     }
     std::sort(set->Codes.begin(), set->Codes.end());
     switch (m_k * 2 + (m_windows ? 1 : 0)) {
