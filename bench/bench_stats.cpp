@@ -239,6 +239,41 @@ void PrintTable(const mv::bench::TRatioReporter& reporter, const std::vector<std
     }
 }
 
+// Per group, the slowest filter pass among the methods whose value does not depend on the
+// draws (no flag D or P: the pass targets 2x the floor) and among the others, and the
+// slowest window analysis, e.g. for the channel group:
+//   grp  batch KCM4 2.10 x floor   window CHNV 812.0 us
+void PrintSlowestPerGroup(const mv::bench::TRatioReporter& reporter, const mv::TStatList& registry) {
+    const double floor = reporter.Time("Floor");
+    if (floor <= 0) return;
+    std::printf("\nSlowest per group (batch pass / floor; window of %d draws):\n", kDraws);
+    for (int group = 0; group < mv::StatGroupCount; ++group) {
+        std::string batchCode[2], windowCode;
+        double batch[2] = {0, 0};
+        double window = 0;
+        for (int i = 0; i < registry.MethodCount(); ++i) {
+            const mv::TStatMethod& m = registry.Method(i);
+            if (m.StatClass->Group != group) continue;
+            const std::string code = mv::TStatList::MethodCode(m);
+            const int kind = (m.StatClass->Flags & (mv::sfReference | mv::sfPeriod)) ? 1 : 0;
+            const double b = reporter.Time("Batch/" + code);
+            if (b > batch[kind]) batch[kind] = b, batchCode[kind] = code;
+            const double w = reporter.Time("Window/" + code);
+            if (w > window) window = w, windowCode = code;
+        }
+        if (batch[0] <= 0 && batch[1] <= 0 && window <= 0) continue;
+        std::printf("%-4s", mv::StatGroupCode(group));
+        for (int kind = 0; kind < 2; ++kind) {
+            if (batch[kind] > 0) {
+                std::printf("  %s %-6s %5.2f x floor", kind == 0 ? "batch" : "batch(D/P)",
+                            batchCode[kind].c_str(), batch[kind] / floor);
+            }
+        }
+        if (window > 0) std::printf("  window %-6s %9.1f us", windowCode.c_str(), window);
+        std::printf("\n");
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -265,6 +300,7 @@ int main(int argc, char** argv) {
     mv::bench::TRatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     PrintTable(reporter, codes);
+    PrintSlowestPerGroup(reporter, registry);
     benchmark::Shutdown();
     return 0;
 }

@@ -13,6 +13,7 @@
 #include "engine/combs/full_set.h"
 #include "engine/core/errors.h"
 #include "engine/support/atomic_file.h"
+#include "engine/support/config_file.h"
 
 namespace mv {
 namespace {
@@ -106,19 +107,35 @@ TFullSetCounts CountMethod(const TStatList& registry, const TStatMethod& method,
     return CountFullSetValues(*stat, set, FullSetSize);
 }
 
-// Writes one method's file; on failure deletes it and shows the error box.
+// Far above any record (three short lines at most).
+constexpr std::size_t kMaxRecordBytes = 4096;
+
+// The method's file is missing, or counted with another configuration than the one in force.
+bool FileOutdated(const TFullSetSource& source, const TStatMethod& method) {
+    return FileMissing(FullSetFileName(source.Paths, method)) ||
+           FullSetFileStale(source.Paths, method, source.Registry.Config());
+}
+
+// Writes one method's file and its configuration record (when `record` is not empty); on
+// failure deletes both and shows the error box. The old record goes first: a file written
+// without its record counts as stale, never the other way round.
 std::optional<TFullSetCounts> WriteMethodFile(IUiHooks& hooks, const std::filesystem::path& file,
+                                              const std::filesystem::path& recordFile,
+                                              const std::string& record,
                                               const std::function<TFullSetCounts()>& count) {
     TStatusGuard status(hooks,
                         "Создание файла предварительной выборки " + file.string() + "...");
     try {
         std::filesystem::create_directories(file.parent_path());
         TFullSetCounts counts = count();
+        std::filesystem::remove(recordFile);
         WriteFileAtomically(file, EncodeFullSetFile(counts));
+        if (!record.empty()) WriteFileAtomically(recordFile, record);
         return counts;
     } catch (...) {
         std::error_code ignored;
         std::filesystem::remove(file, ignored);
+        std::filesystem::remove(recordFile, ignored);
         hooks.ShowMessage(
             TMessageKind::Error,
             FileFailure(kCreateError, file, FailureReason(std::current_exception())));
@@ -180,7 +197,7 @@ std::vector<int> MethodsToBuild(const TFullSetSource& source, std::uint16_t grou
         const bool groupChosen = g >= 0 && g <= 15 && ((groups >> g) & 1u) != 0;
         bool missing = true;
         try {
-            missing = FileMissing(FullSetFileName(source.Paths, method));
+            missing = FileOutdated(source, method);
         } catch (const EError&) {
             // A path that cannot be examined is built: the build reports what is wrong.
         }
@@ -199,6 +216,36 @@ std::uint16_t RebuildGroupsForConfigChange(int changeMask) {
 std::filesystem::path FullSetFileName(const TDataPaths& paths, const TStatMethod& method) {
     return paths.Prefetchs() /
            (std::string(ProgramName) + "_" + TStatList::MethodCode(method) + FullSetFileExtension);
+}
+
+std::filesystem::path FullSetRecordName(const TDataPaths& paths, const TStatMethod& method) {
+    return paths.Prefetchs() / (std::string(ProgramName) + "_" + TStatList::MethodCode(method) +
+                                FullSetRecordExtension);
+}
+
+std::string FullSetConfigRecord(int group, const TConfigData& config) {
+    if (group < 0 || group > 15) return {};
+    const unsigned bit = 1u << group;
+    std::string record;
+    if (bit & ChannelGroupMask) {
+        record += "ChannelSize=" + std::to_string(config.ChannelSize) + "\n";
+    }
+    if (bit & MatrixGroupMask) record += "MatrixCols=" + std::to_string(config.MatrixCols) + "\n";
+    if (bit & SegmentGroupMask) {
+        record += "MatrixSegments=" + SegmentsText(config.MatrixSegments) + "\n";
+    }
+    return record;
+}
+
+bool FullSetFileStale(const TDataPaths& paths, const TStatMethod& method,
+                      const TConfigData& config) {
+    const std::string expected = FullSetConfigRecord(method.StatClass->Group, config);
+    if (expected.empty() || !method.StatClass->HasNorm()) return false;
+    try {
+        return ReadWholeFile(FullSetRecordName(paths, method), kMaxRecordBytes) != expected;
+    } catch (const EError&) {
+        return true;  // missing or unreadable: nothing vouches for the file
+    }
 }
 
 TFullSetCounts CountFullSetValues(TCustomStat& stat, const TComb* combs, std::size_t count) {
@@ -300,10 +347,13 @@ void CheckFullSetCounts(const TFullSetCounts& counts, const TStatClass& statClas
 std::optional<TFullSetCounts> BuildFullSetFile(const TFullSetSource& source, int methodIndex) {
     const TStatMethod& method = source.Registry.Method(methodIndex);
     const std::filesystem::path file = FullSetFileName(source.Paths, method);
-    return WriteMethodFile(source.Hooks, file, [&] {
+    const auto count = [&] {
         const std::vector<TComb> set = FullSet();
         return CountMethod(source.Registry, method, set.data());
-    });
+    };
+    return WriteMethodFile(source.Hooks, file, FullSetRecordName(source.Paths, method),
+                           FullSetConfigRecord(method.StatClass->Group, source.Registry.Config()),
+                           count);
 }
 
 std::optional<TFullSetCounts> ReadOrBuildFullSetFile(const TFullSetSource& source,
@@ -314,7 +364,7 @@ std::optional<TFullSetCounts> ReadOrBuildFullSetFile(const TFullSetSource& sourc
     if (!method.StatClass->HasNorm()) return std::nullopt;
     const std::filesystem::path file = FullSetFileName(source.Paths, method);
     try {
-        if (FileMissing(file)) {
+        if (FileOutdated(source, method)) {
             built = true;
             return BuildFullSetFile(source, methodIndex);
         }
@@ -341,9 +391,13 @@ TRebuildResult BuildFullSetFiles(const TFullSetSource& source, std::uint16_t gro
         for (int i = 0; i < registry.MethodCount(); ++i) {
             if (next < chosen.size() && chosen[next] == i) {
                 const std::size_t slot = next++;
-                const auto file = FullSetFileName(source.Paths, registry.Method(i));
+                const TStatMethod& method = registry.Method(i);
                 const bool ok =
-                    WriteMethodFile(hooks, file, [&] { return counts->Take(slot); }).has_value();
+                    WriteMethodFile(hooks, FullSetFileName(source.Paths, method),
+                                    FullSetRecordName(source.Paths, method),
+                                    FullSetConfigRecord(method.StatClass->Group, registry.Config()),
+                                    [&] { return counts->Take(slot); })
+                        .has_value();
                 ++(ok ? result.Built : result.Failed);
                 hooks.ShowStatus(kRebuildText);
             }

@@ -36,6 +36,27 @@ std::uint16_t RebuildGroupsForConfigChange(int changeMask);
 
 std::filesystem::path FullSetFileName(const TDataPaths& paths, const TStatMethod& method);
 
+// The files of the groups that depend on the configuration (ChannelGroupMask,
+// MatrixGroupMask, SegmentGroupMask) describe the configuration they were counted with, which
+// may since have changed behind the program's back (the INI file edited, another copy of the
+// program). Each such file has a record beside it, "<program>_<code>.cfg", holding the
+// settings it was counted with, one "Key=value" line each: "ChannelSize=6",
+// "MatrixCols=6", "MatrixSegments=<36 digits>". The comparison file itself keeps its format.
+// A file whose record is missing, unreadable or differs from the configuration in force
+// counts as missing: it is built again before it is used, and a rebuild always includes it.
+// The record is removed before its file is written and written after it, so an interrupted
+// build leaves a file without a record, which is built again.
+inline constexpr const char* FullSetRecordExtension = ".cfg";
+std::filesystem::path FullSetRecordName(const TDataPaths& paths, const TStatMethod& method);
+// The record a file of group `group` must have under `config`; empty for a group whose files
+// do not depend on the configuration (they have no record).
+std::string FullSetConfigRecord(int group, const TConfigData& config);
+// Whether the method's existing file was counted with another configuration than `config`
+// (its record is missing, unreadable or different). Always false for a group without a
+// record and for a method without a norm (it has no file).
+bool FullSetFileStale(const TDataPaths& paths, const TStatMethod& method,
+                      const TConfigData& config);
+
 // The counts of the method's values over `count` combinations, as AddCombination gives them,
 // ordered with SortByKey, with the smallest and largest count (StatTotals).
 TFullSetCounts CountFullSetValues(TCustomStat& stat, const TComb* combs, std::size_t count);
@@ -59,16 +80,18 @@ struct TFullSetSource {
 
 // Builds the method's file from the full set: status "Создание файла предварительной выборки
 // <file>..." while it runs; the Prefetchs directory is created when missing; the file is
-// written through a temporary file and renamed into place. On failure the file is deleted,
+// written through a temporary file and renamed into place, and then its configuration record
+// when its group has one. On failure the file is deleted,
 // the error box "Ошибка создания файла данных для полного набора вариантов!\r\r
 // Имя файла: <file>\r\r<reason>" is shown and the result is empty.
 std::optional<TFullSetCounts> BuildFullSetFile(const TFullSetSource& source, int methodIndex);
 
-// The method's counts from its file: a missing or zero-byte file is built first
-// (BuildFullSetFile, and `built` is set). A file that cannot be read or fails
-// CheckFullSetCounts shows "Ошибка открытия файла данных для полного набора вариантов!\r\r
-// Имя файла: <file>\r\r<reason>" and gives nothing; it stays until it is rebuilt. A method
-// outside the registry or without a norm gives nothing.
+// The method's counts from its file: a missing or zero-byte file, or one counted with another
+// configuration (FullSetFileStale), is built first (BuildFullSetFile, and `built` is set). A
+// file that cannot be read or fails CheckFullSetCounts shows
+// "Ошибка открытия файла данных для полного набора вариантов!\r\rИмя файла: <file>\r\r<reason>"
+// and gives nothing; it stays until it is rebuilt. A method outside the registry or without a
+// norm gives nothing.
 std::optional<TFullSetCounts> ReadOrBuildFullSetFile(const TFullSetSource& source,
                                                      int methodIndex, bool& built);
 
@@ -76,8 +99,8 @@ struct TRebuildResult {
     int Built = 0;   // files written
     int Failed = 0;  // files that could not be built (each reported in its error box)
 };
-// Builds the files of every method with a norm: a missing (or zero-byte) file always, an
-// existing one only when bit g of `groups` is set for the method's group g (a group above 15
+// Builds the files of every method with a norm: a missing (or zero-byte or stale) file always,
+// an existing one only when bit g of `groups` is set for the method's group g (a group above 15
 // never). Shows the progress window "Создание файлов для полного набора комбинаций..." with
 // one step per registered method and the same status text, both cleared at the end. The
 // full set is generated once and the methods are counted on every core; the files are the

@@ -46,7 +46,8 @@ std::size_t TWorkspace::RemoveStaleTemporaryFiles() {
         });
     };
     const auto fullSetFile = [&](std::string_view name) {
-        return name.starts_with(program + "_") && name.ends_with(FullSetFileExtension);
+        return name.starts_with(program + "_") &&
+               (name.ends_with(FullSetFileExtension) || name.ends_with(FullSetRecordExtension));
     };
     return mv::RemoveStaleTemporaryFiles(m_paths.Dir, dataFile) +
            mv::RemoveStaleTemporaryFiles(m_paths.Prefetchs(), fullSetFile);

@@ -1,6 +1,8 @@
 // The statistic classes in the order of the method list. A family of methods is added by
 // adding its file under families/ and its classes here, in their place in the order.
+#include "engine/stats/families/channels.h"
 #include "engine/stats/families/differences.h"
+#include "engine/stats/families/matrix.h"
 #include "engine/stats/families/numbers.h"
 #include "engine/stats/families/segments.h"
 #include "engine/stats/families/sequences.h"
@@ -22,17 +24,36 @@ const std::vector<const TStatClass*>& StatClassTable() {
         // Differences.
         &TstDiffTotal::Descriptor, &TstDiffMax::Descriptor, &TstMinMaxDiffs::Descriptor,
         &TstDiffSame::Descriptor, &TstDiffSameCnt::Descriptor,
+        // Channels.
+        &TstChannels::Descriptor, &TstChanValues::Descriptor, &TstChanCount::Descriptor,
+        // Matrix columns and rows.
+        &TstColumns::Descriptor, &TstRows::Descriptor, &TstColValues::Descriptor,
+        &TstRowValues::Descriptor, &TstColCount::Descriptor, &TstRowCount::Descriptor,
+        &TstColMask::Descriptor, &TstRowMask::Descriptor, &TstColAjacent::Descriptor,
+        &TstRowAjacent::Descriptor, &TstColAjacentCnt::Descriptor, &TstRowAjacentCnt::Descriptor,
         // Segments.
         &TstSegments::Descriptor, &TstSegmValues::Descriptor, &TstSegmCount::Descriptor,
         // Sequences.
         &TstSequenceLen::Descriptor, &TstSequenceCnt::Descriptor, &TstSequenceLenMax::Descriptor,
         // Combination values.
         &TstCombDiffSeq2::Descriptor, &TstCombDiffSeq3::Descriptor, &TstCombDiffSeq4::Descriptor,
+        // Combinations of channels.
+        &TstCombChnMix2::Descriptor, &TstCombChnMix3::Descriptor, &TstCombChnMix4::Descriptor,
+        &TstCombChnSeq2::Descriptor, &TstCombChnSeq3::Descriptor, &TstCombChnSeq4::Descriptor,
+        // Combinations of matrix columns and rows.
+        &TstCombColMix2::Descriptor, &TstCombColMix3::Descriptor, &TstCombColMix4::Descriptor,
+        &TstCombColSeq2::Descriptor, &TstCombColSeq3::Descriptor, &TstCombColSeq4::Descriptor,
+        &TstCombRowMix2::Descriptor, &TstCombRowMix3::Descriptor, &TstCombRowMix4::Descriptor,
+        &TstCombRowSeq2::Descriptor, &TstCombRowSeq3::Descriptor, &TstCombRowSeq4::Descriptor,
         // Combination values: segments.
         &TstCombSegmMix2::Descriptor, &TstCombSegmMix3::Descriptor, &TstCombSegmMix4::Descriptor,
         &TstCombSegmSeq2::Descriptor, &TstCombSegmSeq3::Descriptor, &TstCombSegmSeq4::Descriptor,
         // Indexed counts.
         &TstPosVal::Descriptor, &TstPosExt::Descriptor,
+        // Indexed counts of channels.
+        &TstChnValCnt::Descriptor,
+        // Indexed counts of matrix columns and rows.
+        &TstColValCnt::Descriptor, &TstRowValCnt::Descriptor,
         // Indexed counts: segments.
         &TstSgmValCnt::Descriptor,
     };

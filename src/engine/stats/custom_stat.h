@@ -78,9 +78,10 @@ struct TStatClass {
 // Replaces "%d", "%0:d" (and "%.Nd") by the integer, "%s", "%0:s" by the text.
 std::string FormatTemplate(const std::string& pattern, long long number, const std::string& text = {});
 
-// Up to 32 values that one draw or one combination yields, without allocating.
+// Up to 48 values that one draw or one combination yields, without allocating (a count per
+// matrix column gives up to 36, and one more for bytes outside 1..36).
 struct TKeyBuffer {
-    std::array<TValueKey, 32> Keys;
+    std::array<TValueKey, 48> Keys;
     int Count = 0;
     void Add(TValueKey key) {
         if (Count < static_cast<int>(Keys.size())) Keys[static_cast<std::size_t>(Count++)] = key;

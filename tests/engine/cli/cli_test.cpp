@@ -272,9 +272,10 @@ TEST_F(CliTest, StatsMethodsListsTheRegistry) {
     const TRun run = Cli({"methods"});
     ASSERT_EQ(run.Status, 0) << run.Err;
     const auto lines = Lines(run.Out);
-    // 8 numbers, 10 sums, 5 differences, 3 segments, 3 sequences, KDS2..4, KGM2..4, KGS2..4,
-    // POS1..5, POE1, SGM1
-    ASSERT_EQ(lines.size(), 46u);
+    // 8 numbers, 10 sums, 5 differences, 3 channels, 12 matrix, 3 segments, 3 sequences,
+    // KDS2..4, 6 channel, 12 matrix and 6 segment tuples, POS1..5, POE1, CHN1..6, COL1..6,
+    // ROW1..6, SGM1
+    ASSERT_EQ(lines.size(), 91u);
     EXPECT_EQ(lines[0], "Код;Группа;Флаги;Название");
     EXPECT_EQ(lines[1], "NUMS;num;N;Числа тиража");
     EXPECT_EQ(lines[2], "DIGS;num;N;Мои цифры");
@@ -283,13 +284,19 @@ TEST_F(CliTest, StatsMethodsListsTheRegistry) {
     EXPECT_EQ(lines[11], "SUM2;sum;NG;Сумма тиража: диапазон 2 (1/2)");
     EXPECT_EQ(lines[14], "SUMV;sum;D;Сумма тиража: изменения (диапазон)");
     EXPECT_EQ(lines[19], "DIFA;dif;SN;Все разности между соседними позициями");
-    EXPECT_EQ(lines[26], "SGMC;sgm;NG;Количество не пустых сегментов в матрице");
-    EXPECT_EQ(lines[29], "LENS;seq;SNG;Макс. длина последовательности в тираже");
-    EXPECT_EQ(lines[31], "KDS3;dif;S;Сочетания из 3 разностей между числами");
-    EXPECT_EQ(lines[37], "KGS3;sgm;S;Сочетания из 3 сегментов по соседним числам");
-    EXPECT_EQ(lines[41], "POS3;num;SNG;Число в 3 позиции тиража");
-    EXPECT_EQ(lines[44], "POE1;num;G;Extra (Bonus, Star...) - число (!без фильтра!)");
-    EXPECT_EQ(lines[45], "SGM1;sgm;NG;Количество чисел в 1 сегменте матрицы");
+    EXPECT_EQ(lines[24], "CHAN;grp;N;Каналы");
+    EXPECT_EQ(lines[33], "COLM;mtx;N;Сочетания столбцов матрицы");
+    EXPECT_EQ(lines[41], "SGMC;sgm;NG;Количество не пустых сегментов в матрице");
+    EXPECT_EQ(lines[44], "LENS;seq;SNG;Макс. длина последовательности в тираже");
+    EXPECT_EQ(lines[46], "KDS3;dif;S;Сочетания из 3 разностей между числами");
+    EXPECT_EQ(lines[48], "KCM2;grp;S;Сочетания из 2 каналов по всем числам тиража");
+    EXPECT_EQ(lines[65], "KRS4;mtx;S;Сочетания из 4 строк по соседним числам");
+    EXPECT_EQ(lines[70], "KGS3;sgm;S;Сочетания из 3 сегментов по соседним числам");
+    EXPECT_EQ(lines[74], "POS3;num;SNG;Число в 3 позиции тиража");
+    EXPECT_EQ(lines[77], "POE1;num;G;Extra (Bonus, Star...) - число (!без фильтра!)");
+    EXPECT_EQ(lines[83], "CHN6;grp;NG;Количество чисел в 6 канале");
+    EXPECT_EQ(lines[89], "ROW6;mtx;NG;Количество чисел в 6 строке матрицы");
+    EXPECT_EQ(lines[90], "SGM1;sgm;NG;Количество чисел в 1 сегменте матрицы");
 }
 
 TEST_F(CliTest, StatsTableOfAWindow) {
@@ -498,6 +505,44 @@ TEST_F(CliTest, DifferenceMethodsInStatsAndFilter) {
         Cli({"filter", "KDS4", "--window", "10", "--remove", "1:1:1:1", "--out", out.string()});
     ASSERT_EQ(remove.Status, 0) << remove.Err;
     EXPECT_EQ(remove.Out, "Комбинаций: 376960\n");
+}
+
+// The channel and matrix methods read the channel size and the matrix columns of the
+// configuration file: their tables, filters and indexed methods follow it.
+TEST_F(CliTest, ChannelAndMatrixMethodsFollowTheConfiguration) {
+    WriteTenDraws(m_paths.Archive());
+    const auto countOf = [&](const std::vector<std::string>& args, const std::string& value) {
+        for (const std::string& line : Lines(Cli(args).Out)) {
+            if (line.rfind(value + ";", 0) == 0) {
+                const std::size_t start = value.size() + 1;
+                return line.substr(start, line.find(';', start) - start);
+            }
+        }
+        return std::string("no row");
+    };
+    const auto out = m_dir / "out.lcv";
+    const auto filter = [&](const char* code, const char* values) {
+        const TRun run =
+            Cli({"filter", code, "--window", "10", "--keep", values, "--out", out.string()});
+        return run.Status == 0 ? run.Out : run.Err;
+    };
+    EXPECT_EQ(countOf({"stats", "CHAN", "--window", "10"}, "01 [1-6]"), "16");
+    EXPECT_EQ(countOf({"stats", "CHNC", "--window", "10"}, "1"), "4");
+    EXPECT_EQ(countOf({"stats", "CHNC", "--window", "10"}, "3"), "2");
+    EXPECT_EQ(countOf({"stats", "COLM", "--window", "10"}, "111110 (062)"), "3");
+    // Five numbers in one channel, in one column: six of each times C(6, 5).
+    EXPECT_EQ(filter("CHNC", "1"), "Комбинаций: 36\n");
+    EXPECT_EQ(filter("COLN", "1"), "Комбинаций: 36\n");
+
+    // Channels of 12 numbers, a matrix of 4 columns and 9 rows.
+    test::WriteBytes(m_paths.Config(), "[GLOBAL]\r\nChannelSize=12\r\nMatrixCols=4\r\n");
+    EXPECT_EQ(countOf({"stats", "CHAN", "--window", "10"}, "01 [1-12]"), "26");
+    EXPECT_EQ(countOf({"stats", "CHNC", "--window", "10"}, "1"), "5");
+    EXPECT_EQ(filter("CHNC", "1"), "Комбинаций: 2376\n");    // 3 x C(12, 5)
+    EXPECT_EQ(filter("COLN", "1"), "Комбинаций: 504\n");     // 4 x C(9, 5)
+    EXPECT_EQ(filter("ROW9", "0"), "Комбинаций: 201376\n");  // C(32, 5)
+    EXPECT_EQ(Cli({"stats", "CHN4", "--window", "10"}).Status, 1);
+    EXPECT_EQ(Cli({"stats", "COL5", "--window", "10"}).Status, 1);
 }
 
 // The segment methods read the layout of the configuration file; the sequence methods follow

@@ -7,6 +7,7 @@
 #include "combs_fixture.h"
 #include "engine/combs/full_set.h"
 #include "engine/combs/full_set_files.h"
+#include "engine/support/config_file.h"
 
 namespace mv::test {
 namespace {
@@ -244,6 +245,84 @@ TEST_F(FullSetFilesTest, RebuildBuildsMissingFilesAndChosenGroupsLikeOneByOne) {
     EXPECT_EQ(RebuildFullSetFiles(Ws, true, 0).Built, 1);
     SetPrefetchsEnabled(Ws, true);
     EXPECT_EQ(RebuildFullSetFiles(Ws, false, 1u << 0).Built, numbersGroup);
+}
+
+// A configuration changed while the program was not running (the INI file edited, another
+// copy of the program) must not leave files that describe the old one: the files of the
+// groups that read the configuration carry a record of it and are built again when it
+// differs; the other groups are left alone.
+TEST_F(FullSetFilesTest, FilesOfAnotherConfigurationAreBuiltAgain) {
+    const auto record = [this](const std::string& code) {
+        return ReadBytes(Dir / "Prefetchs" / ("Marvolet_5z36_" + code + ".cfg"));
+    };
+    const auto expectedBytes = [this](const std::string& code) {
+        const std::vector<TComb> set = FullSet();
+        const auto stat = Ws.Stats().CreateStat(Ws.Stats().Method(Method(code)));
+        return EncodeFullSetFile(CountFullSetValues(*stat, set.data(), set.size()));
+    };
+    // A file built under the configuration in force carries its record and is used as it is.
+    ASSERT_TRUE(OpenFullSetFile(Ws, Method("CHNC")).has_value());
+    EXPECT_EQ(record("CHNC"), "ChannelSize=6\n");
+    ASSERT_TRUE(CreateFullSetFile(Ws, Method("COLN")).has_value());
+    EXPECT_EQ(record("COLN"), "MatrixCols=6\n");
+    Hooks.Statuses.clear();
+    ASSERT_TRUE(OpenFullSetFile(Ws, Method("CHNC")).has_value());
+    EXPECT_TRUE(Hooks.Statuses.empty()) << "nothing built";
+
+    // Every other file present (content aside): a rebuild of no groups builds nothing.
+    for (int i = 0; i < Ws.Stats().MethodCount(); ++i) {
+        const TStatMethod& method = Ws.Stats().Method(i);
+        if (!method.StatClass->HasNorm()) continue;
+        const auto file = FullSetFileName(Ws.Paths(), method);
+        if (!std::filesystem::exists(file)) WriteBytes(file, "placeholder");
+        const std::string expected = FullSetConfigRecord(method.StatClass->Group, Ws.Config());
+        if (!expected.empty()) WriteBytes(FullSetRecordName(Ws.Paths(), method), expected);
+    }
+    EXPECT_EQ(RebuildFullSetFiles(Ws, true, 0).Built, 0);
+
+    // The channel size changed behind the program's back: exactly the channel files are
+    // stale, and a rebuild of no groups builds them, under the new size.
+    Ws.Config().ChannelSize = 5;
+    Ws.Stats().BuildMethods();
+    int channelFiles = 0;
+    for (int i = 0; i < Ws.Stats().MethodCount(); ++i) {
+        const TStatMethod& method = Ws.Stats().Method(i);
+        const bool stale = FullSetFileStale(Ws.Paths(), method, Ws.Config());
+        EXPECT_EQ(stale, method.StatClass->HasNorm() && method.StatClass->Group == 3)
+            << TStatList::MethodCode(method);
+        channelFiles += method.StatClass->HasNorm() && method.StatClass->Group == 3 ? 1 : 0;
+    }
+    EXPECT_EQ(channelFiles, 11);  // CHAN, CHNV, CHNC, CHN1..CHN8
+    EXPECT_EQ(RebuildFullSetFiles(Ws, true, 0).Built, channelFiles);
+    EXPECT_EQ(record("CHN8"), "ChannelSize=5\n");
+    EXPECT_EQ(ReadBytes(File("CHNC")), expectedBytes("CHNC"));
+    EXPECT_EQ(RebuildFullSetFiles(Ws, true, 0).Built, 0);
+
+    // The matrix changed: its file is built again before the statistics table uses it; a
+    // file whose record went missing (an interrupted build) too.
+    Ws.Config().MatrixCols = 4;
+    Ws.Stats().BuildMethods();
+    bool built = false;
+    const TFullSetSource source{Ws.Stats(), Ws.Paths(), Hooks};
+    ASSERT_TRUE(ReadOrBuildFullSetFile(source, Method("COLN"), built).has_value());
+    EXPECT_TRUE(built);
+    EXPECT_EQ(record("COLN"), "MatrixCols=4\n");
+    EXPECT_EQ(ReadBytes(File("COLN")), expectedBytes("COLN"));
+    std::filesystem::remove(Dir / "Prefetchs" / "Marvolet_5z36_CHNC.cfg");
+    ASSERT_TRUE(ReadOrBuildFullSetFile(source, Method("CHNC"), built).has_value());
+    EXPECT_TRUE(built);
+    ASSERT_TRUE(ReadOrBuildFullSetFile(source, Method("CHNC"), built).has_value());
+    EXPECT_FALSE(built);
+    EXPECT_TRUE(Hooks.Messages.empty());
+
+    // The other groups have no record and never go stale.
+    EXPECT_FALSE(std::filesystem::exists(Dir / "Prefetchs" / "Marvolet_5z36_EVEN.cfg"));
+    EXPECT_EQ(FullSetConfigRecord(0, Ws.Config()), "");
+    EXPECT_EQ(FullSetConfigRecord(12, Ws.Config()), "");
+    TConfigData segments;
+    segments.MatrixSegments = ParseSegmentsText("12");
+    EXPECT_EQ(FullSetConfigRecord(5, segments),
+              "MatrixSegments=121111111111111111111111111111111111\n");
 }
 
 TEST(FullSetGroups, ConfigurationChangesChooseTheirGroups) {

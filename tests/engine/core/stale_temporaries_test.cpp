@@ -19,6 +19,7 @@ TEST(StaleTemporaries, LockRemovesTheDataFilesTemporariesOnly) {
         ".Marvolet_5z36.ldr.Ab12Cd",
         ".Marvolet_5z36.frm.zzzzzz",
         "Prefetchs/.Marvolet_5z36_NUMS.dfc.q1w2e3",
+        "Prefetchs/.Marvolet_5z36_CHAN.cfg.a1b2c3",  // a comparison file's configuration record
     };
     const char* const kept[] = {
         "Marvolet_5z36.ldr",

@@ -9,6 +9,7 @@
 
 #include "engine/stats/comb_filter.h"
 #include "engine/stats/stat_list.h"
+#include "engine/support/config_file.h"
 
 namespace mv {
 namespace {
@@ -81,6 +82,8 @@ TEST(CombFilter, AscendingDiffsOfAWord) {
     }
 }
 
+// Every method at the default configuration; the methods of the groups that read the
+// configuration (channels, matrix, segments) also at settings far from it.
 TEST(CombFilter, BatchPathEqualsMatchesOnOddBytes) {
     TDrawsArray draws(3);
     for (int i = 0; i < 3; ++i) {
@@ -88,31 +91,46 @@ TEST(CombFilter, BatchPathEqualsMatchesOnOddBytes) {
         draws[static_cast<std::size_t>(i)].Nums = {static_cast<std::uint8_t>(i + 1), 12, 23, 30,
                                                    35};
     }
-    TStatList registry;
-    registry.SetDraws(&draws);
-    registry.BuildMethods();
     const std::vector<TComb> odd = RandomCombs(20000, 7, 255);
     const std::vector<TComb> valid = RandomCombs(20, 11, 36);
-    for (int m = 0; m < registry.MethodCount(); ++m) {
-        const std::string code = TStatList::MethodCode(registry.Method(m));
-        auto stat = registry.CreateStat(registry.Method(m));
-        // Values of ordinary combinations and of odd ones (numbers such as 0, 100, 255).
-        TStatDrawArray selected;
-        for (std::size_t k = 0; k < 4; ++k) {
-            stat->AddCombination(valid[k].Nums.data(), selected);
-            stat->AddCombination(odd[k].Nums.data(), selected);
-        }
-        for (const bool keep : {true, false}) {
-            std::vector<TComb> batch = odd;
-            batch.resize(stat->PrepareFilter(selected, !keep, false, 2)
-                             ->Apply(batch.data(), batch.size(), keep, batch.data()));
-            auto reference = registry.CreateStat(registry.Method(m));
-            reference->LoadDraws(-1, 2, false);
-            const auto expected = Reference(odd, keep, [&](const std::uint8_t* n) {
-                return reference->Matches(n, selected, !keep, false, 2);
-            });
-            EXPECT_EQ(batch.size(), expected.size()) << code << " keep=" << keep;
-            EXPECT_TRUE(batch == expected) << code << " keep=" << keep;
+    TConfigData small;
+    small.ChannelSize = 2;
+    small.MatrixCols = 1;
+    small.MatrixSegments = ParseSegmentsText("123456789123456789123456789123456789");
+    TConfigData large;
+    large.ChannelSize = 36;
+    large.MatrixCols = 36;
+    large.MatrixSegments = ParseSegmentsText("1111111119");
+    const TConfigData configs[] = {TConfigData{}, small, large};
+    for (std::size_t config = 0; config < std::size(configs); ++config) {
+        TStatList registry;
+        registry.Config() = configs[config];
+        registry.SetDraws(&draws);
+        registry.BuildMethods();
+        for (int m = 0; m < registry.MethodCount(); ++m) {
+            const int group = registry.Method(m).StatClass->Group;
+            if (config > 0 && (group < 3 || group > 5)) continue;
+            const std::string code =
+                TStatList::MethodCode(registry.Method(m)) + " config " + std::to_string(config);
+            auto stat = registry.CreateStat(registry.Method(m));
+            // Values of ordinary combinations and of odd ones (numbers such as 0, 100, 255).
+            TStatDrawArray selected;
+            for (std::size_t k = 0; k < 4; ++k) {
+                stat->AddCombination(valid[k].Nums.data(), selected);
+                stat->AddCombination(odd[k].Nums.data(), selected);
+            }
+            for (const bool keep : {true, false}) {
+                std::vector<TComb> batch = odd;
+                batch.resize(stat->PrepareFilter(selected, !keep, false, 2)
+                                 ->Apply(batch.data(), batch.size(), keep, batch.data()));
+                auto reference = registry.CreateStat(registry.Method(m));
+                reference->LoadDraws(-1, 2, false);
+                const auto expected = Reference(odd, keep, [&](const std::uint8_t* n) {
+                    return reference->Matches(n, selected, !keep, false, 2);
+                });
+                EXPECT_EQ(batch.size(), expected.size()) << code << " keep=" << keep;
+                EXPECT_TRUE(batch == expected) << code << " keep=" << keep;
+            }
         }
     }
 }

@@ -23,9 +23,15 @@ TEST(StatList, MethodsInTableOrderWithIndexes) {
               (std::vector<std::string>{
                   "NUMS", "DIGS", "EVEN", "EVNV", "SMAL", "SMLV", "PRIM", "PRMV", "SUMS",
                   "SUM1", "SUM2", "SUM3", "SUMC", "SUMV", "SUMT", "SUME", "SUMP", "S2T3",
-                  "DIFA", "DIFM", "DIFD", "DIFO", "DIFK", "SGMS", "SGMV", "SGMC", "SEQL",
-                  "SEQS", "LENS", "KDS2", "KDS3", "KDS4", "KGM2", "KGM3", "KGM4", "KGS2",
-                  "KGS3", "KGS4", "POS1", "POS2", "POS3", "POS4", "POS5", "POE1", "SGM1"}));
+                  "DIFA", "DIFM", "DIFD", "DIFO", "DIFK", "CHAN", "CHNV", "CHNC", "COLS",
+                  "ROWS", "COLV", "ROWV", "COLN", "ROWN", "COLM", "ROWM", "COLA", "ROWA",
+                  "COLC", "ROWC", "SGMS", "SGMV", "SGMC", "SEQL", "SEQS", "LENS", "KDS2",
+                  "KDS3", "KDS4", "KCM2", "KCM3", "KCM4", "KCS2", "KCS3", "KCS4", "KFM2",
+                  "KFM3", "KFM4", "KFS2", "KFS3", "KFS4", "KRM2", "KRM3", "KRM4", "KRS2",
+                  "KRS3", "KRS4", "KGM2", "KGM3", "KGM4", "KGS2", "KGS3", "KGS4", "POS1",
+                  "POS2", "POS3", "POS4", "POS5", "POE1", "CHN1", "CHN2", "CHN3", "CHN4",
+                  "CHN5", "CHN6", "COL1", "COL2", "COL3", "COL4", "COL5", "COL6", "ROW1",
+                  "ROW2", "ROW3", "ROW4", "ROW5", "ROW6", "SGM1"}));
     EXPECT_EQ(list.MethodName(list.Method(list.FindMethod("POS3"))), "Число в 3 позиции тиража");
     EXPECT_EQ(list.MethodListText(list.FindMethod("POS3"), true),
               "{ num } Число в 3 позиции тиража [ SNG ]");
