@@ -199,9 +199,11 @@ void TStakesDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     painter->fillRect(opt.rect, background);
     const QColor normalText =
         opt.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text);
+    // A selected row is read in the highlight's text colour: green, red and blue would not
+    // stand out against the highlight.
     const QVariant foreground = index.data(Qt::ForegroundRole);
     const QColor textColour =
-        foreground.canConvert<QColor>() ? foreground.value<QColor>() : normalText;
+        !selected && foreground.canConvert<QColor>() ? foreground.value<QColor>() : normalText;
     painter->setClipRect(opt.rect);
     const QRect area = opt.rect.adjusted(kTextMargin, 0, -kTextMargin, 0);
     // The left end of a text of `width` pixels placed by the alignment, never left of the cell.
@@ -231,7 +233,7 @@ void TStakesDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
             const bool hit = matched.contains(n);
             const QString text = QString::number(n);
             painter->setFont(hit ? bold : opt.font);
-            painter->setPen(hit ? kMatchedColour : normalText);
+            painter->setPen(hit && !selected ? kMatchedColour : normalText);
             const int width = (hit ? boldMetrics : normalMetrics).horizontalAdvance(text);
             painter->drawText(QRect(x, opt.rect.top(), width, opt.rect.height()),
                               Qt::AlignLeft | Qt::AlignVCenter, text);

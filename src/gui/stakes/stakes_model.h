@@ -68,7 +68,8 @@ private:
 // Draws the stakes grid's cells: the kind's colour behind rows that are not selected, the
 // staked and the drawn numbers one by one with the matched ones bold and blue, the texts
 // centred, the profit right-aligned and the comment left-aligned 2 pixels from the edge,
-// and never starting left of the cell.
+// and never starting left of the cell. Selected rows show every text in the highlight's text
+// colour.
 class TStakesDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:

@@ -1,10 +1,12 @@
 #include "gui/stakes/stakes_tab.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "engine/stakes/stake_record.h"
 #include "gui/core/main_window_keys.h"
 #include "gui/stakes/stakes_model.h"
 #include "gui/support/window_placement.h"
@@ -15,6 +17,8 @@ namespace {
 const std::string kSection = MainWindowSection;
 constexpr const char* kGridName = "sgStakes";
 constexpr int kRowHeight = 20;
+// Room around a caption: the header's own margins and the sort indicator's gap.
+constexpr int kCaptionMargin = 14;
 
 std::vector<int> Widths(const QTableView& grid) {
     std::vector<int> widths;
@@ -42,8 +46,24 @@ TStakesTab::TStakesTab(const TStakesFile& file, QWidget* parent) : QWidget(paren
     m_grid->verticalHeader()->setDefaultSectionSize(kRowHeight);
     m_grid->horizontalHeader()->setStretchLastSection(false);
     m_grid->horizontalHeader()->setHighlightSections(false);
+    // The designed widths suit a small font; in a larger one a column is as wide as its
+    // caption (and the kind column as its longest kind), so that no caption is cut off.
+    const QFontMetrics header = m_grid->horizontalHeader()->fontMetrics();
+    const QFontMetrics cells = m_grid->fontMetrics();
     for (int c = 0; c < TStakesModel::ColumnCount; ++c) {
-        m_grid->setColumnWidth(c, TStakesModel::DesignedWidths[c]);
+        int width =
+            std::max(TStakesModel::DesignedWidths[c],
+                     header.horizontalAdvance(
+                         m_model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()) +
+                         kCaptionMargin);
+        if (c == TStakesModel::colKind) {
+            for (int kind = skManual; kind <= skSystem; ++kind) {
+                width = std::max(width,
+                                 cells.horizontalAdvance(QString::fromUtf8(StakeKindText(kind))) +
+                                     kCaptionMargin);
+            }
+        }
+        m_grid->setColumnWidth(c, width);
     }
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
