@@ -20,10 +20,13 @@
 #include "engine/session/list_commands.h"
 #include "engine/session/workspace.h"
 #include "engine/stakes/stake_check.h"
+#include "engine/stakes/stake_entry.h"
 #include "engine/stakes/stake_record.h"
 #include "engine/stakes/systems.h"
 #include "gui/combs/combs_tab.h"
 #include "gui/core/form_main.h"
+#include "gui/core/main_window_keys.h"
+#include "gui/core/shortcut_router.h"
 #include "gui/stakes/form_multi.h"
 #include "gui/stakes/form_stake.h"
 #include "gui/stakes/form_stake_filter.h"
@@ -31,6 +34,7 @@
 #include "gui/stakes/stakes_model.h"
 #include "gui/stakes/stakes_tab.h"
 #include "gui/support/messages.h"
+#include "gui/support/window_settings.h"
 #include "gui/views/chart_window.h"
 #include "gui_test_support.h"
 
@@ -159,7 +163,11 @@ private slots:
         QVERIFY(window->Workspace().StakesLogEnabled);
         window->Action(QStringLiteral("StakesScroll"))->trigger();
         QVERIFY(!window->StakesCommands().ScrollEnabled());
-        QFile settings(dir.path() + QStringLiteral("/Marvolet_5z36.fst"));
+        {
+            const TWindowSettings stored(TDataPaths{dir.path().toStdString()}.WindowSettings());
+            QVERIFY(ReadMainFlag(stored, MainWindowKey::StakesLogEnabled));
+            QVERIFY(!ReadMainFlag(stored, MainWindowKey::StakesScrollEnabled));
+        }
         const QString dataDir = dir.path();
         window.reset();
         auto again = gui::test::StartMainWindow(dataDir);
@@ -231,12 +239,17 @@ private slots:
         QCOMPARE(Role(*window, 0, M::colStake, M::MatchedRole).value<QList<int>>(),
                  QList<int>({1, 2, 12}));
 
-        // Double-clicking a combination opens the dialog on its numbers; cancelled, nothing.
+        // A random combination of the working list, offered in the same dialog.
         QString offered;
         window->Dialogs().On<TFormStake>([&](TFormStake& d) {
             offered = d.StakeEdit()->text();
             return false;
         });
+        QVERIFY(Enabled(*window, "StakeAddRandom"));
+        window->Action(QStringLiteral("StakeAddRandom"))->trigger();
+        QVERIFY2(ParseStakeEntry(offered.toStdString()).has_value(), qPrintable(offered));
+
+        // Double-clicking a combination opens the dialog on its numbers; cancelled, nothing.
         QTableView* combs = window->CombsTab()->List();
         window->LeftPages()->setCurrentWidget(window->CombsTab());
         const QRect cell = combs->visualRect(combs->model()->index(2, 1));
@@ -360,6 +373,32 @@ private slots:
         QVERIFY(gui::test::LastMessageText().startsWith(
             QStringLiteral("Система для 7 чисел не найдена или не загружена на компьютер!")));
         QCOMPARE(Model(*window).rowCount(), 5);
+    }
+
+    // Alt+F4 makes stakes of the selected combinations while their list is in front and ends
+    // the program otherwise; Ctrl+Del deletes stakes while the grid is in front.
+    void sharedKeysActWhereTheUserLooks() {
+        QTemporaryDir dir;
+        PrepareDir(dir.path());
+        auto window = gui::test::StartMainWindow(dir.path());
+        window->Workspace().StoreDraw(Draw(11, {1, 2, 3, 4, 5}));
+        const QKeySequence altF4(QStringLiteral("Alt+F4"));
+        const QKeySequence ctrlDel(QStringLiteral("Ctrl+Del"));
+        window->LeftPages()->setCurrentWidget(window->CombsTab());
+        window->CombsTab()->List()->selectRow(0);
+        window->UpdateActions();
+        QCOMPARE(window->Shortcuts().Resolve(altF4),
+                 window->Action(QStringLiteral("StakeAddSelected")));
+        window->LeftPages()->setCurrentIndex(0);
+        window->UpdateActions();
+        QCOMPARE(window->Shortcuts().Resolve(altF4), window->Action(QStringLiteral("ExitProgram")));
+
+        window->Dialogs().On<TFormMulti>([](TFormMulti&) { return true; });
+        window->Action(QStringLiteral("StakeAddSelected"))->trigger();
+        window->RightPages()->setCurrentIndex(kStakesPage);
+        SelectGridRows(*window, 0, 0);
+        window->UpdateActions();
+        QCOMPARE(window->Shortcuts().Resolve(ctrlDel), window->Action(QStringLiteral("StakeDel")));
     }
 
     // The profit of each draw, the mean and the running total, in a modal chart window.
