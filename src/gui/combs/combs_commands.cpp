@@ -131,11 +131,7 @@ void TCombsCommands::BuildActions() {
                           m_host.Action(QStringLiteral("CombsSave")), nullptr,
                           m_host.Action(QStringLiteral("CombsDelExists")), nullptr,
                           m_host.Action(QStringLiteral("CombsUndo"))});
-    connect(&m_tab, &TCombsTab::RowActivated, this, [this] {
-        if (QAction* info = m_host.Action(QStringLiteral("CombsInfo")); info && info->isEnabled()) {
-            info->trigger();
-        }
-    });
+    // Double-clicking a combination makes a stake of it (the stakes commands).
 
     QAction* colours =
         m_host.AddAction(QStringLiteral("ViewColorCombs"),

@@ -9,8 +9,11 @@
 #include "engine/support/busy.h"
 #include "gui/combs/combs_commands.h"
 #include "gui/combs/combs_tab.h"
+#include "gui/core/shortcut_router.h"
 #include "gui/core/template_main.h"
 #include "gui/scenarios/script_tab.h"
+#include "gui/stakes/stakes_commands.h"
+#include "gui/stakes/stakes_tab.h"
 #include "gui/stats/stats_tab.h"
 #include "gui/support/sortable_list.h"
 
@@ -50,6 +53,8 @@ void TTemplateMain::BuildActions() {
 
     AddAction(QStringLiteral("ExitProgram"), QStringLiteral("Выход"), QStringLiteral("Alt+F4"),
               always, [this] { Terminate(); });
+    // Alt+F4 also makes stakes of the selected combinations while their list is in front.
+    m_shortcuts->Share(Action(QStringLiteral("ExitProgram")), nullptr);
 
     // Optional tabs of the right page control, shown or hidden from the "Вид" menu.
     for (const TOptionalTab& tab : OptionalTabs()) {
@@ -131,6 +136,15 @@ void TTemplateMain::BuildMenus() {
     }
     m_combsTab->List()->setContextMenuPolicy(Qt::ActionsContextMenu);
     for (QAction* a : combs->actions()) m_combsTab->List()->addAction(a);
+    // The list's own menu also makes stakes of its combinations.
+    const char* const stakeAdding[] = {"StakeAdd",    "StakeAddRandom", "StakeAddSelected",
+                                       "StakeAddAll", "SystemStakeAll", "SystemStakeFilter"};
+    auto* stakeSeparator = new QAction(m_combsTab->List());
+    stakeSeparator->setSeparator(true);
+    m_combsTab->List()->addAction(stakeSeparator);
+    for (const char* name : stakeAdding) {
+        m_combsTab->List()->addAction(Action(QString::fromLatin1(name)));
+    }
 
     QMenu* stats = menuBar()->addMenu(QStringLiteral("Статистика"));
     add(stats, "DrawsStatCalc");
@@ -148,7 +162,22 @@ void TTemplateMain::BuildMenus() {
     add(stats, "DrawsStatExportToExcel");
     StatsTab()->List()->setContextMenuPolicy(Qt::ActionsContextMenu);
     StatsTab()->List()->addActions(stats->actions());
-    for (const char* caption : {"Ставки", "Рейтинг", "Регуляры", "Системы"}) {
+    QMenu* stakes = menuBar()->addMenu(QStringLiteral("Ставки"));
+    for (const char* name :
+         {"StakeAdd", "StakeAddRandom", "StakeAddSelected", "StakeAddAll", "SystemStakeAll",
+          "SystemStakeFilter", "", "StakesCheckManual", "", "StakeDel", "StakeFilter", "StakeClear",
+          "", "StakesGraphDraws", "StakesXlsExport", "", "LogStakes", "LogStakesDelete",
+          "StakesScroll"}) {
+        if (*name) {
+            add(stakes, name);
+        } else {
+            stakes->addSeparator();
+        }
+    }
+    QTableView* stakesGrid = m_stakesCommands->Tab()->Grid();
+    stakesGrid->setContextMenuPolicy(Qt::ActionsContextMenu);
+    for (QAction* a : stakes->actions()) stakesGrid->addAction(a);
+    for (const char* caption : {"Рейтинг", "Регуляры", "Системы"}) {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(caption));
         menu->setEnabled(false);
         if (QByteArray(caption) == "Системы") menu->menuAction()->setVisible(false);

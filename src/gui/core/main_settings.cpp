@@ -18,6 +18,7 @@
 #include "gui/core/template_main.h"
 #include "gui/draws/draws_commands.h"
 #include "gui/scenarios/script_tab.h"
+#include "gui/stakes/stakes_commands.h"
 #include "gui/stats/stats_commands.h"
 #include "gui/stats/stats_tab.h"
 #include "gui/support/messages.h"
@@ -109,6 +110,7 @@ void TTemplateMain::RestoreSettings() {
         m_combsTab->Model()->SetChannelColours(combColours);
         Action(QStringLiteral("ViewColorCombs"))->setChecked(combColours);
         ScriptTab()->RestoreSettings(s);
+        m_stakesCommands->RestoreSettings(s);
         // The very first start stores the comparison option and sizes its columns.
         if (const auto width = ApplyFirstStart(s, ReadMainFlag(s, MainWindowKey::PrefetchsEnabled))) {
             StatsTab()->SetComparisonColumnsWidth(*width);
@@ -131,6 +133,7 @@ void TTemplateMain::SaveSettings() {
         m_viewsCommands->Graphs()->SaveSettings(s);
         m_combsTab->SaveSettings(s);
         ScriptTab()->SaveSettings(s);
+        m_stakesCommands->SaveSettings(s);
         s.EndUpdate();
     });
     if (failure) TMessages::ShowError(DisplayText(*failure), this);

@@ -17,6 +17,7 @@
 #include "gui/core/template_main.h"
 #include "gui/draws/draws_commands.h"
 #include "gui/scenarios/script_commands.h"
+#include "gui/stakes/stakes_commands.h"
 #include "gui/stats/stats_commands.h"
 #include "gui/support/messages.h"
 
@@ -89,6 +90,7 @@ void TTemplateMain::DeferredInit() {
             Terminate();
             return;
         }
+        m_stakesCommands->Refresh();
         try {
             m_workspace->ReadArchive();
         } catch (const EError& e) {

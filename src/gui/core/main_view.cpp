@@ -60,6 +60,7 @@ constexpr TPendingAction kPendingActions[] = {
     {"FiltersManager", "Избранные статистики", "F7"},
     {"FiltersReset", "Все доступные статистики", "Ctrl+F7"},
     {"DrawsStatExportToExcel", "Экспорт статистики в Microsoft Excel", ""},
+    {"StakesXlsExport", "Экспорт ставок в Microsoft Excel", ""},
     {"ViewColorCard", "Выделять каналы в карте тиражей", ""},
     {"ViewColorCardSequences", "Выделять последовательности в карте тиражей", ""},
     {"ViewShemaGradient", "Градиентная раскраска схемы", ""},

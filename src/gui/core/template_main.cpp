@@ -20,6 +20,8 @@
 #include "gui/draws/draws_commands.h"
 #include "gui/scenarios/script_commands.h"
 #include "gui/scenarios/script_tab.h"
+#include "gui/stakes/stakes_commands.h"
+#include "gui/stakes/stakes_tab.h"
 #include "gui/stats/stats_commands.h"
 #include "gui/stats/stats_tab.h"
 #include "gui/support/elided_label.h"
@@ -43,6 +45,8 @@ static_assert(std::size(kPanelUsualTexts) == TTemplateMain::PanelStatus);
 // and the scenario.
 const char* const kRightTabs[] = {"Статистика", "Графики", "Карта",   "Схема",   "Неделя",
                                   "Ставки",     "Рейтинг", "Регуляры", "Системы", "Сценарий"};
+
+constexpr int kStakesTab = 5;
 
 // A page of a feature still to come: it says so instead of looking broken.
 QWidget* PendingPage(const QString& caption, QWidget* parent) {
@@ -117,6 +121,8 @@ void TTemplateMain::BuildLayout() {
     m_viewsCommands = std::make_unique<TViewsCommands>(*this, *StatsTab(), m_rightPages);
     m_scriptCommands =
         std::make_unique<TScriptCommands>(*this, *StatsTab(), *m_combsTab, m_rightPages);
+    m_stakesCommands =
+        std::make_unique<TStakesCommands>(*this, *m_combsTab, *m_viewsCommands, m_rightPages);
     const int last = static_cast<int>(std::size(kRightTabs)) - 1;
     for (int i = 0; i <= last; ++i) {
         const QString caption = QString::fromUtf8(kRightTabs[i]);
@@ -125,6 +131,8 @@ void TTemplateMain::BuildLayout() {
             page = StatsTab();
         } else if (i == 1) {
             page = m_viewsCommands->Graphs();
+        } else if (i == kStakesTab) {
+            page = m_stakesCommands->Tab();
         } else if (i == last) {
             page = ScriptTab();
         } else {

@@ -40,6 +40,7 @@ class TCombsCommands;
 class TDrawsCommands;
 class TStatsCommands;
 class TScriptCommands;
+class TStakesCommands;
 class TViewsCommands;
 class TShortcutRouter;
 
@@ -94,6 +95,7 @@ public:
     TScriptCommands& ScriptCommands() { return *m_scriptCommands; }
     TViewsCommands& ViewsCommands() { return *m_viewsCommands; }
     TCombsCommands& CombsCommands() { return *m_combsCommands; }
+    TStakesCommands& StakesCommands() { return *m_stakesCommands; }
 
     // Panel 6: the running operation's text; lets pending events run so it shows at once.
     void ShowStatus(const QString& text);
@@ -211,6 +213,7 @@ private:
     std::unique_ptr<TScriptCommands> m_scriptCommands;
     std::unique_ptr<TViewsCommands> m_viewsCommands;
     std::unique_ptr<TCombsCommands> m_combsCommands;
+    std::unique_ptr<TStakesCommands> m_stakesCommands;
 
     bool m_terminated = false;
     bool m_initialized = false;

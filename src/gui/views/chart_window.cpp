@@ -77,6 +77,11 @@ void TChartWindow::ShowChart() {
     activateWindow();
 }
 
+void TChartWindow::ShowChartModal() {
+    setWindowModality(Qt::ApplicationModal);
+    ShowChart();
+}
+
 void TChartWindow::ApplyMarks(bool visible) {
     m_lines.SetMarksVisible(visible);
     for (std::size_t i = 0; i < m_series.size(); ++i) {

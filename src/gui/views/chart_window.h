@@ -29,6 +29,9 @@ public:
                        bool labelsVisible, const QColor& colour = {});
     // Fits the axes to the lines and shows the window in front.
     void ShowChart();
+    // The same, modal: the rest of the program takes no input until the window is closed.
+    // Returns at once; the window deletes itself when closed, as always.
+    void ShowChartModal();
 
     const TChartLines& Lines() const { return m_lines; }
     QChartView* Chart() const { return m_chart; }
