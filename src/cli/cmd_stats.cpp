@@ -21,28 +21,48 @@ namespace {
 
 constexpr int kDefaultWindow = 1000;
 
+// The options of the commands that analyse a window of draws ending `Offset` draws before the
+// newest.
+struct TWindowArgs {
+    bool Sorted = false;
+    int Window = 0;
+    int Offset = 0;
+};
+
+TWindowArgs TakeWindowArgs(TArgs& args, int defaultWindow) {
+    TWindowArgs w;
+    w.Sorted = args.TakeFlag("sorted");
+    const auto windowText = args.TakeOption("window");
+    w.Offset = OffsetOption(args.TakeOption("offset"));
+    constexpr int kMaxInt = std::numeric_limits<int>::max();
+    w.Window = windowText ? IntegerOption(*windowText, 1, kMaxInt, "Некорректная длина окна")
+                          : defaultWindow;
+    return w;
+}
+
+// Reads the registry and the archive for the window; returns the method's index. `lock`: the
+// command may write data files.
+int OpenWindow(TCliContext& context, const std::string& code, const TWindowArgs& w, bool lock) {
+    LoadRegistry(context);
+    TWorkspace& ws = context.Workspace();
+    const int method = FindMethodOrFail(ws.Stats(), code);
+    if (lock) context.LockDataFiles();
+    ReadArchiveWithOffset(context, w.Offset);
+    ws.SetSortedDraws(w.Sorted);
+    return method;
+}
+
 // The statistics table of one method over a window of draws, with the texts of the
 // statistics tab. Reading needs no lock; --compare takes it, since it may build the method's
 // full-set comparison file.
 int Table(TCliContext& context, TArgs& args) {
-    const bool sorted = args.TakeFlag("sorted");
     const bool compare = args.TakeFlag("compare");
-    const auto windowText = args.TakeOption("window");
-    const int offset = OffsetOption(args.TakeOption("offset"));
+    const TWindowArgs w = TakeWindowArgs(args, kDefaultWindow);
     args.ExpectPositional(1, 1);
-    constexpr int kMaxInt = std::numeric_limits<int>::max();
-    const int window = windowText
-                           ? IntegerOption(*windowText, 1, kMaxInt, "Некорректная длина окна")
-                           : kDefaultWindow;
-
-    LoadRegistry(context);
+    const int method = OpenWindow(context, args[0], w, compare);
     TWorkspace& ws = context.Workspace();
-    const int method = FindMethodOrFail(ws.Stats(), args[0]);
-    if (compare) context.LockDataFiles();
-    ReadArchiveWithOffset(context, offset);
-    ws.SetSortedDraws(sorted);
 
-    TStatTableRequest request = StatRequest(ws, method, window);
+    TStatTableRequest request = StatRequest(ws, method, w.Window);
     SetPrefetchsEnabled(ws, compare);
     const TStatTable table = ComputeStatTableWithNorm(ws, request);
 
@@ -59,23 +79,13 @@ constexpr int kDefaultGraphWindow = 100;
 // The graphs tab's data for one method: the graph value of every draw of the window, then
 // the window's mean and its most frequent value.
 int Graph(TCliContext& context, TArgs& args) {
-    const bool sorted = args.TakeFlag("sorted");
-    const auto windowText = args.TakeOption("window");
-    const int offset = OffsetOption(args.TakeOption("offset"));
+    const TWindowArgs w = TakeWindowArgs(args, kDefaultGraphWindow);
     args.ExpectPositional(1, 1);
-    constexpr int kMaxInt = std::numeric_limits<int>::max();
-    const int window = windowText
-                           ? IntegerOption(*windowText, 1, kMaxInt, "Некорректная длина окна")
-                           : kDefaultGraphWindow;
-
-    LoadRegistry(context);
+    const int method = OpenWindow(context, args[0], w, false);
     TWorkspace& ws = context.Workspace();
-    const int method = FindMethodOrFail(ws.Stats(), args[0]);
-    ReadArchiveWithOffset(context, offset);
-    ws.SetSortedDraws(sorted);
 
-    const TGraphSeries series =
-        ComputeGraphSeries(ws.Stats(), method, ws.DrawArchive(), ws.DrawsOffset(), window, sorted);
+    const TGraphSeries series = ComputeGraphSeries(ws.Stats(), method, ws.DrawArchive(),
+                                                   ws.DrawsOffset(), w.Window, w.Sorted);
     WriteRow(context.Out(), {"Тираж", "Значение"});
     for (const TGraphPoint& p : series.Values) {
         WriteRow(context.Out(), {std::to_string(p.DrawNumber), std::to_string(p.Value)});

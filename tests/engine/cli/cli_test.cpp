@@ -275,7 +275,7 @@ TEST_F(CliTest, StatsMethodsListsTheRegistry) {
     // 8 numbers, 10 sums, 5 differences, 3 channels, 12 matrix, 3 segments, 3 sequences,
     // KDS2..4, 6 channel, 12 matrix and 6 segment tuples, POS1..5, POE1, CHN1..6, COL1..6,
     // ROW1..6, SGM1
-    ASSERT_EQ(lines.size(), 91u);
+    ASSERT_EQ(lines.size(), 97u);
     EXPECT_EQ(lines[0], "Код;Группа;Флаги;Название");
     EXPECT_EQ(lines[1], "NUMS;num;N;Числа тиража");
     EXPECT_EQ(lines[2], "DIGS;num;N;Мои цифры");
@@ -295,8 +295,8 @@ TEST_F(CliTest, StatsMethodsListsTheRegistry) {
     EXPECT_EQ(lines[74], "POS3;num;SNG;Число в 3 позиции тиража");
     EXPECT_EQ(lines[77], "POE1;num;G;Extra (Bonus, Star...) - число (!без фильтра!)");
     EXPECT_EQ(lines[83], "CHN6;grp;NG;Количество чисел в 6 канале");
-    EXPECT_EQ(lines[89], "ROW6;mtx;NG;Количество чисел в 6 строке матрицы");
-    EXPECT_EQ(lines[90], "SGM1;sgm;NG;Количество чисел в 1 сегменте матрицы");
+    EXPECT_EQ(lines[95], "ROW6;mtx;NG;Количество чисел в 6 строке матрицы");
+    EXPECT_EQ(lines[96], "SGM1;sgm;NG;Количество чисел в 1 сегменте матрицы");
 }
 
 TEST_F(CliTest, StatsTableOfAWindow) {

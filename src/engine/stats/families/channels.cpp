@@ -68,13 +68,6 @@ std::string ChannelText(int channel, int size) {
     return text;
 }
 
-void AddDrawKeys(TStatValueRec& value, const TKeyBuffer& keys, TStatDrawArray& values) {
-    for (const TValueKey* key = keys.begin(); key != keys.end(); ++key) {
-        value.Key = *key;
-        AddValue(values, value, std::find(keys.begin(), key, *key) == key);
-    }
-}
-
 // --- items of the numbers --------------------------------------------------------------------
 
 void TCustomItemsStat::InitValues(int lastIndex, TStatDrawArray& values) {
@@ -94,7 +87,7 @@ void TCustomItemsStat::AddDraw(int index, int lastIndex, TLastValueArray&, TStat
     BeginDraw(index, lastIndex, sorted);
     TKeyBuffer keys;
     ValuesOf(CurrentDraw.Nums.data(), keys);
-    AddDrawKeys(Value, keys, values);
+    AddDrawValues(values, Value, keys.begin(), keys.Count);
 }
 
 bool TCustomItemsStat::Matches(const std::uint8_t* nums, const TStatDrawArray& selected, bool, bool,
@@ -332,7 +325,7 @@ void TCustomItemTupleStat::AddDraw(int index, int lastIndex, TLastValueArray&, T
     BeginDraw(index, lastIndex, sorted);
     TKeyBuffer keys;
     ValuesOf(CurrentDraw.Nums.data(), keys);
-    AddDrawKeys(Value, keys, values);
+    AddDrawValues(values, Value, keys.begin(), keys.Count);
 }
 
 bool TCustomItemTupleStat::Matches(const std::uint8_t* nums, const TStatDrawArray& selected, bool,

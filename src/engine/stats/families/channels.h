@@ -216,10 +216,6 @@ private:
     bool m_windows;
 };
 
-// Adds the values of one draw; a key met again inside the same draw does not measure a gap
-// (it would be a gap of 0), but still counts.
-void AddDrawKeys(TStatValueRec& value, const TKeyBuffer& keys, TStatDrawArray& values);
-
 // --- the channel methods --------------------------------------------------------------------
 
 // The channel of each number. A selection names a channel by the first byte of its key; a
