@@ -276,13 +276,16 @@ TEST_F(ChannelsFamilyTest, MatchesComparesTheStatedKeyParts) {
 }
 
 // Selections made of the values of a few combinations, with keys no combination has mixed
-// in: the batch path keeps exactly what Matches keeps, in both modes, at a size other than
-// the default (the generic test of every method covers the default).
+// in: the batch path keeps exactly what Matches keeps, in both modes, at sizes other than
+// the default (the generic test of every method covers the default); size 1 gives 36
+// channels, too many for the compact tuple table.
 TEST_F(ChannelsFamilyTest, BatchPathEqualsMatchesOnFullSet) {
     const std::vector<TComb> full = FullSet();
-    for (const int size : {5}) {
+    for (const int size : {1, 5}) {
         SetSize(size);
         for (const char* code : kCodes) {
+            // At size 1 only the tuples differ from the numbers family.
+            if (size == 1 && code[0] != 'K') continue;
             auto stat = Stat(code);
             // The first value of a few combinations: all of a combination's channels would
             // select nearly every combination.
