@@ -371,7 +371,8 @@ bool TCustomItemTupleStat::Matches(const std::uint8_t* nums, const TStatDrawArra
 std::unique_ptr<TCombFilter> TCustomItemTupleStat::PrepareFilter(const TStatDrawArray& selected,
                                                                  bool, bool, int) {
     int shift = 1;
-    for (const std::uint8_t item : m_items.Item) shift = std::max(shift, static_cast<int>(std::bit_width(item)));
+    for (const std::uint8_t item : m_items.Item)
+        shift = std::max(shift, static_cast<int>(std::bit_width(item)));
     if (m_k >= 3 && shift * m_k <= kDenseTupleBits) {
         auto dense = std::make_shared<TDenseTupleSet>();
         dense->Shift = shift;
