@@ -80,6 +80,25 @@ TFixture& Fixture() {
     return fixture;
 }
 
+// Methods whose values come from draws only (a bare combination has none): values of the
+// 1,000-draw window, every few of them so that the selection spreads over the table.
+mv::TStatDrawArray WindowSelection(mv::TCustomStat& stat) {
+    const TFixture& f = Fixture();
+    mv::TStatDrawArray values;
+    mv::TLastValueArray lastValues;
+    mv::TStatScratch scratch{};
+    stat.InitValues(f.LastIndex, values);
+    for (int i = 0; i <= f.LastIndex; ++i) {
+        stat.AddDraw(i, f.LastIndex, lastValues, scratch, values, false);
+    }
+    mv::TStatDrawArray selected;
+    const std::size_t step = std::max<std::size_t>(1, values.size() / kSelectionSize);
+    for (std::size_t i = 0; i < values.size() && selected.size() < kSelectionSize; i += step) {
+        selected.push_back(values[i]);
+    }
+    return selected;
+}
+
 // About ten values of the method: those of combinations spread over the full set.
 mv::TStatDrawArray Selection(mv::TCustomStat& stat) {
     const std::vector<mv::TComb>& full = Fixture().Full;
@@ -87,6 +106,7 @@ mv::TStatDrawArray Selection(mv::TCustomStat& stat) {
     for (std::size_t k = 0; k < 64 && selected.size() < kSelectionSize; ++k) {
         stat.AddCombination(full[(k * 104729u + 4711u) % full.size()].Nums.data(), selected);
     }
+    if (selected.empty()) selected = WindowSelection(stat);
     if (selected.size() > kSelectionSize) selected.resize(kSelectionSize);
     return selected;
 }

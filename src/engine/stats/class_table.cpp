@@ -7,6 +7,8 @@
 #include "engine/stats/families/segments.h"
 #include "engine/stats/families/sequences.h"
 #include "engine/stats/families/sums.h"
+#include "engine/stats/families/serials.h"
+#include "engine/stats/families/transitions.h"
 #include "engine/stats/stat_list.h"
 
 namespace mv {
@@ -56,6 +58,21 @@ const std::vector<const TStatClass*>& StatClassTable() {
         &TstColValCnt::Descriptor, &TstRowValCnt::Descriptor,
         // Indexed counts: segments.
         &TstSgmValCnt::Descriptor,
+        // Serial groups and pauses, periods.
+        &TstNumGroups::Descriptor, &TstNumPauses::Descriptor, &TstChnGroups::Descriptor,
+        &TstChnPauses::Descriptor, &TstSgmGroups::Descriptor, &TstSgmPauses::Descriptor,
+        &TstNumPeriods::Descriptor, &TstChnPeriods::Descriptor, &TstSgmPeriods::Descriptor,
+        // Transitions between draws.
+        &TstChain2DrawsAll::Descriptor, &TstChain2DrawsPos::Descriptor, &TstChain2Pos::Descriptor,
+        &TstChain3DrawsPos::Descriptor, &TstChain3Pos::Descriptor,
+        &TstChain2ChannelsAll::Descriptor, &TstChain2ChannelsPos::Descriptor,
+        &TstChain2Channel::Descriptor, &TstChain3ChannelsPos::Descriptor,
+        &TstChain3Channel::Descriptor, &TstChain2CnlCnt::Descriptor, &TstChain3CnlCnt::Descriptor,
+        &TstChainChannels2InsideAll::Descriptor, &TstChainChannels2InsideSuc::Descriptor,
+        &TstChainChannels2InsideBad::Descriptor, &TstChainChannels2InsideCnt::Descriptor,
+        &TstChain2SegmentsAll::Descriptor, &TstChain2SegmentsPos::Descriptor,
+        &TstChain2Segment::Descriptor, &TstChain3SegmentsPos::Descriptor,
+        &TstChain3Segment::Descriptor, &TstChain2SgmCnt::Descriptor, &TstChain3SgmCnt::Descriptor,
     };
     return table;
 }

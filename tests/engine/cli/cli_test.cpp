@@ -274,8 +274,8 @@ TEST_F(CliTest, StatsMethodsListsTheRegistry) {
     const auto lines = Lines(run.Out);
     // 8 numbers, 10 sums, 5 differences, 3 channels, 12 matrix, 3 segments, 3 sequences,
     // KDS2..4, 6 channel, 12 matrix and 6 segment tuples, POS1..5, POE1, CHN1..6, COL1..6,
-    // ROW1..6, SGM1
-    ASSERT_EQ(lines.size(), 97u);
+    // ROW1..6, SGM1, 6 serial and 3 period methods, 67 transitions
+    ASSERT_EQ(lines.size(), 173u);
     EXPECT_EQ(lines[0], "Код;Группа;Флаги;Название");
     EXPECT_EQ(lines[1], "NUMS;num;N;Числа тиража");
     EXPECT_EQ(lines[2], "DIGS;num;N;Мои цифры");
@@ -297,6 +297,10 @@ TEST_F(CliTest, StatsMethodsListsTheRegistry) {
     EXPECT_EQ(lines[83], "CHN6;grp;NG;Количество чисел в 6 канале");
     EXPECT_EQ(lines[95], "ROW6;mtx;NG;Количество чисел в 6 строке матрицы");
     EXPECT_EQ(lines[96], "SGM1;sgm;NG;Количество чисел в 1 сегменте матрицы");
+    EXPECT_EQ(lines[97], "GRPV;ser;D;Повторы чисел в нескольких тиражах подряд");
+    EXPECT_EQ(lines[105], "PRDG;per;P;Периоды повторения сегментов");
+    EXPECT_EQ(lines[108], "SDN1;mov;SD;Переходы чисел между 2 тиражами в 1 позиции");
+    EXPECT_EQ(lines[172], "SS3C1;mov;D;Переходы кол-ва чисел в 1 сегменте между 3 тиражами");
 }
 
 TEST_F(CliTest, StatsTableOfAWindow) {
@@ -543,6 +547,38 @@ TEST_F(CliTest, ChannelAndMatrixMethodsFollowTheConfiguration) {
     EXPECT_EQ(filter("ROW9", "0"), "Комбинаций: 201376\n");  // C(32, 5)
     EXPECT_EQ(Cli({"stats", "CHN4", "--window", "10"}).Status, 1);
     EXPECT_EQ(Cli({"stats", "COL5", "--window", "10"}).Status, 1);
+}
+
+// Runs, periods and transitions by code: the table of the window and filters that read the
+// draw a selected period points to.
+TEST_F(CliTest, SerialPeriodAndTransitionMethodsInStatsAndFilter) {
+    WriteTenDraws(m_paths.Archive());
+    const auto rowsOf = [&](const std::vector<std::string>& args) {
+        const TRun run = Cli(args);
+        EXPECT_EQ(run.Status, 0) << run.Err;
+        std::vector<std::string> rows;
+        for (const std::string& line : Lines(run.Out))
+            rows.push_back(line.substr(0, line.find(';', line.find(';') + 1)));
+        return rows;
+    };
+    // 7 and 8 ran in draw 2 and again in the latest one (11); 11 only there.
+    const auto groups = rowsOf({"stats", "GRPV", "--window", "10"});
+    EXPECT_NE(std::find(groups.begin(), groups.end(), "7 x 1;2"), groups.end());
+    EXPECT_NE(std::find(groups.begin(), groups.end(), "11 x 1;1"), groups.end());
+    const auto periods = rowsOf({"stats", "PRDV", "--window", "10"});
+    EXPECT_NE(std::find(periods.begin(), periods.end(), "7 x 9;1"), periods.end());
+    EXPECT_EQ(Cli({"stats", "SDV2", "--window", "10"}).Status, 0);
+
+    const auto out = m_dir / "out.lcv";
+    const auto filter = [&](const std::string& mode, const std::string& value) {
+        const TRun run =
+            Cli({"filter", "PRDV", "--window", "10", mode, value, "--out", out.string()});
+        EXPECT_EQ(run.Status, 0) << run.Err;
+        return run.Out;
+    };
+    // Draw 2, nine before the latest, holds 7: keep those with 7, C(35, 4); remove none.
+    EXPECT_EQ(filter("--keep", "7 x 9"), "Комбинаций: 52360\n");
+    EXPECT_EQ(filter("--remove", "7 x 9"), "Комбинаций: 376992\n");
 }
 
 // The segment methods read the layout of the configuration file; the sequence methods follow

@@ -31,7 +31,17 @@ TEST(StatList, MethodsInTableOrderWithIndexes) {
                   "KRS3", "KRS4", "KGM2", "KGM3", "KGM4", "KGS2", "KGS3", "KGS4", "POS1",
                   "POS2", "POS3", "POS4", "POS5", "POE1", "CHN1", "CHN2", "CHN3", "CHN4",
                   "CHN5", "CHN6", "COL1", "COL2", "COL3", "COL4", "COL5", "COL6", "ROW1",
-                  "ROW2", "ROW3", "ROW4", "ROW5", "ROW6", "SGM1"}));
+                  "ROW2", "ROW3", "ROW4", "ROW5", "ROW6", "SGM1",
+                  // Runs and periods.
+                  "GRPV", "GRPP", "GRCV", "GRCP", "GRSV", "GRSP", "PRDV", "PRDC", "PRDG",
+                  // Transitions.
+                  "SDV2", "SDP2", "SDN1", "SDN2", "SDN3", "SDN4", "SDN5", "SDP3", "SDM1",
+                  "SDM2", "SDM3", "SDM4", "SDM5", "SCV2", "SCP2", "SCN1", "SCN2", "SCN3",
+                  "SCN4", "SCN5", "SCP3", "SCM1", "SCM2", "SCM3", "SCM4", "SCM5", "SC2C1",
+                  "SC2C2", "SC2C3", "SC2C4", "SC2C5", "SC2C6", "SC3C1", "SC3C2", "SC3C3",
+                  "SC3C4", "SC3C5", "SC3C6", "SDA2", "SDG2", "SDZ2", "SDC2", "SSV2", "SSP2",
+                  "SSN1", "SSN2", "SSN3", "SSN4", "SSN5", "SSP3", "SSM1", "SSM2", "SSM3",
+                  "SSM4", "SSM5", "SS2C1", "SS3C1"}));
     EXPECT_EQ(list.MethodName(list.Method(list.FindMethod("POS3"))), "Число в 3 позиции тиража");
     EXPECT_EQ(list.MethodListText(list.FindMethod("POS3"), true),
               "{ num } Число в 3 позиции тиража [ SNG ]");
