@@ -97,6 +97,12 @@ TStakeCheckResult AddStakeSet(TWorkspace& ws, std::span<const TStakeRecord> recs
     return Check(ws);
 }
 
+void AppendStakesUnchecked(TWorkspace& ws, std::span<const TStakeRecord> recs) {
+    TNotifyStakes notify(ws);
+    TStakesFile& file = TStakeCommandAccess::Stakes(ws);
+    for (const TStakeRecord& rec : recs) file.Add(rec, 1);
+}
+
 std::int64_t DeleteStakeRows(TWorkspace& ws, std::int64_t firstRow, std::int64_t lastRow) {
     TNotifyStakes notify(ws);
     std::int64_t removed = 0;
