@@ -89,4 +89,24 @@ void AddCheckedStakes(TWorkspace& ws, const std::vector<TStakeRecord>& stakes) {
     SortAndSave(ws);
 }
 
+std::string RefusedScriptLineText(const std::string& name) {
+    return "Строку\r\r" + name + "\r\rневозможно добавить в сценарий!";
+}
+
+int RatingsToScript(TWorkspace& ws, const std::vector<std::string>& names,
+                    const std::function<void(const std::string&)>& refused) {
+    int added = 0;
+    TStatusGuard status(ws.Hooks(), "Генерация новых строк в сценарии...");
+    for (const std::string& name : names) {
+        const auto line = RatingToScriptLine(name);
+        if (!line) {
+            if (refused) refused(RefusedScriptLineText(name));
+            continue;
+        }
+        ws.EditScript([&](TCurrentScript& script) { return script.AppendLine(*line); });
+        ++added;
+    }
+    return added;
+}
+
 }  // namespace mv

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,14 @@ void RebuildRatingsFromStakes(TWorkspace& ws);
 // Adds checked stakes as the stake check does (the check itself calls this for what it
 // fills in), then sorts and saves when anything was added.
 void AddCheckedStakes(TWorkspace& ws, const std::vector<TStakeRecord>& stakes);
+
+// "Добавить в сценарий": status "Генерация новых строк в сценарии..."; the scenario line of
+// each name (RatingToScriptLine) is appended to the current scenario in turn; a name without
+// one is passed to `refused` with RefusedScriptLineText and the walk goes on. Returns the
+// number of lines added (raises chScenario when any).
+int RatingsToScript(TWorkspace& ws, const std::vector<std::string>& names,
+                    const std::function<void(const std::string&)>& refused);
+std::string RefusedScriptLineText(const std::string& name);
 
 inline constexpr const char* RebuildRatingsQuestion =
     "Пересчитать рейтинг только по текущим ставкам?\r\rНакопленные ранее данные по удаленным "
