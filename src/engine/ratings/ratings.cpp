@@ -140,7 +140,7 @@ TRatings RebuildRatings(const TStakesFile& stakes) {
     constexpr std::int64_t Page = 4096;
     for (std::int64_t first = 0; first < count; first += Page) {
         for (const TStakeRecord& rec : stakes.ReadRange(first, Page))
-            if (rec.DrawNumber > 0 && rec.Checked != 0) AddStakeToRatings(rows, rec);
+            if (rec.DrawNumber >= 0 && rec.Checked != 0) AddStakeToRatings(rows, rec);
     }
     return rows;
 }

@@ -55,7 +55,7 @@ void SaveRatings(const std::filesystem::path& path, const TRatings& rows);
 // to case; the first such row), or appends a new row. Stakes with a negative match count
 // (not checked) are ignored; a count above 5 cannot come from a check and is ignored as well.
 void AddStakeToRatings(TRatings& rows, const TStakeRecord& stake);
-// The rows built afresh from every record of the stakes file with a positive draw number and
+// The rows built afresh from every record of the stakes file with a draw number >= 0 and
 // the checked flag set, in file order.
 TRatings RebuildRatings(const TStakesFile& stakes);
 
