@@ -21,19 +21,16 @@ const TCommandGroup& PrefetchCommands();
 const TCommandGroup& StakesCommands();
 const TCommandGroup& SystemsCommands();
 
+const TCommandGroup& RatingsCommands();
+const TCommandGroup& RegularsCommands();
+
 std::span<const TCommandGroup* const> CommandGroups() {
     static const TCommandGroup* const groups[] = {
-        &DrawsCommands(),
-        &ConfigCommands(),
-        &StatsCommands(),
-        &MethodsCommands(),
-        &GraphCommands(),
-        &ScenarioCommands(),
-        &CombsCommands(),
-        &FilterCommands(),
-        &PrefetchCommands(),
-        &StakesCommands(),
-        &SystemsCommands(),
+        &DrawsCommands(),    &ConfigCommands(),   &StatsCommands(),   &MethodsCommands(),
+        &GraphCommands(),    &ScenarioCommands(), &CombsCommands(),   &FilterCommands(),
+        &PrefetchCommands(), &StakesCommands(),   &SystemsCommands(),
+
+        &RatingsCommands(),  &RegularsCommands(),
     };
     return groups;
 }

@@ -14,6 +14,8 @@ enum TChange : unsigned {
     chScenario = 1u << 3,  // the current scenario's lines
     chSettings = 1u << 4,  // the configuration, sorted draws, the full-set comparison option
     chStakes = 1u << 5,    // the stakes file: stakes added, checked, deleted, the file reset
+
+    chRatings = 1u << 8,  // the ratings: stakes added by a check, rebuilt, loaded or sorted
 };
 using TChanges = unsigned;
 using TChangeListener = std::function<void(TChanges)>;

@@ -1,5 +1,6 @@
 #include "engine/session/stake_commands.h"
 
+#include "engine/session/rating_commands.h"
 #include "engine/support/file_basics.h"
 #include "engine/support/file_operations.h"
 
@@ -23,17 +24,37 @@ private:
     const TWorkspace& m_ws;
 };
 
+// The ratings' failures are shown, not thrown: the stakes are checked and stay so.
+void FeedRatings(TWorkspace& ws, const std::vector<TStakeRecord>& checked) {
+    try {
+        AddCheckedStakes(ws, checked);
+    } catch (const EError& e) {
+        ws.Hooks().ShowMessage(TMessageKind::Error, e.what());
+    }
+}
+
 TStakeCheckResult Check(TWorkspace& ws) {
     TStakeCheckParams params;
     params.Draws = &ws.DrawArchive();
     params.Stats = &ws.Stats();
     params.LogEnabled = ws.StakesLogEnabled;
     params.LogDir = ws.Paths().Dir;
-    // The ratings are fed here (params.AddToRatings) once the workspace keeps them.
+    // The stakes the check fills in go to the ratings once it has written them all.
+    std::vector<TStakeRecord> checked;
+    params.AddToRatings = [&checked](const TStakeRecord& rec) { checked.push_back(rec); };
     TStakesFile& file = TStakeCommandAccess::Stakes(ws);
-    const TStakeCheckResult result = CheckStakes(file, params, ws.Hooks());
+    TStakeCheckResult result;
+    try {
+        result = CheckStakes(file, params, ws.Hooks());
+    } catch (...) {
+        // What was written before the failure is checked for good and counts all the same.
+        file.ForgetCache();
+        FeedRatings(ws, checked);
+        throw;
+    }
     // What the check wrote is read afresh by every view.
     if (result.Changed) file.ForgetCache();
+    FeedRatings(ws, checked);
     return result;
 }
 
@@ -74,6 +95,12 @@ TStakeCheckResult AddStakeSet(TWorkspace& ws, std::span<const TStakeRecord> recs
         for (const TStakeRecord& rec : recs) file.Add(rec, draws);
     }
     return Check(ws);
+}
+
+void AppendStakesUnchecked(TWorkspace& ws, std::span<const TStakeRecord> recs) {
+    TNotifyStakes notify(ws);
+    TStakesFile& file = TStakeCommandAccess::Stakes(ws);
+    for (const TStakeRecord& rec : recs) file.Add(rec, 1);
 }
 
 std::int64_t DeleteStakeRows(TWorkspace& ws, std::int64_t firstRow, std::int64_t lastRow) {

@@ -36,6 +36,11 @@ TStakeCheckResult AddStake(TWorkspace& ws, const TStakeRecord& rec, int draws);
 // stay), then check and refresh. Returns the check's result.
 TStakeCheckResult AddStakeSet(TWorkspace& ws, std::span<const TStakeRecord> recs, int draws);
 
+// Appends stakes for one draw each without checking them (a caller that adds many in turn
+// checks once at the end); raises chStakes. The first failure is thrown, the stakes added
+// before it stay.
+void AppendStakesUnchecked(TWorkspace& ws, std::span<const TStakeRecord> recs);
+
 // Status "Удаление ставок..."; the records of grid rows firstRow..lastRow go (row r shows
 // record r - 1), then check and refresh. Returns the number removed.
 std::int64_t DeleteStakeRows(TWorkspace& ws, std::int64_t firstRow, std::int64_t lastRow);

@@ -10,6 +10,7 @@
 #include "engine/core/game.h"
 #include "engine/draws/archive_file.h"
 #include "engine/draws/draws_csv.h"
+#include "engine/session/rating_commands.h"
 #include "engine/support/atomic_file.h"
 
 namespace mv {
@@ -29,6 +30,12 @@ void TWorkspace::LockDataFiles() {
     try {
         const std::string warning = m_stakes.LoadCheck();
         if (!warning.empty()) m_hooks.ShowMessage(TMessageKind::Warning, warning);
+    } catch (const EError& e) {
+        m_hooks.ShowMessage(TMessageKind::Error, e.what());
+    }
+    // The ratings come in with the stakes, before anything can check stakes into them.
+    try {
+        LoadRatingsFile(*this);
     } catch (const EError& e) {
         m_hooks.ShowMessage(TMessageKind::Error, e.what());
     }

@@ -11,6 +11,7 @@
 #include "engine/combs/combinations.h"
 #include "engine/core/data_paths.h"
 #include "engine/core/records.h"
+#include "engine/ratings/ratings.h"
 #include "engine/scenarios/current_script.h"
 #include "engine/session/changes.h"
 #include "engine/stakes/stakes_file.h"
@@ -69,7 +70,8 @@ public:
     // --- data-file lock -------------------------------------------------------------------
     // Takes the lock on the stakes file, then removes the data files' stale temporary files
     // and runs the stakes file's load check (status "Загрузка файла ставок..."; its warning
-    // or error is shown through the hooks and raises chStakes, the lock stays). Throws EError
+    // or error is shown through the hooks and raises chStakes, the lock stays), then loads the
+    // ratings file (LoadRatingsFile; its error is shown the same way). Throws EError
     // with the stakes-reading message when the lock cannot be taken.
     void LockDataFiles();
     // Removes what interrupted rewrites of the data files left behind (temporary files in the
@@ -88,6 +90,13 @@ public:
     const TStakesFile& Stakes() const { return m_stakes; }
     // Whether checking writes the stakes logs (the window setting "StakesLogEnabled").
     bool StakesLogEnabled = false;
+
+    // --- ratings --------------------------------------------------------------------------
+    // The ratings of checked stakes in list order; changed through rating_commands.h.
+    const TRatings& Ratings() const { return m_ratings; }
+    // The list's sort column (-1: none) and direction, kept with the window settings.
+    int RatingsSortColumn = 3;
+    bool RatingsSortDescending = true;
 
     // --- archive --------------------------------------------------------------------------
     // Index 0 is the oldest draw.
@@ -147,6 +156,7 @@ public:
 private:
     friend class TListCommandAccess;
     friend class TStakeCommandAccess;
+    friend class TRatingCommandAccess;
     // Raises a notification when it goes out of scope, on success and on failure alike.
     class TNotifyOnExit {
     public:
@@ -174,6 +184,7 @@ private:
     IUiHooks& m_hooks;
     TDataLock m_lock;
     TStakesFile m_stakes{m_lock};
+    TRatings m_ratings;
     TStatList m_stats;
     TCombinations m_combs{m_hooks};
     TCurrentScript m_script{m_paths.File(".lss"), m_hooks};

@@ -1,0 +1,332 @@
+#include "engine/ratings/ratings.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "engine/core/errors.h"
+#include "engine/core/game.h"
+#include "engine/core/text_codec.h"
+#include "engine/core/text_utils.h"
+#include "engine/scenarios/script_line.h"
+#include "engine/stakes/stakes_file.h"
+#include "engine/support/atomic_file.h"
+
+namespace mv {
+
+namespace {
+
+void PutU32(unsigned char* out, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) out[i] = static_cast<unsigned char>(v >> (8 * i));
+}
+void PutU64(unsigned char* out, std::uint64_t v) {
+    for (int i = 0; i < 8; ++i) out[i] = static_cast<unsigned char>(v >> (8 * i));
+}
+std::uint32_t GetU32(const unsigned char* in) {
+    std::uint32_t v = 0;
+    for (int i = 3; i >= 0; --i) v = (v << 8) | in[i];
+    return v;
+}
+std::uint64_t GetU64(const unsigned char* in) {
+    std::uint64_t v = 0;
+    for (int i = 7; i >= 0; --i) v = (v << 8) | in[i];
+    return v;
+}
+
+// Nearest integer, a half going to the even neighbour (the default rounding mode).
+long long RoundEven(long double x) {
+    return std::llrint(x);
+}
+
+int Sign(long long v) {
+    return v < 0 ? -1 : (v > 0 ? 1 : 0);
+}
+
+long double Chance(int i) {
+    return HitTable()[static_cast<std::size_t>(i)].Probability;
+}
+
+std::string Quoted(std::string_view text) {
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    out += '"';
+    return out;
+}
+
+}  // namespace
+
+TRatingBytes EncodeRatingRec(const TRatingRecord& rec) {
+    TRatingBytes out{};
+    std::string name = Utf8ToCp1251(rec.Name);
+    if (name.size() > RatingNameMax) name.resize(RatingNameMax);
+    out[0] = static_cast<unsigned char>(name.size());
+    std::memcpy(out.data() + 1, name.data(), name.size());
+    PutU32(out.data() + 256, static_cast<std::uint32_t>(rec.Stakes));
+    PutU32(out.data() + 260, static_cast<std::uint32_t>(rec.Matched));
+    for (std::size_t i = 0; i < rec.Histogram.size(); ++i)
+        PutU32(out.data() + 264 + 4 * i, static_cast<std::uint32_t>(rec.Histogram[i]));
+    PutU64(out.data() + 288, static_cast<std::uint64_t>(rec.Profit));
+    return out;
+}
+
+TRatingRecord DecodeRatingRec(const unsigned char* in) {
+    TRatingRecord rec;
+    rec.Name = Cp1251ToUtf8(
+        std::string_view(reinterpret_cast<const char*>(in + 1), static_cast<std::size_t>(in[0])));
+    rec.Stakes = static_cast<std::int32_t>(GetU32(in + 256));
+    rec.Matched = static_cast<std::int32_t>(GetU32(in + 260));
+    for (std::size_t i = 0; i < rec.Histogram.size(); ++i)
+        rec.Histogram[i] = static_cast<std::int32_t>(GetU32(in + 264 + 4 * i));
+    rec.Profit = static_cast<TMoney>(GetU64(in + 288));
+    return rec;
+}
+
+TRatings LoadRatings(const std::filesystem::path& path) {
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) return {};
+    std::string bytes;
+    try {
+        bytes = ReadWholeFile(path);
+    } catch (const EError& e) {
+        throw EError(std::string("Ошибка чтения файла рейтинга!\r\r") + e.what());
+    }
+    TRatings rows;
+    rows.reserve(bytes.size() / RatingRecSize);
+    for (std::size_t at = 0; at + RatingRecSize <= bytes.size(); at += RatingRecSize)
+        rows.push_back(DecodeRatingRec(reinterpret_cast<const unsigned char*>(bytes.data() + at)));
+    return rows;
+}
+
+void SaveRatings(const std::filesystem::path& path, const TRatings& rows) {
+    std::string bytes;
+    bytes.reserve(rows.size() * RatingRecSize);
+    for (const TRatingRecord& row : rows) {
+        const TRatingBytes rec = EncodeRatingRec(row);
+        bytes.append(reinterpret_cast<const char*>(rec.data()), rec.size());
+    }
+    try {
+        WriteFileAtomically(path, bytes);
+    } catch (const EError& e) {
+        throw EError(std::string("Ошибка записи в файл рейтинга!\r\r") + e.what());
+    }
+}
+
+void AddStakeToRatings(TRatings& rows, const TStakeRecord& stake) {
+    const int m = stake.Matches.Count;
+    if (m < 0 || m > NumbersInDraw) return;
+    for (TRatingRecord& row : rows) {
+        if (!EqualsNoCaseUtf8(row.Name, stake.Comment)) continue;
+        ++row.Stakes;
+        row.Matched += m;
+        row.Profit += stake.Profit;
+        ++row.Histogram[static_cast<std::size_t>(m)];
+        return;
+    }
+    TRatingRecord row;
+    row.Name = stake.Comment;
+    row.Stakes = 1;
+    row.Matched = m;
+    row.Profit = stake.Profit;
+    row.Histogram[static_cast<std::size_t>(m)] = 1;
+    rows.push_back(std::move(row));
+}
+
+TRatings RebuildRatings(const TStakesFile& stakes) {
+    TRatings rows;
+    const std::int64_t count = stakes.Count();
+    constexpr std::int64_t Page = 4096;
+    for (std::int64_t first = 0; first < count; first += Page) {
+        for (const TStakeRecord& rec : stakes.ReadRange(first, Page))
+            if (rec.DrawNumber >= 0 && rec.Checked != 0) AddStakeToRatings(rows, rec);
+    }
+    return rows;
+}
+
+int CompareRatings(const TRatingRecord& a, const TRatingRecord& b, int column) {
+    if (a.Stakes == 0 || b.Stakes == 0) return 0;
+    const long double sa = a.Stakes;
+    const long double sb = b.Stakes;
+    switch (column) {
+        case 0:
+            return Sign(std::strcoll(a.Name.c_str(), b.Name.c_str()));
+        case 1:
+            return Sign(static_cast<long long>(a.Stakes) - b.Stakes);
+        case 2:
+            return Sign(static_cast<long long>(a.Matched) - b.Matched);
+        case 3:
+            return Sign(RoundEven((a.Matched / sa - b.Matched / sb) * 100));
+        case 4:
+            return Sign(
+                RoundEven(static_cast<long double>(a.Profit - b.Profit) * 100 / MoneyScale));
+        case 5:
+            return Sign(RoundEven((a.Profit / sa - b.Profit / sb) * 100 / MoneyScale));
+        default:
+            if (column >= 6 && column <= 11) {
+                const auto i = static_cast<std::size_t>(column - 6);
+                return Sign(static_cast<long long>(a.Histogram[i]) - b.Histogram[i]);
+            }
+            return 0;
+    }
+}
+
+void SortRatings(TRatings& rows, int column, bool descending) {
+    if (column < 0 || rows.size() < 2) return;
+    // Rows without stakes compare equal to everything, so the order is not a strict weak one;
+    // a merge sort never reads outside the range whatever the comparison says, and it keeps
+    // equal rows (all of them for the efficiency columns) where they were.
+    std::stable_sort(rows.begin(), rows.end(), [&](const TRatingRecord& a, const TRatingRecord& b) {
+        const int c = CompareRatings(a, b, column);
+        return descending ? c > 0 : c < 0;
+    });
+}
+
+const std::array<std::string, RatingColumnCount>& RatingColumnCaptions() {
+    static const std::array<std::string, RatingColumnCount> captions = {
+        "Комментарий", "Ставок", "Угадано", "Среднее", "Профит", "Ср. профит", "0",  "1",  "2",
+        "3",           "4",      "5",       "E0",      "E1",     "E2",         "E3", "E4", "E5"};
+    return captions;
+}
+
+bool RatingRowValid(const TRatingRecord& row) {
+    if (row.Stakes < 0 || row.Matched < 0) return false;
+    return std::all_of(row.Histogram.begin(), row.Histogram.end(),
+                       [&](std::int32_t h) { return h >= 0 && h <= row.Stakes; });
+}
+
+std::string RatingCellText(const TRatingRecord& row, int column, int effMode) {
+    if (!RatingRowValid(row)) return RatingBadDataText;
+    const int s = row.Stakes;
+    switch (column) {
+        case 0:
+            return row.Name;
+        case 1:
+            return std::to_string(s);
+        case 2:
+            return std::to_string(row.Matched);
+        case 3:
+            return s == 0 ? std::string()
+                          : FormatFloat(static_cast<long double>(row.Matched) / s, 3);
+        case 4:
+            return MoneyText(row.Profit);
+        case 5:
+            return s == 0 ? std::string()
+                          : MoneyText(RoundEven(static_cast<long double>(row.Profit) / s));
+        default:
+            break;
+    }
+    if (column >= 6 && column <= 11)
+        return std::to_string(row.Histogram[static_cast<std::size_t>(column - 6)]);
+    if (column < 12 || column >= RatingColumnCount || s == 0) return {};
+    const int i = column - 12;
+    const long double p = Chance(i);
+    const long double h = row.Histogram[static_cast<std::size_t>(i)];
+    switch (effMode) {
+        case remExpected:
+            return std::to_string(RoundEven(s * p));
+        case remAbsolute:
+            return FormatFloat(h * 100 / s - p * 100, 3) + "%";
+        case remRelative:
+            return FormatFloat(h * 100 / (s * p), 3) + "%";
+        default:
+            return {};
+    }
+}
+
+std::string RatingsCsv(const TRatings& rows) {
+    std::string text;
+    const auto& captions = RatingColumnCaptions();
+    for (std::size_t c = 0; c < captions.size(); ++c) {
+        if (c > 0) text += ';';
+        text += Quoted(captions[c]);
+    }
+    text += "\r\n";
+    for (const TRatingRecord& row : rows) {
+        text += Quoted(row.Name);
+        for (int c = 1; c <= 11; ++c) {
+            text += ';';
+            text += RatingCellText(row, c, remAbsolute);
+        }
+        text += "\r\n";
+    }
+    return Utf8ToCp1251(text);
+}
+
+std::optional<std::string> RatingToScriptLine(std::string_view name) {
+    std::string t(name);
+    std::string comment;
+    if (const auto at = t.find('@'); at != std::string::npos) {
+        comment = Trim(t.substr(0, at));
+        t = Trim(t.substr(at + 1));
+    }
+    for (std::size_t at = 0; (at = t.find(" + ", at)) != std::string::npos;) {
+        t.replace(at, 3, "|");
+        at += 1;
+    }
+    const auto fieldCount = [](std::string_view text) {
+        int n = 0;
+        bool inField = false;
+        for (char c : text) {
+            if (c == '|') {
+                inField = false;
+            } else if (!inField) {
+                inField = true;
+                ++n;
+            }
+        }
+        return n;
+    };
+    while (fieldCount(t) <= FiltersPerLine) t += "| ";
+    t += comment.empty() ? std::string("|") : "|" + comment;
+    const TScriptLine line = ReadScriptLine(t);
+    const bool anyFilter = std::any_of(line.Filters.begin(), line.Filters.end(),
+                                       [](const std::string& f) { return !f.empty(); });
+    if (!anyFilter) return std::nullopt;
+    return t;
+}
+
+std::optional<TRatingChance> RatingChance(const TRatingRecord& row) {
+    if (row.Stakes <= 0 || !RatingRowValid(row)) return std::nullopt;
+    const auto& table = HitTable();
+    long double mean = 0;
+    long double square = 0;
+    for (int i = 0; i <= NumbersInDraw; ++i) {
+        mean += i * table[static_cast<std::size_t>(i)].Probability;
+        square += static_cast<long double>(i) * i * table[static_cast<std::size_t>(i)].Probability;
+    }
+    const long double var = square - mean * mean;
+    const long double s = row.Stakes;
+    TRatingChance out;
+    out.Z = static_cast<double>((row.Matched - s * mean) / std::sqrt(s * var));
+    if (row.Stakes <= RatingExactChanceLimit) {
+        // The distribution of the total of s stakes, built one stake at a time.
+        std::vector<long double> dist{1.0L};
+        for (int k = 0; k < row.Stakes; ++k) {
+            std::vector<long double> next(dist.size() + NumbersInDraw, 0.0L);
+            for (std::size_t t = 0; t < dist.size(); ++t) {
+                if (dist[t] == 0) continue;
+                for (int i = 0; i <= NumbersInDraw; ++i)
+                    next[t + static_cast<std::size_t>(i)] +=
+                        dist[t] * table[static_cast<std::size_t>(i)].Probability;
+            }
+            dist.swap(next);
+        }
+        long double tail = 0;
+        for (std::size_t t = dist.size(); t-- > static_cast<std::size_t>(std::max(row.Matched, 0));)
+            tail += dist[t];
+        out.P = static_cast<double>(std::min(tail, 1.0L));
+    } else {
+        out.P = 0.5 * std::erfc(out.Z / std::sqrt(2.0));
+    }
+    return out;
+}
+
+std::string RatingChanceText(const TRatingRecord& row) {
+    const auto chance = RatingChance(row);
+    if (!chance) return {};
+    return "z = " + FormatFloat(chance->Z, 3) + "; p = " + FormatFloat(chance->P, 4);
+}
+
+}  // namespace mv

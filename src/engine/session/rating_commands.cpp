@@ -1,0 +1,112 @@
+#include "engine/session/rating_commands.h"
+
+#include "engine/core/errors.h"
+#include "engine/stakes/stakes_file.h"
+
+namespace mv {
+
+class TRatingCommandAccess {
+public:
+    static TRatings& Ratings(TWorkspace& ws) { return ws.m_ratings; }
+};
+
+namespace {
+
+class TNotifyRatings {
+public:
+    explicit TNotifyRatings(const TWorkspace& ws) : m_ws(ws) {}
+    ~TNotifyRatings() { m_ws.Notify(chRatings); }
+    TNotifyRatings(const TNotifyRatings&) = delete;
+    TNotifyRatings& operator=(const TNotifyRatings&) = delete;
+
+private:
+    const TWorkspace& m_ws;
+};
+
+void SortAndSave(TWorkspace& ws) {
+    TRatings& rows = TRatingCommandAccess::Ratings(ws);
+    {
+        TStatusGuard status(ws.Hooks(), "Сортировка рейтинга...");
+        SortRatings(rows, ws.RatingsSortColumn, ws.RatingsSortDescending);
+    }
+    TStatusGuard status(ws.Hooks(), "Сохранение файла рейтинга...");
+    SaveRatings(RatingsPath(ws), rows);
+}
+
+}  // namespace
+
+void LoadRatingsFile(TWorkspace& ws) {
+    TNotifyRatings notify(ws);
+    {
+        TStatusGuard status(ws.Hooks(), "Загрузка файла рейтинга...");
+        std::error_code ec;
+        if (!std::filesystem::exists(RatingsPath(ws), ec)) return;
+        TRatingCommandAccess::Ratings(ws) = LoadRatings(RatingsPath(ws));
+    }
+    SortAndSave(ws);
+}
+
+void SortAndSaveRatings(TWorkspace& ws) {
+    TNotifyRatings notify(ws);
+    SortAndSave(ws);
+}
+
+void SortRatingsByColumn(TWorkspace& ws, int column) {
+    if (column == ws.RatingsSortColumn) {
+        ws.RatingsSortDescending = !ws.RatingsSortDescending;
+    } else {
+        ws.RatingsSortColumn = column;
+        ws.RatingsSortDescending = false;
+    }
+    SortAndSaveRatings(ws);
+}
+
+void RebuildRatingsFromStakes(TWorkspace& ws) {
+    TNotifyRatings notify(ws);
+    try {
+        TRatings rows;
+        {
+            TStatusGuard status(ws.Hooks(), "Обновление рейтинга...");
+            rows = RebuildRatings(ws.Stakes());
+        }
+        TRatingCommandAccess::Ratings(ws) = std::move(rows);
+        SortAndSave(ws);
+    } catch (const EError& e) {
+        throw EError(std::string("Ошибка обновления рейтинга!\r\r") + e.what());
+    }
+}
+
+void AddCheckedStakes(TWorkspace& ws, const std::vector<TStakeRecord>& stakes) {
+    TRatings& rows = TRatingCommandAccess::Ratings(ws);
+    bool added = false;
+    for (const TStakeRecord& stake : stakes) {
+        if (stake.Matches.Count < 0) continue;
+        AddStakeToRatings(rows, stake);
+        added = true;
+    }
+    if (!added) return;
+    TNotifyRatings notify(ws);
+    SortAndSave(ws);
+}
+
+std::string RefusedScriptLineText(const std::string& name) {
+    return "Строку\r\r" + name + "\r\rневозможно добавить в сценарий!";
+}
+
+int RatingsToScript(TWorkspace& ws, const std::vector<std::string>& names,
+                    const std::function<void(const std::string&)>& refused) {
+    int added = 0;
+    TStatusGuard status(ws.Hooks(), "Генерация новых строк в сценарии...");
+    for (const std::string& name : names) {
+        const auto line = RatingToScriptLine(name);
+        if (!line) {
+            if (refused) refused(RefusedScriptLineText(name));
+            continue;
+        }
+        ws.EditScript([&](TCurrentScript& script) { return script.AppendLine(*line); });
+        ++added;
+    }
+    return added;
+}
+
+}  // namespace mv
