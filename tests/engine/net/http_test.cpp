@@ -6,6 +6,8 @@
 #include <string>
 #include <thread>
 
+#include <zlib.h>
+
 #include "engine/core/errors.h"
 #include "engine/net/http.h"
 #include "test_support.h"
@@ -19,6 +21,24 @@ public:
     TLocalServer() {
         m_server.Get("/file", [](const httplib::Request&, httplib::Response& res) {
             res.set_content("new body", "application/octet-stream");
+        });
+        // A body sent compressed: gzip (windowBits 31) or zlib "deflate" (15).
+        m_server.Get(R"(/(gzip|deflate))", [](const httplib::Request& req, httplib::Response& res) {
+            const std::string plain(5000, 'z');
+            const bool gzip = req.matches[1] == "gzip";
+            z_stream zs{};
+            deflateInit2(&zs, Z_BEST_COMPRESSION, Z_DEFLATED, gzip ? 31 : 15, 8,
+                         Z_DEFAULT_STRATEGY);
+            std::string packed(deflateBound(&zs, plain.size()), '\0');
+            zs.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(plain.data()));
+            zs.avail_in = static_cast<uInt>(plain.size());
+            zs.next_out = reinterpret_cast<Bytef*>(packed.data());
+            zs.avail_out = static_cast<uInt>(packed.size());
+            deflate(&zs, Z_FINISH);
+            packed.resize(zs.total_out);
+            deflateEnd(&zs);
+            res.set_header("Content-Encoding", gzip ? "gzip" : "deflate");
+            res.set_content(packed, "application/octet-stream");
         });
         m_server.Get("/missing", [](const httplib::Request&, httplib::Response& res) {
             res.status = 404;
@@ -104,6 +124,13 @@ TEST_F(HttpTest, DownloadReplacesALongerFileWithExactlyTheBody) {
     EXPECT_EQ(test::ReadBytes(dir / "other"), "new body");
 }
 
+TEST_F(HttpTest, CompressedBodiesAreStoredDecoded) {
+    for (const char* path : {"/gzip", "/deflate"}) {
+        HttpGetToFile(server.Url(path), dir / "z", Quick());
+        EXPECT_EQ(test::ReadBytes(dir / "z"), std::string(5000, 'z')) << path;
+    }
+}
+
 TEST_F(HttpTest, FailedDownloadLeavesTheTargetAndNoTemporaryFile) {
     const auto target = dir / "results.xlsx";
     for (const char* path : {"/missing", "/cut", "/slow"}) {
@@ -123,6 +150,23 @@ TEST_F(HttpTest, FailedDownloadLeavesTheTargetAndNoTemporaryFile) {
                   1)
             << path;
     }
+}
+
+// While the server thinks, the front end is given its turns to repaint.
+TEST_F(HttpTest, WaitingRequestKeepsCallingTheFrontEnd) {
+    struct TCounting : TSilentUiHooks {
+        int Calls = 0;
+        bool Checkpoint() override {
+            ++Calls;
+            return false;
+        }
+    } hooks;
+    THttpOptions o = Quick();
+    o.StallTimeoutSeconds = 10;
+    o.Hooks = &hooks;
+    HttpGetToFile(server.Url("/slow"), dir / "s", o);
+    EXPECT_EQ(test::ReadBytes(dir / "s"), "late");
+    EXPECT_GT(hooks.Calls, 10);
 }
 
 TEST_F(HttpTest, UnwritableTargetFailsBeforeTheNetwork) {
