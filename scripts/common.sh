@@ -7,6 +7,7 @@ MV_PACKAGES=(
     qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core
+    libcurl4-openssl-dev libzip-dev libpugixml-dev libxlsxwriter-dev libcpp-httplib-dev libssl-dev
 )
 
 mv_install_packages() {

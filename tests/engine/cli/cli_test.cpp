@@ -240,6 +240,28 @@ TEST_F(CliTest, ConfigShowMarksDefaults) {
     EXPECT_NE(broken.Err.find("Ошибка чтения файла конфигурации!"), std::string::npos);
 }
 
+TEST_F(CliTest, ConfigProxyShowsChangesAndStores) {
+    const TRun empty = Cli({"config", "proxy"});
+    EXPECT_EQ(empty.Status, 0) << empty.Err;
+    EXPECT_EQ(empty.Out,
+              "Режим: 0 (без proxy-сервера)\nСервер: \nПорт: 80\nПользователь: \nПароль: \n");
+    const TRun manual = Cli({"config", "proxy", "--mode", "2", "--server", "proxy.local", "--port",
+                             "3128", "--user", "u", "--password", "secret"});
+    EXPECT_EQ(manual.Status, 0) << manual.Err;
+    EXPECT_EQ(manual.Out,
+              "Режим: 2 (ручной выбор)\nСервер: proxy.local\nПорт: 3128\nПользователь: u\n"
+              "Пароль: ********\n");
+    EXPECT_EQ(Cli({"config", "proxy"}).Out, manual.Out);  // stored
+    const std::string config = test::ReadBytes(m_paths.Config());
+    EXPECT_NE(config.find("ProxyPassword=secret"), std::string::npos);
+    // Automatic search keeps nothing of the manual proxy.
+    EXPECT_EQ(Cli({"config", "proxy", "--mode", "1"}).Out,
+              "Режим: 1 (автоматический поиск)\nСервер: \nПорт: 0\nПользователь: \nПароль: \n");
+    for (const char* bad : {"--mode=3", "--port=0", "--port=65536", "--port=x"}) {
+        EXPECT_EQ(Cli({"config", "proxy", bad}).Status, 2) << bad;
+    }
+}
+
 // Ten draws with a gap in their numbering (draw 4 is missing); with two hidden and a window of
 // six the table of NUMS covers draws 3..9.
 void WriteTenDraws(const std::filesystem::path& archive) {
