@@ -1,13 +1,16 @@
 // The statistic classes in the order of the method list. A family of methods is added by
 // adding its file under families/ and its classes here, in their place in the order.
 #include "engine/stats/families/channels.h"
+#include "engine/stats/families/characteristic.h"
+#include "engine/stats/families/comb_values.h"
 #include "engine/stats/families/differences.h"
 #include "engine/stats/families/matrix.h"
 #include "engine/stats/families/numbers.h"
+#include "engine/stats/families/repeats.h"
 #include "engine/stats/families/segments.h"
 #include "engine/stats/families/sequences.h"
-#include "engine/stats/families/sums.h"
 #include "engine/stats/families/serials.h"
+#include "engine/stats/families/sums.h"
 #include "engine/stats/families/transitions.h"
 #include "engine/stats/stat_list.h"
 
@@ -37,6 +40,20 @@ const std::vector<const TStatClass*>& StatClassTable() {
         &TstSegments::Descriptor, &TstSegmValues::Descriptor, &TstSegmCount::Descriptor,
         // Sequences.
         &TstSequenceLen::Descriptor, &TstSequenceCnt::Descriptor, &TstSequenceLenMax::Descriptor,
+        // Repeats across draws.
+        &TstRepValues2::Descriptor, &TstRepValues3::Descriptor, &TstRepValues2B3::Descriptor,
+        &TstRepValues2over1::Descriptor, &TstRepValues2over2::Descriptor,
+        &TstRepValues2over3::Descriptor, &TstRepValues2P1::Descriptor, &TstRepValues2N1::Descriptor,
+        &TstRepValues2P2::Descriptor, &TstRepValues2N2::Descriptor, &TstRepCount2::Descriptor,
+        &TstRepCount3::Descriptor, &TstRepCount2B3::Descriptor, &TstRepCount2over1::Descriptor,
+        &TstRepCount2over2::Descriptor, &TstRepCount2over3::Descriptor,
+        &TstRepCount2P1::Descriptor, &TstRepCount2N1::Descriptor, &TstRepCount2P2::Descriptor,
+        &TstRepCount2N2::Descriptor,
+        // Combination values: the numbers themselves.
+        &TstCombValMix2::Descriptor, &TstCombValMix3::Descriptor, &TstCombValMix4::Descriptor,
+        &TstCombValSeq2::Descriptor, &TstCombValSeq3::Descriptor, &TstCombValSeq4::Descriptor,
+        &TstCombValPos2::Descriptor, &TstCombValPos3::Descriptor, &TstCombValPos4::Descriptor,
+        &TstCombValSort2::Descriptor, &TstCombValSort3::Descriptor, &TstCombValSort4::Descriptor,
         // Combination values.
         &TstCombDiffSeq2::Descriptor, &TstCombDiffSeq3::Descriptor, &TstCombDiffSeq4::Descriptor,
         // Combinations of channels.
@@ -73,6 +90,9 @@ const std::vector<const TStatClass*>& StatClassTable() {
         &TstChain2SegmentsAll::Descriptor, &TstChain2SegmentsPos::Descriptor,
         &TstChain2Segment::Descriptor, &TstChain3SegmentsPos::Descriptor,
         &TstChain3Segment::Descriptor, &TstChain2SgmCnt::Descriptor, &TstChain3SgmCnt::Descriptor,
+        // Characteristic numbers and shredding.
+        &TstVarnel1::Descriptor, &TstVarnel2::Descriptor, &TstVarnel3::Descriptor,
+        &TstShreddingStat::Descriptor,
     };
     return table;
 }

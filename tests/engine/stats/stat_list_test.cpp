@@ -25,7 +25,13 @@ TEST(StatList, MethodsInTableOrderWithIndexes) {
                   "SUM1", "SUM2", "SUM3", "SUMC", "SUMV", "SUMT", "SUME", "SUMP", "S2T3",
                   "DIFA", "DIFM", "DIFD", "DIFO", "DIFK", "CHAN", "CHNV", "CHNC", "COLS",
                   "ROWS", "COLV", "ROWV", "COLN", "ROWN", "COLM", "ROWM", "COLA", "ROWA",
-                  "COLC", "ROWC", "SGMS", "SGMV", "SGMC", "SEQL", "SEQS", "LENS", "KDS2",
+                  "COLC", "ROWC", "SGMS", "SGMV", "SGMC", "SEQL", "SEQS", "LENS",
+                  // Repeats and groups of numbers.
+                  "RPV2", "RPV3", "PRL2", "PRV2O1", "PRV2O2", "PRV2O3", "PRV+1", "PRV-1",
+                  "PRV+2", "PRV-2", "RPC2", "RPC3", "PRB2", "RPO1", "PRC2O2", "PRC2O3", "PRC+1",
+                  "PRC-1", "PRC+2", "PRC-2", "KNM2", "KNM3", "KNM4", "KNS2", "KNS3", "KNS4",
+                  "KNP21", "KNP22", "KNP23", "KNP24", "KNP31", "KNP32", "KNP33", "KNP41",
+                  "KNP42", "KDS2",
                   "KDS3", "KDS4", "KCM2", "KCM3", "KCM4", "KCS2", "KCS3", "KCS4", "KFM2",
                   "KFM3", "KFM4", "KFS2", "KFS3", "KFS4", "KRM2", "KRM3", "KRM4", "KRS2",
                   "KRS3", "KRS4", "KGM2", "KGM3", "KGM4", "KGS2", "KGS3", "KGS4", "POS1",
@@ -41,7 +47,9 @@ TEST(StatList, MethodsInTableOrderWithIndexes) {
                   "SC2C2", "SC2C3", "SC2C4", "SC2C5", "SC2C6", "SC3C1", "SC3C2", "SC3C3",
                   "SC3C4", "SC3C5", "SC3C6", "SDA2", "SDG2", "SDZ2", "SDC2", "SSV2", "SSP2",
                   "SSN1", "SSN2", "SSN3", "SSN4", "SSN5", "SSP3", "SSM1", "SSM2", "SSM3",
-                  "SSM4", "SSM5", "SS2C1", "SS3C1"}));
+                  "SSM4", "SSM5", "SS2C1", "SS3C1",
+                  // Characteristic numbers and shredding.
+                  "VRN1", "VRN2", "VRN3", "SHR1", "SHR2", "SHR3"}));
     EXPECT_EQ(list.MethodName(list.Method(list.FindMethod("POS3"))), "Число в 3 позиции тиража");
     EXPECT_EQ(list.MethodListText(list.FindMethod("POS3"), true),
               "{ num } Число в 3 позиции тиража [ SNG ]");
@@ -52,6 +60,25 @@ TEST(StatList, MethodsInTableOrderWithIndexes) {
     EXPECT_EQ(list.MethodListText(list.FindMethod("NUMS"), false), "Числа тиража");
     EXPECT_EQ(StatGroupHeading(0), "{ num } Числа тиража");
     EXPECT_EQ(StatGroupHeading(13), "#ERROR#");
+}
+
+// Every available class of the table gives methods that its codes find again.
+TEST(StatList, EveryCodeOfTheTableResolves) {
+    TStatList list;
+    list.BuildMethods();
+    int expected = 0;
+    for (const TStatClass* c : StatClassTable()) {
+        if (!c->Available) continue;
+        const auto [low, high] = c->HasIndexRange() ? c->IndexRange(list.Config())
+                                                    : std::pair<int, int>{0, 0};
+        for (int index = low; index <= high; ++index, ++expected) {
+            const int found = list.FindMethod(c->CodeFor(index) + ":10");
+            ASSERT_GE(found, 0) << c->Name << " " << index;
+            EXPECT_EQ(list.Method(found).StatClass, c) << c->Name;
+            EXPECT_EQ(list.Method(found).Index, index) << c->Name;
+        }
+    }
+    EXPECT_EQ(list.MethodCount(), expected);
 }
 
 TEST(StatList, CodeResolution) {

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace mv {
+
+namespace shredding_detail {
+
+__extension__ typedef __int128 TWide;
+
+// A value: an exact reduced fraction (Den > 0) or, once that could not be kept, a double.
+struct TNum {
+    bool Exact = true;
+    TWide Num = 0;
+    TWide Den = 1;
+    double Float = 0;
+};
+
+}  // namespace shredding_detail
+
+// An arithmetic formula over the numbers of three draws, compiled once and evaluated for
+// many draws or combinations.
+//
+// The text holds decimal numbers, the variables n1..n5 (current draw), p1..p5 (the draw
+// before) and t1..t5 (the one before that, all case-insensitive), + - * / ^, unary signs,
+// parentheses and the functions ARCTAN COS SIN TAN ABS EXP LN LOG SQRT SQR INT FRAC TRUNC
+// ROUND ARCSIN ARCCOS SIGN NOT, each name directly followed by "(". A variable stands for
+// the decimal text of its number, so a variable next to digits joins them ("n1" then "0"
+// reads as one number). "^" binds tighter than the unary signs and groups to the right;
+// LOG is the decimal logarithm, ROUND rounds halves away from zero, NOT gives 1 for 0 and
+// 0 otherwise.
+//
+// Values are exact fractions of 128-bit integers, reduced at every step, so that a value
+// with a finite decimal form keeps every digit; an operation whose exact result would not
+// fit, and every function without exact results (the roots, logarithms and angles), goes on
+// in floating point. A malformed text, a division by zero, a result outside a function's
+// domain or any non-finite value makes the whole value invalid. Compiling and evaluating take
+// time and memory in proportion to the text, never recursion deeper than a fixed bound.
+class TShreddingFormula {
+public:
+    // The numbers of the current, the previous and the third draw.
+    using TDrawNumbers = std::array<std::array<std::uint8_t, 5>, 3>;
+
+    explicit TShreddingFormula(const std::string& text);
+    bool Valid() const { return m_valid; }
+    // trunc(frac(|x|) * 10^digits) of the formula's value x for the numbers (digits 0..9);
+    // 0 when the formula or its value is invalid.
+    std::int32_t Shred(const TDrawNumbers& numbers, int digits) const;
+
+    struct TOp {
+        std::uint8_t Kind = 0;
+        std::uint8_t Arg = 0;   // variable slot, function or operator
+        std::int32_t Part = 0;  // first literal piece of a joined number
+        std::int32_t Parts = 0;
+    };
+
+private:
+    std::vector<TOp> m_program;  // postfix
+    // The pieces of numbers that join variables and digits: literal text, or a variable slot.
+    struct TPiece {
+        std::string Text;
+        int Slot = -1;
+    };
+    std::vector<TPiece> m_pieces;
+    std::vector<shredding_detail::TNum> m_consts;
+    bool m_valid = false;
+    int m_stackDepth = 0;
+
+    friend class TFormulaCompiler;
+};
+
+}  // namespace mv
