@@ -576,6 +576,9 @@ void TScriptRunner::ApplyPart(const TFilterPart& part) {
         for (const std::size_t r : top) WriteLog(RowText(values[r]));
     if (Checkpoint()) return;
     const std::unique_ptr<TCustomStat> stat = reg.CreateStat(*part.Method);
+    // The "Значения" mode compares the value as the statistic reads its text.
+    for (TStatValues& v : values)
+        v.SelectionValue = stat->SelectionValue(StatValuesCell(v, scValue));
     const TLevelTest test(part.LevelMode, part.LevelValue);
     const bool removed = !part.Keep;
     const char* keepLine =
