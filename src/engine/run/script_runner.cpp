@@ -391,7 +391,7 @@ void TScriptRunner::RunLines() {
     }
     InvalidateListBuffer(m_ws);
     m_ws.Stats().SaveWeights();
-    const std::vector<std::string> lines = m_ws.Script().Lines();
+    const std::vector<std::string> lines = Lines ? *Lines : m_ws.Script().Lines();
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (Checkpoint()) break;
         if (IsSeparatorLine(lines[i])) continue;

@@ -76,6 +76,9 @@ public:
     std::function<void(int, const std::string&)> OnPanel;
     // Called when a finished log should be shown (the desktop opens it).
     std::function<void(const std::filesystem::path&)> OnLogFinished;
+    // Lines to run instead of the workspace's current scenario (the command line runs a file
+    // without making it the current scenario); not owned.
+    const std::vector<std::string>* Lines = nullptr;
     // Called after a line's stake is added (the CLI prints it).
     std::function<void(const TStakeRecord&)> OnStake;
 
