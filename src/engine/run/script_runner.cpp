@@ -97,6 +97,21 @@ int MethodIndexOf(const TStatList& reg, const TStatMethod* method) {
     return -1;
 }
 
+// Adds the time of its scope to a counter.
+class TTimed {
+public:
+    explicit TTimed(double& sink) : m_sink(sink), m_start(std::chrono::steady_clock::now()) {}
+    ~TTimed() {
+        m_sink += std::chrono::duration<double>(std::chrono::steady_clock::now() - m_start).count();
+    }
+    TTimed(const TTimed&) = delete;
+    TTimed& operator=(const TTimed&) = delete;
+
+private:
+    double& m_sink;
+    std::chrono::steady_clock::time_point m_start;
+};
+
 constexpr const char* kTooManyVariants =
     "Вы задали слишком много вариантов фильтров - программа не сможет обработать их все!\r"
     "Пожалуйста, уменьшите в каждом из фильтров количество вариантов длины выборки и глубины, "
@@ -280,6 +295,7 @@ void TScriptRunner::Begin() {
     m_stakeCount = 0;
     m_totals = {};
     m_tableComputations = 0;
+    m_times = {};
     m_tableKey.reset();
     Panel(3, Fmt("Ставок: %d", 0));
     Panel(4, "Выполнение сценария...");
@@ -380,6 +396,7 @@ void TScriptRunner::Test(int passes) {
 }
 
 void TScriptRunner::CheckStakesNow() {
+    TTimed timed(m_times.Stakes);
     if (m_ws.Stakes().IsOpen()) CheckAndRefreshStakes(m_ws);
 }
 
@@ -527,6 +544,7 @@ void TScriptRunner::RunLine(int index, const std::string& text) {
 }
 
 void TScriptRunner::PrepareList(const TScriptOptions& options) {
+    TTimed timed(m_times.Lists);
     const int offset = m_ws.DrawsOffset();
     if (options.ListMode == slmExclude && options.ExcludeDraws > 0 &&
         LoadListFromBuffer(m_ws, offset, options.ExcludeDraws)) {
@@ -551,6 +569,7 @@ const TStatTable& TScriptRunner::Table(int methodIndex, int window, const TFilte
                   m_ws.DrawsOffset(), m_ws.DrawCount(),
                   m_ws.SortedDraws(), m_ws.Config().Weights};
     if (!m_tableKey || !(*m_tableKey == key)) {
+        TTimed timed(m_times.Tables);
         m_table = ComputeStatTableWithNorm(m_ws, StatRequest(m_ws, methodIndex, window));
         m_tableKey = key;
         ++m_tableComputations;
@@ -621,7 +640,10 @@ void TScriptRunner::ApplyPart(const TFilterPart& part) {
         }
         WriteLog(Fmt("Шаг %.3d. Выделение строки: ", counter + 1) + RowText(values[r]));
         WriteLog(keepLine);
-        ApplyStatSelection(m_ws, TableSelection(table, {r}), removed, mi, caption, stat.get());
+        {
+            TTimed timed(m_times.Filters);
+            ApplyStatSelection(m_ws, TableSelection(table, {r}), removed, mi, caption, stat.get());
+        }
         WriteLog(Fmt("Количество комбинаций в списке: %d",
                      static_cast<int>(m_ws.Combs().CurrentList.Count())));
         if (m_ws.Combs().CurrentList.Count() == 0) {
@@ -635,7 +657,10 @@ void TScriptRunner::ApplyPart(const TFilterPart& part) {
     if (!part.MultiSelect) return;
     WriteLog(keepLine);
     if (marked.empty()) return;
-    ApplyStatSelection(m_ws, TableSelection(table, marked), removed, mi, caption, stat.get());
+    {
+        TTimed timed(m_times.Filters);
+        ApplyStatSelection(m_ws, TableSelection(table, marked), removed, mi, caption, stat.get());
+    }
     WriteLog(Fmt("Количество комбинаций в списке: %d",
                  static_cast<int>(m_ws.Combs().CurrentList.Count())));
     if (m_ws.Combs().CurrentList.Count() == 0) {
@@ -706,6 +731,7 @@ void TScriptRunner::AddSystemStakes(bool all, const TScriptOptions& options,
 
 void TScriptRunner::MakeStakes(const TScriptOptions& options, int line, int variant,
                                const std::string& comment, const std::string& text) {
+    TTimed timed(m_times.Stakes);
     WriteLog(Fmt("{*} Добавление ставки, режим: \"%s\"", StakeModeCaption(options.StakeMode)));
     const TCombsArray& list = m_ws.Combs().CurrentList;
     const std::size_t n = list.Count();

@@ -59,6 +59,15 @@ struct TRunTotals {
     TMoney Profit = 0;
 };
 
+// Where a run spent its time, in seconds: statistics tables (window analysis), filter passes
+// over the list, starting lists, and stake handling (making, appending, checking).
+struct TRunTimes {
+    double Tables = 0;
+    double Filters = 0;
+    double Lists = 0;
+    double Stakes = 0;
+};
+
 struct TScriptRunSettings {
     bool LogEnabled = false;          // ScriptLogEnabled
     bool CheckOnLine = true;          // StakesCheckOnLine
@@ -101,6 +110,7 @@ public:
     TChanceBaseline Baseline() const;
     // How often the statistics table was actually computed in the last run.
     int TableComputations() const { return m_tableComputations; }
+    const TRunTimes& Times() const { return m_times; }
 
     // Run pieces, public for tests and the benchmark.
     void RunLines();
@@ -146,6 +156,7 @@ private:
     std::filesystem::path m_logFile;
     TRunTotals m_totals;
     int m_tableComputations = 0;
+    TRunTimes m_times;
     std::optional<TTableKey> m_tableKey;
     TStatTable m_table;
 };
