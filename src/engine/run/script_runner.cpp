@@ -248,7 +248,8 @@ bool TScriptRunner::Checkpoint() {
 
 void TScriptRunner::Panel(int panel, const std::string& text) {
     if (OnPanel) OnPanel(panel, text);
-    m_ws.Hooks().Checkpoint();
+    // A status update lets events run; a stop asked for meanwhile is kept.
+    Checkpoint();
 }
 
 void TScriptRunner::RequestStop() {

@@ -296,7 +296,7 @@ TEST_F(ScriptRunTest, ErrorsEndTheRun) {
     const char* lines[] = {
         "CURR:0#FIRST|TSD1#NUMS:#LNO:#SF:0",      // no window lengths
         "CURR:0#FIRST|TSD1#XXXX:5#LNO:#SF:0",     // unknown method
-        "CURR:0#FIRST|TSD1#NUMS:5#LDP:1,2#SF:0",  // a list mode over a dash cell
+        "CURR:0#FIRST|TSD1#NUMS:5#DDV:1,2#SF:0",  // a list mode over a dash cell
     };
     for (const char* line : lines) {
         SCOPED_TRACE(line);
