@@ -74,8 +74,8 @@ int Dispatch(std::vector<std::string> args, std::ostream& out, std::ostream& err
     if (rest.empty()) throw EUsageError("Не указана команда");
     const auto [command, taken] = FindCommand(FindGroup(rest[0]), rest);
     TCliContext context(std::move(paths), assumeYes, out, err, statusToErr);
-    TArgs commandArgs(std::vector<std::string>(rest.begin() + static_cast<std::ptrdiff_t>(taken),
-                                               rest.end()));
+    TArgs commandArgs(
+        std::vector<std::string>(rest.begin() + static_cast<std::ptrdiff_t>(taken), rest.end()));
     return command->Run(context, commandArgs);
 }
 
@@ -96,6 +96,15 @@ std::string TerminalText(std::string_view text) {
 }
 
 // --- hooks -------------------------------------------------------------------------------
+
+std::atomic<bool>& CliStopFlag() {
+    static std::atomic<bool> flag{false};
+    return flag;
+}
+
+bool TStderrHooks::Checkpoint() {
+    return CliStopFlag().load();
+}
 
 TStderrHooks::TStderrHooks(std::ostream& err, bool assumeYes, bool showStatus)
     : m_err(err), m_assumeYes(assumeYes), m_showStatus(showStatus) {}

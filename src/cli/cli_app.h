@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <iosfwd>
 #include <optional>
 #include <span>
@@ -39,7 +40,8 @@ public:
     TStderrHooks(std::ostream& err, bool assumeYes, bool showStatus);
 
     void ShowStatus(const std::string& text) override;
-    bool Checkpoint() override { return false; }
+    // Reports the stop that SIGINT requested during a scenario run.
+    bool Checkpoint() override;
     void ShowWait(const std::string& text) override { ShowStatus(text); }
     void HideWait() override {}
     void ShowProgress(const std::string& text, int) override { ShowStatus(text); }
@@ -54,6 +56,10 @@ private:
     bool m_assumeYes;
     bool m_showStatus;
 };
+
+// Set by the SIGINT handler of a scenario run (only this store happens in the handler);
+// checkpoints read it.
+std::atomic<bool>& CliStopFlag();
 
 // What a command sees: its own arguments and flags, the workspace over the data directory,
 // and the two output streams.

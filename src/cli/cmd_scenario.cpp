@@ -1,13 +1,19 @@
-// marvolet scenario show
+// marvolet scenario show | run | test
 
+#include <algorithm>
+#include <csignal>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "cli/cli_app.h"
+#include "cli/stats_setup.h"
 #include "cli/table_output.h"
+#include "engine/core/text_utils.h"
+#include "engine/run/script_runner.h"
 #include "engine/scenarios/script_file.h"
 #include "engine/scenarios/script_line.h"
+#include "engine/session/setup.h"
 #include "engine/stats/filter_item.h"
 
 namespace mv::cli {
@@ -57,10 +63,106 @@ int Show(TCliContext& context, TArgs& args) {
     return ExitOk;
 }
 
+// Ctrl+C asks for the stop at the next checkpoint; the run then ends through its closing
+// steps. The previous handler comes back when the run ends.
+class TStopOnInterrupt {
+public:
+    TStopOnInterrupt() {
+        CliStopFlag().store(false);
+        m_previous = std::signal(SIGINT, &Handle);
+    }
+    ~TStopOnInterrupt() { std::signal(SIGINT, m_previous); }
+    TStopOnInterrupt(const TStopOnInterrupt&) = delete;
+    TStopOnInterrupt& operator=(const TStopOnInterrupt&) = delete;
+
+private:
+    static void Handle(int) { CliStopFlag().store(true); }
+    void (*m_previous)(int) = SIG_DFL;
+};
+
+std::string Money(TMoney value) {
+    return FormatFloat(static_cast<long double>(value) / MoneyScale, 2);
+}
+
+// Runs a scenario file over the data directory: its stakes go into the stakes file, printed
+// one row each (draw, numbers, comment); a test prints its totals beside what as many random
+// stakes would have been expected to do.
+int RunScenario(TCliContext& context, TArgs& args, bool test) {
+    const auto passesText = args.TakeOption("passes");
+    const bool log = args.TakeFlag("log");
+    args.ExpectPositional(1, 1);
+    const TScriptLines lines = ReadScriptFile(args[0]);
+    context.LockDataFiles();
+    context.ReadArchive();
+    LoadRegistry(context);
+    TWorkspace& ws = context.Workspace();
+    ws.Stats().LoadGenerateSettings(ws.Paths().Config());
+    int passes = 1;
+    if (test) {
+        if (!passesText) throw EUsageError("Не указано количество тестов (--passes N)");
+        passes = IntegerOption(*passesText, 1, std::max(1, ws.DrawCount() - 1),
+                               "Некорректное количество тестов");
+    }
+    if (ws.DrawCount() == 0) throw EError("Архив тиражей пуст!");
+    TScriptRunSettings settings;
+    settings.LogEnabled = log;
+    settings.LogFolder = ws.Paths().Dir;
+    TScriptRunner runner(ws, settings);
+    runner.Lines = &lines;
+    runner.OnStake = [&](const TStakeRecord& rec) {
+        std::string numbers;
+        for (const std::uint8_t n : rec.Numbers.Used())
+            numbers += (numbers.empty() ? "" : " ") + std::to_string(n);
+        WriteRow(context.Out(), {std::to_string(rec.DrawNumber), numbers, rec.Comment});
+    };
+    runner.OnLogFinished = [&](const std::filesystem::path& file) {
+        context.Err() << TerminalText("Журнал выполнения: " + file.string()) << '\n';
+    };
+    {
+        TStopOnInterrupt interrupt;
+        if (test)
+            runner.Test(passes);
+        else
+            runner.Forecast();
+    }
+    const bool stopped = CliStopFlag().load();
+    context.Err() << "Ставок: " << runner.StakeCount() << '\n';
+    if (test) {
+        const TRunTotals& t = runner.Totals();
+        const TChanceBaseline b = runner.Baseline();
+        WriteRow(context.Out(), {"Совпадений", "Ставок", "Случайные ставки"});
+        for (int k = 0; k <= NumbersInDraw; ++k) {
+            WriteRow(context.Out(), {std::to_string(k), std::to_string(t.Matches[k]),
+                                     FormatFloat(b.Matches[k], 3)});
+        }
+        WriteRow(context.Out(), {"Всего", std::to_string(t.Checked), std::to_string(t.Checked)});
+        WriteRow(context.Out(), {"Доход", Money(t.Profit), FormatFloat(b.Profit / MoneyScale, 2)});
+    }
+    if (stopped) {
+        context.Err() << TerminalText("Выполнение сценария прервано") << '\n';
+        return ExitError;
+    }
+    return ExitOk;
+}
+
+int Run(TCliContext& context, TArgs& args) {
+    return RunScenario(context, args, false);
+}
+
+int Test(TCliContext& context, TArgs& args) {
+    return RunScenario(context, args, true);
+}
+
 const TCommand kCommands[] = {
     {"show", "FILE.lsc",
      "строки сценария: комментарий, опции и семь фильтров, как их показывает список сценария",
      &Show},
+    {"run", "FILE.lsc [--log]", "прогноз по сценарию при текущем смещении: ставки в файл ставок",
+     &Run},
+    {"test", "FILE.lsc --passes N [--log]",
+     "тест сценария на N последних тиражах: ставки, совпадения и доход рядом со случайными "
+     "ставками",
+     &Test},
 };
 
 const TCommandGroup kGroup{"scenario", kCommands};

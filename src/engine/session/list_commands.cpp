@@ -297,3 +297,12 @@ TStatTable ComputeStatTableWithNorm(TWorkspace& ws, TStatTableRequest request) {
 }
 
 }  // namespace mv
+
+namespace mv {
+
+void DiscardListUndo(TWorkspace& ws) {
+    TListCommandAccess::Lists(ws).DiscardUndo();
+    ws.Notify(chList);
+}
+
+}  // namespace mv

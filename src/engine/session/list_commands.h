@@ -90,6 +90,10 @@ void SaveCombinationsFile(TWorkspace& ws, const std::filesystem::path& file);
 // afterwards. Returns the number of lines taken (0: nothing happened).
 std::size_t PasteCombinations(TWorkspace& ws, std::string_view text);
 
+// Drops the working list's undo copy (a scenario line starts and ends without one); raises
+// chList.
+void DiscardListUndo(TWorkspace& ws);
+
 // The keyed list buffer (TCombinations::SaveToBuffer / LoadFromBuffer) of the working list.
 void SaveListToBuffer(TWorkspace& ws, std::int32_t k1, std::int32_t k2);
 bool LoadListFromBuffer(TWorkspace& ws, std::int32_t k1, std::int32_t k2);

@@ -173,3 +173,12 @@ std::int64_t MakeSystemStakes(TWorkspace& ws, const TSystemStakePlan& plan) {
 }
 
 }  // namespace mv
+
+namespace mv {
+
+void AppendStakeRecords(TWorkspace& ws, std::span<const TStakeRecord> recs) {
+    TNotifyStakes notify(ws);
+    if (!recs.empty()) TStakeCommandAccess::Stakes(ws).AppendMany(recs);
+}
+
+}  // namespace mv

@@ -74,4 +74,8 @@ TSystemStakePlan PrepareSystemStakes(TWorkspace& ws, TSystemStakeMode mode);
 // number of stakes made (one per combination, whatever the number of draws).
 std::int64_t MakeSystemStakes(TWorkspace& ws, const TSystemStakePlan& plan);
 
+// Scenario stakes: appends the records as they are (markers included), without checking;
+// the scenario checks them when its line or pass ends. Raises chStakes.
+void AppendStakeRecords(TWorkspace& ws, std::span<const TStakeRecord> recs);
+
 }  // namespace mv

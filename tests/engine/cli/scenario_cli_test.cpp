@@ -1,10 +1,13 @@
 // marvolet scenario show: the scenario list of a file, unknown method codes on stderr.
+// marvolet scenario run / test: stakes made over the data directory, a test's totals.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
 #include <string>
 
+#include "engine/core/data_paths.h"
+#include "engine/draws/archive_file.h"
 #include "test_support.h"
 
 namespace mv {
@@ -15,13 +18,15 @@ struct TShown {
     std::string Out, Err;
 };
 
-TShown Show(const test::TTempDir& dir, const std::string& file) {
+TShown Show(const test::TTempDir& dir, const std::string& file, const std::string& command = "show",
+            const std::string& extra = "") {
     const std::string out = (dir / "stdout").string();
     const std::string err = (dir / "stderr").string();
-    const std::string command = std::string("'") + MV_CLI_PATH + "' --data-dir '" +
-                                dir.Path().string() + "' scenario show '" + file + "' >'" + out +
-                                "' 2>'" + err + "'";
-    const int status = std::system(command.c_str());
+    const std::string line = std::string("'") + MV_CLI_PATH + "' --data-dir '" +
+                             dir.Path().string() + "' scenario " + command + " '" + file + "' " +
+                             extra + " >'" + out + "' 2>'" + err + "'";
+    const std::string& command_ = line;
+    const int status = std::system(command_.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, test::ReadBytes(out),
             test::ReadBytes(err)};
 }
@@ -63,6 +68,42 @@ TEST(ScenarioCli, ShowFailures) {
     EXPECT_EQ(empty.Out,
               "Комментарии;Опции;Фильтр 1;Фильтр 2;Фильтр 3;Фильтр 4;Фильтр 5;Фильтр 6;Фильтр 7\n");
     EXPECT_EQ(empty.Err, "");
+}
+
+TEST(ScenarioCli, RunAndTestMakeStakes) {
+    test::TTempDir dir;
+    TDrawsArray draws;
+    for (int i = 0; i < 4; ++i) {
+        TDrawRec d;
+        d.Number = 101 + i;
+        d.Nums = {1, static_cast<std::uint8_t>(10 + i), 20, 30, 36};
+        d.Extra = 1;
+        d.SetDate("01.02.2024");
+        draws.push_back(d);
+    }
+    WriteArchiveFile(TDataPaths{dir.Path()}.Archive(), draws);
+    const auto file = dir / "a.lsc";
+    // The full set cut down to the combinations with 1; the first of them is staked.
+    test::WriteBytes(file, "FULL:0#FIRST|TMF1#NUMS:4#LVA:1#SF:0| | | | | | |\r\n");
+
+    const TShown run = Show(dir, file.string(), "run");
+    EXPECT_EQ(run.Status, 0) << run.Err;
+    EXPECT_EQ(run.Out, "105;1 2 3 4 5;01.001: @ FULL#FIRST + TMF#NUMS:4#LVA:1#SF:0\n");
+
+    const TShown test = Show(dir, file.string(), "test", "--passes 2");
+    EXPECT_EQ(test.Status, 0) << test.Err;
+    EXPECT_EQ(test.Out.substr(0, test.Out.find("Совпадений")),
+              "103;1 2 3 4 5;01.001: @ FULL#FIRST + TMF#NUMS:4#LVA:1#SF:0\n"
+              "104;1 2 3 4 5;01.001: @ FULL#FIRST + TMF#NUMS:4#LVA:1#SF:0\n");
+    // Both stakes share one number with their draws; by chance 2 * C(31,5) / C(36,5) stakes
+    // would have none and 2 * 5 * C(31,4) / C(36,5) one.
+    EXPECT_NE(test.Out.find("Совпадений;Ставок;Случайные ставки\n0;0;0,901\n1;2;0,835\n"),
+              std::string::npos)
+        << test.Out;
+    EXPECT_NE(test.Out.find("Всего;2;2\n"), std::string::npos);
+
+    EXPECT_EQ(Show(dir, file.string(), "test").Status, 2);
+    EXPECT_EQ(Show(dir, file.string(), "test", "--passes 4").Status, 2);
 }
 
 }  // namespace
