@@ -294,10 +294,8 @@ TEST_F(CliTest, StatsMethodsListsTheRegistry) {
     const TRun run = Cli({"methods"});
     ASSERT_EQ(run.Status, 0) << run.Err;
     const auto lines = Lines(run.Out);
-    // 8 numbers, 10 sums, 5 differences, 3 channels, 12 matrix, 3 segments, 3 sequences,
-    // KDS2..4, 6 channel, 12 matrix and 6 segment tuples, POS1..5, POE1, CHN1..6, COL1..6,
-    // ROW1..6, SGM1, 6 serial and 3 period methods, 67 transitions
-    ASSERT_EQ(lines.size(), 173u);
+    // The header, then every available method of the class table in its order.
+    ASSERT_EQ(lines.size(), 204u);
     EXPECT_EQ(lines[0], "Код;Группа;Флаги;Название");
     EXPECT_EQ(lines[1], "NUMS;num;N;Числа тиража");
     EXPECT_EQ(lines[2], "DIGS;num;N;Мои цифры");
@@ -310,19 +308,24 @@ TEST_F(CliTest, StatsMethodsListsTheRegistry) {
     EXPECT_EQ(lines[33], "COLM;mtx;N;Сочетания столбцов матрицы");
     EXPECT_EQ(lines[41], "SGMC;sgm;NG;Количество не пустых сегментов в матрице");
     EXPECT_EQ(lines[44], "LENS;seq;SNG;Макс. длина последовательности в тираже");
-    EXPECT_EQ(lines[46], "KDS3;dif;S;Сочетания из 3 разностей между числами");
-    EXPECT_EQ(lines[48], "KCM2;grp;S;Сочетания из 2 каналов по всем числам тиража");
-    EXPECT_EQ(lines[65], "KRS4;mtx;S;Сочетания из 4 строк по соседним числам");
-    EXPECT_EQ(lines[70], "KGS3;sgm;S;Сочетания из 3 сегментов по соседним числам");
-    EXPECT_EQ(lines[74], "POS3;num;SNG;Число в 3 позиции тиража");
-    EXPECT_EQ(lines[77], "POE1;num;G;Extra (Bonus, Star...) - число (!без фильтра!)");
-    EXPECT_EQ(lines[83], "CHN6;grp;NG;Количество чисел в 6 канале");
-    EXPECT_EQ(lines[95], "ROW6;mtx;NG;Количество чисел в 6 строке матрицы");
-    EXPECT_EQ(lines[96], "SGM1;sgm;NG;Количество чисел в 1 сегменте матрицы");
-    EXPECT_EQ(lines[97], "GRPV;ser;D;Повторы чисел в нескольких тиражах подряд");
-    EXPECT_EQ(lines[105], "PRDG;per;P;Периоды повторения сегментов");
-    EXPECT_EQ(lines[108], "SDN1;mov;SD;Переходы чисел между 2 тиражами в 1 позиции");
-    EXPECT_EQ(lines[172], "SS3C1;mov;D;Переходы кол-ва чисел в 1 сегменте между 3 тиражами");
+    EXPECT_EQ(lines[46], "RPV3;rep;D;Повторяющиеся числа в 3-х тиражах подряд");
+    EXPECT_EQ(lines[65], "KNM2;num;S;Сочетания из 2 чисел по всем числам тиража");
+    EXPECT_EQ(lines[77], "KNP33;num;S;Сочетания из 3-х чисел тиража начиная с 3 позиции");
+    EXPECT_EQ(lines[81], "KDS3;dif;S;Сочетания из 3 разностей между числами");
+    EXPECT_EQ(lines[83], "KCM2;grp;S;Сочетания из 2 каналов по всем числам тиража");
+    EXPECT_EQ(lines[100], "KRS4;mtx;S;Сочетания из 4 строк по соседним числам");
+    EXPECT_EQ(lines[105], "KGS3;sgm;S;Сочетания из 3 сегментов по соседним числам");
+    EXPECT_EQ(lines[109], "POS3;num;SNG;Число в 3 позиции тиража");
+    EXPECT_EQ(lines[112], "POE1;num;G;Extra (Bonus, Star...) - число (!без фильтра!)");
+    EXPECT_EQ(lines[118], "CHN6;grp;NG;Количество чисел в 6 канале");
+    EXPECT_EQ(lines[130], "ROW6;mtx;NG;Количество чисел в 6 строке матрицы");
+    EXPECT_EQ(lines[131], "SGM1;sgm;NG;Количество чисел в 1 сегменте матрицы");
+    EXPECT_EQ(lines[132], "GRPV;ser;D;Повторы чисел в нескольких тиражах подряд");
+    EXPECT_EQ(lines[140], "PRDG;per;P;Периоды повторения сегментов");
+    EXPECT_EQ(lines[143], "SDN1;mov;SD;Переходы чисел между 2 тиражами в 1 позиции");
+    EXPECT_EQ(lines[197], "SS3C1;mov;D;Переходы кол-ва чисел в 1 сегменте между 3 тиражами");
+    EXPECT_EQ(lines[198], "VRN1;vrn;SNG;Число Варнела 1 (только разность)");
+    EXPECT_EQ(lines[203], "SHR3;shr;SNG;Метод шинковки 3: (n1+n2)/(n3+n4+n5)");
 }
 
 TEST_F(CliTest, StatsTableOfAWindow) {
