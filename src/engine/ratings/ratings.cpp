@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
+#include "engine/core/byte_order.h"
 #include "engine/core/errors.h"
 #include "engine/core/game.h"
 #include "engine/core/text_codec.h"
@@ -15,23 +15,6 @@
 namespace mv {
 
 namespace {
-
-void PutU32(unsigned char* out, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) out[i] = static_cast<unsigned char>(v >> (8 * i));
-}
-void PutU64(unsigned char* out, std::uint64_t v) {
-    for (int i = 0; i < 8; ++i) out[i] = static_cast<unsigned char>(v >> (8 * i));
-}
-std::uint32_t GetU32(const unsigned char* in) {
-    std::uint32_t v = 0;
-    for (int i = 3; i >= 0; --i) v = (v << 8) | in[i];
-    return v;
-}
-std::uint64_t GetU64(const unsigned char* in) {
-    std::uint64_t v = 0;
-    for (int i = 7; i >= 0; --i) v = (v << 8) | in[i];
-    return v;
-}
 
 // Nearest integer, a half going to the even neighbour (the default rounding mode).
 long long RoundEven(long double x) {
@@ -60,10 +43,7 @@ std::string Quoted(std::string_view text) {
 
 TRatingBytes EncodeRatingRec(const TRatingRecord& rec) {
     TRatingBytes out{};
-    std::string name = Utf8ToCp1251(rec.Name);
-    if (name.size() > RatingNameMax) name.resize(RatingNameMax);
-    out[0] = static_cast<unsigned char>(name.size());
-    std::memcpy(out.data() + 1, name.data(), name.size());
+    PutShortString(out.data(), rec.Name, RatingNameMax);
     PutU32(out.data() + 256, static_cast<std::uint32_t>(rec.Stakes));
     PutU32(out.data() + 260, static_cast<std::uint32_t>(rec.Matched));
     for (std::size_t i = 0; i < rec.Histogram.size(); ++i)
@@ -74,8 +54,7 @@ TRatingBytes EncodeRatingRec(const TRatingRecord& rec) {
 
 TRatingRecord DecodeRatingRec(const unsigned char* in) {
     TRatingRecord rec;
-    rec.Name = Cp1251ToUtf8(
-        std::string_view(reinterpret_cast<const char*>(in + 1), static_cast<std::size_t>(in[0])));
+    rec.Name = GetShortString(in);
     rec.Stakes = static_cast<std::int32_t>(GetU32(in + 256));
     rec.Matched = static_cast<std::int32_t>(GetU32(in + 260));
     for (std::size_t i = 0; i < rec.Histogram.size(); ++i)

@@ -1,34 +1,17 @@
 #include "engine/ratings/regulars.h"
 
 #include <algorithm>
-#include <cstring>
 
+#include "engine/core/byte_order.h"
 #include "engine/core/errors.h"
-#include "engine/core/text_codec.h"
 #include "engine/core/text_utils.h"
 #include "engine/support/atomic_file.h"
 
 namespace mv {
 
-namespace {
-
-void PutU32(unsigned char* out, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) out[i] = static_cast<unsigned char>(v >> (8 * i));
-}
-std::uint32_t GetU32(const unsigned char* in) {
-    std::uint32_t v = 0;
-    for (int i = 3; i >= 0; --i) v = (v << 8) | in[i];
-    return v;
-}
-
-}  // namespace
-
 TRegularBytes EncodeRegularRec(const TTableRecord& rec) {
     TRegularBytes out{};
-    std::string comment = Utf8ToCp1251(rec.Comment);
-    if (comment.size() > 255) comment.resize(255);
-    out[0] = static_cast<unsigned char>(comment.size());
-    std::memcpy(out.data() + 1, comment.data(), comment.size());
+    PutShortString(out.data(), rec.Comment, 255);
     out[256] = rec.UseLastDraw ? 1 : 0;
     std::copy(rec.Start.begin(), rec.Start.end(), out.begin() + 257);
     std::copy(rec.Current.begin(), rec.Current.end(), out.begin() + 262);
@@ -39,8 +22,7 @@ TRegularBytes EncodeRegularRec(const TTableRecord& rec) {
 
 TTableRecord DecodeRegularRec(const unsigned char* in) {
     TTableRecord rec;
-    rec.Comment = Cp1251ToUtf8(
-        std::string_view(reinterpret_cast<const char*>(in + 1), static_cast<std::size_t>(in[0])));
+    rec.Comment = GetShortString(in);
     rec.UseLastDraw = in[256] != 0;
     std::copy(in + 257, in + 262, rec.Start.begin());
     std::copy(in + 262, in + 267, rec.Current.begin());

@@ -3,28 +3,12 @@
 #include <algorithm>
 #include <cstring>
 
-#include "engine/core/text_codec.h"
+#include "engine/core/byte_order.h"
 #include "engine/core/text_utils.h"
 
 namespace mv {
 namespace {
 
-void PutU32(unsigned char* p, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) p[i] = static_cast<unsigned char>(v >> (8 * i));
-}
-std::uint32_t GetU32(const unsigned char* p) {
-    std::uint32_t v = 0;
-    for (int i = 0; i < 4; ++i) v |= static_cast<std::uint32_t>(p[i]) << (8 * i);
-    return v;
-}
-void PutU64(unsigned char* p, std::uint64_t v) {
-    for (int i = 0; i < 8; ++i) p[i] = static_cast<unsigned char>(v >> (8 * i));
-}
-std::uint64_t GetU64(const unsigned char* p) {
-    std::uint64_t v = 0;
-    for (int i = 0; i < 8; ++i) v |= static_cast<std::uint64_t>(p[i]) << (8 * i);
-    return v;
-}
 void PutNumbers(unsigned char* p, const TStakeNumbers& n) {
     PutU32(p, static_cast<std::uint32_t>(n.Count));
     std::copy(n.Nums.begin(), n.Nums.end(), p + 4);
@@ -74,10 +58,7 @@ void EncodeStakeRec(const TStakeRecord& rec, unsigned char* out) {
     std::copy(rec.DrawResult.begin(), rec.DrawResult.end(), out + 28);
     PutNumbers(out + 36, rec.Matches);
     PutU64(out + 48, static_cast<std::uint64_t>(rec.Profit));
-    std::string comment = Utf8ToCp1251(rec.Comment);
-    if (comment.size() > StakeCommentMax) comment.resize(StakeCommentMax);
-    out[56] = static_cast<unsigned char>(comment.size());
-    std::memcpy(out + 57, comment.data(), comment.size());
+    PutShortString(out + 56, rec.Comment, StakeCommentMax);
 }
 
 TStakeBytes EncodeStakeRec(const TStakeRecord& rec) {
@@ -88,8 +69,7 @@ TStakeBytes EncodeStakeRec(const TStakeRecord& rec) {
 
 TStakeRecord DecodeStakeRec(const unsigned char* in) {
     TStakeRecord rec = DecodeStakeRecWithoutComment(in);
-    rec.Comment = Cp1251ToUtf8(
-        std::string_view(reinterpret_cast<const char*>(in + 57), static_cast<std::size_t>(in[56])));
+    rec.Comment = GetShortString(in + 56);
     return rec;
 }
 
