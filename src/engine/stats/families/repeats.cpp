@@ -64,19 +64,6 @@ void TCustomRepValues2Stat::AddDraw(int index, int lastIndex, TLastValueArray&, 
     AddDrawValues(values, Value, keys.begin(), keys.Count);
 }
 
-void TCustomRepValues2Stat::AddCombination(const std::uint8_t*, TStatDrawArray&) {}
-
-bool TCustomRepValues2Stat::Matches(const std::uint8_t* nums, const TStatDrawArray& selected, bool,
-                                    bool, int) {
-    return std::any_of(nums, nums + NumbersInDraw,
-                       [&](std::uint8_t n) { return HasPart(selected, 1, n); });
-}
-
-std::unique_ptr<TCombFilter> TCustomRepValues2Stat::PrepareFilter(const TStatDrawArray& selected,
-                                                                  bool, bool, int) {
-    return MakeAnyNumberFilter(SelectedK1Table(selected));
-}
-
 void TCustomRepValues3Stat::InitValues(int lastIndex, TStatDrawArray& values) {
     TCustomStat::InitValues(lastIndex, values);
     const TDrawRec latest = DrawAt(Draws(), lastIndex, false);
@@ -101,15 +88,15 @@ void TCustomRepValues3Stat::AddDraw(int index, int lastIndex, TLastValueArray&, 
     AddDrawValues(values, Value, keys.begin(), keys.Count);
 }
 
-void TCustomRepValues3Stat::AddCombination(const std::uint8_t*, TStatDrawArray&) {}
+void TCustomRepNumbersStat::AddCombination(const std::uint8_t*, TStatDrawArray&) {}
 
-bool TCustomRepValues3Stat::Matches(const std::uint8_t* nums, const TStatDrawArray& selected, bool,
+bool TCustomRepNumbersStat::Matches(const std::uint8_t* nums, const TStatDrawArray& selected, bool,
                                     bool, int) {
     return std::any_of(nums, nums + NumbersInDraw,
                        [&](std::uint8_t n) { return HasPart(selected, 1, n); });
 }
 
-std::unique_ptr<TCombFilter> TCustomRepValues3Stat::PrepareFilter(const TStatDrawArray& selected,
+std::unique_ptr<TCombFilter> TCustomRepNumbersStat::PrepareFilter(const TStatDrawArray& selected,
                                                                   bool, bool, int) {
     return MakeAnyNumberFilter(SelectedK1Table(selected));
 }

@@ -16,20 +16,27 @@ namespace mv {
 // n + shift brought back into 1..36 (36 + 1 gives 1, 1 - 2 gives 35); other bytes are kept.
 std::uint8_t ShiftNumber(std::uint8_t n, int shift);
 
-// The numbers of the latest draw (shifted) as rows; a row counts each time a number of the
-// draw `Gap` draws back, shifted, is a shifted latest number and lies in the current draw.
-class TCustomRepValues2Stat : public TCustomValuesStat {
+// The value methods: rows are numbers of the latest draw, a bare combination adds nothing, and
+// a combination matches when it holds a selected number.
+class TCustomRepNumbersStat : public TCustomValuesStat {
 public:
-    TCustomRepValues2Stat(const TStatEnvironment& env, int index, int shift, int gap)
-        : TCustomValuesStat(env, index), Shift(shift), Gap(gap) {}
-    void InitValues(int lastIndex, TStatDrawArray& values) override;
-    void AddDraw(int index, int lastIndex, TLastValueArray& lastValues, TStatScratch& scratch,
-                 TStatDrawArray& values, bool sorted) override;
+    using TCustomValuesStat::TCustomValuesStat;
     void AddCombination(const std::uint8_t* nums, TStatDrawArray& values) override;
     bool Matches(const std::uint8_t* nums, const TStatDrawArray& selected, bool deleteMode,
                  bool sorted, int lastIndex) override;
     std::unique_ptr<TCombFilter> PrepareFilter(const TStatDrawArray& selected, bool deleteMode,
                                                bool sorted, int lastIndex) override;
+};
+
+// The numbers of the latest draw (shifted) as rows; a row counts each time a number of the
+// draw `Gap` draws back, shifted, is a shifted latest number and lies in the current draw.
+class TCustomRepValues2Stat : public TCustomRepNumbersStat {
+public:
+    TCustomRepValues2Stat(const TStatEnvironment& env, int index, int shift, int gap)
+        : TCustomRepNumbersStat(env, index), Shift(shift), Gap(gap) {}
+    void InitValues(int lastIndex, TStatDrawArray& values) override;
+    void AddDraw(int index, int lastIndex, TLastValueArray& lastValues, TStatScratch& scratch,
+                 TStatDrawArray& values, bool sorted) override;
 
     const int Shift;
     const int Gap;
@@ -37,18 +44,13 @@ public:
 
 // The latest draw's numbers as rows; a row counts each time the number is in a draw, the
 // draw before it and (Three) the draw two back, or (not Three) not the draw two back.
-class TCustomRepValues3Stat : public TCustomValuesStat {
+class TCustomRepValues3Stat : public TCustomRepNumbersStat {
 public:
     TCustomRepValues3Stat(const TStatEnvironment& env, int index, bool three)
-        : TCustomValuesStat(env, index), m_three(three) {}
+        : TCustomRepNumbersStat(env, index), m_three(three) {}
     void InitValues(int lastIndex, TStatDrawArray& values) override;
     void AddDraw(int index, int lastIndex, TLastValueArray& lastValues, TStatScratch& scratch,
                  TStatDrawArray& values, bool sorted) override;
-    void AddCombination(const std::uint8_t* nums, TStatDrawArray& values) override;
-    bool Matches(const std::uint8_t* nums, const TStatDrawArray& selected, bool deleteMode,
-                 bool sorted, int lastIndex) override;
-    std::unique_ptr<TCombFilter> PrepareFilter(const TStatDrawArray& selected, bool deleteMode,
-                                               bool sorted, int lastIndex) override;
 
 private:
     bool m_three;
