@@ -107,13 +107,13 @@ TFullSetCounts CountMethod(const TStatList& registry, const TStatMethod& method,
     return CountFullSetValues(*stat, set, FullSetSize);
 }
 
-// Far above any record (three short lines at most).
+// Far above any record of the configuration (three short lines at most).
 constexpr std::size_t kMaxRecordBytes = 4096;
 
 // The method's file is missing, or counted with another configuration than the one in force.
 bool FileOutdated(const TFullSetSource& source, const TStatMethod& method) {
     return FileMissing(FullSetFileName(source.Paths, method)) ||
-           FullSetFileStale(source.Paths, method, source.Registry.Config());
+           FullSetFileStale(source.Paths, method, source.Registry);
 }
 
 // Writes one method's file and its configuration record (when `record` is not empty); on
@@ -237,12 +237,27 @@ std::string FullSetConfigRecord(int group, const TConfigData& config) {
     return record;
 }
 
+std::string FullSetMethodRecord(const TStatMethod& method, const TStatList& registry) {
+    const int group = method.StatClass->Group;
+    std::string record = FullSetConfigRecord(group, registry.Config());
+    if (group >= 0 && group <= 15 && ((1u << group) & ShreddingGroupMask) != 0 &&
+        method.Index >= 1 && method.Index <= static_cast<int>(registry.Shredding.Formulas.size())) {
+        const auto slot = static_cast<std::size_t>(method.Index - 1);
+        record += "Formula=" + registry.Shredding.Formulas[slot] + "\n";
+        record += "Digits=" + std::to_string(registry.Shredding.Digits[slot]) + "\n";
+    }
+    return record;
+}
+
 bool FullSetFileStale(const TDataPaths& paths, const TStatMethod& method,
-                      const TConfigData& config) {
-    const std::string expected = FullSetConfigRecord(method.StatClass->Group, config);
+                      const TStatList& registry) {
+    const std::string expected = FullSetMethodRecord(method, registry);
     if (expected.empty() || !method.StatClass->HasNorm()) return false;
     try {
-        return ReadWholeFile(FullSetRecordName(paths, method), kMaxRecordBytes) != expected;
+        // A long formula makes a long record: one byte more than expected is enough to
+        // tell that a file differs.
+        const std::size_t limit = std::max(kMaxRecordBytes, expected.size() + 1);
+        return ReadWholeFile(FullSetRecordName(paths, method), limit) != expected;
     } catch (const EError&) {
         return true;  // missing or unreadable: nothing vouches for the file
     }
@@ -352,8 +367,7 @@ std::optional<TFullSetCounts> BuildFullSetFile(const TFullSetSource& source, int
         return CountMethod(source.Registry, method, set.data());
     };
     return WriteMethodFile(source.Hooks, file, FullSetRecordName(source.Paths, method),
-                           FullSetConfigRecord(method.StatClass->Group, source.Registry.Config()),
-                           count);
+                           FullSetMethodRecord(method, source.Registry), count);
 }
 
 std::optional<TFullSetCounts> ReadOrBuildFullSetFile(const TFullSetSource& source,
@@ -392,12 +406,11 @@ TRebuildResult BuildFullSetFiles(const TFullSetSource& source, std::uint16_t gro
             if (next < chosen.size() && chosen[next] == i) {
                 const std::size_t slot = next++;
                 const TStatMethod& method = registry.Method(i);
-                const bool ok =
-                    WriteMethodFile(hooks, FullSetFileName(source.Paths, method),
-                                    FullSetRecordName(source.Paths, method),
-                                    FullSetConfigRecord(method.StatClass->Group, registry.Config()),
-                                    [&] { return counts->Take(slot); })
-                        .has_value();
+                const bool ok = WriteMethodFile(hooks, FullSetFileName(source.Paths, method),
+                                                FullSetRecordName(source.Paths, method),
+                                                FullSetMethodRecord(method, registry),
+                                                [&] { return counts->Take(slot); })
+                                    .has_value();
                 ++(ok ? result.Built : result.Failed);
                 hooks.ShowStatus(kRebuildText);
             }

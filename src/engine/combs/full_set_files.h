@@ -41,9 +41,11 @@ std::filesystem::path FullSetFileName(const TDataPaths& paths, const TStatMethod
 // may since have changed behind the program's back (the INI file edited, another copy of the
 // program). Each such file has a record beside it, "<program>_<code>.cfg", holding the
 // settings it was counted with, one "Key=value" line each: "ChannelSize=6",
-// "MatrixCols=6", "MatrixSegments=<36 digits>". The comparison file itself keeps its format.
-// A file whose record is missing, unreadable or differs from the configuration in force
-// counts as missing: it is built again before it is used, and a rebuild always includes it.
+// "MatrixCols=6", "MatrixSegments=<36 digits>"; the shredding methods' files
+// (ShreddingGroupMask) likewise record their formula and digit count. The comparison file
+// itself keeps its format. A file whose record is missing, unreadable or differs from the
+// settings in force counts as missing: it is built again before it is used, and a rebuild
+// always includes it.
 // The record is removed before its file is written and written after it, so an interrupted
 // build leaves a file without a record, which is built again.
 inline constexpr const char* FullSetRecordExtension = ".cfg";
@@ -51,11 +53,16 @@ std::filesystem::path FullSetRecordName(const TDataPaths& paths, const TStatMeth
 // The record a file of group `group` must have under `config`; empty for a group whose files
 // do not depend on the configuration (they have no record).
 std::string FullSetConfigRecord(int group, const TConfigData& config);
-// Whether the method's existing file was counted with another configuration than `config`
-// (its record is missing, unreadable or different). Always false for a group without a
-// record and for a method without a norm (it has no file).
+// The record the method's file must have under the registry's settings: the configuration
+// record of its group and, for a shredding method, its formula and digit count
+// ("Formula=<text>", "Digits=<k>"), which the shredding dialog changes. Empty for a method
+// whose file depends on no setting.
+std::string FullSetMethodRecord(const TStatMethod& method, const TStatList& registry);
+// Whether the method's existing file was counted with other settings than the registry's
+// (its record is missing, unreadable or different from FullSetMethodRecord). Always false
+// for a method without a record and for a method without a norm (it has no file).
 bool FullSetFileStale(const TDataPaths& paths, const TStatMethod& method,
-                      const TConfigData& config);
+                      const TStatList& registry);
 
 // The counts of the method's values over `count` combinations, as AddCombination gives them,
 // ordered with SortByKey, with the smallest and largest count (StatTotals).

@@ -38,11 +38,20 @@ void TStatList::BuildMethods() {
             m_methods.push_back({cls, 0, true, {}, {}});
         }
     }
+    AssignFormulas();
+}
+
+void TStatList::AssignFormulas() {
     for (TStatMethod& m : m_methods) {
         if (m.StatClass->Group == kShreddingGroup && m.Index >= 1 && m.Index <= 3) {
             m.Formula = Shredding.Formulas[static_cast<std::size_t>(m.Index - 1)];
         }
     }
+}
+
+void TStatList::SetShredding(const TShreddingSettings& settings) {
+    Shredding = settings;
+    AssignFormulas();
 }
 
 std::string TStatList::MethodCode(const TStatMethod& method) {

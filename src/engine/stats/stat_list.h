@@ -100,9 +100,13 @@ public:
     void SaveGenerateSettings(const std::filesystem::path& file) const { mv::SaveGenerateSettings(file, Generate); }
     void LoadShredding(const std::filesystem::path& file) { LoadShreddingSettings(file, Shredding); }
     void SaveShredding(const std::filesystem::path& file) const { SaveShreddingSettings(file, Shredding); }
+    // Puts new shredding settings in force and gives the shredding methods their new
+    // formulas; their codes, user names and favourite marks stay.
+    void SetShredding(const TShreddingSettings& settings);
 
 private:
     TStatEnvironment Environment() const;
+    void AssignFormulas();
 
     std::vector<TStatMethod> m_methods;
     TConfigData m_config;

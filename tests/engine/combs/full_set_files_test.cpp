@@ -275,7 +275,7 @@ TEST_F(FullSetFilesTest, FilesOfAnotherConfigurationAreBuiltAgain) {
         if (!method.StatClass->HasNorm()) continue;
         const auto file = FullSetFileName(Ws.Paths(), method);
         if (!std::filesystem::exists(file)) WriteBytes(file, "placeholder");
-        const std::string expected = FullSetConfigRecord(method.StatClass->Group, Ws.Config());
+        const std::string expected = FullSetMethodRecord(method, Ws.Stats());
         if (!expected.empty()) WriteBytes(FullSetRecordName(Ws.Paths(), method), expected);
     }
     EXPECT_EQ(RebuildFullSetFiles(Ws, true, 0).Built, 0);
@@ -287,7 +287,7 @@ TEST_F(FullSetFilesTest, FilesOfAnotherConfigurationAreBuiltAgain) {
     int channelFiles = 0;
     for (int i = 0; i < Ws.Stats().MethodCount(); ++i) {
         const TStatMethod& method = Ws.Stats().Method(i);
-        const bool stale = FullSetFileStale(Ws.Paths(), method, Ws.Config());
+        const bool stale = FullSetFileStale(Ws.Paths(), method, Ws.Stats());
         EXPECT_EQ(stale, method.StatClass->HasNorm() && method.StatClass->Group == 3)
             << TStatList::MethodCode(method);
         channelFiles += method.StatClass->HasNorm() && method.StatClass->Group == 3 ? 1 : 0;
