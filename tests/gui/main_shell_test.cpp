@@ -267,7 +267,7 @@ private slots:
             for (QAction* a : top->menu()->actions()) menuOf[a->objectName()] = top->text();
         }
         const QList<std::pair<const char*, const char*>> pending = {
-            {"EditShredding", "Файл"},          {"EditProxy", "Файл"},
+            {"EditProxy", "Файл"},
             {"DrawsDownload", "Архив тиражей"}, {"DrawsXlsExport", "Архив тиражей"},
             {"CombsXlsExport", "Комбинации"},   {"FiltersManager", "Статистика"},
             {"FiltersReset", "Статистика"},     {"DrawsStatExportToExcel", "Статистика"},

@@ -52,7 +52,6 @@ struct TPendingAction {
     const char* Shortcut;
 };
 constexpr TPendingAction kPendingActions[] = {
-    {"EditShredding", "Формулы шинковки", ""},
     {"EditProxy", "Параметры proxy-сервера", ""},
     {"DrawsDownload", "Загрузка", "F3"},
     {"DrawsXlsExport", "Экспорт в Microsoft Excel", ""},

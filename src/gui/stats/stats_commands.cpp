@@ -2,13 +2,16 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <optional>
 
 #include "engine/combs/selection.h"
 #include "engine/session/list_commands.h"
 #include "engine/session/setup.h"
+#include "engine/session/shredding_commands.h"
 #include "gui/core/command_host.h"
 #include "gui/core/recalc_dispatcher.h"
 #include "gui/core/shortcut_router.h"
+#include "gui/stats/form_shredding.h"
 #include "gui/stats/stats_tab.h"
 #include "gui/support/messages.h"
 
@@ -89,6 +92,10 @@ void TStatsCommands::BuildActions() {
         {}, [this] { return m_workspace.Combs().PrefetchsEnabled; }, [this] { ToggleTotalLine(); });
     total->setCheckable(true);
     total->setChecked(true);
+
+    m_host.AddAction(
+        QStringLiteral("EditShredding"), QStringLiteral("Формулы шинковки"), {},
+        [] { return true; }, [this] { EditShredding(); });
 }
 
 void TStatsCommands::ApplySelection(bool removed) {
@@ -114,6 +121,22 @@ void TStatsCommands::ToggleTotalLine() {
     m_host.Action(QStringLiteral("DrawsStatShowTotalLine"))->setChecked(m_tab->ShowTotalLine);
     m_host.StoreSetting(MainWindowKey::ShowTotalLine, m_tab->ShowTotalLine);
     Force();
+}
+
+void TStatsCommands::EditShredding() {
+    std::optional<TShreddingSettings> edited;
+    m_host.RunCommand([&] {
+        TFormShredding dialog(m_workspace.Stats().Shredding, m_host.Window());
+        if (m_host.ExecDialog(dialog, {})) edited = dialog.Result();
+    });
+    if (!edited) return;
+    const TShreddingSettings before = m_workspace.Stats().Shredding;
+    m_host.RunBusy({}, [&] { ChangeShreddingSettings(m_workspace, *edited); });
+    // Also after a failed save: the new settings are in force all the same.
+    if (m_workspace.Stats().Shredding == before) return;
+    m_tab->FillMethods();
+    // Only the files counted with the old formulas are stale; those are built again.
+    m_host.RunBusy({}, [this] { RebuildFullSetFiles(m_workspace, false, 0); });
 }
 
 void TStatsCommands::ReadMethodNames() {

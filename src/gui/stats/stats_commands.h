@@ -36,6 +36,9 @@ private:
     void ApplySelection(bool removed);
     void TogglePrefetchs();
     void ToggleTotalLine();
+    // The dialog "Методы шинковки": new formulas rename the shredding methods, recalculate the
+    // views and rebuild the comparison files counted with the old ones.
+    void EditShredding();
     // Recomputes the table now (the "Обновить" command and the options that change it).
     void Force();
 
