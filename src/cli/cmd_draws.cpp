@@ -1,4 +1,4 @@
-// marvolet draws list | import | export | add | delete
+// marvolet draws list | import | export | check | add | delete
 
 #include <limits>
 #include <ostream>
@@ -10,6 +10,7 @@
 #include "engine/core/constants.h"
 #include "engine/core/game.h"
 #include "engine/core/text_utils.h"
+#include "engine/draws/archive_check.h"
 #include "engine/draws/archive_file.h"
 #include "engine/draws/draw_entry.h"
 
@@ -116,10 +117,23 @@ int Delete(TCliContext& context, TArgs& args) {
     return ExitOk;
 }
 
+// One line per finding of the archive check and a summary; exit 1 when anything but a
+// notice (a gap in the numbering) was found. Reading needs no lock: nothing is changed.
+int Check(TCliContext& context, TArgs& args) {
+    args.ExpectPositional(0, 0);
+    context.ReadArchive();
+    const TDrawsArray& draws = context.Workspace().DrawArchive();
+    const std::vector<TArchiveFinding> findings = CheckArchive(draws);
+    for (const TArchiveFinding& f : findings) context.Out() << ArchiveFindingLine(f) << '\n';
+    context.Out() << ArchiveCheckSummary(static_cast<int>(draws.size()), findings) << '\n';
+    return ArchiveProblemCount(findings) > 0 ? ExitError : ExitOk;
+}
+
 const TCommand kCommands[] = {
     {"list", "[--sorted]", "архив тиражей, новые сверху; --sorted - числа по возрастанию", &List},
     {"import", "ФАЙЛ.csv", "добавить тиражи из CSV-файла", &Import},
     {"export", "ФАЙЛ.csv", "выгрузить архив в CSV-файл", &Export},
+    {"check", "", "проверка архива: повторы и пропуски номеров, некорректные числа и даты", &Check},
     {"add", "НОМЕР \"n1;n2;n3;n4;n5;доп\" [дд.мм.гггг]", "добавить тираж (без даты - сегодняшняя)",
      &Add},
     {"delete", "НОМЕР...", "удалить тиражи с этими номерами (нужен --yes)", &Delete},
