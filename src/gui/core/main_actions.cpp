@@ -116,6 +116,7 @@ void TTemplateMain::BuildMenus() {
     draws->addSeparator();
     add(draws, "DrawsInfo");
     add(draws, "DrawsSorted");
+    add(draws, "DrawsCheck");
     draws->addSeparator();
     QMenu* autoDownload = draws->addMenu(QStringLiteral("Автозагрузка при запуске программы"));
     for (const char* name : {"AutoDownload0", "AutoDownload1", "AutoDownload2"}) {

@@ -6,7 +6,9 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QMainWindow>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -19,6 +21,7 @@
 #include "gui/draws/draw_info_dialog.h"
 #include "gui/draws/draws_model.h"
 #include "gui/support/list_helpers.h"
+#include "gui/support/message_viewer.h"
 #include "gui/support/messages.h"
 #include "gui/support/window_placement.h"
 
@@ -42,6 +45,7 @@ TDrawsCommands::TDrawsCommands(ICommandHost& host, const QStringList& columnCapt
     BuildPage(columnCaptions);
     m_subscription = std::make_unique<TWorkspaceSubscription>(m_workspace, [this](TChanges c) {
         if (c & (chArchive | chOffset)) RefreshView((c & chArchive) != 0);
+        if (c & chArchive) CheckArchive();
         // Sorted display and the channel size change how the rows look.
         if (c & chSettings) m_model->Refresh(false);
     });
@@ -101,6 +105,12 @@ void TDrawsCommands::BuildActions() {
                     [this] { ToggleColours(); }},
                });
     m_host.Action(QStringLiteral("DrawsSorted"))->setCheckable(true);
+
+    QAction* check =
+        m_host.AddAction(QStringLiteral("DrawsCheck"), QStringLiteral("Проверка архива"), {},
+                         hasDraws, [this] { ShowArchiveFindings(); });
+    check->setStatusTip(QStringLiteral(
+        "Проверить архив тиражей: повторы и пропуски номеров, некорректные числа и даты"));
     QAction* colours = m_host.Action(QStringLiteral("ViewColorDraws"));
     colours->setCheckable(true);
     colours->setChecked(true);
@@ -119,6 +129,34 @@ void TDrawsCommands::RefreshView(bool force) {
     const QSignalBlocker block(m_offsetBox);
     m_offsetBox->setMaximum(std::max(0, ws.DrawCount() - 1));
     m_offsetBox->setValue(ws.DrawsOffset());
+}
+
+void TDrawsCommands::CheckArchive() {
+    m_findings = mv::CheckArchive(m_workspace.DrawArchive());
+    if (!m_checkLine) {
+        auto* window = qobject_cast<QMainWindow*>(m_host.Window());
+        if (!window) return;
+        m_checkLine = new QLabel(window);
+        m_checkLine->setObjectName(QStringLiteral("lbArchiveCheck"));
+        m_checkLine->setStyleSheet(QStringLiteral("QLabel { color: #800000; }"));
+        m_checkLine->setToolTip(
+            QStringLiteral("Подробности: \"Архив тиражей\" - \"Проверка архива\""));
+        window->statusBar()->addPermanentWidget(m_checkLine);
+    }
+    // Notices (gaps in the numbering) alone are no reason to worry anyone.
+    const int problems = ArchiveProblemCount(m_findings);
+    m_checkLine->setText(QStringLiteral("Архив тиражей: найдено замечаний: %1").arg(problems));
+    m_checkLine->setVisible(problems > 0);
+}
+
+void TDrawsCommands::ShowArchiveFindings() {
+    CheckArchive();
+    QString text;
+    for (const TArchiveFinding& f : m_findings)
+        text += Q(ArchiveFindingLine(f)) + QLatin1Char('\r');
+    text += Q(ArchiveCheckSummary(m_workspace.DrawCount(), m_findings));
+    ShowMessage(QStringLiteral("Проверка архива"), text,
+                ArchiveProblemCount(m_findings) > 0 ? MessageAlertColor() : QColor(Qt::black));
 }
 
 void TDrawsCommands::SetDrawsOffset(int value) {

@@ -7,8 +7,10 @@
 #include <memory>
 
 #include "engine/core/records.h"
+#include "engine/draws/archive_check.h"
 #include "engine/session/workspace.h"
 
+class QLabel;
 class QSpinBox;
 class QTableView;
 class QWidget;
@@ -50,6 +52,12 @@ public:
     // Stores a draw from the draw dialog: appended when index < 0, else replacing it.
     void StoreDrawAt(const TDrawRec& draw, int index);
 
+    // Checks the archive in memory (after every change of it, the load and downloads
+    // included) and shows the status-bar line "Архив тиражей: найдено замечаний: %d" while
+    // anything but notices is found; the findings themselves are listed by "Проверка архива".
+    void CheckArchive();
+    const std::vector<TArchiveFinding>& ArchiveFindings() const { return m_findings; }
+
     // The sorted display, the channel colours and the list's column widths.
     void RestoreSettings(const TWindowSettings& settings);
     void SaveSettings(TWindowSettings& settings) const;
@@ -77,6 +85,11 @@ private:
     TDrawsModel* m_model = nullptr;
     QSpinBox* m_offsetBox = nullptr;
     std::unique_ptr<TWorkspaceSubscription> m_subscription;
+
+    // The archive check.
+    void ShowArchiveFindings();
+    QLabel* m_checkLine = nullptr;
+    std::vector<TArchiveFinding> m_findings;
 };
 
 }  // namespace mv::gui
