@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "engine/core/records.h"
+#include "engine/draws/archive_check.h"
 #include "engine/draws/archive_file.h"
 
 namespace {
@@ -128,6 +129,60 @@ void BM_WriteFloorFsync(benchmark::State& state) {
     PlainWrite(state, true);
 }
 
+// The archive check over 100,000 well-formed draws with increasing dates (the check does all
+// of its work and finds nothing), beside one plain pass reading every record's number,
+// numbers and date length: what any linear look at the archive costs.
+constexpr int kCheckDraws = 100'000;
+
+const mv::TDrawsArray& CheckDraws() {
+    static const mv::TDrawsArray draws = [] {
+        mv::TDrawsArray all(kCheckDraws);
+        for (int i = 0; i < kCheckDraws; ++i) {
+            mv::TDrawRec& d = all[static_cast<std::size_t>(i)];
+            d.Number = i + 1;
+            for (int k = 0; k < mv::NumbersInDraw; ++k) {
+                d.Nums[static_cast<std::size_t>(k)] =
+                    static_cast<std::uint8_t>((i + 7 * k) % 36 + 1);
+            }
+            d.Extra = static_cast<std::uint8_t>(i % 36 + 1);
+            char date[16];
+            std::snprintf(date, sizeof date, "%02d.%02d.%04d", i % 28 + 1, i / 28 % 12 + 1,
+                          1900 + i / 336);
+            d.SetDate(date);
+        }
+        return all;
+    }();
+    return draws;
+}
+
+void BM_CheckArchive(benchmark::State& state) {
+    const mv::TDrawsArray& draws = CheckDraws();
+    std::size_t findings = 0;
+    for (auto _ : state) {
+        const auto found = mv::CheckArchive(draws);
+        findings = found.size();
+        benchmark::DoNotOptimize(found.data());
+    }
+    if (findings != 0) state.SkipWithError("the archive should be clean");
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * kCheckDraws);
+}
+
+void BM_CheckFloor(benchmark::State& state) {
+    const mv::TDrawsArray& draws = CheckDraws();
+    for (auto _ : state) {
+        std::uint64_t sum = 0;
+        for (const mv::TDrawRec& d : draws) {
+            sum +=
+                static_cast<std::uint64_t>(d.Number) + d.Nums[0] + d.Nums[4] + d.Extra + d.DateLen;
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * kCheckDraws);
+}
+
+BENCHMARK(BM_CheckArchive)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CheckFloor)->Unit(benchmark::kMillisecond);
+
 BENCHMARK(BM_ReadArchiveFile);
 BENCHMARK(BM_ReadFloor);
 BENCHMARK(BM_WriteArchiveFile);
@@ -147,6 +202,11 @@ int main(int argc, char** argv) {
     reporter.PrintRatio("WriteArchiveFile / plain write", "BM_WriteArchiveFile", "BM_WriteFloor");
     reporter.PrintRatio("WriteArchiveFile / plain write + fsync", "BM_WriteArchiveFile",
                         "BM_WriteFloorFsync");
+    std::printf("\nArchive check of %d draws:\n", kCheckDraws);
+    reporter.PrintRatio("CheckArchive / plain pass", "BM_CheckArchive", "BM_CheckFloor");
+    if (const double us = reporter.Time("BM_CheckArchive"); us > 0) {
+        std::printf("%-46s %6.1f ms\n", "CheckArchive", us / 1000.0);
+    }
     benchmark::Shutdown();
     return 0;
 }
