@@ -1,10 +1,12 @@
 #include "engine/stats/shredding_formula.h"
 
 #include <strings.h>
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 
 namespace mv {
 namespace {
@@ -70,6 +72,14 @@ bool MakeExact(TWide n, TWide d, TNum& out) {
 bool Mul(TWide a, TWide b, TWide& out) {
     return !__builtin_mul_overflow(a, b, &out) && Fits(out);
 }
+
+bool FitsInt64(TWide x) {
+    return x >= std::numeric_limits<std::int64_t>::min() &&
+           x <= std::numeric_limits<std::int64_t>::max();
+}
+
+// The deepest evaluation stack the short way of evaluating keeps on the machine stack.
+constexpr int kSimpleDepth = 32;
 
 bool Add(TWide a, TWide b, TWide& out) {
     return !__builtin_add_overflow(a, b, &out) && Fits(out);
@@ -521,9 +531,111 @@ TShreddingFormula::TShreddingFormula(const std::string& text) {
         m_pieces.clear();
         m_consts.clear();
     }
+    m_simple = m_valid && m_stackDepth <= kSimpleDepth &&
+               std::all_of(m_program.begin(), m_program.end(), [this](const TOp& op) {
+                   if (op.Kind == kConst) {
+                       const TNum& c = m_consts[static_cast<std::size_t>(op.Part)];
+                       return c.Exact && FitsInt64(c.Num) && FitsInt64(c.Den);
+                   }
+                   return op.Kind == kVariable || op.Kind == kNeg || op.Kind == kAdd ||
+                          op.Kind == kSub || op.Kind == kMul || op.Kind == kDiv;
+               });
+}
+
+// Fractions are not reduced on the short way: the value is the same, and trunc(frac(|x|) *
+// 10^k) is ((|n| mod d) * 10^k) div d for any n / d of it. Any overflow hands the case to the
+// general way, which reduces as it goes; since reduced terms are never larger, whatever the
+// short way finishes the general way finishes exactly too, with the same value.
+bool TShreddingFormula::ShredSimple(const TDrawNumbers& numbers, int digits,
+                                    std::int32_t& out) const {
+    struct TFraction {
+        std::int64_t Num;
+        std::int64_t Den;  // > 0
+    };
+    std::array<TFraction, kSimpleDepth> stack;
+    std::size_t size = 0;
+    for (const TOp& op : m_program) {
+        switch (op.Kind) {
+            case kConst: {
+                const TNum& c = m_consts[static_cast<std::size_t>(op.Part)];
+                stack[size++] = {static_cast<std::int64_t>(c.Num),
+                                 static_cast<std::int64_t>(c.Den)};
+                break;
+            }
+            case kVariable:
+                stack[size++] = {numbers[op.Arg / 5][op.Arg % 5], 1};
+                break;
+            case kNeg:
+                if (__builtin_sub_overflow(0, stack[size - 1].Num, &stack[size - 1].Num)) {
+                    return false;
+                }
+                break;
+            default: {
+                const TFraction b = stack[--size];
+                TFraction& a = stack[size - 1];
+                std::int64_t x = 0;
+                std::int64_t y = 0;
+                switch (op.Kind) {
+                    case kAdd:
+                    case kSub:
+                        if (a.Den == b.Den) {
+                            if (op.Kind == kAdd ? __builtin_add_overflow(a.Num, b.Num, &a.Num)
+                                                : __builtin_sub_overflow(a.Num, b.Num, &a.Num)) {
+                                return false;
+                            }
+                            break;
+                        }
+                        if (__builtin_mul_overflow(a.Num, b.Den, &x) ||
+                            __builtin_mul_overflow(b.Num, a.Den, &y) ||
+                            __builtin_mul_overflow(a.Den, b.Den, &a.Den) ||
+                            (op.Kind == kAdd ? __builtin_add_overflow(x, y, &a.Num)
+                                             : __builtin_sub_overflow(x, y, &a.Num))) {
+                            return false;
+                        }
+                        break;
+                    case kMul:
+                        if (__builtin_mul_overflow(a.Num, b.Num, &a.Num) ||
+                            __builtin_mul_overflow(a.Den, b.Den, &a.Den)) {
+                            return false;
+                        }
+                        break;
+                    default:  // kDiv
+                        if (b.Num == 0) {
+                            out = 0;  // division by zero
+                            return true;
+                        }
+                        if (__builtin_mul_overflow(a.Num, b.Den, &x) ||
+                            __builtin_mul_overflow(a.Den, b.Num, &y)) {
+                            return false;
+                        }
+                        if (y < 0 && (__builtin_sub_overflow(0, x, &x) ||
+                                      __builtin_sub_overflow(0, y, &y))) {
+                            return false;
+                        }
+                        a = {x, y};
+                        break;
+                }
+                break;
+            }
+        }
+    }
+    const TFraction& v = stack[0];
+    if (v.Num == std::numeric_limits<std::int64_t>::min()) return false;
+    std::int64_t scaled = (v.Num < 0 ? -v.Num : v.Num) % v.Den;
+    for (int i = 0; i < digits; ++i) {
+        if (__builtin_mul_overflow(scaled, 10, &scaled)) return false;
+    }
+    out = static_cast<std::int32_t>(scaled / v.Den);
+    return true;
 }
 
 std::int32_t TShreddingFormula::Shred(const TDrawNumbers& numbers, int digits) const {
+    std::int32_t value = 0;
+    if (m_simple && ShredSimple(numbers, digits, value)) return value;
+    return ShredGeneral(numbers, digits);
+}
+
+std::int32_t TShreddingFormula::ShredGeneral(const TDrawNumbers& numbers, int digits) const {
     if (!m_valid) return 0;
     TStack stack(m_stackDepth);
     for (const TOp& op : m_program) {

@@ -49,6 +49,10 @@ public:
     // trunc(frac(|x|) * 10^digits) of the formula's value x for the numbers (digits 0..9);
     // 0 when the formula or its value is invalid.
     std::int32_t Shred(const TDrawNumbers& numbers, int digits) const;
+    // The same value through the general evaluation only. Shred takes a shorter way for
+    // formulas of numbers, variables and the four operations whose fractions fit 64 bits
+    // unreduced; both give the same exact value, so the same result.
+    std::int32_t ShredGeneral(const TDrawNumbers& numbers, int digits) const;
 
     struct TOp {
         std::uint8_t Kind = 0;
@@ -68,6 +72,10 @@ private:
     std::vector<shredding_detail::TNum> m_consts;
     bool m_valid = false;
     int m_stackDepth = 0;
+    // The program needs nothing but the four operations on exact 64-bit fractions.
+    bool m_simple = false;
+    // False when the short way cannot tell (a 64-bit overflow): the general one decides.
+    bool ShredSimple(const TDrawNumbers& numbers, int digits, std::int32_t& out) const;
 
     friend class TFormulaCompiler;
 };

@@ -4,6 +4,7 @@
 // made here.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <random>
 
@@ -195,6 +196,48 @@ TEST(ShreddingFormula, HostileTexts) {
             EXPECT_EQ(value, 0) << text;
         }
     }
+}
+
+// Formulas of the four operations take a short way over unreduced 64-bit fractions; random
+// formulas of that kind (large constants, nesting, divisions by zero, long chains that
+// overflow 64 bits) give the same value both ways, at every digit count.
+TEST(ShreddingFormula, ShortWayEqualsGeneralEvaluation) {
+    std::mt19937 random(11);
+    const auto pick = [&](std::initializer_list<const char*> words) {
+        return std::string(*(words.begin() + random() % words.size()));
+    };
+    std::function<std::string(int)> expression = [&](int depth) -> std::string {
+        if (depth == 0 || random() % 3 == 0) {
+            switch (random() % 4) {
+                case 0:
+                    return pick({"n", "p", "t", "N"}) + std::to_string(random() % 5 + 1);
+                case 1:
+                    return std::to_string(random() % 40);
+                case 2:
+                    return pick({"0.5", "1.25", ".75", "2.", "123456789012", "0.001"});
+                default:
+                    return "-" + expression(depth - 1 < 0 ? 0 : depth - 1);
+            }
+        }
+        const std::string op = pick({"+", "-", "*", "/", "/"});
+        const std::string text = expression(depth - 1) + op + expression(depth - 1);
+        return random() % 2 ? "(" + text + ")" : text;
+    };
+    int nonZero = 0;
+    for (int round = 0; round < 3000; ++round) {
+        const TShreddingFormula formula(expression(static_cast<int>(random() % 7)));
+        ASSERT_TRUE(formula.Valid());
+        TShreddingFormula::TDrawNumbers draw{};
+        for (auto& numbers : draw) {
+            for (auto& n : numbers) n = static_cast<std::uint8_t>(random() % 37);
+        }
+        for (int digits = 0; digits <= 9; digits += 3) {
+            const std::int32_t value = formula.Shred(draw, digits);
+            EXPECT_EQ(value, formula.ShredGeneral(draw, digits)) << digits;
+            nonZero += value != 0;
+        }
+    }
+    EXPECT_GT(nonZero, 1000);
 }
 
 // The shredding methods: a draw with the two before it, a bare combination with zeros before
