@@ -15,6 +15,7 @@
 #include "engine/core/game.h"
 #include "engine/core/text_codec.h"
 #include "engine/core/text_utils.h"
+#include "engine/run/script_logs.h"
 #include "engine/scenarios/script_line.h"
 #include "engine/scenarios/script_options.h"
 #include "engine/session/list_commands.h"
@@ -261,7 +262,7 @@ void TScriptRunner::RequestStop() {
 }
 
 void TScriptRunner::StartLog() {
-    m_logFile = m_settings.LogFolder / ("ScriptLog_" + LocalTime(true) + ".txt");
+    m_logFile = ClaimScriptLogFile(m_settings.LogFolder, LocalTime(true));
 }
 
 void TScriptRunner::WriteLog(const std::string& text) {
