@@ -242,6 +242,11 @@ TChanceBaseline TScriptRunner::Baseline() const {
     return ChanceBaseline(m_ws.Stats(), m_totals.Checked);
 }
 
+std::optional<std::pair<int, int>> TScriptRunner::LastTable() const {
+    if (!m_tableKey) return std::nullopt;
+    return std::make_pair(m_tableKey->Method, m_tableKey->Window);
+}
+
 bool TScriptRunner::Checkpoint() {
     if (m_ws.Hooks().Checkpoint()) m_stop = true;
     return m_stop;
@@ -417,7 +422,9 @@ void TScriptRunner::RunLines() {
         WriteLog(LogDashLine);
         WriteLog(Fmt("Выполнение строки %.3d: \"%s\"", static_cast<int>(i) + 1, lines[i].c_str()));
         WriteLog(LogDashLine);
+        if (OnLine) OnLine(static_cast<int>(i));
         RunLine(static_cast<int>(i), lines[i]);
+        if (OnLine) OnLine(-1);
         if (m_stop) break;
     }
     if (!m_settings.CheckOnLine) {
