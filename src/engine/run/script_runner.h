@@ -73,6 +73,9 @@ struct TScriptRunSettings {
     bool LogEnabled = false;          // ScriptLogEnabled
     bool CheckOnLine = true;          // StakesCheckOnLine
     std::filesystem::path LogFolder;  // where "ScriptLog_*.txt" goes
+    // Single-select removal steps of number filters counted in one pass (the same results;
+    // off only to compare with the step-by-step walk).
+    bool FuseRemovalSteps = true;
 };
 
 // The scenario engine over a workspace: forecast and test runs of the current scenario. Every
