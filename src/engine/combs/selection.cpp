@@ -116,14 +116,21 @@ void ForEachWord(const TCombsArray& list, TVisit visit) {
 
 std::vector<std::size_t> CountFirstSteps(const TCombsArray& list, const TFirstStepTable& firstStep,
                                          std::size_t steps) {
-    // One more slot takes every combination no counted step drops.
-    std::vector<std::size_t> counts(steps + 1, 0);
+    // One more slot takes every combination no counted step drops. Neighbours count into
+    // different tables, so that runs of combinations going at one step do not wait for each
+    // other's increments.
+    constexpr std::size_t kTables = 4;
+    const std::size_t width = steps + 1;
+    std::vector<std::size_t> tables(kTables * width, 0);
     const TFirstStepOf stepOf(firstStep);
-    std::size_t* slots = counts.data();
+    std::size_t* slots = tables.data();
+    std::size_t i = 0;
     ForEachWord(list, [&](std::uint64_t word, const TComb&) {
-        ++slots[std::min<std::size_t>(stepOf(word), steps)];
+        ++slots[(i++ % kTables) * width + std::min<std::size_t>(stepOf(word), steps)];
     });
-    counts.pop_back();
+    std::vector<std::size_t> counts(steps, 0);
+    for (std::size_t t = 0; t < kTables; ++t)
+        for (std::size_t s = 0; s < steps; ++s) counts[s] += tables[t * width + s];
     return counts;
 }
 
@@ -135,14 +142,13 @@ void SplitAtRemovalStep(TCombsArray& source, const TFirstStepTable& firstStep, s
     TComb* keptOut = kept.Data();
     std::size_t before = 0, after = 0;
     const std::size_t last = steps - 1;
+    // Most combinations go at one of the steps: the branches are well predicted.
     ForEachWord(source, [&](std::uint64_t word, const TComb& comb) {
         const std::size_t step = stepOf(word);
-        // Both stores are unconditional; the counts decide what stays.
+        if (step < last) return;
         const TComb copy = comb;
-        keptOut[after] = copy;
-        after += step >= steps ? 1 : 0;
-        out[before] = copy;
-        before += step >= last ? 1 : 0;
+        out[before++] = copy;
+        if (step >= steps) keptOut[after++] = copy;
     });
     kept.SetCount(after);
     source.SetCount(before);
