@@ -2,6 +2,8 @@
 //   Test100/1line    one line with three filters of the number family (single-select, a few
 //                    variants) run as a test over the last 100 draws
 //   Passes/10lines   passes of a ten-line scenario at one offset each
+//   .../stepwise     the same with every removal step of the number filter made on its own
+//                    (one filter pass per step) instead of counted in one pass
 // After the run: passes per second and the shares of window analysis, filter passes,
 // starting lists and stake handling.
 
@@ -69,17 +71,26 @@ void Add(const mv::TScriptRunner& runner, int passes, double seconds) {
     g_seconds += seconds;
 }
 
+// Only the default runs count in the totals printed at the end.
+mv::TScriptRunSettings Settings(const benchmark::State& state) {
+    mv::TScriptRunSettings settings;
+    settings.FuseRemovalSteps = state.range(0) != 0;
+    return settings;
+}
+
 void BM_Test100(benchmark::State& state) {
     TBench& b = Bench();
     const std::vector<std::string> lines = {kLine};
     for (auto _ : state) {
         mv::ClearStakes(*b.Ws);
-        mv::TScriptRunner runner(*b.Ws, {});
+        mv::TScriptRunner runner(*b.Ws, Settings(state));
         runner.Lines = &lines;
         const auto start = std::chrono::steady_clock::now();
         runner.Test(100);
-        Add(runner, 100,
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        if (state.range(0) != 0) {
+            Add(runner, 100,
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        }
         state.counters["stakes"] = static_cast<double>(runner.StakeCount());
     }
 }
@@ -89,12 +100,14 @@ void BM_Passes10(benchmark::State& state) {
     const std::vector<std::string> lines(10, kLine);
     for (auto _ : state) {
         mv::ClearStakes(*b.Ws);
-        mv::TScriptRunner runner(*b.Ws, {});
+        mv::TScriptRunner runner(*b.Ws, Settings(state));
         runner.Lines = &lines;
         const auto start = std::chrono::steady_clock::now();
         runner.Test(10);
-        Add(runner, 10,
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        if (state.range(0) != 0) {
+            Add(runner, 10,
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        }
     }
 }
 
@@ -103,8 +116,18 @@ void BM_Passes10(benchmark::State& state) {
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RegisterBenchmark("Test100/1line", BM_Test100)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("Passes/10lines", BM_Passes10)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Test100/1line", BM_Test100)
+        ->Arg(1)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Passes/10lines", BM_Passes10)
+        ->Arg(1)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Test100/1line/stepwise", BM_Test100)
+        ->Arg(0)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Passes/10lines/stepwise", BM_Passes10)
+        ->Arg(0)
+        ->Unit(benchmark::kMillisecond);
     mv::bench::TRatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const double total = g_seconds > 0 ? g_seconds : 1;

@@ -1,7 +1,8 @@
-// marvolet scenario show | run | test
+// marvolet scenario show | run | test | delete-logs
 
 #include <algorithm>
 #include <csignal>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "cli/stats_setup.h"
 #include "cli/table_output.h"
 #include "engine/core/text_utils.h"
+#include "engine/run/script_logs.h"
 #include "engine/run/script_runner.h"
 #include "engine/scenarios/script_file.h"
 #include "engine/scenarios/script_line.h"
@@ -153,6 +155,20 @@ int Test(TCliContext& context, TArgs& args) {
     return RunScenario(context, args, true);
 }
 
+// Deletes the execution logs of the data directory. The lock is taken because a running
+// program may be writing one of them.
+int DeleteLogs(TCliContext& context, TArgs& args) {
+    args.ExpectPositional(0, 0);
+    context.LockDataFiles();
+    const std::optional<TOperation> operation = LogsDelete(context.Workspace());
+    if (!operation) {
+        context.Err() << TerminalText(NoScriptLogsMessage) << '\n';
+        return ExitOk;
+    }
+    context.Err() << TerminalText(operation->Name) << '\n' << TerminalText(operation->Text) << '\n';
+    return operation->Status <= ssDone ? ExitOk : ExitError;
+}
+
 const TCommand kCommands[] = {
     {"show", "FILE.lsc",
      "строки сценария: комментарий, опции и семь фильтров, как их показывает список сценария",
@@ -163,6 +179,7 @@ const TCommand kCommands[] = {
      "тест сценария на N последних тиражах: ставки, совпадения и доход рядом со случайными "
      "ставками",
      &Test},
+    {"delete-logs", "", "удалить журналы выполнения сценариев (ScriptLog_*.txt)", &DeleteLogs},
 };
 
 const TCommandGroup kGroup{"scenario", kCommands};

@@ -3,6 +3,7 @@
 #include <exception>
 #include <new>
 #include <optional>
+#include <utility>
 
 #include "engine/core/constants.h"
 #include "engine/core/errors.h"
@@ -57,13 +58,18 @@ void TCombinations::SnapshotForUndo(bool interactive) {
     CopyOrRelease(UndoList, CurrentList);
 }
 
+void TCombinations::MoveToUndo(bool interactive) {
+    std::optional<TStatusGuard> status;
+    if (interactive) status.emplace(m_hooks, kSnapshotStatus);
+    std::swap(UndoList, CurrentList);
+    CurrentList.Clear();
+}
+
 void TCombinations::UndoLastOperation(bool interactive) {
-    {
-        std::optional<TStatusGuard> status;
-        if (interactive) status.emplace(m_hooks, kUndoStatus);
-        CopyOrRelease(CurrentList, UndoList);
-        UndoList.Clear();
-    }
+    std::optional<TStatusGuard> status;
+    if (interactive) status.emplace(m_hooks, kUndoStatus);
+    std::swap(CurrentList, UndoList);
+    UndoList.Clear();
 }
 
 void TCombinations::CombsUndo() {
@@ -76,6 +82,11 @@ void TCombinations::AddFilterLine(bool removed, const std::string& caption,
                                   const std::string& values) {
     m_lines.push_back({caption, values, static_cast<std::int32_t>(CurrentList.Count()),
                        removed ? TFilterMark::Removed : TFilterMark::Kept});
+}
+
+void TCombinations::AddFilterLine(bool removed, const std::string& caption,
+                                  const std::string& values, std::int32_t count) {
+    m_lines.push_back({caption, values, count, removed ? TFilterMark::Removed : TFilterMark::Kept});
 }
 
 void TCombinations::AddUndoLine() {

@@ -60,10 +60,11 @@ public:
     // UndoList becomes a copy of CurrentList ("Создание файла отката..." when interactive).
     // When the copy cannot be allocated UndoList is released and std::bad_alloc propagates.
     void SnapshotForUndo(bool interactive = true);
-    // CurrentList becomes a copy of UndoList, then UndoList's count becomes 0
-    // ("Отмена изменений..." when interactive). It leaves the operations list alone.
-    // When the copy cannot be allocated CurrentList is released and std::bad_alloc
-    // propagates.
+    // The same snapshot for an operation that rewrites CurrentList from UndoList: the list
+    // moves into UndoList without a copy and CurrentList is left empty (count 0). Never fails.
+    void MoveToUndo(bool interactive = true);
+    // CurrentList becomes what UndoList held (the two swap, no copy), then UndoList's count
+    // becomes 0 ("Отмена изменений..." when interactive). It leaves the operations list alone.
     void UndoLastOperation(bool interactive = true);
     // The undo action of the combinations tab: UndoLastOperation (interactive) and the last
     // operations row removed. Does nothing when there is nothing to undo.
@@ -75,6 +76,9 @@ public:
     const std::vector<TFilterLine>& FilterLines() const { return m_lines; }
     // Appends a row with CurrentList's count, marked removed-selection or kept-selection.
     void AddFilterLine(bool removed, const std::string& caption, const std::string& values);
+    // The same with the count given: for steps made together, each with the count it left.
+    void AddFilterLine(bool removed, const std::string& caption, const std::string& values,
+                       std::int32_t count);
     // Appends "Отмена последней операции" with the current count, marked undone.
     void AddUndoLine();
     void ClearFilterLines() { m_lines.clear(); }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -38,6 +40,21 @@ TStatSelection WeekSelection(int leftColumn, int rightColumn);
 void FilterCombinations(TCustomStat& stat, const TStatDrawArray& values, bool removed,
                         bool sorted, int lastIndex, const TCombsArray& source,
                         TCombsArray& target);
+
+// A run of removal steps whose filters each drop the combinations holding a number the
+// step marks (TCombFilter::NumberHits), judged in one pass instead of one per step: a
+// combination goes at the first step that marks one of its numbers. `firstStep[n]` is that
+// step for number n (0-based; NoRemovalStep: no step marks it).
+inline constexpr std::uint16_t NoRemovalStep = 0xFFFF;
+using TFirstStepTable = std::array<std::uint16_t, 256>;
+// How many combinations of `list` go at each of the steps 0 .. steps - 1.
+std::vector<std::size_t> CountFirstSteps(const TCombsArray& list, const TFirstStepTable& firstStep,
+                                         std::size_t steps);
+// After the first `steps` steps (at least 1): `kept` receives the combinations of `source`
+// that none of them drops, and `source` keeps, in place, those that none but the last drops
+// (the list as it was before the last step). Orders are kept.
+void SplitAtRemovalStep(TCombsArray& source, const TFirstStepTable& firstStep, std::size_t steps,
+                        TCombsArray& kept);
 
 inline constexpr const char* EmptyViewSelectionMessage =
     "В выделенном диапазоне нет значений для фильтра!";

@@ -15,6 +15,7 @@
 #include "engine/core/game.h"
 #include "engine/core/text_codec.h"
 #include "engine/core/text_utils.h"
+#include "engine/run/script_logs.h"
 #include "engine/scenarios/script_line.h"
 #include "engine/scenarios/script_options.h"
 #include "engine/session/list_commands.h"
@@ -110,6 +111,18 @@ public:
 private:
     double& m_sink;
     std::chrono::steady_clock::time_point m_start;
+};
+
+// Removal steps of a single-select walk counted in one pass (ApplyPart): what each matching
+// row's step drops when every earlier one was made, the list's count as the steps so far left
+// it, and the steps made, which go to the list together.
+struct TFusedRemoval {
+    bool Active = false;
+    TFirstStepTable FirstStep{};
+    std::vector<std::size_t> StepOfRow;  // by table row
+    std::vector<std::size_t> Drops;      // by step
+    std::size_t Count = 0;
+    std::vector<TRemovalStep> Made;
 };
 
 constexpr const char* kTooManyVariants =
@@ -241,6 +254,11 @@ TChanceBaseline TScriptRunner::Baseline() const {
     return ChanceBaseline(m_ws.Stats(), m_totals.Checked);
 }
 
+std::optional<std::pair<int, int>> TScriptRunner::LastTable() const {
+    if (!m_tableKey) return std::nullopt;
+    return std::make_pair(m_tableKey->Method, m_tableKey->Window);
+}
+
 bool TScriptRunner::Checkpoint() {
     if (m_ws.Hooks().Checkpoint()) m_stop = true;
     return m_stop;
@@ -261,7 +279,7 @@ void TScriptRunner::RequestStop() {
 }
 
 void TScriptRunner::StartLog() {
-    m_logFile = m_settings.LogFolder / ("ScriptLog_" + LocalTime(true) + ".txt");
+    m_logFile = ClaimScriptLogFile(m_settings.LogFolder, LocalTime(true));
 }
 
 void TScriptRunner::WriteLog(const std::string& text) {
@@ -416,7 +434,9 @@ void TScriptRunner::RunLines() {
         WriteLog(LogDashLine);
         WriteLog(Fmt("Выполнение строки %.3d: \"%s\"", static_cast<int>(i) + 1, lines[i].c_str()));
         WriteLog(LogDashLine);
+        if (OnLine) OnLine(static_cast<int>(i));
         RunLine(static_cast<int>(i), lines[i]);
+        if (OnLine) OnLine(-1);
         if (m_stop) break;
     }
     if (!m_settings.CheckOnLine) {
@@ -564,6 +584,50 @@ void TScriptRunner::PrepareList(const TScriptOptions& options) {
     Checkpoint();
 }
 
+// Every row that the part's mode matches becomes a step, in visiting order, until the walk
+// stops; so the steps are known before the walk. The fusion needs each step's filter to drop
+// exactly the combinations holding one of the numbers it marks.
+namespace {
+
+TFusedRemoval PrepareFusedRemoval(const TWorkspace& ws, const TStatTable& table,
+                                  const TFilterPart& part, const TLevelTest& test,
+                                  TCustomStat& stat, double& filterTime) {
+    TFusedRemoval fused;
+    fused.FirstStep.fill(NoRemovalStep);
+    fused.StepOfRow.assign(table.Rows.size(), 0);
+    const std::vector<std::size_t> top = ScriptRowOrder(table, part.SortColumn);
+    const int lastIndex = std::max(0, ws.DrawCount() - 1 - ws.DrawsOffset());
+    std::size_t steps = 0;
+    try {
+        for (std::size_t i = 0; i < top.size(); ++i) {
+            const std::size_t r = part.BottomUp ? top[top.size() - 1 - i] : top[i];
+            if (!test.Matches(RowValues(table.Rows[r]))) continue;
+            const TStatSelection selection = TableSelection(table, {r});
+            if (selection.Empty() || steps >= NoRemovalStep) return {};
+            const auto filter =
+                stat.PrepareFilter(selection.Values, true, ws.SortedDraws(), lastIndex);
+            const std::array<std::uint8_t, 256>* hits = filter->NumberHits();
+            if (!hits) return {};
+            for (std::size_t b = 0; b < hits->size(); ++b) {
+                if ((*hits)[b] != 0 && fused.FirstStep[b] == NoRemovalStep)
+                    fused.FirstStep[b] = static_cast<std::uint16_t>(steps);
+            }
+            fused.StepOfRow[r] = steps++;
+        }
+    } catch (const std::exception&) {
+        // The step itself meets the failure at its time.
+        return {};
+    }
+    if (steps == 0) return {};
+    TTimed timed(filterTime);
+    fused.Drops = CountFirstSteps(ws.Combs().CurrentList, fused.FirstStep, steps);
+    fused.Count = ws.Combs().CurrentList.Count();
+    fused.Active = true;
+    return fused;
+}
+
+}  // namespace
+
 const TStatTable& TScriptRunner::Table(int methodIndex, int window, const TFilterPart& part) {
     m_ws.Stats().UseWeights(PartWeights(part));
     TTableKey key{methodIndex,        window,
@@ -603,11 +667,25 @@ void TScriptRunner::ApplyPart(const TFilterPart& part) {
     const bool removed = !part.Keep;
     const char* keepLine =
         part.Keep ? "Оставляем выделенные значения..." : "Удаляем выделенные значения...";
+    // Single-select removal steps of number filters are counted in one pass and made together
+    // when the walk ends, unless a step would empty the list; the rest goes step by step.
+    TFusedRemoval fused;
+    if (!part.MultiSelect && removed && m_settings.FuseRemovalSteps)
+        fused = PrepareFusedRemoval(m_ws, table, part, test, *stat, m_times.Filters);
+    const auto listCount = [&] {
+        return fused.Active ? fused.Count : m_ws.Combs().CurrentList.Count();
+    };
+    const auto finishFused = [&] {
+        if (!fused.Active) return;
+        fused.Active = false;
+        TTimed timed(m_times.Filters);
+        ApplyRemovalSteps(m_ws, fused.FirstStep, caption, fused.Made);
+    };
     auto stopBefore = [&](const TStatValues& v, int counter) {
         switch (part.StopMode) {
             case 1:
-                return !part.MultiSelect && static_cast<std::int64_t>(
-                                                m_ws.Combs().CurrentList.Count()) <= part.StopValue;
+                return !part.MultiSelect &&
+                       static_cast<std::int64_t>(listCount()) <= part.StopValue;
             case 3:
                 return counter >= part.StopValue;
             case 4: {
@@ -625,37 +703,64 @@ void TScriptRunner::ApplyPart(const TFilterPart& part) {
     int counter = 0;
     std::vector<std::size_t> marked;
     const std::size_t n = top.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        const std::size_t r = part.BottomUp ? top[n - 1 - i] : top[i];
-        if (Checkpoint()) return;
-        if (stopBefore(values[r], counter)) break;
-        if (!test.Matches(values[r])) {
-            if (part.MultiSelect) ++counter;
-            continue;
-        }
-        if (part.MultiSelect) {
-            marked.push_back(r);
+    // Returns false when a checkpoint saw a stop.
+    const auto walk = [&] {
+        for (std::size_t i = 0; i < n; ++i) {
+            const std::size_t r = part.BottomUp ? top[n - 1 - i] : top[i];
+            if (Checkpoint()) return false;
+            if (stopBefore(values[r], counter)) break;
+            if (!test.Matches(values[r])) {
+                if (part.MultiSelect) ++counter;
+                continue;
+            }
+            if (part.MultiSelect) {
+                marked.push_back(r);
+                WriteLog(Fmt("Шаг %.3d. Выделение строки: ", counter + 1) + RowText(values[r]));
+                ++counter;
+                continue;
+            }
             WriteLog(Fmt("Шаг %.3d. Выделение строки: ", counter + 1) + RowText(values[r]));
-            ++counter;
-            continue;
+            WriteLog(keepLine);
+            if (fused.Active) {
+                const std::size_t left = fused.Count - fused.Drops[fused.StepOfRow[r]];
+                if (left > 0) {
+                    fused.Count = left;
+                    fused.Made.push_back(
+                        {TableSelection(table, {r}).Text, static_cast<std::int32_t>(left)});
+                    WriteLog(Fmt("Количество комбинаций в списке: %d", static_cast<int>(left)));
+                    ++counter;
+                    continue;
+                }
+                // The step empties the list and is undone: made as it is, after the steps so
+                // far; the walk goes on step by step.
+                finishFused();
+            }
+            {
+                TTimed timed(m_times.Filters);
+                ApplyStatSelection(m_ws, TableSelection(table, {r}), removed, mi, caption,
+                                   stat.get());
+            }
+            WriteLog(Fmt("Количество комбинаций в списке: %d",
+                         static_cast<int>(m_ws.Combs().CurrentList.Count())));
+            if (m_ws.Combs().CurrentList.Count() == 0) {
+                WriteLog("{UNDO} Откат изменений...");
+                UndoCombinations(m_ws);
+                if (part.StopMode == 2) break;
+            } else {
+                ++counter;
+            }
         }
-        WriteLog(Fmt("Шаг %.3d. Выделение строки: ", counter + 1) + RowText(values[r]));
-        WriteLog(keepLine);
-        {
-            TTimed timed(m_times.Filters);
-            ApplyStatSelection(m_ws, TableSelection(table, {r}), removed, mi, caption, stat.get());
-        }
-        WriteLog(Fmt("Количество комбинаций в списке: %d",
-                     static_cast<int>(m_ws.Combs().CurrentList.Count())));
-        if (m_ws.Combs().CurrentList.Count() == 0) {
-            WriteLog("{UNDO} Откат изменений...");
-            UndoCombinations(m_ws);
-            if (part.StopMode == 2) break;
-        } else {
-            ++counter;
-        }
+        return true;
+    };
+    bool walked = false;
+    try {
+        walked = walk();
+    } catch (...) {
+        finishFused();
+        throw;
     }
-    if (!part.MultiSelect) return;
+    finishFused();
+    if (!walked || !part.MultiSelect) return;
     WriteLog(keepLine);
     if (marked.empty()) return;
     {

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "engine/core/constants.h"
@@ -72,6 +73,9 @@ struct TScriptRunSettings {
     bool LogEnabled = false;          // ScriptLogEnabled
     bool CheckOnLine = true;          // StakesCheckOnLine
     std::filesystem::path LogFolder;  // where "ScriptLog_*.txt" goes
+    // Single-select removal steps of number filters counted in one pass (the same results;
+    // off only to compare with the step-by-step walk).
+    bool FuseRemovalSteps = true;
 };
 
 // The scenario engine over a workspace: forecast and test runs of the current scenario. Every
@@ -90,6 +94,9 @@ public:
     const std::vector<std::string>* Lines = nullptr;
     // Called after a line's stake is added (the CLI prints it).
     std::function<void(const TStakeRecord&)> OnStake;
+    // Called with a line's index before it runs, and with -1 after it (the desktop selects the
+    // line in the scenario list meanwhile).
+    std::function<void(int)> OnLine;
 
     // One pass at the current offset.
     void Forecast();
@@ -111,6 +118,9 @@ public:
     // How often the statistics table was actually computed in the last run.
     int TableComputations() const { return m_tableComputations; }
     const TRunTimes& Times() const { return m_times; }
+    // The method index and window length of the last statistics table the run computed, or
+    // std::nullopt: the statistics tab shows that table afterwards.
+    std::optional<std::pair<int, int>> LastTable() const;
 
     // Run pieces, public for tests and the benchmark.
     void RunLines();

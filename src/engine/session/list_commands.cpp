@@ -38,7 +38,9 @@ struct TListEdit {
     }
 };
 
-enum class TUndo { None, Snapshot };
+// Move: the snapshot of an operation that rebuilds the list from UndoList, which takes the
+// list over without a copy.
+enum class TUndo { None, Snapshot, Move };
 
 // The one path of every list command: the undo snapshot (interactive), the operation, its row
 // (with the list's count afterwards), and chList raised at the end whatever happens.
@@ -50,6 +52,7 @@ decltype(auto) RunListCommand(TWorkspace& ws, TUndo undo, TOperation&& operation
     } notify{ws};
     TListEdit edit{ws, TListCommandAccess::Lists(ws), std::nullopt};
     if (undo == TUndo::Snapshot) edit.Combs.SnapshotForUndo(true);
+    if (undo == TUndo::Move) edit.Combs.MoveToUndo(true);
     if constexpr (std::is_void_v<decltype(operation(edit))>) {
         operation(edit);
         if (edit.Row) edit.Combs.AddFilterLine(edit.Row->Mark == TFilterMark::Removed,
@@ -155,24 +158,45 @@ void DeleteSelectedCombinations(TWorkspace& ws, const std::vector<std::size_t>& 
 
 bool ApplyStatSelection(TWorkspace& ws, const TStatSelection& selection, bool removed,
                         int methodIndex, const std::string& caption, TCustomStat* stat) {
-    return RunListCommand(ws, TUndo::Snapshot, [&](TListEdit& edit) {
+    return RunListCommand(ws, TUndo::Move, [&](TListEdit& edit) {
         TStatusGuard status(ws.Hooks(), "Фильтрация комбинаций...");
-        if (selection.Empty()) return false;
+        // Until the filter runs, a way out leaves the list as it was, beside its undo copy.
+        const auto putBack = [&] { edit.Combs.CurrentList.CopyFrom(edit.Combs.UndoList); };
+        if (selection.Empty()) {
+            putBack();
+            return false;
+        }
         std::unique_ptr<TCustomStat> own;
         if (!stat) {
-            if (methodIndex < 0 || methodIndex >= ws.Stats().MethodCount()) {
-                throw EError("Не выбран метод расчета статистики!");
+            try {
+                if (methodIndex < 0 || methodIndex >= ws.Stats().MethodCount()) {
+                    throw EError("Не выбран метод расчета статистики!");
+                }
+                own = ws.Stats().CreateStat(ws.Stats().Method(methodIndex));
+            } catch (...) {
+                putBack();
+                throw;
             }
-            own = ws.Stats().CreateStat(ws.Stats().Method(methodIndex));
             stat = own.get();
         }
         TCombinations& combs = edit.Combs;
-        combs.CurrentList.Clear();
         if (combs.UndoList.Count() == 0) return true;
         FilterCombinations(*stat, selection.Values, removed, ws.SortedDraws(),
                            LatestVisibleIndex(ws), combs.UndoList, combs.CurrentList);
         edit.SetRow(removed, caption, selection.Text);
         return true;
+    });
+}
+
+void ApplyRemovalSteps(TWorkspace& ws, const TFirstStepTable& firstStep, const std::string& caption,
+                       const std::vector<TRemovalStep>& steps) {
+    if (steps.empty()) return;
+    RunListCommand(ws, TUndo::Move, [&](TListEdit& edit) {
+        TStatusGuard status(ws.Hooks(), "Фильтрация комбинаций...");
+        TCombinations& combs = edit.Combs;
+        SplitAtRemovalStep(combs.UndoList, firstStep, steps.size(), combs.CurrentList);
+        for (const TRemovalStep& step : steps)
+            combs.AddFilterLine(true, caption, step.Values, step.Count);
     });
 }
 

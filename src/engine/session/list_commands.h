@@ -62,6 +62,18 @@ void DeleteSelectedCombinations(TWorkspace& ws, const std::vector<std::size_t>& 
 // A failure of the statistic propagates with CurrentList put back as it was.
 bool ApplyStatSelection(TWorkspace& ws, const TStatSelection& selection, bool removed,
                         int methodIndex, const std::string& caption, TCustomStat* stat = nullptr);
+// Single-select removal steps of one statistics table made as one edit, with the result of
+// running ApplyStatSelection (removed) for each in turn: `firstStep` tells for each number the
+// first step whose filter drops the combinations holding it (see CountFirstSteps), `steps`
+// holds each step's selection text and the count it left. The list loses what the steps
+// drop, UndoList holds the list as it was before the last step, and each step has its row.
+// Nothing happens for no steps.
+struct TRemovalStep {
+    std::string Values;
+    std::int32_t Count = 0;
+};
+void ApplyRemovalSteps(TWorkspace& ws, const TFirstStepTable& firstStep, const std::string& caption,
+                       const std::vector<TRemovalStep>& steps);
 // The view variants: the same with a statistic of "Числа тиража" (NUMS), which keeps the
 // combinations holding at least one of the selected numbers, and the tab caption ("Карта",
 // "Схема", "Неделя") as the row caption. An empty set throws EError "В выделенном

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <mutex>
 #include <type_traits>
 #include <utility>
 
@@ -21,6 +22,9 @@ class TCombFilter {
 public:
     virtual ~TCombFilter() = default;
     virtual std::size_t Apply(const TComb* in, std::size_t count, bool keep, TComb* out) const = 0;
+    // For a filter whose combinations match exactly when one of their numbers is marked: the
+    // per-number table (non-zero: marked). nullptr for every other filter.
+    virtual const std::array<std::uint8_t, 256>* NumberHits() const { return nullptr; }
 };
 
 // The five numbers of one combination held in a register: n[0] is the first number.
@@ -138,13 +142,33 @@ std::unique_ptr<TCombFilter> MakeCombFilter(TPredicate predicate) {
 }
 
 // Keeps (or drops) the combinations having at least one number marked in `hit` (1 for a
-// marked byte value, 0 otherwise).
+// marked byte value, 0 otherwise). It tells its table (NumberHits), and builds its pair table
+// only when it first filters, so that preparing one to read the table costs next to nothing.
+class TAnyNumberFilter final : public TCombFilter {
+public:
+    explicit TAnyNumberFilter(const std::array<std::uint8_t, 256>& hit) : m_hit(hit) {}
+    std::size_t Apply(const TComb* in, std::size_t count, bool keep, TComb* out) const override {
+        // Once, also when several workers share the filter.
+        std::call_once(m_built, [this] {
+            const TPairTable<std::uint8_t> pairs(m_hit, [](std::uint8_t a, std::uint8_t b) {
+                return static_cast<std::uint8_t>(a | b);
+            });
+            m_filter = MakeCombFilter([pairs, hit = m_hit](TCombNums n) {
+                return (pairs[n.Pair(0)] | pairs[n.Pair(2)] | hit[n[4]]) != 0;
+            });
+        });
+        return m_filter->Apply(in, count, keep, out);
+    }
+    const std::array<std::uint8_t, 256>* NumberHits() const override { return &m_hit; }
+
+private:
+    std::array<std::uint8_t, 256> m_hit;
+    mutable std::once_flag m_built;
+    mutable std::unique_ptr<TCombFilter> m_filter;
+};
+
 inline std::unique_ptr<TCombFilter> MakeAnyNumberFilter(const std::array<std::uint8_t, 256>& hit) {
-    const TPairTable<std::uint8_t> pairs(
-        hit, [](std::uint8_t a, std::uint8_t b) { return static_cast<std::uint8_t>(a | b); });
-    return MakeCombFilter([pairs, hit](TCombNums n) {
-        return (pairs[n.Pair(0)] | pairs[n.Pair(2)] | hit[n[4]]) != 0;
-    });
+    return std::make_unique<TAnyNumberFilter>(hit);
 }
 
 }  // namespace mv

@@ -66,6 +66,14 @@ public:
     virtual void StoreSetting(const TSettingKey& key, int value) = 0;
     // One of the status bar's counting panels.
     virtual void SetPanelText(int panel, const QString& text) = 0;
+
+    // --- a running scenario ---------------------------------------------------------------
+    // The action is also usable while the program is busy: the stop of a running scenario,
+    // whose checkpoints let events run. Its enabled rule alone decides.
+    virtual void KeepEnabledWhileBusy(QAction* action) = 0;
+    // Enables or disables the pages a scenario run works on behind the user's back: the
+    // draws archive, the combinations and the statistics.
+    virtual void EnableAnalysisPages(bool enabled) = 0;
 };
 
 // One row of a command class's action table.

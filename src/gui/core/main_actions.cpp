@@ -11,6 +11,7 @@
 #include "gui/combs/combs_tab.h"
 #include "gui/core/shortcut_router.h"
 #include "gui/core/template_main.h"
+#include "gui/draws/draws_commands.h"
 #include "gui/scenarios/script_tab.h"
 #include "gui/stakes/stakes_commands.h"
 #include "gui/stakes/stakes_tab.h"
@@ -28,8 +29,9 @@ QAction* TTemplateMain::AddAction(const QString& name, const QString& caption,
     if (!shortcut.isEmpty()) action->setShortcut(QKeySequence(shortcut));
     connect(action, &QAction::triggered, this, [this, run = std::move(run)] {
         // The enabled rule is checked again: a shortcut may arrive before the idle update.
-        const auto rule = m_enabledRules.value(sender()->objectName());
-        if (!IsIdle() || (rule && !rule())) return;
+        const QString actionName = sender()->objectName();
+        const auto rule = m_enabledRules.value(actionName);
+        if ((!IsIdle() && !m_busyActions.contains(actionName)) || (rule && !rule())) return;
         run();
     });
     m_actions.insert(name, action);
@@ -42,8 +44,18 @@ void TTemplateMain::UpdateActions() {
     const bool idle = IsIdle();
     for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
         const auto& rule = m_enabledRules[it.key()];
-        it.value()->setEnabled(idle && (!rule || rule()));
+        it.value()->setEnabled((idle || m_busyActions.contains(it.key())) && (!rule || rule()));
     }
+}
+
+void TTemplateMain::KeepEnabledWhileBusy(QAction* action) {
+    if (action) m_busyActions.insert(action->objectName());
+}
+
+void TTemplateMain::EnableAnalysisPages(bool enabled) {
+    m_leftPages->setTabEnabled(m_leftPages->indexOf(m_drawsCommands->Page()), enabled);
+    m_leftPages->setTabEnabled(m_leftPages->indexOf(m_combsTab), enabled);
+    m_rightPages->setTabEnabled(m_rightPages->indexOf(StatsTab()), enabled);
 }
 
 // The subsystems' command classes added their actions with their pages (BuildLayout); these
@@ -195,6 +207,9 @@ void TTemplateMain::BuildMenus() {
             script->addSeparator();
         }
     }
+    // The options of a run: its log and when its stakes are checked.
+    script->addSeparator();
+    for (const char* name : {"LogToggle", "LogsDelete", "StakesCheckLine"}) add(script, name);
     ScriptTab()->List()->setContextMenuPolicy(Qt::ActionsContextMenu);
     for (QAction* a : script->actions()) ScriptTab()->List()->addAction(a);
 

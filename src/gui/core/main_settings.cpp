@@ -17,6 +17,7 @@
 #include "gui/core/main_window_keys.h"
 #include "gui/core/template_main.h"
 #include "gui/draws/draws_commands.h"
+#include "gui/scenarios/script_commands.h"
 #include "gui/scenarios/script_tab.h"
 #include "gui/stakes/stakes_commands.h"
 #include "gui/stats/stats_commands.h"
@@ -110,6 +111,7 @@ void TTemplateMain::RestoreSettings() {
         m_combsTab->Model()->SetChannelColours(combColours);
         Action(QStringLiteral("ViewColorCombs"))->setChecked(combColours);
         ScriptTab()->RestoreSettings(s);
+        m_scriptCommands->RestoreSettings(s);
         m_stakesCommands->RestoreSettings(s);
         // The very first start stores the comparison option and sizes its columns.
         if (const auto width = ApplyFirstStart(s, ReadMainFlag(s, MainWindowKey::PrefetchsEnabled))) {

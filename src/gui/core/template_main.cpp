@@ -217,6 +217,11 @@ bool TTemplateMain::event(QEvent* event) {
 }
 
 void TTemplateMain::closeEvent(QCloseEvent* event) {
+    // A running scenario is asked to stop first; the window closes once it has ended.
+    if (m_scriptCommands && !m_scriptCommands->MayClose()) {
+        event->ignore();
+        return;
+    }
     Shutdown();
     QMainWindow::closeEvent(event);
 }

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QMap>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -78,6 +79,8 @@ public:
     void SetPanelText(int panel, const QString& text) override;
     bool RestorePlacement(QWidget& window, const std::string& section) override;
     void SavePlacement(const QWidget& window, const std::string& section) override;
+    void KeepEnabledWhileBusy(QAction* action) override;
+    void EnableAnalysisPages(bool enabled) override;
 
     const TSwitches& Switches() const { return m_switches; }
     // Tests answer modal dialogs here instead of a modal loop.
@@ -198,6 +201,8 @@ private:
     std::array<QLabel*, StatusPanelCount> m_panels{};
     QMap<QString, QAction*> m_actions;
     QMap<QString, std::function<bool()>> m_enabledRules;
+    // Actions that stay usable while busy (their rule alone decides).
+    QSet<QString> m_busyActions;
     // Web page actions and their addresses (empty: none configured).
     QMap<QString, QString> m_links;
     QTimer* m_actionTimer = nullptr;

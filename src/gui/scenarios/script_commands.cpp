@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QSpinBox>
 
+#include "engine/run/script_runner.h"
 #include "engine/stats/filter_item.h"
 #include "gui/combs/combs_tab.h"
 #include "gui/core/command_host.h"
@@ -79,12 +80,8 @@ void TScriptCommands::BuildActions() {
                  return line >= 0 && line + 1 < m_workspace.Script().Count();
              },
              [move] { move(false); }},
-            // Running scenarios arrives with the scenario engine; until then the commands show,
-            // disabled.
-            {"ScriptRun", "Прогноз", "F10", [] { return false; }, [] {}},
-            {"ScriptTest", "Тест", "Ctrl+F10", [] { return false; }, [] {}},
-            {"ScriptStop", "Стоп", "Ctrl+X", [] { return false; }, [] {}},
         });
+    BuildRunActions();
     // Ctrl+Del also deletes combinations: it acts where the user looks.
     m_host.Shortcuts().Share(m_host.Action(QStringLiteral("ScriptDel")), m_tab);
     // Two rows of buttons: running, files and deleting, then making and moving lines.

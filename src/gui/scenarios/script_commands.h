@@ -11,6 +11,11 @@
 
 class QWidget;
 
+namespace mv {
+class TScriptRunner;
+class TWindowSettings;
+}  // namespace mv
+
 namespace mv::gui {
 
 class ICommandHost;
@@ -38,6 +43,23 @@ public:
     // The current-scenario file at start; a failure is shown and the start goes on.
     void ReadCurrentScript();
 
+    // A forecast, or a test after the test count dialog; returns when the run has ended.
+    void Run(bool test);
+    bool Running() const;
+    // The stop question; on Yes the run ends at its next checkpoint.
+    void AskStop();
+    // Whether the main window may close now. While a scenario runs: asks the stop question
+    // unless a stop was asked for already; the window is closed again once the run has
+    // ended, so this returns false.
+    bool MayClose();
+    // The run options stored in the window settings: the execution log and checking the
+    // stakes after every line.
+    void RestoreSettings(const TWindowSettings& settings);
+    bool LogEnabled() const { return m_logEnabled; }
+    bool CheckOnLine() const { return m_checkOnLine; }
+    // Shows a finished execution log; by default with the desktop's viewer (tests replace it).
+    std::function<void(const QString&)> ShowLog;
+
 private:
     void BuildActions();
     // Runs a change of the current scenario and focuses the line the change returns (-1:
@@ -48,6 +70,11 @@ private:
     void DeleteLines(bool all);
     void OpenFile(bool append);
     void SaveFile();
+    void BuildRunActions();
+    void SetRunState(bool running);
+    // The statistics tab shows the table of the run's last applied filter.
+    void ShowLastTable(const TScriptRunner& runner);
+    void DeleteLogs();
 
     ICommandHost& m_host;
     TWorkspace& m_workspace;
@@ -55,6 +82,10 @@ private:
     const TCombsTab& m_combs;
     TScriptTab* m_tab = nullptr;
     std::unique_ptr<TWorkspaceSubscription> m_subscription;
+    std::unique_ptr<TScriptRunner> m_runner;
+    bool m_logEnabled = false;
+    bool m_checkOnLine = true;
+    bool m_closeAfterRun = false;
 };
 
 }  // namespace mv::gui

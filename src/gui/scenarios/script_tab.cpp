@@ -82,6 +82,9 @@ TScriptTab::TScriptTab(TWorkspace& workspace, QWidget* parent)
         m_panels[i]->setMinimumWidth(120);
         status->addWidget(m_panels[i], i + 1 == m_panels.size() ? 1 : 0);
     }
+    m_panels[1]->setText(QStringLiteral("Цикл: 0"));
+    m_panels[2]->setText(QStringLiteral("Строка: 0"));
+    m_panels[3]->setText(QStringLiteral("Ставок: 0"));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
@@ -138,6 +141,10 @@ void TScriptTab::FocusLine(int index) {
 QString TScriptTab::StatusText(int panel) const {
     return panel >= 0 && panel < static_cast<int>(m_panels.size()) ? m_panels[panel]->text()
                                                                   : QString();
+}
+
+void TScriptTab::SetStatusText(int panel, const QString& text) {
+    if (panel > 0 && panel < static_cast<int>(m_panels.size())) m_panels[panel]->setText(text);
 }
 
 void TScriptTab::RestoreSettings(const TWindowSettings& settings) {

@@ -52,6 +52,8 @@ public:
     QTreeView* List() const { return m_list; }
     TScriptModel* Model() const { return m_model; }
     QString StatusText(int panel) const;
+    // Panels 1 "Цикл", 2 "Строка", 3 "Ставок" and 4, the free text, of a running scenario.
+    void SetStatusText(int panel, const QString& text);
 
     void RestoreSettings(const TWindowSettings& settings);
     void SaveSettings(TWindowSettings& settings) const;

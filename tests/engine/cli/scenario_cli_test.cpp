@@ -1,9 +1,11 @@
 // marvolet scenario show: the scenario list of a file, unknown method codes on stderr.
 // marvolet scenario run / test: stakes made over the data directory, a test's totals.
+// marvolet scenario delete-logs: the execution logs of the data directory.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "engine/core/data_paths.h"
@@ -104,6 +106,42 @@ TEST(ScenarioCli, RunAndTestMakeStakes) {
 
     EXPECT_EQ(Show(dir, file.string(), "test").Status, 2);
     EXPECT_EQ(Show(dir, file.string(), "test", "--passes 4").Status, 2);
+}
+
+TEST(ScenarioCli, LogsOfRunsAndTheirDeletion) {
+    test::TTempDir dir;
+    TDrawRec draw;
+    draw.Number = 1;
+    draw.Nums = {1, 2, 3, 4, 5};
+    draw.Extra = 1;
+    draw.SetDate("01.02.2024");
+    WriteArchiveFile(TDataPaths{dir.Path()}.Archive(), {draw});
+    const auto file = dir / "a.lsc";
+    test::WriteBytes(file, "CURR:0#NONE\r\n");
+    auto logs = [&] {
+        int n = 0;
+        for (const auto& e : std::filesystem::directory_iterator(dir.Path()))
+            n += e.path().filename().string().rfind("ScriptLog_", 0) == 0 ? 1 : 0;
+        return n;
+    };
+    // Two runs within a second write two logs.
+    for (int i = 0; i < 2; ++i) EXPECT_EQ(Show(dir, file.string(), "run", "--log").Status, 0);
+    EXPECT_EQ(logs(), 2);
+    auto deleteLogs = [&] {
+        const std::string err = (dir / "stderr").string();
+        const std::string line = std::string("'") + MV_CLI_PATH + "' --data-dir '" +
+                                 dir.Path().string() + "' scenario delete-logs 2>'" + err + "'";
+        const int status = std::system(line.c_str());
+        return TShown{WIFEXITED(status) ? WEXITSTATUS(status) : -1, "", test::ReadBytes(err)};
+    };
+    const TShown deleted = deleteLogs();
+    EXPECT_EQ(deleted.Status, 0) << deleted.Err;
+    EXPECT_EQ(deleted.Err.rfind("Удаление \"", 0), 0u) << deleted.Err;
+    EXPECT_EQ(logs(), 0);
+    EXPECT_TRUE(std::filesystem::exists(file));
+    const TShown none = deleteLogs();
+    EXPECT_EQ(none.Status, 0);
+    EXPECT_EQ(none.Err, "Файлы журналов не найдены!\n");
 }
 
 }  // namespace

@@ -93,7 +93,7 @@ protected:
         EXPECT_FALSE(shown.empty());
         if (shown.empty()) return {};
         auto lines = LogLines(shown);
-        // Runs within one second would share the file name.
+        // Every run claims a log of its own; this one has been read.
         std::filesystem::remove(shown);
         return lines;
     }
