@@ -23,8 +23,11 @@ TRatingsTab::TRatingsTab(const TRatings& rows, QWidget* parent) : QWidget(parent
     m_list->setObjectName(QString::fromLatin1(kListName));
     m_list->setModel(m_model);
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // The designed widths suit a small font; in a larger one a column is as wide as its
+    // caption with the sort mark, so that no caption is cut off.
     for (int c = 0; c < RatingColumnCount; ++c) {
-        m_list->setColumnWidth(c, TRatingsModel::DesignedWidths[c]);
+        m_list->setColumnWidth(
+            c, std::max(TRatingsModel::DesignedWidths[c], m_list->header()->sectionSizeHint(c)));
     }
     // Until a stored order says otherwise: the best average first.
     m_list->SetSortColumn(3);

@@ -4,6 +4,8 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "gui/support/list_helpers.h"
 #include "gui/support/window_placement.h"
 #include "gui/support/window_settings.h"
@@ -81,8 +83,10 @@ TRegularsTab::TRegularsTab(const TRegulars& regulars, QWidget* parent) : QWidget
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->header()->setSectionsMovable(false);
     m_list->header()->setStretchLastSection(false);
+    // No caption is cut off, whatever the font.
     for (int c = 0; c < TRegularsModel::ColumnCount; ++c) {
-        m_list->setColumnWidth(c, TRegularsModel::DesignedWidths[c]);
+        m_list->setColumnWidth(
+            c, std::max(TRegularsModel::DesignedWidths[c], m_list->header()->sectionSizeHint(c)));
     }
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
