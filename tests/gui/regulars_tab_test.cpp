@@ -250,6 +250,22 @@ private slots:
         QVERIFY(!Enabled(*window, "TablesDel"));
     }
 
+    // A regular of a damaged file makes no stake of numbers outside the game.
+    void damagedRegularIsRefused() {
+        QTemporaryDir dir;
+        PrepareDir(dir.path());
+        TRegulars regulars = NewRegulars("Сбой", false, 1, {1, 2, 3, 4, 5}, {{1, {1, 2, 3, 4, 5}}});
+        regulars[0].Step = 40;
+        SaveRegulars((dir.path() + QStringLiteral("/Marvolet_5z36.ltb")).toStdString(), regulars);
+        auto window = gui::test::StartMainWindow(dir.path());
+        SelectRegulars(*window, {0});
+        window->Dialogs().On<TFormStake>([](TFormStake&) { return true; });
+        Trigger(*window, "TablesStakeAdd");
+        QCOMPARE(gui::test::LastMessageText(), QStringLiteral("Некорректная регулярная ставка!"));
+        QCOMPARE(StakeRows(*window), 0);
+        QCOMPARE(Cell(*window, 0, 4), QStringLiteral("0"));
+    }
+
     void hidingTheTabDropsTheRegulars() {
         QTemporaryDir dir;
         PrepareDir(dir.path());

@@ -118,11 +118,22 @@ void TRegularsCommands::MakeStake() {
     const int row = m_tab->FocusedRow();
     if (row < 0 || static_cast<std::size_t>(row) >= m_regulars.size()) return;
     std::optional<TRegularStake> next;
+    bool prepared = false;
     m_host.RunCommand([&] {
         next = PrepareRegularStake(m_workspace, m_regulars[static_cast<std::size_t>(row)],
                                    m_workspace.DrawsOffset());
+        prepared = true;
     });
-    if (!next) return;
+    if (!prepared) return;
+    if (!next) {
+        // No draw to start from, or a regular of a damaged file.
+        const bool noDraw =
+            m_regulars[static_cast<std::size_t>(row)].UseLastDraw && m_workspace.DrawCount() == 0;
+        TMessages::ShowError(noDraw ? QStringLiteral("Нет тиража для регулярной ставки!")
+                                    : QStringLiteral("Некорректная регулярная ставка!"),
+                             m_host.Window());
+        return;
+    }
     TFormStake dialog(next->Stake, m_host.Window());
     // Cancelled: the regular does not move.
     if (!m_host.ExecDialog(dialog, {})) return;
