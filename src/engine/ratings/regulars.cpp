@@ -69,12 +69,18 @@ int ShiftNumber(int number, int step) {
 }
 
 bool AdvanceRegular(TTableRecord& rec, const TDrawsArray& draws, int offset) {
+    // A damaged file may hold any step and any numbers: they would make stakes of numbers
+    // outside the game (or overflow the shift).
+    if (rec.Step < -MaxNumber || rec.Step > MaxNumber) return false;
     TRegularComb base = rec.Current;
     if (rec.UseLastDraw) {
         const long long index = static_cast<long long>(draws.size()) - 1 - offset;
         if (offset < 0 || index < 0) return false;
         base = draws[static_cast<std::size_t>(index)].Nums;
     }
+    if (std::any_of(base.begin(), base.end(),
+                    [](std::uint8_t n) { return n < 1 || n > MaxNumber; }))
+        return false;
     for (std::uint8_t& n : base) n = static_cast<std::uint8_t>(ShiftNumber(n, rec.Step));
     std::sort(base.begin(), base.end());
     rec.Current = base;

@@ -58,7 +58,8 @@ int ShiftNumber(int number, int step);
 // Advances a regular for a stake at draws offset `offset`: the base (the draw at archive
 // position last - offset in archive order, or the current combination) shifted by the step
 // and sorted becomes the current combination, and one more stake is counted. Returns false
-// (and changes nothing) when the regular uses the last draw and there is no such draw.
+// (and changes nothing) when the regular uses the last draw and there is no such draw, or
+// when its step or base numbers are outside the game (a damaged file).
 bool AdvanceRegular(TTableRecord& rec, const TDrawsArray& draws, int offset);
 
 // The numbers joined by ";" ("1;2;3;4;5"); empty for an all-zero combination.

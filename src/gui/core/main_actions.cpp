@@ -12,6 +12,10 @@
 #include "gui/core/shortcut_router.h"
 #include "gui/core/template_main.h"
 #include "gui/draws/draws_commands.h"
+#include "gui/ratings/ratings_commands.h"
+#include "gui/ratings/ratings_tab.h"
+#include "gui/ratings/regulars_commands.h"
+#include "gui/ratings/regulars_tab.h"
 #include "gui/scenarios/script_tab.h"
 #include "gui/stakes/stakes_commands.h"
 #include "gui/stakes/stakes_tab.h"
@@ -190,11 +194,30 @@ void TTemplateMain::BuildMenus() {
     QTableView* stakesGrid = m_stakesCommands->Tab()->Grid();
     stakesGrid->setContextMenuPolicy(Qt::ActionsContextMenu);
     for (QAction* a : stakes->actions()) stakesGrid->addAction(a);
-    for (const char* caption : {"Рейтинг", "Регуляры", "Системы"}) {
+    // The ratings and the regulars: their menus, and the same commands in their lists.
+    const auto addMenu = [&](const char* caption, std::initializer_list<const char*> names,
+                             QAbstractItemView* list) {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(caption));
-        menu->setEnabled(false);
-        if (QByteArray(caption) == "Системы") menu->menuAction()->setVisible(false);
-    }
+        for (const char* name : names) {
+            if (*name) {
+                add(menu, name);
+            } else {
+                menu->addSeparator();
+            }
+        }
+        list->setContextMenuPolicy(Qt::ActionsContextMenu);
+        list->addActions(menu->actions());
+    };
+    addMenu("Рейтинг",
+            {"RatingsRefresh", "", "RatingsEffMode0", "RatingsEffMode1", "RatingsEffMode2", "",
+             "StakesGraphOverlap", "StakesGraphProfits", "RatingsGraphOverlap", "",
+             "RatingsToScript", "", "RatingsExport", "RatingsXlsExport"},
+            m_ratingsCommands->Tab()->List());
+    addMenu("Регуляры", {"TablesAdd", "TablesDel", "", "TablesStakeAdd", "TablesStakeTest"},
+            m_regularsCommands->Tab()->List());
+    QMenu* systems = menuBar()->addMenu(QStringLiteral("Системы"));
+    systems->setEnabled(false);
+    systems->menuAction()->setVisible(false);
 
     QMenu* script = menuBar()->addMenu(QStringLiteral("Сценарий"));
     for (const char* name : {"ScriptRun", "ScriptTest", "ScriptStop", "", "ScriptOpen",

@@ -17,6 +17,8 @@
 #include "gui/core/main_window_keys.h"
 #include "gui/core/template_main.h"
 #include "gui/draws/draws_commands.h"
+#include "gui/ratings/ratings_commands.h"
+#include "gui/ratings/regulars_commands.h"
 #include "gui/scenarios/script_commands.h"
 #include "gui/scenarios/script_tab.h"
 #include "gui/stakes/stakes_commands.h"
@@ -113,6 +115,8 @@ void TTemplateMain::RestoreSettings() {
         ScriptTab()->RestoreSettings(s);
         m_scriptCommands->RestoreSettings(s);
         m_stakesCommands->RestoreSettings(s);
+        m_ratingsCommands->RestoreSettings(s);
+        m_regularsCommands->RestoreSettings(s);
         // The very first start stores the comparison option and sizes its columns.
         if (const auto width = ApplyFirstStart(s, ReadMainFlag(s, MainWindowKey::PrefetchsEnabled))) {
             StatsTab()->SetComparisonColumnsWidth(*width);
@@ -136,6 +140,8 @@ void TTemplateMain::SaveSettings() {
         m_combsTab->SaveSettings(s);
         ScriptTab()->SaveSettings(s);
         m_stakesCommands->SaveSettings(s);
+        m_ratingsCommands->SaveSettings(s);
+        m_regularsCommands->SaveSettings(s);
         s.EndUpdate();
     });
     if (failure) TMessages::ShowError(DisplayText(*failure), this);

@@ -16,6 +16,7 @@
 #include "gui/combs/combs_commands.h"
 #include "gui/core/template_main.h"
 #include "gui/draws/draws_commands.h"
+#include "gui/ratings/regulars_commands.h"
 #include "gui/scenarios/script_commands.h"
 #include "gui/stakes/stakes_commands.h"
 #include "gui/stats/stats_commands.h"
@@ -99,7 +100,8 @@ void TTemplateMain::DeferredInit() {
         if (EndAfterFailure()) return;
         m_combsCommands->GenerateDefault();
         Recalculate(true);
-        PendingReadRatingsAndRegularStakes();
+        // The ratings came with the data files; the regulars are read while their tab shows.
+        m_regularsCommands->Load();
         m_scriptCommands->ReadCurrentScript();
         if (EndAfterFailure()) return;
         if (!m_switches.IsBatch()) PendingSetUpSystemsAndOnlineCatalog();

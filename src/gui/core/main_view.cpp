@@ -11,12 +11,14 @@
 #include <QUrl>
 
 #include <optional>
+#include <string_view>
 
 #include "engine/session/workspace.h"
 #include "engine/support/ini_file.h"
 #include "gui/core/form_config.h"
 #include "gui/core/shortcut_router.h"
 #include "gui/core/template_main.h"
+#include "gui/ratings/regulars_commands.h"
 #include "gui/stats/form_filter_help.h"
 #include "gui/stats/stats_tab.h"
 #include "gui/support/messages.h"
@@ -87,6 +89,10 @@ const std::vector<TTemplateMain::TOptionalTab>& TTemplateMain::OptionalTabs() {
 void TTemplateMain::ShowOptionalTab(const TOptionalTab& tab, bool shown) {
     m_rightPages->setTabVisible(tab.TabIndex, shown);
     Action(QString::fromLatin1(tab.Action))->setChecked(shown);
+    // The regulars are kept only while their tab shows; at start-up they are read later.
+    if (std::string_view(tab.Key.Name) == MainWindowKey::TabTables.Name) {
+        m_regularsCommands->SetTabShown(shown, m_initialized);
+    }
 }
 
 void TTemplateMain::ToggleOptionalTab(const TOptionalTab& tab) {

@@ -18,6 +18,10 @@
 #include "gui/core/gui_hooks.h"
 #include "gui/core/shortcut_router.h"
 #include "gui/draws/draws_commands.h"
+#include "gui/ratings/ratings_commands.h"
+#include "gui/ratings/ratings_tab.h"
+#include "gui/ratings/regulars_commands.h"
+#include "gui/ratings/regulars_tab.h"
 #include "gui/scenarios/script_commands.h"
 #include "gui/scenarios/script_tab.h"
 #include "gui/stakes/stakes_commands.h"
@@ -47,6 +51,8 @@ const char* const kRightTabs[] = {"Статистика", "Графики", "К�
                                   "Ставки",     "Рейтинг", "Регуляры", "Системы", "Сценарий"};
 
 constexpr int kStakesTab = 5;
+constexpr int kRatingsTab = 6;
+constexpr int kRegularsTab = 7;
 
 // A page of a feature still to come: it says so instead of looking broken.
 QWidget* PendingPage(const QString& caption, QWidget* parent) {
@@ -123,6 +129,10 @@ void TTemplateMain::BuildLayout() {
         std::make_unique<TScriptCommands>(*this, *StatsTab(), *m_combsTab, m_rightPages);
     m_stakesCommands =
         std::make_unique<TStakesCommands>(*this, *m_combsTab, *m_viewsCommands, m_rightPages);
+    m_ratingsCommands = std::make_unique<TRatingsCommands>(
+        *this, *m_viewsCommands, [this] { m_rightPages->setCurrentWidget(ScriptTab()); },
+        m_rightPages);
+    m_regularsCommands = std::make_unique<TRegularsCommands>(*this, *m_combsTab, m_rightPages);
     const int last = static_cast<int>(std::size(kRightTabs)) - 1;
     for (int i = 0; i <= last; ++i) {
         const QString caption = QString::fromUtf8(kRightTabs[i]);
@@ -133,6 +143,10 @@ void TTemplateMain::BuildLayout() {
             page = m_viewsCommands->Graphs();
         } else if (i == kStakesTab) {
             page = m_stakesCommands->Tab();
+        } else if (i == kRatingsTab) {
+            page = m_ratingsCommands->Tab();
+        } else if (i == kRegularsTab) {
+            page = m_regularsCommands->Tab();
         } else if (i == last) {
             page = ScriptTab();
         } else {

@@ -43,6 +43,8 @@ class TStatsCommands;
 class TScriptCommands;
 class TStakesCommands;
 class TViewsCommands;
+class TRatingsCommands;
+class TRegularsCommands;
 class TShortcutRouter;
 
 // The game-neutral main window, the shell the subsystems' command classes live in: the page
@@ -99,6 +101,8 @@ public:
     TViewsCommands& ViewsCommands() { return *m_viewsCommands; }
     TCombsCommands& CombsCommands() { return *m_combsCommands; }
     TStakesCommands& StakesCommands() { return *m_stakesCommands; }
+    TRatingsCommands& RatingsCommands() { return *m_ratingsCommands; }
+    TRegularsCommands& RegularsCommands() { return *m_regularsCommands; }
 
     // Panel 6: the running operation's text; lets pending events run so it shows at once.
     void ShowStatus(const QString& text);
@@ -179,7 +183,6 @@ private:
 
     // Start-up steps of features that are not part of the program yet. Each is a no-op named
     // after what it will do, kept together so that the sequence stays readable.
-    void PendingReadRatingsAndRegularStakes() {}
     void PendingSetUpSystemsAndOnlineCatalog() {}
     void PendingDownloadDraws() {}
     bool PendingCheckForUpdatesAndRestart() { return false; }
@@ -219,6 +222,8 @@ private:
     std::unique_ptr<TViewsCommands> m_viewsCommands;
     std::unique_ptr<TCombsCommands> m_combsCommands;
     std::unique_ptr<TStakesCommands> m_stakesCommands;
+    std::unique_ptr<TRatingsCommands> m_ratingsCommands;
+    std::unique_ptr<TRegularsCommands> m_regularsCommands;
 
     bool m_terminated = false;
     bool m_initialized = false;

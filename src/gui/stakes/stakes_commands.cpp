@@ -230,8 +230,19 @@ void TStakesCommands::DeleteByCondition() {
 
 void TStakesCommands::Clear() {
     if (!TMessages::ConfirmDelete(m_tab->Model()->rowCount(), m_host.Window())) return;
-    // The ratings, which would be refreshed from the stakes here, are not kept yet.
-    m_host.RunBusy({}, [this] { ClearStakes(m_workspace); });
+    bool cleared = false;
+    m_host.RunBusy({}, [&] {
+        ClearStakes(m_workspace);
+        cleared = true;
+    });
+    if (!cleared) return;
+    // The ratings may now be rebuilt from the empty file; that command asks before it drops
+    // them.
+    m_host.UpdateActions();
+    if (QAction* refresh = m_host.Action(QStringLiteral("RatingsRefresh"));
+        refresh && refresh->isEnabled()) {
+        refresh->trigger();
+    }
 }
 
 void TStakesCommands::DeleteLogs() {

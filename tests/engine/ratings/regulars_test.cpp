@@ -45,6 +45,23 @@ TEST(Regulars, AdvanceFromStartOrFromTheLastVisibleDraw) {
     EXPECT_EQ(last.StakesMade, 2);
 }
 
+TEST(Regulars, DamagedRegularsMakeNoStakes) {
+    TTableRecord ok;
+    ok.Current = {1, 2, 3, 4, 5};
+    const auto damaged = [&](auto change) {
+        TTableRecord rec = ok;
+        change(rec);
+        const TTableRecord before = rec;
+        return !AdvanceRegular(rec, {}, 0) && rec == before;
+    };
+    EXPECT_TRUE(damaged([](TTableRecord& r) { r.Step = 37; }));
+    EXPECT_TRUE(damaged([](TTableRecord& r) { r.Step = -2147483647 - 1; }));
+    EXPECT_TRUE(damaged([](TTableRecord& r) { r.Step = 2147483647; }));
+    EXPECT_TRUE(damaged([](TTableRecord& r) { r.Current = {}; }));
+    EXPECT_TRUE(damaged([](TTableRecord& r) { r.Current = {1, 2, 3, 4, 40}; }));
+    EXPECT_FALSE(damaged([](TTableRecord& r) { r.Step = -36; }));
+}
+
 TEST(Regulars, FileByteForByte) {
     TTableRecord rec;
     rec.Comment = "Рег";
