@@ -11,6 +11,7 @@
 #include "gui/combs/combs_tab.h"
 #include "gui/core/shortcut_router.h"
 #include "gui/core/template_main.h"
+#include "gui/draws/download_commands.h"
 #include "gui/scenarios/script_tab.h"
 #include "gui/stakes/stakes_commands.h"
 #include "gui/stakes/stakes_tab.h"
@@ -80,6 +81,7 @@ void TTemplateMain::BuildActions() {
     }
 
     m_combsCommands = std::make_unique<TCombsCommands>(*this, *m_combsTab);
+    m_downloadCommands = std::make_unique<TDownloadCommands>(*this);
     BuildHelpActions();
     BuildPendingActions();
 

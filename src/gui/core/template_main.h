@@ -41,6 +41,7 @@ class TDrawsCommands;
 class TStatsCommands;
 class TScriptCommands;
 class TStakesCommands;
+class TDownloadCommands;
 class TViewsCommands;
 class TShortcutRouter;
 
@@ -96,6 +97,7 @@ public:
     TViewsCommands& ViewsCommands() { return *m_viewsCommands; }
     TCombsCommands& CombsCommands() { return *m_combsCommands; }
     TStakesCommands& StakesCommands() { return *m_stakesCommands; }
+    TDownloadCommands& DownloadCommands() { return *m_downloadCommands; }
 
     // Panel 6: the running operation's text; lets pending events run so it shows at once.
     void ShowStatus(const QString& text);
@@ -178,9 +180,7 @@ private:
     // after what it will do, kept together so that the sequence stays readable.
     void PendingReadRatingsAndRegularStakes() {}
     void PendingSetUpSystemsAndOnlineCatalog() {}
-    void PendingDownloadDraws() {}
     bool PendingCheckForUpdatesAndRestart() { return false; }
-    void PendingAutoDownloadAtStart() {}
     void PendingFirstRunDialog() {}
 
     TDataPaths m_paths;
@@ -214,6 +214,8 @@ private:
     std::unique_ptr<TViewsCommands> m_viewsCommands;
     std::unique_ptr<TCombsCommands> m_combsCommands;
     std::unique_ptr<TStakesCommands> m_stakesCommands;
+    // The draws download and the proxy settings.
+    std::unique_ptr<TDownloadCommands> m_downloadCommands;
 
     bool m_terminated = false;
     bool m_initialized = false;
