@@ -59,8 +59,8 @@ void TDownloadCommands::Download() {
             TWaitGuard wait(m_host.Hooks(), DrawsDownloadStatus);
             m_last = DownloadDraws(ws, params);
             if (ws.DataFilesLocked()) CheckAndRefreshStakes(ws);
-            if (!m_last.Failed) AfterSuccessfulDownload(m_last);
         }
+        if (!m_last.Failed) AfterSuccessfulDownload(m_last);
         if (m_last.NoAddress) {
             TMessages::ShowMessage(TMessageKind::Warning, DisplayText(m_last.Error),
                                    m_host.Window());
@@ -83,7 +83,12 @@ void TDownloadCommands::AfterSuccessfulDownload(const TDownloadResult& result) {
 
 void TDownloadCommands::DownloadAtStart(int mode) {
     std::string url;
-    m_host.RunCommand([&] { url = LoadDrawsUrl(m_host.Workspace().Paths().Config()); });
+    try {
+        url = LoadDrawsUrl(m_host.Workspace().Paths().Config());
+    } catch (const EError&) {
+        // An unreadable configuration file was reported when it was read at start.
+        return;
+    }
     if (url.empty()) return;
     if (mv::DownloadAtStart(mode, m_host.Hooks())) Download();
 }

@@ -33,8 +33,8 @@ public:
 
 private:
     // Runs after every download that succeeded (also when nothing new was found), inside the
-    // busy frame, with the archive already written: the place for follow-up work on the new
-    // archive.
+    // busy frame, after the wait window closed and the stakes were checked, with the archive
+    // already written: the one place for follow-up work on the new archive.
     void AfterSuccessfulDownload(const TDownloadResult& result);
 
     ICommandHost& m_host;
