@@ -1,4 +1,4 @@
-// marvolet draws list | import | export | check | add | delete
+// marvolet draws list | import | export | check | add | delete | download
 
 #include <limits>
 #include <ostream>
@@ -11,8 +11,10 @@
 #include "engine/core/game.h"
 #include "engine/core/text_utils.h"
 #include "engine/draws/archive_check.h"
+#include "engine/download/draws_download.h"
 #include "engine/draws/archive_file.h"
 #include "engine/draws/draw_entry.h"
+#include "engine/support/config_file.h"
 
 namespace mv::cli {
 namespace {
@@ -129,6 +131,42 @@ int Check(TCliContext& context, TArgs& args) {
     return ArchiveProblemCount(findings) > 0 ? ExitError : ExitOk;
 }
 
+// The numbers of a few draws, "1001, 1002 и ещё 3" past the first five.
+std::string FewNumbers(const std::vector<std::int32_t>& numbers) {
+    constexpr std::size_t kShown = 5;
+    std::string text;
+    for (std::size_t i = 0; i < numbers.size() && i < kShown; ++i)
+        text += (i ? ", " : "") + std::to_string(numbers[i]);
+    if (numbers.size() > kShown) text += " и ещё " + std::to_string(numbers.size() - kShown);
+    return text;
+}
+
+// One attempt: nobody is there to answer a retry question. The stored proxy settings apply.
+int Download(TCliContext& context, TArgs& args) {
+    const auto url = args.TakeOption("url");
+    args.ExpectPositional(0, 0);
+    context.LockDataFiles();
+    context.ReadArchive();
+    TWorkspace& ws = context.Workspace();
+    LoadProxySettings(ws.Paths().Config(), ws.Proxy);
+    TDownloadParams params;
+    params.Url = url ? *url : LoadDrawsUrl(ws.Paths().Config());
+    params.AskRetry = false;
+    const TDownloadResult r = DownloadDraws(ws, params);
+    if (r.NoAddress) throw EError(r.Error + "\r\rАдрес можно передать и параметром --url.");
+    if (r.Failed) throw EError("Ошибка загрузки архива тиражей с сайта!\r\r" + r.Error);
+    context.Err() << "Добавлено тиражей: " << r.Added << '\n';
+    const int skipped = r.Existing + r.Invalid + r.WithoutNumber;
+    context.Err() << "Пропущено строк: " << skipped << '\n';
+    if (r.Existing > 0) context.Err() << "  уже в архиве: " << r.Existing << '\n';
+    if (r.Invalid > 0) {
+        context.Err() << "  числа вне 1.." << MaxNumber << " или повторяются: " << r.Invalid
+                      << " (тиражи № " << FewNumbers(r.InvalidNumbers) << ")\n";
+    }
+    if (r.WithoutNumber > 0) context.Err() << "  без номера тиража: " << r.WithoutNumber << '\n';
+    return ExitOk;
+}
+
 const TCommand kCommands[] = {
     {"list", "[--sorted]", "архив тиражей, новые сверху; --sorted - числа по возрастанию", &List},
     {"import", "ФАЙЛ.csv", "добавить тиражи из CSV-файла", &Import},
@@ -137,6 +175,9 @@ const TCommand kCommands[] = {
     {"add", "НОМЕР \"n1;n2;n3;n4;n5;доп\" [дд.мм.гггг]", "добавить тираж (без даты - сегодняшняя)",
      &Add},
     {"delete", "НОМЕР...", "удалить тиражи с этими номерами (нужен --yes)", &Delete},
+    {"download", "[--url АДРЕС]",
+     "загрузить новые тиражи с сайта лотереи (адрес - DOWNLOAD/DrawsUrl файла конфигурации)",
+     &Download},
 };
 
 const TCommandGroup kGroup{"draws", kCommands};

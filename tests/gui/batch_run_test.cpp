@@ -3,12 +3,16 @@
 // to standard error and the run ends with the command line's exit statuses.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <memory>
+
 #include "engine/support/data_lock.h"
 #include "gui/support/messages.h"
+#include "operator_site.h"
 
 using namespace mv;
 using namespace mv::gui;
@@ -16,7 +20,7 @@ using namespace mv::gui;
 namespace {
 
 // What the data directory holds before the run.
-enum class TSetup { Empty, LockHeld, ConfigIsFolder, ArchiveIsFolder };
+enum class TSetup { Empty, LockHeld, ConfigIsFolder, ArchiveIsFolder, OperatorSite };
 
 struct TRun {
     int ExitCode = -1;
@@ -77,7 +81,9 @@ private slots:
             << TSetup::ArchiveIsFolder << QStringLiteral("fullrefresh")
             << QStringLiteral("offscreen") << 1 << QStringLiteral("Ошибка чтения файла тиражей!");
         QTest::newRow("nothing wrong")
-            << TSetup::Empty << QStringLiteral("loadonly") << QString() << 0 << QString();
+            << TSetup::OperatorSite << QStringLiteral("loadonly") << QString() << 0 << QString();
+        QTest::newRow("no operator address") << TSetup::Empty << QStringLiteral("loadonly")
+                                             << QString() << 1 << QStringLiteral("DrawsUrl");
     }
 
     void endsWithoutWaitingForAnyone() {
@@ -89,6 +95,7 @@ private slots:
         QTemporaryDir dir;
         // The desktop program holding the data files is stood in for by a lock of our own.
         TDataLock holder;
+        std::unique_ptr<mv::test::TOperatorSite> site;
         switch (setup) {
             case TSetup::Empty:
                 break;
@@ -101,9 +108,29 @@ private slots:
             case TSetup::ArchiveIsFolder:
                 QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Marvolet_5z36.ldr")));
                 break;
+            case TSetup::OperatorSite: {
+                // A sheet of two draws on the local operator site, its address configured.
+                const std::string book = (dir.path() + QStringLiteral("/site.xlsx")).toStdString();
+                mv::test::WriteWorkbook(
+                    book,
+                    {mv::test::HeadingRow(), mv::test::DrawRow(1, "01.02.2024", {1, 2, 3, 4, 5}, 1),
+                     mv::test::DrawRow(2, "02.02.2024", {6, 7, 8, 9, 10}, 1)});
+                mv::test::TOperatorSiteOptions options;
+                options.Workbook = book;
+                site = std::make_unique<mv::test::TOperatorSite>(options);
+                QFile ini(dir.path() + QStringLiteral("/Marvolet_5z36.ini"));
+                QVERIFY(ini.open(QIODevice::WriteOnly));
+                ini.write(
+                    ("[DOWNLOAD]\r\nDrawsUrl=" + site->Url("/results.xlsx") + "\r\n").c_str());
+                break;
+            }
         }
         const TRun run = RunProgram(dir.path(), switchArg, platform);
         QVERIFY2(run.Errors != QStringLiteral("hung"), "the batch run waited for an answer");
+        if (setup == TSetup::OperatorSite) {
+            QCOMPARE(QFileInfo(dir.path() + QStringLiteral("/Marvolet_5z36.ldr")).size(),
+                     qint64(2 * 24));
+        }
         QVERIFY2(run.ExitCode == exitCode, qPrintable(run.Errors));
         if (message.isEmpty()) {
             QVERIFY2(!run.Errors.contains(QStringLiteral("Ошибка")), qPrintable(run.Errors));

@@ -167,6 +167,11 @@ void TWorkspace::DeleteDraws(const std::vector<std::int32_t>& numbers) {
     });
 }
 
+void TWorkspace::AppendDraws(const TDrawsArray& draws) {
+    if (draws.empty()) return;
+    ChangeArchive([&] { m_draws.insert(m_draws.end(), draws.begin(), draws.end()); });
+}
+
 void TWorkspace::ExportDrawsCsv(const std::filesystem::path& file) {
     TStatusGuard status(m_hooks, "Экспорт тиражей в файл \"" + file.string() + "\"...");
     WriteFileAtomically(file, DrawsToCsv(m_draws));

@@ -134,6 +134,10 @@ public:
     // throws EError "Запись со индексом -1 в файле данных не найдена!") and rewrites the file;
     // on any failure the archive in memory is restored.
     void DeleteDraws(const std::vector<std::int32_t>& numbers);
+    // Appends the draws in the given order and rewrites the file once; an empty list writes
+    // nothing. On a failed write the
+    // archive in memory is restored. The draws download adds its rows here.
+    void AppendDraws(const TDrawsArray& draws);
 
     // --- CSV ------------------------------------------------------------------------------
     // Both throw EError with the system's message; an import that cannot read its file

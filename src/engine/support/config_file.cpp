@@ -239,6 +239,16 @@ void SaveProxySettings(const std::filesystem::path& file, TProxy& proxy) {
     proxy.Written = true;
 }
 
+std::string LoadDrawsUrl(const std::filesystem::path& file) {
+    std::string url;
+    Load(file, [&](TConfigReader& r) { url = r.Text(DrawsUrlSection, DrawsUrlKey, ""); });
+    return Trim(url);
+}
+
+void SaveDrawsUrl(const std::filesystem::path& file, const std::string& url) {
+    Save(file, [&](TIniFile& ini) { ini.WriteString(DrawsUrlSection, DrawsUrlKey, Trim(url)); });
+}
+
 std::vector<std::string> RenderEffectiveConfiguration(const std::filesystem::path& file) {
     std::vector<std::string> lines;
     Load(file, [&](TConfigReader& r) {
@@ -280,6 +290,7 @@ std::vector<std::string> RenderEffectiveConfiguration(const std::filesystem::pat
         add(kProxy, "ProxyPort", std::to_string(p.Port));
         add(kProxy, "ProxyUsername", p.Username);
         add(kProxy, "ProxyPassword", p.Password.empty() ? "" : "********");
+        add(DrawsUrlSection, DrawsUrlKey, Trim(r.Text(DrawsUrlSection, DrawsUrlKey, "")));
     });
     return lines;
 }

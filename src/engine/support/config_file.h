@@ -79,6 +79,15 @@ void SaveShreddingSettings(const std::filesystem::path& file, const TShreddingSe
 void LoadProxySettings(const std::filesystem::path& file, TProxy& proxy);
 void SaveProxySettings(const std::filesystem::path& file, TProxy& proxy);
 
+// --- the operator's results workbook -------------------------------------------------------
+// Where the draws download fetches the operator's results workbook: an http or https address
+// in section "DOWNLOAD", key "DrawsUrl". No address is built in (the operator's location is
+// a matter of configuration), so a missing key gives the empty text.
+inline constexpr const char* DrawsUrlSection = "DOWNLOAD";
+inline constexpr const char* DrawsUrlKey = "DrawsUrl";
+std::string LoadDrawsUrl(const std::filesystem::path& file);
+void SaveDrawsUrl(const std::filesystem::path& file, const std::string& url);
+
 // --- money -------------------------------------------------------------------------------
 // Round(value x 10000) with a half going to the even neighbour (FE_TONEAREST), saturating
 // at the limits of TMoney; a value that is not finite gives 0.

@@ -59,8 +59,29 @@ TFormConfig::TFormConfig(const TConfigData& current, QWidget* parent)
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);
+    layout->addWidget(CreateDownloadGroup());
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QGroupBox* TFormConfig::CreateDownloadGroup() {
+    auto* group = new QGroupBox(QStringLiteral("Загрузка архива тиражей"));
+    m_drawsUrl = new QLineEdit;
+    m_drawsUrl->setObjectName(QStringLiteral("edDrawsUrl"));
+    m_drawsUrl->setPlaceholderText(QStringLiteral("https://..."));
+    m_drawsUrl->setToolTip(
+        QStringLiteral("Адрес файла результатов тиражей (xlsx) на сайте лотереи"));
+    auto* form = new QFormLayout(group);
+    form->addRow(BuddyLabel(QStringLiteral("Адрес файла тиражей:"), m_drawsUrl), m_drawsUrl);
+    return group;
+}
+
+void TFormConfig::SetDrawsUrl(const QString& url) {
+    m_drawsUrl->setText(url);
+}
+
+QString TFormConfig::DrawsUrl() const {
+    return m_drawsUrl->text().trimmed();
 }
 
 std::optional<TConfigData> TFormConfig::Edit(const TConfigData& current, QWidget* parent) {

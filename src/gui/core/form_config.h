@@ -37,6 +37,12 @@ public:
     TSegmentGrid* SegmentGrid() const { return m_segments; }
     QSpinBox* ChannelSizeEdit() const { return m_channelSize; }
 
+    // The address of the operator's results workbook, kept in the configuration file apart
+    // from the analysis settings: the caller fills it in and stores what OK leaves there.
+    void SetDrawsUrl(const QString& url);
+    QString DrawsUrl() const;
+    QLineEdit* DrawsUrlEdit() const { return m_drawsUrl; }
+
 private:
     // A calculator field and the value it was filled with: a field the user leaves alone
     // gives back the stored value exactly, not its rounded display.
@@ -50,11 +56,13 @@ private:
     QGroupBox* CreateStakesGroup();
     QGroupBox* CreateWeightsGroup();
     QGroupBox* CreateMatrixGroup();
+    QGroupBox* CreateDownloadGroup();
     TFloatField CreateFloatField(const QString& name, int decimals, double minimum, double maximum,
                                  long double value);
     void MatrixColsChanged(int cols);
 
     TConfigData m_source;
+    QLineEdit* m_drawsUrl = nullptr;
     QDoubleSpinBox* m_cost = nullptr;
     TFloatField m_costField;
     TProfitGrid* m_profits = nullptr;

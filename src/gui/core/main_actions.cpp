@@ -16,6 +16,7 @@
 #include "gui/ratings/ratings_tab.h"
 #include "gui/ratings/regulars_commands.h"
 #include "gui/ratings/regulars_tab.h"
+#include "gui/draws/download_commands.h"
 #include "gui/scenarios/script_tab.h"
 #include "gui/stakes/stakes_commands.h"
 #include "gui/stakes/stakes_tab.h"
@@ -96,6 +97,7 @@ void TTemplateMain::BuildActions() {
     }
 
     m_combsCommands = std::make_unique<TCombsCommands>(*this, *m_combsTab);
+    m_downloadCommands = std::make_unique<TDownloadCommands>(*this);
     BuildHelpActions();
     BuildPendingActions();
 

@@ -15,6 +15,7 @@
 #include "engine/support/data_lock.h"
 #include "gui/combs/combs_commands.h"
 #include "gui/core/template_main.h"
+#include "gui/draws/download_commands.h"
 #include "gui/draws/draws_commands.h"
 #include "gui/ratings/regulars_commands.h"
 #include "gui/scenarios/script_commands.h"
@@ -107,7 +108,11 @@ void TTemplateMain::DeferredInit() {
         if (!m_switches.IsBatch()) PendingSetUpSystemsAndOnlineCatalog();
         ShowStatus(QString());
         if (RunBatchSwitches()) return;
-        PendingAutoDownloadAtStart();
+        int autoDownload = 0;
+        while (autoDownload < 2 &&
+               !Action(QStringLiteral("AutoDownload%1").arg(autoDownload))->isChecked())
+            ++autoDownload;
+        m_downloadCommands->DownloadAtStart(autoDownload);
         PendingFirstRunDialog();
     } catch (const std::exception& e) {
         ShowStatus(QString());
@@ -121,7 +126,7 @@ void TTemplateMain::DeferredInit() {
 
 bool TTemplateMain::RunBatchSwitches() {
     if (m_switches.LoadOnly) {
-        PendingDownloadDraws();
+        m_downloadCommands->Download();
         if (EndAfterFailure()) return true;
         if (!m_switches.FullRecreate && !m_switches.FullRefresh) {
             Terminate();

@@ -13,7 +13,9 @@
 #include <optional>
 #include <string_view>
 
+#include "engine/core/errors.h"
 #include "engine/session/workspace.h"
+#include "engine/support/config_file.h"
 #include "engine/support/ini_file.h"
 #include "gui/core/form_config.h"
 #include "gui/core/shortcut_router.h"
@@ -54,8 +56,6 @@ struct TPendingAction {
     const char* Shortcut;
 };
 constexpr TPendingAction kPendingActions[] = {
-    {"EditProxy", "Параметры proxy-сервера", ""},
-    {"DrawsDownload", "Загрузка", "F3"},
     {"DrawsXlsExport", "Экспорт в Microsoft Excel", ""},
     {"CombsXlsExport", "Экспорт в Microsoft Excel", ""},
     {"FiltersManager", "Избранные статистики", "F7"},
@@ -220,13 +220,24 @@ bool TTemplateMain::ExecDialog(QDialog& dialog, const std::string& formerSection
 
 void TTemplateMain::EditConfig() {
     std::optional<TConfigData> edited;
+    std::optional<std::string> drawsUrl;
     RunCommand([&] {
         TFormConfig dialog(m_workspace->Config(), this);
+        std::string storedUrl;
+        try {
+            storedUrl = LoadDrawsUrl(m_paths.Config());
+        } catch (const EError&) {
+            // An unreadable file was reported at start; the field starts empty.
+        }
+        dialog.SetDrawsUrl(Q(storedUrl));
         // Earlier versions stored this dialog's placement under "FormConfig".
         const bool accepted =
             ExecDialog(dialog, "FormConfig");
         if (accepted) edited = dialog.Result();
+        if (accepted && dialog.DrawsUrl().toStdString() != storedUrl)
+            drawsUrl = dialog.DrawsUrl().toStdString();
     });
+    if (drawsUrl) RunCommand([&] { SaveDrawsUrl(m_paths.Config(), *drawsUrl); });
     if (edited) RunBusy({}, [&] { ApplyConfig(*edited); });
 }
 

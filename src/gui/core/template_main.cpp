@@ -17,6 +17,7 @@
 #include "gui/core/busy_frame.h"
 #include "gui/core/gui_hooks.h"
 #include "gui/core/shortcut_router.h"
+#include "gui/draws/download_commands.h"
 #include "gui/draws/draws_commands.h"
 #include "gui/ratings/ratings_commands.h"
 #include "gui/ratings/ratings_tab.h"

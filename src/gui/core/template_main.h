@@ -42,6 +42,7 @@ class TDrawsCommands;
 class TStatsCommands;
 class TScriptCommands;
 class TStakesCommands;
+class TDownloadCommands;
 class TViewsCommands;
 class TRatingsCommands;
 class TRegularsCommands;
@@ -103,6 +104,7 @@ public:
     TStakesCommands& StakesCommands() { return *m_stakesCommands; }
     TRatingsCommands& RatingsCommands() { return *m_ratingsCommands; }
     TRegularsCommands& RegularsCommands() { return *m_regularsCommands; }
+    TDownloadCommands& DownloadCommands() { return *m_downloadCommands; }
 
     // Panel 6: the running operation's text; lets pending events run so it shows at once.
     void ShowStatus(const QString& text);
@@ -184,9 +186,7 @@ private:
     // Start-up steps of features that are not part of the program yet. Each is a no-op named
     // after what it will do, kept together so that the sequence stays readable.
     void PendingSetUpSystemsAndOnlineCatalog() {}
-    void PendingDownloadDraws() {}
     bool PendingCheckForUpdatesAndRestart() { return false; }
-    void PendingAutoDownloadAtStart() {}
     void PendingFirstRunDialog() {}
 
     TDataPaths m_paths;
@@ -224,6 +224,8 @@ private:
     std::unique_ptr<TStakesCommands> m_stakesCommands;
     std::unique_ptr<TRatingsCommands> m_ratingsCommands;
     std::unique_ptr<TRegularsCommands> m_regularsCommands;
+    // The draws download and the proxy settings.
+    std::unique_ptr<TDownloadCommands> m_downloadCommands;
 
     bool m_terminated = false;
     bool m_initialized = false;

@@ -340,7 +340,20 @@ TEST_F(ConfigFixture, EffectiveConfigurationMarksDefaults) {
     EXPECT_TRUE(has("SHREDDING.Formula1=(n1+n2+n3)/(n4+n5) (по умолчанию)"));
     EXPECT_TRUE(has("PROXY.ProxyMode=2 (по умолчанию)"));
     EXPECT_TRUE(has("PROXY.ProxyPassword=********"));
-    EXPECT_EQ(lines.size(), 26u);
+    EXPECT_TRUE(has("DOWNLOAD.DrawsUrl= (по умолчанию)"));
+    EXPECT_EQ(lines.size(), 27u);
+}
+
+TEST(ConfigFile, DrawsUrlIsStoredTrimmedAndEmptyByDefault) {
+    TTempDir dir;
+    const auto file = dir / "Marvolet_5z36.ini";
+    EXPECT_EQ(LoadDrawsUrl(file), "");
+    WriteBytes(file, "[PROXY]\r\nProxyMode=1\r\n");
+    SaveDrawsUrl(file, "  https://example.org/results.xlsx ");
+    EXPECT_EQ(LoadDrawsUrl(file), "https://example.org/results.xlsx");
+    TProxy proxy;
+    LoadProxySettings(file, proxy);
+    EXPECT_EQ(proxy.Mode, 1);  // the other groups stay
 }
 
 }  // namespace
