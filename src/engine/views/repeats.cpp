@@ -1,6 +1,7 @@
 #include "engine/views/repeats.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 
 #include "engine/core/constants.h"
@@ -60,8 +61,11 @@ TRepeatsResult ComputeRepeats(const TDrawsArray& draws, int windowLength, int de
     for (std::size_t i = 0; i < draws.size(); ++i) masks[i] = DistinctMask(draws[i]);
 
     TProgressGuard progress(hooks, "Идет сбор статистики....", last - first + 1);
+    // The earlier draws of the analysed draw by common count, and the counts in the order
+    // they were first met; reused from draw to draw so that each row allocates once.
+    std::array<std::vector<std::int32_t>, NumbersInDraw * NumbersInDraw + 1> byCommon;
+    std::vector<int> order;
     for (int p = last; p >= first; --p) {
-        const std::size_t start = result.Rows.size();
         const auto pi = static_cast<std::size_t>(p);
         for (int k = p - 1; k >= std::max(0, p - depth); --k) {
             const auto ki = static_cast<std::size_t>(k);
@@ -69,15 +73,16 @@ TRepeatsResult ComputeRepeats(const TDrawsArray& draws, int windowLength, int de
                                                  : CommonNumbers(draws[pi], draws[ki]);
             result.MaxCommon = std::max(result.MaxCommon, m);
             if (m == 0) continue;
-            auto row =
-                std::find_if(result.Rows.begin() + static_cast<std::ptrdiff_t>(start),
-                             result.Rows.end(), [m](const TRepeatRow& r) { return r.Common == m; });
-            if (row == result.Rows.end()) {
-                result.Rows.push_back({draws[pi].Number, m, {draws[ki].Number}});
-            } else {
-                row->Draws.push_back(draws[ki].Number);
-            }
+            auto& list = byCommon[static_cast<std::size_t>(m)];
+            if (list.empty()) order.push_back(m);
+            list.push_back(draws[ki].Number);
         }
+        for (const int m : order) {
+            auto& list = byCommon[static_cast<std::size_t>(m)];
+            result.Rows.push_back({draws[pi].Number, m, list});
+            list.clear();
+        }
+        order.clear();
         hooks.StepProgress(1);
     }
     return result;
