@@ -24,6 +24,12 @@ const TCommandGroup& SystemsCommands();
 const TCommandGroup& RatingsCommands();
 const TCommandGroup& RegularsCommands();
 
+const TCommandGroup& CardCommands();
+const TCommandGroup& LayoutCommands();
+const TCommandGroup& WeekCommands();
+const TCommandGroup& RepeatsCommands();
+const TCommandGroup& SumsCommands();
+
 std::span<const TCommandGroup* const> CommandGroups() {
     static const TCommandGroup* const groups[] = {
         &DrawsCommands(),    &ConfigCommands(),   &StatsCommands(),   &MethodsCommands(),
@@ -31,6 +37,9 @@ std::span<const TCommandGroup* const> CommandGroups() {
         &PrefetchCommands(), &StakesCommands(),   &SystemsCommands(),
 
         &RatingsCommands(),  &RegularsCommands(),
+
+        &CardCommands(),     &LayoutCommands(),   &WeekCommands(),    &RepeatsCommands(),
+        &SumsCommands(),
     };
     return groups;
 }

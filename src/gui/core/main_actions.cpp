@@ -181,6 +181,10 @@ void TTemplateMain::BuildMenus() {
     add(stats, "DrawsStatExportToExcel");
     StatsTab()->List()->setContextMenuPolicy(Qt::ActionsContextMenu);
     StatsTab()->List()->addActions(stats->actions());
+    // The analyses that open windows of their own.
+    QMenu* extended = stats->addMenu(QStringLiteral("Расширенная статистика"));
+    add(extended, "AnalyzeRepeats");
+    add(extended, "TotalSumCombs");
     QMenu* stakes = menuBar()->addMenu(QStringLiteral("Ставки"));
     for (const char* name :
          {"StakeAdd", "StakeAddRandom", "StakeAddSelected", "StakeAddAll", "SystemStakeAll",

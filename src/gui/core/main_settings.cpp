@@ -104,6 +104,7 @@ void TTemplateMain::RestoreSettings() {
         }
         StatsTab()->RestoreSettings(s);
         m_viewsCommands->Graphs()->RestoreSettings(s);
+        m_viewsCommands->RestoreSettings(s);
         m_combsTab->RestoreSettings(s);
         SetPrefetchsEnabled(*m_workspace, ReadMainFlag(s, MainWindowKey::PrefetchsEnabled));
         Action(QStringLiteral("DrawsStatePrefetchsEnabled"))->setChecked(m_workspace->Combs().PrefetchsEnabled);
@@ -137,6 +138,7 @@ void TTemplateMain::SaveSettings() {
         m_drawsCommands->SaveSettings(s);
         StatsTab()->SaveSettings(s);
         m_viewsCommands->Graphs()->SaveSettings(s);
+        m_viewsCommands->SaveSettings(s);
         m_combsTab->SaveSettings(s);
         ScriptTab()->SaveSettings(s);
         m_stakesCommands->SaveSettings(s);

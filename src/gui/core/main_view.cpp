@@ -62,9 +62,6 @@ constexpr TPendingAction kPendingActions[] = {
     {"FiltersReset", "Все доступные статистики", "Ctrl+F7"},
     {"DrawsStatExportToExcel", "Экспорт статистики в Microsoft Excel", ""},
     {"StakesXlsExport", "Экспорт ставок в Microsoft Excel", ""},
-    {"ViewColorCard", "Выделять каналы в карте тиражей", ""},
-    {"ViewColorCardSequences", "Выделять последовательности в карте тиражей", ""},
-    {"ViewShemaGradient", "Градиентная раскраска схемы", ""},
     {"CheckUpdate", "Поиск обновлений", ""},
     {"AutoSelfUpdate", "Автоматическое обновление", ""},
 };

@@ -140,8 +140,8 @@ void TTemplateMain::BuildLayout() {
         QWidget* page = nullptr;
         if (i == 0) {
             page = StatsTab();
-        } else if (i == 1) {
-            page = m_viewsCommands->Graphs();
+        } else if (QWidget* view = m_viewsCommands->PageFor(caption)) {
+            page = view;
         } else if (i == kStakesTab) {
             page = m_stakesCommands->Tab();
         } else if (i == kRatingsTab) {

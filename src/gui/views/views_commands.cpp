@@ -7,8 +7,12 @@
 #include "gui/core/command_host.h"
 #include "gui/core/recalc_dispatcher.h"
 #include "gui/stats/stats_tab.h"
+#include "gui/views/analysis_commands.h"
+#include "gui/views/card_tab.h"
 #include "gui/views/chart_window.h"
 #include "gui/views/graphs_tab.h"
+#include "gui/views/layout_tab.h"
+#include "gui/views/week_tab.h"
 
 namespace mv::gui {
 
@@ -45,6 +49,31 @@ TViewsCommands::TViewsCommands(ICommandHost& host, TStatsTab& statsTab, QWidget*
         [this] { m_host.RunCommand([this] { m_host.Recalc().Force(GraphsView); }); });
     draw->setStatusTip(QStringLiteral("Построить графики по выбранным параметрам"));
     m_graphs->AddToolAction(draw);
+
+    // The other views recalculate after the graphs, in this order.
+    m_card = std::make_unique<TCardCommands>(host, parent);
+    m_layout = std::make_unique<TLayoutCommands>(host, parent);
+    m_week = std::make_unique<TWeekCommands>(host, parent);
+    m_extStats = std::make_unique<TExtStatsCommands>(host, *this);
+}
+
+QWidget* TViewsCommands::PageFor(const QString& caption) const {
+    if (caption == GraphsView) return m_graphs;
+    if (caption == TCardCommands::View) return m_card->Tab();
+    if (caption == TLayoutCommands::View) return m_layout->Tab();
+    if (caption == TWeekCommands::View) return m_week->Tab();
+    return nullptr;
+}
+
+void TViewsCommands::RestoreSettings(const TWindowSettings& settings) {
+    m_card->RestoreSettings(settings);
+    m_layout->RestoreSettings(settings);
+    m_week->RestoreSettings(settings);
+}
+
+void TViewsCommands::SaveSettings(TWindowSettings& settings) const {
+    m_layout->Tab()->SaveSettings(settings);
+    m_week->Tab()->SaveSettings(settings);
 }
 
 TViewsCommands::~TViewsCommands() = default;
