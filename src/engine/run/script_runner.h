@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <random>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -72,6 +73,9 @@ struct TScriptRunSettings {
     bool LogEnabled = false;          // ScriptLogEnabled
     bool CheckOnLine = true;          // StakesCheckOnLine
     std::filesystem::path LogFolder;  // where "ScriptLog_*.txt" goes
+    // The seed of the RAND stake mode's picks, taken afresh at the start of every run; without
+    // one every run draws its own.
+    std::optional<std::uint64_t> RandSeed;
 };
 
 // The scenario engine over a workspace: forecast and test runs of the current scenario. Every
@@ -159,6 +163,7 @@ private:
     TRunTimes m_times;
     std::optional<TTableKey> m_tableKey;
     TStatTable m_table;
+    std::mt19937_64 m_rng;
 };
 
 }  // namespace mv
