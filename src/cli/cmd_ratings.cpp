@@ -1,5 +1,6 @@
 // marvolet ratings list | rebuild | export | to-scenario
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -8,8 +9,10 @@
 #include "cli/stats_setup.h"
 #include "cli/table_output.h"
 #include "engine/core/text_utils.h"
+#include "engine/draws/run_identity.h"
 #include "engine/ratings/ratings.h"
 #include "engine/session/rating_commands.h"
+#include "engine/session/setup.h"
 #include "engine/support/atomic_file.h"
 
 namespace mv::cli {
@@ -63,10 +66,19 @@ int Rebuild(TCliContext& context, TArgs& args) {
     return ExitOk;
 }
 
+// With --identity the file ends with the identity of the data the ratings stand beside: the
+// archive, the configuration's prize table and cost at offset 0, and this program.
 int Export(TCliContext& context, TArgs& args) {
+    const bool withIdentity = args.TakeFlag("identity");
     args.ExpectPositional(1, 1);
-    const TRatings rows = LoadRatings(RatingsPath(context.Workspace()));
-    WriteFileAtomically(args[0], RatingsCsv(rows));
+    TWorkspace& ws = context.Workspace();
+    const TRatings rows = LoadRatings(RatingsPath(ws));
+    std::optional<TRunIdentity> identity;
+    if (withIdentity) {
+        LoadAnalysisSettings(ws);
+        identity = MakeRunIdentity(ws.Paths().Archive(), ws.DrawsOffset(), ws.Config());
+    }
+    WriteFileAtomically(args[0], RatingsCsv(rows, identity));
     context.Err() << "Рейтинг: " << rows.size() << '\n';
     return ExitOk;
 }
@@ -96,7 +108,8 @@ const TCommand kRatingsCommands[] = {
     {"list", "[--mode 0|1|2] [--sort СТОЛБЕЦ] [--desc]",
      "рейтинг ставок по комментариям, с отклонением от случайного угадывания (z, p)", &List},
     {"rebuild", "", "пересчитать рейтинг по текущим ставкам (нужен --yes)", &Rebuild},
-    {"export", "ФАЙЛ.csv", "экспорт рейтинга в CSV-файл", &Export},
+    {"export", "ФАЙЛ.csv [--identity]",
+     "экспорт рейтинга в CSV-файл (--identity: последней строкой идентификатор запуска)", &Export},
     {"to-scenario", "СТРОКА...", "добавить строки рейтинга в текущий сценарий", &ToScenario},
 };
 const TCommandGroup kRatingsGroup{"ratings", kRatingsCommands};

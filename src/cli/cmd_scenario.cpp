@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <cstdint>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -11,6 +12,7 @@
 #include "cli/stats_setup.h"
 #include "cli/table_output.h"
 #include "engine/core/text_utils.h"
+#include "engine/draws/run_identity.h"
 #include "engine/run/script_logs.h"
 #include "engine/run/script_runner.h"
 #include "engine/scenarios/script_file.h"
@@ -92,7 +94,15 @@ std::string Money(TMoney value) {
 int RunScenario(TCliContext& context, TArgs& args, bool test) {
     const auto passesText = args.TakeOption("passes");
     const bool log = args.TakeFlag("log");
+    const auto seedText = args.TakeOption("seed");
     args.ExpectPositional(1, 1);
+    std::optional<std::uint64_t> seed;
+    if (seedText) {
+        const auto value = StrToInt64(Trim(*seedText));
+        if (!value || *value < 0)
+            throw EUsageError("Некорректное начальное значение (--seed): " + *seedText);
+        seed = static_cast<std::uint64_t>(*value);
+    }
     const TScriptLines lines = ReadScriptFile(args[0]);
     context.LockDataFiles();
     context.ReadArchive();
@@ -109,6 +119,7 @@ int RunScenario(TCliContext& context, TArgs& args, bool test) {
     TScriptRunSettings settings;
     settings.LogEnabled = log;
     settings.LogFolder = ws.Paths().Dir;
+    settings.RandSeed = seed;
     TScriptRunner runner(ws, settings);
     runner.Lines = &lines;
     runner.OnStake = [&](const TStakeRecord& rec) {
@@ -139,6 +150,9 @@ int RunScenario(TCliContext& context, TArgs& args, bool test) {
         }
         WriteRow(context.Out(), {"Всего", std::to_string(t.Checked), std::to_string(t.Checked)});
         WriteRow(context.Out(), {"Доход", Money(t.Profit), FormatFloat(b.Profit / MoneyScale, 2)});
+        // What the totals were computed from, so that they can be traced back.
+        WriteRow(context.Out(), {RunIdentityText(MakeRunIdentity(ws.Paths().Archive(),
+                                                                 ws.DrawsOffset(), ws.Config()))});
     }
     if (stopped) {
         context.Err() << TerminalText("Выполнение сценария прервано") << '\n';
@@ -173,11 +187,11 @@ const TCommand kCommands[] = {
     {"show", "FILE.lsc",
      "строки сценария: комментарий, опции и семь фильтров, как их показывает список сценария",
      &Show},
-    {"run", "FILE.lsc [--log]", "прогноз по сценарию при текущем смещении: ставки в файл ставок",
-     &Run},
-    {"test", "FILE.lsc --passes N [--log]",
+    {"run", "FILE.lsc [--log] [--seed N]",
+     "прогноз по сценарию при текущем смещении: ставки в файл ставок", &Run},
+    {"test", "FILE.lsc --passes N [--log] [--seed N]",
      "тест сценария на N последних тиражах: ставки, совпадения и доход рядом со случайными "
-     "ставками",
+     "ставками, и идентификатор запуска; --seed задает выбор ставок в режиме \"Случайно\"",
      &Test},
     {"delete-logs", "", "удалить журналы выполнения сценариев (ScriptLog_*.txt)", &DeleteLogs},
 };

@@ -214,7 +214,7 @@ std::string RatingCellText(const TRatingRecord& row, int column, int effMode) {
     }
 }
 
-std::string RatingsCsv(const TRatings& rows) {
+std::string RatingsCsv(const TRatings& rows, const std::optional<TRunIdentity>& identity) {
     std::string text;
     const auto& captions = RatingColumnCaptions();
     for (std::size_t c = 0; c < captions.size(); ++c) {
@@ -230,6 +230,7 @@ std::string RatingsCsv(const TRatings& rows) {
         }
         text += "\r\n";
     }
+    if (identity) text += "# " + RunIdentityText(*identity) + "\r\n";
     return Utf8ToCp1251(text);
 }
 

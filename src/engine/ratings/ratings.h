@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/core/records.h"
+#include "engine/draws/run_identity.h"
 #include "engine/stakes/stake_record.h"
 
 namespace mv {
@@ -83,8 +84,10 @@ inline constexpr const char* RatingBadDataText = "# bad data #";
 
 // The CSV export: a line of the 18 quoted captions, then for each row its quoted name,
 // stakes, matched, average, profit, average profit and the six histogram classes, all
-// separated by ";". Windows-1251 bytes, CR LF line ends.
-std::string RatingsCsv(const TRatings& rows);
+// separated by ";". Windows-1251 bytes, CR LF line ends. With an identity the last line is
+// "# " and its RunIdentityText: a comment line, which readers of the 12-field rows skip.
+std::string RatingsCsv(const TRatings& rows,
+                       const std::optional<TRunIdentity>& identity = std::nullopt);
 
 // The scenario line a row's name stands for: "<comment> @ <options> + <filter> + ..." gives
 // options, filters and the comment; nullopt when no filter field would be filled (manual,

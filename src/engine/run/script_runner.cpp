@@ -15,6 +15,7 @@
 #include "engine/core/game.h"
 #include "engine/core/text_codec.h"
 #include "engine/core/text_utils.h"
+#include "engine/draws/run_identity.h"
 #include "engine/run/script_logs.h"
 #include "engine/scenarios/script_line.h"
 #include "engine/scenarios/script_options.h"
@@ -316,6 +317,7 @@ void TScriptRunner::Begin() {
     m_tableComputations = 0;
     m_times = {};
     m_tableKey.reset();
+    m_rng.seed(m_settings.RandSeed ? *m_settings.RandSeed : std::random_device{}());
     Panel(3, Fmt("Ставок: %d", 0));
     Panel(4, "Выполнение сценария...");
 }
@@ -329,6 +331,15 @@ void TScriptRunner::End() {
     WriteLog(
         "### ЗАВЕРШЕНИЕ СЦЕНАРИЯ "
         "######################################################################");
+    // The log ends with what its results were computed from, so they can be traced back.
+    if (m_settings.LogEnabled) {
+        try {
+            WriteLog(RunIdentityText(
+                MakeRunIdentity(m_ws.Paths().Archive(), m_ws.DrawsOffset(), m_ws.Config())));
+        } catch (const std::exception& e) {
+            WriteLog(std::string("{ERROR} ") + e.what());
+        }
+    }
     FinishLog();
     m_ws.Hooks().ShowStatus("");
 }
@@ -884,9 +895,8 @@ void TScriptRunner::MakeStakes(const TScriptOptions& options, int line, int vari
             AddSystemStakes(options.StakeMode == ssmSystemAll, options, stakeComment);
             break;
         default: {
-            static std::mt19937_64 rng{std::random_device{}()};
             std::uniform_int_distribution<std::size_t> pick(0, n - 1);
-            StakeRecord(options, list[pick(rng)].Nums.data(), stakeComment, nullptr);
+            StakeRecord(options, list[pick(m_rng)].Nums.data(), stakeComment, nullptr);
         }
     }
 }

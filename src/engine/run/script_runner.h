@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <random>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -76,6 +77,9 @@ struct TScriptRunSettings {
     // Single-select removal steps of number filters counted in one pass (the same results;
     // off only to compare with the step-by-step walk).
     bool FuseRemovalSteps = true;
+    // The seed of the RAND stake mode's picks, taken afresh at the start of every run; without
+    // one every run draws its own.
+    std::optional<std::uint64_t> RandSeed;
 };
 
 // The scenario engine over a workspace: forecast and test runs of the current scenario. Every
@@ -169,6 +173,7 @@ private:
     TRunTimes m_times;
     std::optional<TTableKey> m_tableKey;
     TStatTable m_table;
+    std::mt19937_64 m_rng;
 };
 
 }  // namespace mv

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/core/data_paths.h"
+#include "engine/core/text_codec.h"
 #include "engine/support/data_lock.h"
 #include "test_support.h"
 
@@ -75,7 +76,15 @@ TEST_F(RatingsCliTest, RegularsTestFeedsTheRatings) {
     EXPECT_NE(script.Err.find("Добавлено строк: 0"), std::string::npos);
 
     ASSERT_EQ(Cli({"ratings", "export", (m_dir / "r.csv").string()}).Status, 0);
-    EXPECT_NE(test::ReadBytes(m_dir / "r.csv").find("\r\n\"\xC0\";3;3;1,000;"), std::string::npos);
+    const std::string csv = test::ReadBytes(m_dir / "r.csv");
+    EXPECT_NE(csv.find("\r\n\"\xC0\";3;3;1,000;"), std::string::npos);
+    // On request the identity follows the rows as a comment line.
+    ASSERT_EQ(Cli({"ratings", "export", "--identity", (m_dir / "i.csv").string()}).Status, 0);
+    const std::string withIdentity = test::ReadBytes(m_dir / "i.csv");
+    ASSERT_EQ(withIdentity.substr(0, csv.size()), csv);
+    const std::string comment = Cp1251ToUtf8(withIdentity.substr(csv.size()));
+    EXPECT_EQ(comment.rfind("# Идентификатор запуска: архив ", 0), 0u) << comment;
+    EXPECT_EQ(comment.find("\r\n"), comment.size() - 2) << comment;
 
     // The rebuild asks first; from the remaining stakes it gives the same rows.
     const std::string before = test::ReadBytes(m_paths.Dir / "Marvolet_5z36.lrt");

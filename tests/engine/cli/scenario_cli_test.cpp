@@ -144,5 +144,48 @@ TEST(ScenarioCli, LogsOfRunsAndTheirDeletion) {
     EXPECT_EQ(none.Err, "Файлы журналов не найдены!\n");
 }
 
+// The same scenario, archive and configuration give the same bytes, the run identity last;
+// the random stake mode only with a seed.
+TEST(ScenarioCli, TestOutputIsReproducible) {
+    test::TTempDir dir;
+    TDrawsArray draws;
+    for (int i = 0; i < 4; ++i) {
+        TDrawRec d;
+        d.Number = 101 + i;
+        d.Nums = {1, static_cast<std::uint8_t>(10 + i), 20, 30, 36};
+        d.Extra = 1;
+        d.SetDate("01.02.2024");
+        draws.push_back(d);
+    }
+    WriteArchiveFile(TDataPaths{dir.Path()}.Archive(), draws);
+    const auto first = dir / "first.lsc";
+    test::WriteBytes(first, "FULL:0#FIRST|TMF1#NUMS:4#LVA:1#SF:0| | | | | | |\r\n");
+    const auto random = dir / "random.lsc";
+    test::WriteBytes(random, "FULL:0#RAND|TMF1#NUMS:4#LVA:1#SF:0| | | | | | |\r\n");
+
+    const TShown once = Show(dir, first.string(), "test", "--passes 3");
+    ASSERT_EQ(once.Status, 0) << once.Err;
+    const TShown twice = Show(dir, first.string(), "test", "--passes 3");
+    EXPECT_EQ(twice.Out, once.Out);
+    const std::size_t last = once.Out.rfind('\n', once.Out.size() - 2);
+    // Without a configuration file: no prizes, no cost.
+    const std::string caption = "Идентификатор запуска: архив ";
+    const std::string tail =
+        ", смещение 0, стоимость ставки 0, выигрыши нет, версия " MV_VERSION "\n";
+    EXPECT_EQ(once.Out.substr(last + 1, caption.size()), caption) << once.Out;
+    EXPECT_EQ(once.Out.size() - last - 1, caption.size() + 12 + tail.size()) << once.Out;
+    EXPECT_EQ(once.Out.substr(once.Out.size() - tail.size()), tail) << once.Out;
+
+    const TShown seeded = Show(dir, random.string(), "test", "--passes 3 --seed 7");
+    ASSERT_EQ(seeded.Status, 0) << seeded.Err;
+    EXPECT_EQ(Show(dir, random.string(), "test", "--passes 3 --seed 7").Out, seeded.Out);
+    EXPECT_NE(Show(dir, random.string(), "test", "--passes 3 --seed 8").Out, seeded.Out);
+
+    for (const char* bad : {"--seed -1", "--seed x", "--seed"}) {
+        SCOPED_TRACE(bad);
+        EXPECT_EQ(Show(dir, random.string(), "test", std::string("--passes 3 ") + bad).Status, 2);
+    }
+}
+
 }  // namespace
 }  // namespace mv

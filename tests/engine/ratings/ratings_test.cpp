@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/core/errors.h"
+#include "engine/core/text_codec.h"
 #include "engine/core/text_utils.h"
 #include "engine/ratings/ratings.h"
 #include "test_support.h"
@@ -169,6 +170,17 @@ TEST_F(RatingsTest, CsvBytesOfTwoRows) {
         "\"a \"\"q\"\"\";2;3;1,500;1,50;0,75;0;1;1;0;0;0\r\n"
         "\"\xDF\";1;0;0,000;-1,50;-1,50;1;0;0;0;0;0\r\n";
     EXPECT_EQ(RatingsCsv(rows), expected);
+    EXPECT_EQ(RatingsCsv(rows, std::nullopt), expected);
+
+    TRunIdentity identity;
+    identity.ArchiveSha256 = "0123456789abcdef";
+    identity.DrawsOffset = 3;
+    identity.Cost = 5000;
+    identity.Profits = {{5, 10000}};
+    identity.Version = "9.8.7";
+    EXPECT_EQ(RatingsCsv(rows, identity),
+              expected + Utf8ToCp1251("# Идентификатор запуска: архив 0123456789ab, смещение 3, "
+                                      "стоимость ставки 0,5, выигрыши 5=1, версия 9.8.7\r\n"));
 }
 
 TEST_F(RatingsTest, RowsToScenarioLines) {
