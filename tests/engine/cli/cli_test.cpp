@@ -1,30 +1,22 @@
 // Runs the built `marvolet` on temporary data directories and checks what it prints, what it
 // leaves on disk and its exit status.
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
 #include <string>
 #include <vector>
 
+#include "cli_run.h"
 #include "engine/core/data_paths.h"
 #include "engine/core/text_codec.h"
 #include "engine/draws/archive_file.h"
 #include "engine/support/data_lock.h"
 #include "test_support.h"
 
-extern char** environ;
-
 namespace mv {
 namespace {
 
-struct TRun {
-    int Status = -1;
-    std::string Out;
-    std::string Err;
-};
+using TRun = test::TCliRun;
 
 class CliTest : public ::testing::Test {
 protected:
@@ -35,33 +27,8 @@ protected:
 
     // Runs marvolet --data-dir <data> <args...>.
     TRun Cli(std::vector<std::string> args, bool withDataDir = true) {
-        if (withDataDir) args.insert(args.begin(), {"--data-dir", m_paths.Dir.string()});
-        args.insert(args.begin(), MV_CLI_PATH);
-        std::vector<char*> argv;
-        for (auto& a : args) argv.push_back(a.data());
-        argv.push_back(nullptr);
-        const std::string outFile = (m_dir / "stdout").string();
-        const std::string errFile = (m_dir / "stderr").string();
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0644);
-        posix_spawn_file_actions_addopen(&actions, 2, errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0644);
-        pid_t pid = 0;
-        TRun run;
-        const int rc = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-        posix_spawn_file_actions_destroy(&actions);
-        if (rc != 0) {
-            ADD_FAILURE() << "cannot start " << argv[0];
-            return run;
-        }
-        int status = 0;
-        ::waitpid(pid, &status, 0);
-        run.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        run.Out = test::ReadBytes(outFile);
-        run.Err = test::ReadBytes(errFile);
-        return run;
+        return test::RunCli(m_dir.Path(), std::move(args),
+                            withDataDir ? m_paths.Dir : std::filesystem::path());
     }
 
     std::string Archive() const { return test::ReadBytes(m_paths.Archive()); }

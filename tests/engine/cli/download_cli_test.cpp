@@ -1,12 +1,11 @@
 // marvolet draws download: one attempt against the local operator site, what it reports, and
 // that it respects the data-file lock.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "cli_run.h"
 #include "engine/core/data_paths.h"
 #include "engine/draws/archive_file.h"
 #include "engine/support/data_lock.h"
@@ -16,10 +15,7 @@
 namespace mv {
 namespace {
 
-struct TRun {
-    int Status = -1;
-    std::string Out, Err;
-};
+using TRun = test::TCliRun;
 
 class DownloadCliTest : public ::testing::Test {
 protected:
@@ -43,15 +39,7 @@ protected:
     }
 
     TRun Cli(const std::vector<std::string>& args) {
-        const std::string out = (m_dir / "stdout").string();
-        const std::string err = (m_dir / "stderr").string();
-        std::string command =
-            std::string("'") + MV_CLI_PATH + "' --data-dir '" + m_paths.Dir.string() + "'";
-        for (const std::string& a : args) command += " '" + a + "'";
-        command += " >'" + out + "' 2>'" + err + "'";
-        const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, test::ReadBytes(out),
-                test::ReadBytes(err)};
+        return test::RunCli(m_dir.Path(), args, m_paths.Dir);
     }
 
     std::vector<std::int32_t> Numbers() const {

@@ -1,12 +1,11 @@
 // marvolet draws check: one line per finding, a summary, and an exit status that tells errors
 // from notices.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "cli_run.h"
 #include "engine/core/data_paths.h"
 #include "engine/draws/archive_file.h"
 #include "test_support.h"
@@ -14,10 +13,7 @@
 namespace mv {
 namespace {
 
-struct TRun {
-    int Status = -1;
-    std::string Out, Err;
-};
+using TRun = test::TCliRun;
 
 class DrawsCheckCliTest : public ::testing::Test {
 protected:
@@ -27,15 +23,7 @@ protected:
     void SetUp() override { std::filesystem::create_directories(m_paths.Dir); }
 
     TRun Cli(const std::vector<std::string>& args) {
-        const std::string out = (m_dir / "stdout").string();
-        const std::string err = (m_dir / "stderr").string();
-        std::string command =
-            std::string("'") + MV_CLI_PATH + "' --data-dir '" + m_paths.Dir.string() + "'";
-        for (const std::string& a : args) command += " '" + a + "'";
-        command += " >'" + out + "' 2>'" + err + "'";
-        const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, test::ReadBytes(out),
-                test::ReadBytes(err)};
+        return test::RunCli(m_dir.Path(), args, m_paths.Dir);
     }
 
     void WriteDraws(const std::vector<std::int32_t>& numbers, std::uint8_t extra = 7) {

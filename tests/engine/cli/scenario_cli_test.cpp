@@ -2,12 +2,13 @@
 // marvolet scenario run / test: stakes made over the data directory, a test's totals.
 // marvolet scenario delete-logs: the execution logs of the data directory.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
+#include <sstream>
 #include <string>
+#include <vector>
 
+#include "cli_run.h"
 #include "engine/core/data_paths.h"
 #include "engine/draws/archive_file.h"
 #include "test_support.h"
@@ -15,22 +16,15 @@
 namespace mv {
 namespace {
 
-struct TShown {
-    int Status = -1;
-    std::string Out, Err;
-};
+using TShown = test::TCliRun;
 
+// marvolet --data-dir DIR scenario COMMAND FILE EXTRA..., EXTRA split at spaces.
 TShown Show(const test::TTempDir& dir, const std::string& file, const std::string& command = "show",
             const std::string& extra = "") {
-    const std::string out = (dir / "stdout").string();
-    const std::string err = (dir / "stderr").string();
-    const std::string line = std::string("'") + MV_CLI_PATH + "' --data-dir '" +
-                             dir.Path().string() + "' scenario " + command + " '" + file + "' " +
-                             extra + " >'" + out + "' 2>'" + err + "'";
-    const std::string& command_ = line;
-    const int status = std::system(command_.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, test::ReadBytes(out),
-            test::ReadBytes(err)};
+    std::vector<std::string> args = {"scenario", command, file};
+    std::istringstream words(extra);
+    for (std::string word; words >> word;) args.push_back(word);
+    return test::RunCli(dir.Path(), args, dir.Path());
 }
 
 TEST(ScenarioCli, ShowPrintsTheScenarioList) {
@@ -128,11 +122,7 @@ TEST(ScenarioCli, LogsOfRunsAndTheirDeletion) {
     for (int i = 0; i < 2; ++i) EXPECT_EQ(Show(dir, file.string(), "run", "--log").Status, 0);
     EXPECT_EQ(logs(), 2);
     auto deleteLogs = [&] {
-        const std::string err = (dir / "stderr").string();
-        const std::string line = std::string("'") + MV_CLI_PATH + "' --data-dir '" +
-                                 dir.Path().string() + "' scenario delete-logs 2>'" + err + "'";
-        const int status = std::system(line.c_str());
-        return TShown{WIFEXITED(status) ? WEXITSTATUS(status) : -1, "", test::ReadBytes(err)};
+        return test::RunCli(dir.Path(), {"scenario", "delete-logs"}, dir.Path());
     };
     const TShown deleted = deleteLogs();
     EXPECT_EQ(deleted.Status, 0) << deleted.Err;

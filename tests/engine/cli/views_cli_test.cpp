@@ -1,11 +1,10 @@
 // marvolet card, layout, week, repeats and sums: the views' tables on stdout.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "cli_run.h"
 #include "engine/core/data_paths.h"
 #include "engine/draws/archive_file.h"
 #include "test_support.h"
@@ -13,10 +12,7 @@
 namespace mv {
 namespace {
 
-struct TRun {
-    int Status = -1;
-    std::string Out, Err;
-};
+using TRun = test::TCliRun;
 
 TDrawRec Draw(std::int32_t number, std::array<std::uint8_t, 5> nums, std::uint8_t extra,
               const std::string& date) {
@@ -42,15 +38,7 @@ protected:
     }
 
     TRun Cli(const std::vector<std::string>& args) {
-        const std::string out = (m_dir / "stdout").string();
-        const std::string err = (m_dir / "stderr").string();
-        std::string command =
-            std::string("'") + MV_CLI_PATH + "' --data-dir '" + m_paths.Dir.string() + "'";
-        for (const std::string& a : args) command += " '" + a + "'";
-        command += " >'" + out + "' 2>'" + err + "'";
-        const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, test::ReadBytes(out),
-                test::ReadBytes(err)};
+        return test::RunCli(m_dir.Path(), args, m_paths.Dir);
     }
 
     static std::vector<std::string> Lines(const std::string& text) {
