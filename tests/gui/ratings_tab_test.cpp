@@ -2,7 +2,9 @@
 // header clicks, the efficiency modes, the enabled rules, the rebuild, the CSV export, rows
 // turned into scenario lines and the charts.
 #include <QAction>
+#include <QCheckBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -10,6 +12,7 @@
 
 #include "engine/core/game.h"
 #include "engine/draws/archive_file.h"
+#include "engine/draws/run_identity.h"
 #include "engine/ratings/rating_charts.h"
 #include "engine/ratings/ratings.h"
 #include "engine/session/rating_commands.h"
@@ -264,11 +267,29 @@ private slots:
         QCOMPARE(window->Workspace().Ratings()[0].Stakes, 6);
         QCOMPARE(Cell(*window, 0, 1), QStringLiteral("6"));
 
-        const QString csv = dir.path() + QStringLiteral("/ratings.csv");
-        window->RatingsCommands().ExportTo(csv);
-        QFile file(csv);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll().toStdString(), RatingsCsv(window->Workspace().Ratings()));
+        // The export dialog's identity option starts off; asked for, the identity of the data
+        // becomes the file's last line.
+        const TWorkspace& ws = window->Workspace();
+        for (const bool withIdentity : {false, true}) {
+            const QString csv = dir.path() + QStringLiteral("/ratings%1.csv").arg(withIdentity);
+            bool startedOff = false;
+            window->Dialogs().On<QFileDialog>([&](QFileDialog& dialog) {
+                auto* box = dialog.findChild<QCheckBox*>(QStringLiteral("cbIdentity"));
+                startedOff = box && !box->isChecked();
+                if (box) box->setChecked(withIdentity);
+                dialog.selectFile(csv);
+                return true;
+            });
+            Trigger(*window, "RatingsExport");
+            QVERIFY(startedOff);
+            QFile file(csv);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            std::optional<TRunIdentity> identity;
+            if (withIdentity) {
+                identity = MakeRunIdentity(ws.Paths().Archive(), ws.DrawsOffset(), ws.Config());
+            }
+            QCOMPARE(file.readAll().toStdString(), RatingsCsv(ws.Ratings(), identity));
+        }
     }
 
     void rowsToScenarioLines() {

@@ -1,11 +1,14 @@
 #include "gui/ratings/ratings_commands.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QTreeView>
 
 #include <algorithm>
 
+#include "engine/draws/run_identity.h"
 #include "engine/session/rating_commands.h"
 #include "engine/support/atomic_file.h"
 #include "gui/core/command_host.h"
@@ -139,18 +142,37 @@ void TRatingsCommands::Rebuild() {
     m_host.RunBusy({}, [this] { RebuildRatingsFromStakes(m_workspace); });
 }
 
+// Qt's own file dialog, so that the identity option sits under the file name; it stays off
+// until the user asks, because the extra comment line is not part of the 12-field layout.
 void TRatingsCommands::Export() {
     QFileDialog dialog(m_host.Window(), QStringLiteral("Экспорт в CSV-файл"), QString(),
                        QStringLiteral("CSV-файлы (*.csv)"));
+    dialog.setObjectName(QStringLiteral("FormRatingsExport"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("csv"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    ExportTo(dialog.selectedFiles().first());
+    auto* identity = new QCheckBox(
+        QStringLiteral("Добавить в конец файла идентификатор данных (архив, настройки, версия)"),
+        &dialog);
+    identity->setObjectName(QStringLiteral("cbIdentity"));
+    identity->setToolTip(QStringLiteral(
+        "Последняя строка-комментарий с контрольной суммой архива тиражей, смещением, "
+        "таблицей выигрышей, стоимостью ставки и версией программы"));
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+        grid->addWidget(identity, grid->rowCount(), 0, 1, grid->columnCount());
+    }
+    if (!m_host.ExecDialog(dialog, {}) || dialog.selectedFiles().isEmpty()) return;
+    ExportTo(dialog.selectedFiles().first(), identity->isChecked());
 }
 
-void TRatingsCommands::ExportTo(const QString& file) {
+void TRatingsCommands::ExportTo(const QString& file, bool withIdentity) {
     m_host.RunBusy(QStringLiteral("Экспорт в CSV-файл..."), [&] {
-        WriteFileAtomically(file.toStdString(), RatingsCsv(m_workspace.Ratings()));
+        std::optional<TRunIdentity> identity;
+        if (withIdentity) {
+            identity = MakeRunIdentity(m_workspace.Paths().Archive(), m_workspace.DrawsOffset(),
+                                       m_workspace.Config());
+        }
+        WriteFileAtomically(file.toStdString(), RatingsCsv(m_workspace.Ratings(), identity));
     });
 }
 

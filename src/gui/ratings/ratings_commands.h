@@ -38,8 +38,9 @@ public:
     TRatingsTab* Tab() const { return m_tab; }
     // Brings the list and panel 5 up to the workspace's ratings.
     void Refresh();
-    // Writes the ratings as CSV to `file` (the export's work after its save dialog).
-    void ExportTo(const QString& file);
+    // Writes the ratings as CSV to `file` (the export's work after its save dialog), with the
+    // run identity as the last comment line when asked.
+    void ExportTo(const QString& file, bool withIdentity = false);
 
     void RestoreSettings(const TWindowSettings& settings);
     void SaveSettings(TWindowSettings& settings) const;
