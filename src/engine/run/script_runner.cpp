@@ -312,6 +312,7 @@ void TScriptRunner::Begin() {
     }
     m_running = true;
     m_stop = false;
+    m_ratingsHold.emplace(m_ws);
     m_stakeCount = 0;
     m_totals = {};
     m_tableComputations = 0;
@@ -341,6 +342,7 @@ void TScriptRunner::End() {
         }
     }
     FinishLog();
+    m_ratingsHold.reset();
     m_ws.Hooks().ShowStatus("");
 }
 

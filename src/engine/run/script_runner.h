@@ -14,6 +14,7 @@
 
 #include "engine/core/constants.h"
 #include "engine/core/records.h"
+#include "engine/session/rating_commands.h"
 #include "engine/session/workspace.h"
 #include "engine/stats/filter_item.h"
 #include "engine/stats/stat_table.h"
@@ -174,6 +175,8 @@ private:
     std::optional<TTableKey> m_tableKey;
     TStatTable m_table;
     std::mt19937_64 m_rng;
+    // From Begin to End the ratings file is written once, not after every stake check.
+    std::optional<TRatingsSaveHold> m_ratingsHold;
 };
 
 }  // namespace mv

@@ -8,6 +8,8 @@ namespace mv {
 class TRatingCommandAccess {
 public:
     static TRatings& Ratings(TWorkspace& ws) { return ws.m_ratings; }
+    static int& SaveHolds(TWorkspace& ws) { return ws.m_ratingsSaveHolds; }
+    static bool& Unsaved(TWorkspace& ws) { return ws.m_ratingsUnsaved; }
 };
 
 namespace {
@@ -29,8 +31,13 @@ void SortAndSave(TWorkspace& ws) {
         TStatusGuard status(ws.Hooks(), "Сортировка рейтинга...");
         SortRatings(rows, ws.RatingsSortColumn, ws.RatingsSortDescending);
     }
+    if (TRatingCommandAccess::SaveHolds(ws) > 0) {
+        TRatingCommandAccess::Unsaved(ws) = true;
+        return;
+    }
     TStatusGuard status(ws.Hooks(), "Сохранение файла рейтинга...");
     SaveRatings(RatingsPath(ws), rows);
+    TRatingCommandAccess::Unsaved(ws) = false;
 }
 
 }  // namespace
@@ -87,6 +94,21 @@ void AddCheckedStakes(TWorkspace& ws, const std::vector<TStakeRecord>& stakes) {
     if (!added) return;
     TNotifyRatings notify(ws);
     SortAndSave(ws);
+}
+
+TRatingsSaveHold::TRatingsSaveHold(TWorkspace& ws) : m_ws(ws) {
+    ++TRatingCommandAccess::SaveHolds(m_ws);
+}
+
+TRatingsSaveHold::~TRatingsSaveHold() {
+    if (--TRatingCommandAccess::SaveHolds(m_ws) > 0 || !TRatingCommandAccess::Unsaved(m_ws)) {
+        return;
+    }
+    try {
+        SortAndSave(m_ws);
+    } catch (const std::exception& e) {
+        m_ws.Hooks().ShowMessage(TMessageKind::Error, e.what());
+    }
 }
 
 std::string RefusedScriptLineText(const std::string& name) {

@@ -31,8 +31,25 @@ void SortRatingsByColumn(TWorkspace& ws, int column);
 // "Ошибка обновления рейтинга!\r\r...".
 void RebuildRatingsFromStakes(TWorkspace& ws);
 // Adds checked stakes as the stake check does (the check itself calls this for what it
-// fills in), then sorts and saves when anything was added.
+// fills in), then sorts and saves when anything was added - the save waits while a
+// TRatingsSaveHold is alive.
 void AddCheckedStakes(TWorkspace& ws, const std::vector<TStakeRecord>& stakes);
+
+// Held by a long run that checks stakes many times (a scenario test): the rows in memory
+// follow every check, but the ratings file is written once, when the last hold ends, instead
+// of once per check. Should the program die in between, the checked stakes are in the stakes
+// file and "Обновить рейтинг" builds the same rows from them. A failed final save is shown
+// through the hooks, not thrown.
+class TRatingsSaveHold {
+public:
+    explicit TRatingsSaveHold(TWorkspace& ws);
+    ~TRatingsSaveHold();
+    TRatingsSaveHold(const TRatingsSaveHold&) = delete;
+    TRatingsSaveHold& operator=(const TRatingsSaveHold&) = delete;
+
+private:
+    TWorkspace& m_ws;
+};
 
 // "Добавить в сценарий": status "Генерация новых строк в сценарии..."; the scenario line of
 // each name (RatingToScriptLine) is appended to the current scenario in turn; a name without

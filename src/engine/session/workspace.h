@@ -189,6 +189,10 @@ private:
     TDataLock m_lock;
     TStakesFile m_stakes{m_lock};
     TRatings m_ratings;
+    // While a long run holds the ratings' save (TRatingsSaveHold), additions only mark the rows
+    // unsaved; the last hold's end writes them once.
+    int m_ratingsSaveHolds = 0;
+    bool m_ratingsUnsaved = false;
     TStatList m_stats;
     TCombinations m_combs{m_hooks};
     TCurrentScript m_script{m_paths.File(".lss"), m_hooks};

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <filesystem>
 #include <vector>
 
 #include "engine/core/text_utils.h"
@@ -68,6 +69,29 @@ TEST_F(RatingCommandsTest, CheckFeedsRatingsWhichSurviveDeletionUntilRebuilt) {
     TWorkspace again(TDataPaths{m_dir.Path()}, hooks);
     again.LockDataFiles();
     EXPECT_EQ(again.Ratings(), m_ws.Ratings());
+}
+
+TEST_F(RatingCommandsTest, HeldSaveWritesTheFileOnceWhenTheLastHoldEnds) {
+    {
+        TRatingsSaveHold run(m_ws);
+        const TStakeRecord first[] = {Stake({1, 5, 9, 10, 11}, "abc")};
+        AddStakeSet(m_ws, first, 1);
+        ASSERT_EQ(m_ws.Ratings().size(), 1u);
+        {
+            TRatingsSaveHold nested(m_ws);
+            const TStakeRecord second[] = {Stake({1, 2, 3, 4, 6}, "other")};
+            AddStakeSet(m_ws, second, 1);
+        }
+        // The rows follow every check; the file waits for the run's end.
+        EXPECT_EQ(m_ws.Ratings().size(), 2u);
+        EXPECT_FALSE(std::filesystem::exists(RatingsPath(m_ws)));
+    }
+    EXPECT_EQ(LoadRatings(RatingsPath(m_ws)), m_ws.Ratings());
+
+    // A hold that saw no change leaves the file alone.
+    std::filesystem::remove(RatingsPath(m_ws));
+    { TRatingsSaveHold idle(m_ws); }
+    EXPECT_FALSE(std::filesystem::exists(RatingsPath(m_ws)));
 }
 
 TEST_F(RatingCommandsTest, HeaderClicksToggleTheDirection) {

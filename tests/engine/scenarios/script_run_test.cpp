@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -10,6 +11,7 @@
 #include "engine/run/script_runner.h"
 #include "engine/scenarios/script_options.h"
 #include "engine/session/list_commands.h"
+#include "engine/session/rating_commands.h"
 #include "engine/session/stake_commands.h"
 #include "test_support.h"
 
@@ -296,8 +298,12 @@ TEST_F(ScriptRunTest, TestPassesAndOffset) {
     Script({"CURR:0#FIRST"});
     std::vector<int> offsets;
     int stopAt = -1;
+    bool savedDuringRun = false;
     TWorkspaceSubscription sub(Ws, [&](TChanges changes) {
         if (!(changes & chOffset)) return;
+        if (!Ws.Ratings().empty() && std::filesystem::exists(RatingsPath(Ws))) {
+            savedDuringRun = true;
+        }
         offsets.push_back(Ws.DrawsOffset());
         if (Ws.DrawsOffset() == stopAt) Hooks.StopRequested = true;
     });
@@ -313,6 +319,11 @@ TEST_F(ScriptRunTest, TestPassesAndOffset) {
     EXPECT_EQ(runner.Totals().Checked, 3);
     EXPECT_EQ(runner.Totals().Matches[1] + runner.Totals().Matches[0] + runner.Totals().Matches[2],
               3);
+    // The ratings follow every check in memory; their file is written once, at the run's end.
+    EXPECT_FALSE(savedDuringRun);
+    ASSERT_EQ(Ws.Ratings().size(), 1u);
+    EXPECT_EQ(Ws.Ratings()[0].Stakes, 3);
+    EXPECT_EQ(LoadRatings(RatingsPath(Ws)), Ws.Ratings());
 
     offsets.clear();
     stopAt = 2;
