@@ -1,6 +1,7 @@
 // The card, layout and week tabs and the extended statistics: what they show, keep and
 // remove of the selected numbers, their options, and what the card paints.
 #include <QAction>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QDate>
@@ -19,6 +20,7 @@
 #include "engine/draws/archive_file.h"
 #include "engine/session/list_commands.h"
 #include "engine/session/workspace.h"
+#include "engine/views/week.h"
 #include "gui/core/form_main.h"
 #include "gui/core/recalc_dispatcher.h"
 #include "gui/support/enter_spin_box.h"
@@ -336,6 +338,13 @@ private slots:
         line = qobject_cast<QLineSeries*>(tab->Chart()->chart()->series()[0]);
         QCOMPARE(line->count(), 7);
         QCOMPARE(line->at(2).y(), double(tab->Counts().Count(10, 3)));
+        // Over the days the line's axis names them, as the bars' axis does.
+        const auto bottom = tab->Chart()->chart()->axes(Qt::Horizontal);
+        QCOMPARE(bottom.size(), 1);
+        auto* days = qobject_cast<QCategoryAxis*>(bottom.first());
+        QVERIFY(days);
+        QCOMPARE(days->categoriesLabels().size(), 7);
+        QCOMPARE(days->categoriesLabels().first(), QString::fromUtf8(WeekDayNames()[0]));
         gui::test::SaveScreenshot(tab, QStringLiteral("week_tab.png"));
 
         // Enter on an unchanged window does not count again; "Обновить" does.

@@ -3,6 +3,7 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QHBoxLayout>
@@ -115,6 +116,25 @@ void TWeekTab::ShowCounts(const TWeekCounts& counts) {
     }
 }
 
+namespace {
+
+// The line chart by days names its points as the bar chart does, instead of 1..7.
+void LabelDays(QChart* chart, const std::vector<TWeekChartPoint>& points) {
+    const QList<QAbstractAxis*> bottom = chart->axes(Qt::Horizontal);
+    auto* numbers = bottom.isEmpty() ? nullptr : qobject_cast<QValueAxis*>(bottom.first());
+    if (!numbers) return;
+    auto* days = new QCategoryAxis;
+    days->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    for (const TWeekChartPoint& p : points) days->append(QString::fromStdString(p.Label), p.X);
+    days->setRange(numbers->min(), numbers->max());
+    chart->removeAxis(numbers);
+    delete numbers;
+    chart->addAxis(days, Qt::AlignBottom);
+    for (QAbstractSeries* s : chart->series()) s->attachAxis(days);
+}
+
+}  // namespace
+
 void TWeekTab::DrawChart(bool byDays, bool line) {
     QChart* chart = m_chart->chart();
     ClearChart(chart);
@@ -132,6 +152,7 @@ void TWeekTab::DrawChart(bool byDays, bool line) {
         QLineSeries* series = AddLineSeries(chart, QString(), look);
         for (const TWeekChartPoint& p : points) series->append(p.X, p.Y);
         FitChartAxes(chart);
+        if (byDays) LabelDays(chart, points);
         return;
     }
     auto* set = new QBarSet(QString());
