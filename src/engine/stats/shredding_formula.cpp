@@ -522,7 +522,7 @@ private:
     int m_maxStack = 0;
 };
 
-TShreddingFormula::TShreddingFormula(const std::string& text) {
+TShreddingFormula::TShreddingFormula(const std::string& text) : m_text(text) {
     TFormulaCompiler compiler(text, *this, m_consts);
     m_valid = compiler.Compile();
     m_stackDepth = compiler.MaxStack();
@@ -531,6 +531,11 @@ TShreddingFormula::TShreddingFormula(const std::string& text) {
         m_pieces.clear();
         m_consts.clear();
     }
+    m_currentOnly =
+        m_valid &&
+        std::all_of(m_program.begin(), m_program.end(),
+                    [](const TOp& op) { return op.Kind != kVariable || op.Arg < 5; }) &&
+        std::all_of(m_pieces.begin(), m_pieces.end(), [](const TPiece& p) { return p.Slot < 5; });
     m_simple = m_valid && m_stackDepth <= kSimpleDepth &&
                std::all_of(m_program.begin(), m_program.end(), [this](const TOp& op) {
                    if (op.Kind == kConst) {

@@ -53,6 +53,10 @@ public:
     // formulas of numbers, variables and the four operations whose fractions fit 64 bits
     // unreduced; both give the same exact value, so the same result.
     std::int32_t ShredGeneral(const TDrawNumbers& numbers, int digits) const;
+    // True when the text names no number of the earlier draws (no p1..p5, t1..t5): then the
+    // value of a combination is the same whatever draws came before.
+    bool CurrentDrawOnly() const { return m_currentOnly; }
+    const std::string& Text() const { return m_text; }
 
     struct TOp {
         std::uint8_t Kind = 0;
@@ -74,6 +78,8 @@ private:
     int m_stackDepth = 0;
     // The program needs nothing but the four operations on exact 64-bit fractions.
     bool m_simple = false;
+    bool m_currentOnly = false;
+    std::string m_text;
     // False when the short way cannot tell (a 64-bit overflow): the general one decides.
     bool ShredSimple(const TDrawNumbers& numbers, int digits, std::int32_t& out) const;
 

@@ -278,6 +278,18 @@ TEST_F(CharacteristicFamilyTest, ShreddingValues) {
     EXPECT_EQ(filter->Apply(combs, 2, true, combs), 1u);
     EXPECT_TRUE(combs[0].Nums == comb);
 
+    // SHR1 reads only the combination: its filter looks ascending combinations up in a table
+    // of the full set and evaluates any other order by position: 30 / 15 against 24 / 21.
+    auto shr1 = Stat("SHR1");
+    shr1->LoadDraws(-1, 2, false);
+    TStatDrawArray zero(1);
+    zero[0].Key.SetK1K2(0);
+    TComb order[2] = {};
+    order[0].Nums = {11, 10, 9, 8, 7};
+    order[1].Nums = {7, 8, 9, 10, 11};
+    EXPECT_EQ(shr1->PrepareFilter(zero, false, false, 2)->Apply(order, 2, true, order), 1u);
+    EXPECT_TRUE(order[0].Nums == (Nums{11, 10, 9, 8, 7}));
+
     // Five digits exceed a 16-bit part.
     m_registry.Shredding.Digits[0] = 5;
     m_registry.BuildMethods();

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
+#include <memory>
+#include <mutex>
 #include <vector>
 
 namespace mv {
@@ -27,6 +30,85 @@ TShreddingFormula::TDrawNumbers NumbersOf(const std::uint8_t* nums, const TDrawR
     std::copy(previous.Nums.begin(), previous.Nums.begin() + NumbersInDraw, numbers[1].begin());
     std::copy(third.Nums.begin(), third.Nums.begin() + NumbersInDraw, numbers[2].begin());
     return numbers;
+}
+
+// A combination's place in the full set in lexicographic order, from 0, for five numbers
+// 1..36 in strictly ascending order. Lists keep that order, so a pass over a list reads a
+// table indexed by it from front to back.
+class TCombRank {
+public:
+    TCombRank() {
+        // m_steps[i][p][c]: combinations whose number at position i lies between p and c
+        // (both exclusive), the numbers before it fixed; position 0 counts from 0.
+        for (int i = 0; i < NumbersInDraw; ++i) {
+            const int rest = NumbersInDraw - 1 - i;
+            for (int p = 0; p <= MaxNumber; ++p) {
+                std::uint32_t sum = 0;
+                for (int c = p + 1; c <= MaxNumber; ++c) {
+                    m_steps[i][p][c] = sum;
+                    sum += Binomial(MaxNumber - c, rest);
+                }
+            }
+        }
+    }
+    static bool Ranks(const std::uint8_t* nums) {
+        return nums[0] >= 1 && nums[0] < nums[1] && nums[1] < nums[2] && nums[2] < nums[3] &&
+               nums[3] < nums[4] && nums[4] <= MaxNumber;
+    }
+    std::uint32_t operator()(const std::uint8_t* nums) const {
+        return m_steps[0][0][nums[0]] + m_steps[1][nums[0]][nums[1]] +
+               m_steps[2][nums[1]][nums[2]] + m_steps[3][nums[2]][nums[3]] +
+               m_steps[4][nums[3]][nums[4]];
+    }
+    static constexpr std::uint32_t Count = 376992;
+
+private:
+    static std::uint32_t Binomial(int n, int k) {
+        if (k > n) return 0;
+        std::uint64_t r = 1;
+        for (int i = 1; i <= k; ++i) r = r * static_cast<std::uint64_t>(n - k + i) / i;
+        return static_cast<std::uint32_t>(r);
+    }
+    using TSteps = std::array<std::array<std::uint32_t, MaxNumber + 1>, MaxNumber + 1>;
+    std::array<TSteps, NumbersInDraw> m_steps{};
+};
+
+const TCombRank& CombRank() {
+    static const TCombRank rank;
+    return rank;
+}
+
+using TValueTable = std::vector<std::int32_t>;
+
+// The values of a formula that reads only the combination's own numbers, for every
+// combination of the full set by its rank. Scenario runs prepare the same method's filter
+// pass after pass; the table is computed once and then each combination costs a lookup
+// instead of an evaluation. A few tables are kept (1.5 MB each), the oldest dropped first.
+std::shared_ptr<const TValueTable> CombValueTable(const TShreddingFormula& formula, int digits) {
+    static std::mutex guard;
+    static std::map<std::pair<std::string, int>, std::shared_ptr<const TValueTable>> tables;
+    static std::vector<std::pair<std::string, int>> order;
+    constexpr std::size_t kKept = 6;
+    const std::lock_guard lock(guard);
+    const auto key = std::make_pair(formula.Text(), digits);
+    if (auto it = tables.find(key); it != tables.end()) return it->second;
+    auto table = std::make_shared<TValueTable>(TCombRank::Count);
+    TShreddingFormula::TDrawNumbers numbers{};
+    auto& n = numbers[0];
+    const TCombRank& rank = CombRank();
+    for (n[0] = 1; n[0] <= MaxNumber - 4; ++n[0])
+        for (n[1] = n[0] + 1; n[1] <= MaxNumber - 3; ++n[1])
+            for (n[2] = n[1] + 1; n[2] <= MaxNumber - 2; ++n[2])
+                for (n[3] = n[2] + 1; n[3] <= MaxNumber - 1; ++n[3])
+                    for (n[4] = n[3] + 1; n[4] <= MaxNumber; ++n[4])
+                        (*table)[rank(n.data())] = formula.Shred(numbers, digits);
+    if (order.size() >= kKept) {
+        tables.erase(order.front());
+        order.erase(order.begin());
+    }
+    order.push_back(key);
+    tables.emplace(key, table);
+    return table;
 }
 
 }  // namespace
@@ -238,19 +320,35 @@ std::unique_ptr<TCombFilter> TstShreddingStat::PrepareFilter(const TStatDrawArra
     // fixed for the pass. Values lie in 0 .. 10^Digits - 1: a bit each.
     int limit = 1;
     for (int i = 0; i < Digits; ++i) limit *= 10;
-    auto chosen = std::make_shared<std::vector<bool>>(static_cast<std::size_t>(limit), false);
+    auto chosen = std::make_shared<std::vector<std::uint8_t>>(static_cast<std::size_t>(limit), 0);
     for (const TStatValueRec& s : selected) {
         const std::int32_t v = s.Key.K1K2();
-        if (v >= 0 && v < limit) (*chosen)[static_cast<std::size_t>(v)] = true;
+        if (v >= 0 && v < limit) (*chosen)[static_cast<std::size_t>(v)] = 1;
     }
     const TDrawRec previous = DrawAt(Draws(), lastIndex, sorted);
     const TDrawRec third = DrawAt(Draws(), lastIndex - 1, sorted);
+    if (m_formula.CurrentDrawOnly()) {
+        // Combinations in ascending order (all of the full set) are looked up; any other
+        // order is evaluated, since the formula may read the numbers by position.
+        auto table = CombValueTable(m_formula, Digits);
+        const std::int32_t* values = table->data();
+        const std::uint8_t* marked = chosen->data();
+        const TCombRank* rank = &CombRank();
+        return MakeCombFilter([this, chosen, table, values, marked, limit, rank, previous,
+                               third](const std::uint8_t* nums) {
+            const std::int32_t v = TCombRank::Ranks(nums) ? values[(*rank)(nums)]
+                                                          : ValueWith(nums, previous, third);
+            return static_cast<std::uint32_t>(v) < static_cast<std::uint32_t>(limit) &&
+                   marked[v] != 0;
+        });
+    }
     return MakeCombFilter([this, chosen, previous, third](const std::uint8_t* nums) {
         const std::int32_t v = ValueWith(nums, previous, third);
         return v >= 0 && v < static_cast<std::int32_t>(chosen->size()) &&
                (*chosen)[static_cast<std::size_t>(v)];
     });
 }
+
 
 std::int32_t TstShreddingStat::GraphValue(const std::uint8_t* nums, int drawIndex, bool sorted,
                                           int) {
