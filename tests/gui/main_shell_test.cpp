@@ -18,6 +18,9 @@
 #include <QSplitter>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QApplication>
+#include <QPushButton>
+#include <QCheckBox>
 #include <QtTest>
 
 #include "engine/draws/archive_file.h"
@@ -26,6 +29,7 @@
 #include "engine/support/ini_file.h"
 #include "gui/combs/combs_tab.h"
 #include "gui/core/form_config.h"
+#include "gui/core/form_first_run.h"
 #include "gui/core/form_main.h"
 #include "gui/stats/form_filter_help.h"
 #include "gui/stats/stats_tab.h"
@@ -208,6 +212,49 @@ private slots:
         auto window = gui::test::StartMainWindow(dir.path());
         QCOMPARE(window->Workspace().Config().ChannelSize, 12);
         QVERIFY(TMessages::Recorded().empty());
+    }
+
+    // The first-run dialog comes at the end of start-up while "FirstRun" is stored, with the
+    // pages that have an address enabled; ticking "Больше не показывать" clears the flag.
+    void firstRunDialogUntilDismissedForGood() {
+        QTemporaryDir dir;
+        const QString frm = dir.path() + QStringLiteral("/Marvolet_5z36.frm");
+        QFile file(frm);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[TFormMain]\r\nPrefetchsInit=1\r\nFirstRun=1\r\n");
+        file.close();
+        TIniFile config((dir.path() + QStringLiteral("/Marvolet_5z36.ini")).toStdString());
+        config.WriteString("LINKS", "urlBlog", "https://blog.example.org/marvolet");
+        int shown = 0;
+        QStringList enabled;
+        // The dialog opens inside start-up's own event loop: a timer waits for it there.
+        QTimer poll;
+        poll.setInterval(20);
+        bool dismiss = false;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* form = qobject_cast<TFormFirstRun*>(QApplication::activeModalWidget());
+            if (!form) return;
+            ++shown;
+            QCOMPARE(form->windowTitle(), QStringLiteral("Справочная информация"));
+            for (QPushButton* b : form->findChildren<QPushButton*>())
+                if (b->isEnabled() && b->text() != QStringLiteral("Закрыть")) enabled << b->text();
+            gui::test::SaveScreenshot(form, QStringLiteral("first_run.png"));
+            form->DontShowAgain()->setChecked(dismiss);
+            form->reject();
+        });
+        poll.start();
+        const auto answer = [&](bool dismissIt) { dismiss = dismissIt; };
+        answer(false);
+        gui::test::StartMainWindow(dir.path());
+        QCOMPARE(shown, 1);
+        QCOMPARE(enabled, QStringList{QStringLiteral("Наш блог")});
+        answer(true);
+        gui::test::StartMainWindow(dir.path());
+        QCOMPARE(shown, 2);
+        QCOMPARE(TWindowSettings(frm.toStdString()).ReadInteger("TFormMain", "FirstRun", -1), 0);
+        answer(true);
+        gui::test::StartMainWindow(dir.path());
+        QCOMPARE(shown, 2);
     }
 
     void dialogsKeepTheirPlacement() {

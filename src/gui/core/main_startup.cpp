@@ -113,7 +113,7 @@ void TTemplateMain::DeferredInit() {
                !Action(QStringLiteral("AutoDownload%1").arg(autoDownload))->isChecked())
             ++autoDownload;
         m_downloadCommands->DownloadAtStart(autoDownload);
-        PendingFirstRunDialog();
+        ShowFirstRunDialog();
     } catch (const std::exception& e) {
         ShowStatus(QString());
         TMessages::ShowError(

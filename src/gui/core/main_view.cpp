@@ -2,6 +2,7 @@
 // help and the about box.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -18,6 +19,7 @@
 #include "engine/support/config_file.h"
 #include "engine/support/ini_file.h"
 #include "gui/core/form_config.h"
+#include "gui/core/form_first_run.h"
 #include "gui/core/shortcut_router.h"
 #include "gui/core/template_main.h"
 #include "gui/ratings/regulars_commands.h"
@@ -123,6 +125,22 @@ QString TTemplateMain::HelpFile() const {
 void TTemplateMain::OpenHelp() {
     const QString file = HelpFile();
     if (!file.isEmpty()) QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+}
+
+void TTemplateMain::ShowFirstRunDialog() {
+    if (!ReadMainFlag(Settings(), MainWindowKey::FirstRun)) return;
+    std::vector<TFormFirstRun::TButton> buttons;
+    buttons.push_back({QStringLiteral("Справка по программе"), !HelpFile().isEmpty(),
+                       [this] { OpenHelp(); }});
+    for (const char* name : {"urlAuthText", "urlBlog", "urlYT", "urlTG", "urlVK", "urlOK"}) {
+        QAction* link = Action(QString::fromLatin1(name));
+        if (!link) continue;
+        buttons.push_back({link->text(), !m_links.value(QString::fromLatin1(name)).isEmpty(),
+                           [link] { link->trigger(); }});
+    }
+    TFormFirstRun dialog(buttons, this);
+    ExecDialog(dialog, {});
+    if (dialog.DontShowAgain()->isChecked()) StoreSetting(MainWindowKey::FirstRun, 0);
 }
 
 void TTemplateMain::ReadLinks() {

@@ -172,6 +172,8 @@ private:
     // The help page of that name in the first help folder that has it, or an empty text.
     QString HelpPage(const QString& name) const;
     void OpenHelp();
+    // At the end of start-up: the "Справочная информация" dialog while "FirstRun" is stored.
+    void ShowFirstRunDialog();
     // The web pages of the "Справка" menu and the method description.
     void BuildHelpActions();
     // Commands whose features are still to come: listed in their menus, greyed out.
@@ -187,7 +189,6 @@ private:
     // after what it will do, kept together so that the sequence stays readable.
     void PendingSetUpSystemsAndOnlineCatalog() {}
     bool PendingCheckForUpdatesAndRestart() { return false; }
-    void PendingFirstRunDialog() {}
 
     TDataPaths m_paths;
     std::vector<std::string> m_args;
