@@ -96,24 +96,28 @@ bool TUpdateCommands::CheckAtStart() {
     bool configured = false;
     m_host.RunCommand([&] { configured = !Params(true).Source.empty(); });
     if (!configured || RunCheck(true) != urInstalled) return false;
-    Restart();
-    return true;
+    return Restart();
 }
 
-void TUpdateCommands::Restart() {
+bool TUpdateCommands::Restart() {
     if (m_restarter) {
         m_restarter();
-        return;
+        return true;
     }
-    m_host.RunCommand([this] {
+    bool started = false;
+    m_host.RunCommand([&] {
         const std::filesystem::path exe = ExecutablePath();
         std::vector<std::string> args = {"restart"};
         // A copy that works on another data folder comes back to the same one.
         const std::filesystem::path data = m_host.Workspace().Paths().Dir;
         if (data != exe.parent_path()) args.insert(args.begin(), {"--data-dir", data.string()});
         RunProcess(exe.parent_path(), exe, args, 0, false);
+        started = true;
     });
-    if (m_terminate) m_terminate();
+    // When the new copy could not be started (the error was shown), this one keeps running:
+    // the user has been told that a restart is needed.
+    if (started && m_terminate) m_terminate();
+    return started;
 }
 
 }  // namespace mv::gui

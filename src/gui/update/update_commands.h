@@ -29,7 +29,7 @@ public:
     void SetAutoUpdates(bool on);
     bool AutoUpdates() const { return m_autoUpdates; }
     // The check at start: silent, only when automatic updates are on and a service is
-    // configured. Returns true when an update was installed and the restart has begun.
+    // configured. Returns true when an update was installed and the new copy was started.
     bool CheckAtStart();
 
     // The folder of the program files (the executable's by default).
@@ -42,7 +42,8 @@ private:
     // The check inside the busy frame; returns its result.
     int RunCheck(bool silent);
     TUpdateParams Params(bool silent);
-    void Restart();
+    // Starts the new copy and ends this one; false when the new copy could not be started.
+    bool Restart();
 
     ICommandHost& m_host;
     std::function<void()> m_terminate;
