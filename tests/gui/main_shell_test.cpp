@@ -319,7 +319,6 @@ private slots:
             {"DrawsXlsExport", "Архив тиражей"},
             {"CombsXlsExport", "Комбинации"},   {"FiltersManager", "Статистика"},
             {"FiltersReset", "Статистика"},     {"DrawsStatExportToExcel", "Статистика"},
-            {"CheckUpdate", "Справка"},
         };
         for (const auto& [name, menu] : pending) {
             QAction* action = window->Action(QString::fromLatin1(name));
@@ -332,6 +331,10 @@ private slots:
         QCOMPARE(menuOf.value(QStringLiteral("EditProxy")), QStringLiteral("Файл"));
         QCOMPARE(menuOf.value(QStringLiteral("FiltersInfo")), QStringLiteral("Статистика"));
         QCOMPARE(menuOf.value(QStringLiteral("urlVK")), QStringLiteral("Справка"));
+        for (const char* name : {"CheckUpdate", "AutoSelfUpdate"}) {
+            QVERIFY2(window->Action(QString::fromLatin1(name))->isEnabled(), name);
+            QCOMPARE(menuOf.value(QString::fromLatin1(name)), QStringLiteral("Справка"));
+        }
     }
 
     // "Описание статистики" shows the chosen method's description page, or says that there

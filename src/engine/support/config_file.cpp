@@ -249,6 +249,12 @@ void SaveDrawsUrl(const std::filesystem::path& file, const std::string& url) {
     Save(file, [&](TIniFile& ini) { ini.WriteString(DrawsUrlSection, DrawsUrlKey, Trim(url)); });
 }
 
+std::string LoadUpdatePublicKey(const std::filesystem::path& file) {
+    std::string key;
+    Load(file, [&](TConfigReader& r) { key = r.Text(UpdateSection, UpdatePublicKeyKey, ""); });
+    return Trim(key);
+}
+
 std::vector<std::string> RenderEffectiveConfiguration(const std::filesystem::path& file) {
     std::vector<std::string> lines;
     Load(file, [&](TConfigReader& r) {

@@ -88,6 +88,14 @@ inline constexpr const char* DrawsUrlKey = "DrawsUrl";
 std::string LoadDrawsUrl(const std::filesystem::path& file);
 void SaveDrawsUrl(const std::filesystem::path& file, const std::string& url);
 
+// --- the self-update ----------------------------------------------------------------------
+// A club that runs its own service and signs its own releases names its public key (Base64
+// of the raw 32-byte Ed25519 key) in section "UPDATE", key "PublicKey"; empty: the program's
+// built-in key is trusted.
+inline constexpr const char* UpdateSection = "UPDATE";
+inline constexpr const char* UpdatePublicKeyKey = "PublicKey";
+std::string LoadUpdatePublicKey(const std::filesystem::path& file);
+
 // --- money -------------------------------------------------------------------------------
 // Round(value x 10000) with a half going to the even neighbour (FE_TONEAREST), saturating
 // at the limits of TMoney; a value that is not finite gives 0.

@@ -22,6 +22,7 @@
 #include "gui/stakes/stakes_tab.h"
 #include "gui/stats/stats_tab.h"
 #include "gui/support/sortable_list.h"
+#include "gui/update/update_commands.h"
 
 namespace mv::gui {
 
@@ -98,6 +99,7 @@ void TTemplateMain::BuildActions() {
 
     m_combsCommands = std::make_unique<TCombsCommands>(*this, *m_combsTab);
     m_downloadCommands = std::make_unique<TDownloadCommands>(*this);
+    m_updateCommands = std::make_unique<TUpdateCommands>(*this, [this] { Terminate(); });
     BuildHelpActions();
     BuildPendingActions();
 

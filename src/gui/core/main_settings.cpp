@@ -27,6 +27,7 @@
 #include "gui/support/messages.h"
 #include "gui/support/window_placement.h"
 #include "gui/support/window_settings.h"
+#include "gui/update/update_commands.h"
 #include "gui/views/chart_window.h"
 #include "gui/views/graphs_tab.h"
 #include "gui/views/views_commands.h"
@@ -102,6 +103,7 @@ void TTemplateMain::RestoreSettings() {
         for (int m = 0; m < 3; ++m) {
             Action(QStringLiteral("AutoDownload%1").arg(m))->setChecked(m == download);
         }
+        m_updateCommands->SetAutoUpdates(ReadMainFlag(s, MainWindowKey::AutoUpdates));
         StatsTab()->RestoreSettings(s);
         m_viewsCommands->Graphs()->RestoreSettings(s);
         m_viewsCommands->RestoreSettings(s);

@@ -22,6 +22,7 @@
 #include "gui/stakes/stakes_commands.h"
 #include "gui/stats/stats_commands.h"
 #include "gui/support/messages.h"
+#include "gui/update/update_commands.h"
 
 namespace mv::gui {
 namespace {
@@ -133,10 +134,8 @@ bool TTemplateMain::RunBatchSwitches() {
             return true;
         }
     }
-    if (PendingCheckForUpdatesAndRestart()) {
-        Terminate();
-        return true;
-    }
+    // The silent update check; an installed update restarts the program at once.
+    if (!m_switches.IsBatch() && m_updateCommands->CheckAtStart()) return true;
     if (m_switches.FullRecreate) {
         RunBusy({}, [this] { RebuildFullSetFiles(*m_workspace, true, AllStatGroupsMask); });
         Terminate();

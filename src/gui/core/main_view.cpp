@@ -64,8 +64,6 @@ constexpr TPendingAction kPendingActions[] = {
     {"FiltersReset", "Все доступные статистики", "Ctrl+F7"},
     {"DrawsStatExportToExcel", "Экспорт статистики в Microsoft Excel", ""},
     {"StakesXlsExport", "Экспорт ставок в Microsoft Excel", ""},
-    {"CheckUpdate", "Поиск обновлений", ""},
-    {"AutoSelfUpdate", "Автоматическое обновление", ""},
 };
 
 }  // namespace

@@ -32,6 +32,7 @@
 #include "gui/support/elided_label.h"
 #include "gui/support/messages.h"
 #include "gui/support/window_settings.h"
+#include "gui/update/update_commands.h"
 #include "gui/views/graphs_tab.h"
 #include "gui/views/views_commands.h"
 

@@ -43,6 +43,7 @@ class TStatsCommands;
 class TScriptCommands;
 class TStakesCommands;
 class TDownloadCommands;
+class TUpdateCommands;
 class TViewsCommands;
 class TRatingsCommands;
 class TRegularsCommands;
@@ -105,6 +106,7 @@ public:
     TRatingsCommands& RatingsCommands() { return *m_ratingsCommands; }
     TRegularsCommands& RegularsCommands() { return *m_regularsCommands; }
     TDownloadCommands& DownloadCommands() { return *m_downloadCommands; }
+    TUpdateCommands& UpdateCommands() { return *m_updateCommands; }
 
     // Panel 6: the running operation's text; lets pending events run so it shows at once.
     void ShowStatus(const QString& text);
@@ -188,7 +190,6 @@ private:
     // Start-up steps of features that are not part of the program yet. Each is a no-op named
     // after what it will do, kept together so that the sequence stays readable.
     void PendingSetUpSystemsAndOnlineCatalog() {}
-    bool PendingCheckForUpdatesAndRestart() { return false; }
 
     TDataPaths m_paths;
     std::vector<std::string> m_args;
@@ -227,6 +228,7 @@ private:
     std::unique_ptr<TRegularsCommands> m_regularsCommands;
     // The draws download and the proxy settings.
     std::unique_ptr<TDownloadCommands> m_downloadCommands;
+    std::unique_ptr<TUpdateCommands> m_updateCommands;
 
     bool m_terminated = false;
     bool m_initialized = false;

@@ -5,7 +5,11 @@
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <string>
+
+#include "engine/core/errors.h"
 #include "test_support.h"
 
 extern char** environ;
@@ -71,6 +75,67 @@ TEST(Processes, FindsACopyWhoseProgramFileWasReplacedOrDeleted) {
 
     first.Stop();
     EXPECT_FALSE(OtherInstanceRunning(replaced));
+}
+
+}  // namespace
+}  // namespace mv
+
+namespace mv {
+namespace {
+
+std::filesystem::path WriteScript(const test::TTempDir& dir, const std::string& name,
+                                  const std::string& body) {
+    const auto path = dir / name;
+    test::WriteBytes(path, "#!/bin/sh\n" + body + "\n");
+    std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+    return path;
+}
+
+TEST(RunProcessTest, RunsInTheWorkingFolderWithArgumentsUntouchedByAShell) {
+    test::TTempDir dir;
+    const auto script =
+        WriteScript(dir, "probe", "pwd > out.txt; printf '%s|' \"$@\" >> out.txt; exit 7");
+    int polls = 0;
+    const int code = RunProcess(dir.Path(), script, {"a b", "$HOME;*"}, 60, true, [&] { ++polls; });
+    EXPECT_EQ(code, 7);
+    EXPECT_EQ(test::ReadBytes(dir / "out.txt"),
+              std::filesystem::canonical(dir.Path()).string() + "\na b|$HOME;*|");
+}
+
+TEST(RunProcessTest, TimeLimitKillsTheProcessAndItsChildren) {
+    test::TTempDir dir;
+    const auto script = WriteScript(dir, "slow", "sleep 30 & echo $! > child.txt; wait");
+    try {
+        RunProcess(dir.Path(), script, {}, 1, true);
+        FAIL() << "no time-out";
+    } catch (const EError& e) {
+        EXPECT_EQ(std::string(e.what()), ProcessTimeoutText("slow"));
+    }
+    const pid_t child = std::stoi(test::ReadBytes(dir / "child.txt"));
+    // Killed: gone, or a zombie until whoever adopted it reaps it.
+    const auto alive = [child] {
+        const std::string stat = test::ReadBytes("/proc/" + std::to_string(child) + "/stat");
+        const auto close = stat.rfind(')');
+        return close != std::string::npos && close + 2 < stat.size() && stat[close + 2] != 'Z';
+    };
+    for (int i = 0; i < 50 && alive(); ++i) ::usleep(20000);
+    EXPECT_FALSE(alive());
+}
+
+TEST(RunProcessTest, AFailedStartThrowsTheSystemText) {
+    test::TTempDir dir;
+    test::WriteBytes(dir / "plain.txt", "not a program");
+    EXPECT_THROW(RunProcess(dir.Path(), dir / "plain.txt", {}, 0, true), EOSError);
+    EXPECT_THROW(RunProcess(dir.Path(), dir / "missing", {}, 0, false), EOSError);
+}
+
+TEST(RunProcessTest, WithoutWaitReturnsAtOnce) {
+    test::TTempDir dir;
+    const auto script = WriteScript(dir, "late", "sleep 0.5; echo done > done.txt");
+    EXPECT_EQ(RunProcess(dir.Path(), script, {}, 0, false), 0);
+    EXPECT_FALSE(std::filesystem::exists(dir / "done.txt"));
+    for (int i = 0; i < 250 && !std::filesystem::exists(dir / "done.txt"); ++i) ::usleep(20000);
+    EXPECT_TRUE(std::filesystem::exists(dir / "done.txt"));
 }
 
 }  // namespace
