@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <system_error>
 
@@ -85,6 +86,29 @@ std::string_view NextChar(std::string_view text, std::size_t& i) {
 }
 
 }  // namespace
+
+bool ReadReportNumber(std::string_view text, double& value) {
+    std::size_t i = 0;
+    std::string plain;
+    if (i < text.size() && text[i] == '-') plain += text[i++];
+    const std::size_t intStart = i;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') plain += text[i++];
+    const std::size_t intDigits = i - intStart;
+    if (intDigits == 0 || (intDigits > 1 && text[intStart] == '0')) return false;
+    std::size_t fracDigits = 0;
+    if (i < text.size() && (text[i] == ',' || text[i] == '.')) {
+        plain += '.';
+        ++i;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+            plain += text[i++];
+            ++fracDigits;
+        }
+        if (fracDigits == 0) return false;
+    }
+    if (i != text.size() || intDigits + fracDigits > 15) return false;
+    value = std::strtod(plain.c_str(), nullptr);
+    return true;
+}
 
 TReportLayout ReportLayout(bool headerLine, bool notes, bool createdLine) {
     TReportLayout layout;

@@ -40,6 +40,13 @@ public:
     virtual void Cell(std::size_t row, int column, TExportCell& cell) const = 0;
 };
 
+// Whether a cell text is a plain number that a spreadsheet keeps as a number: an optional
+// minus, digits without a leading zero (a lone "0" excepted), an optional decimal separator
+// ("," or ".") with digits after it, at most 15 digits in all. "01", "1 000", "12.03.2024"
+// and "1e5" stay texts, so nothing a person reads as a code, a date or a grouped figure
+// changes its face.
+bool ReadReportNumber(std::string_view text, double& value);
+
 // The rows of a report, 1-based as the sheet numbers them; 0 for a line the report leaves
 // out. The header line, when there is one, takes rows 1 and 2.
 struct TReportLayout {

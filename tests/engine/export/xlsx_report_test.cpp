@@ -117,6 +117,33 @@ TEST(XlsxReport, ReportRowsFollowTheOptionalLines) {
     }
 }
 
+TEST(XlsxReport, PlainNumbersAreNumbers) {
+    struct TCase {
+        const char* Text;
+        bool IsNumber;
+        double Value;
+    };
+    for (const TCase& c : std::vector<TCase>{{"0", true, 0},
+                                             {"12", true, 12},
+                                             {"-3,25", true, -3.25},
+                                             {"0.5", true, 0.5},
+                                             {"01", false, 0},
+                                             {"1 000", false, 0},
+                                             {"12.03.2024", false, 0},
+                                             {"1e5", false, 0},
+                                             {"5,", false, 0},
+                                             {"", false, 0},
+                                             {"-", false, 0},
+                                             {"1234567890123456", false, 0},
+                                             {"01 05 12 23 36", false, 0}}) {
+        double value = -1;
+        EXPECT_EQ(ReadReportNumber(c.Text, value), c.IsNumber) << c.Text;
+        if (c.IsNumber) {
+            EXPECT_DOUBLE_EQ(value, c.Value) << c.Text;
+        }
+    }
+}
+
 TEST(XlsxReport, SheetNamesAreCleaned) {
     EXPECT_EQ(CleanSheetName("Итоги 1/2 [a]?"), "Итоги 1-2 (a)");
     EXPECT_EQ(CleanSheetName("a\\b:\"c'*"), "a-bc");
