@@ -46,6 +46,7 @@ class TDownloadCommands;
 class TViewsCommands;
 class TRatingsCommands;
 class TRegularsCommands;
+class TExportCommands;
 class TShortcutRouter;
 
 // The game-neutral main window, the shell the subsystems' command classes live in: the page
@@ -105,6 +106,7 @@ public:
     TRatingsCommands& RatingsCommands() { return *m_ratingsCommands; }
     TRegularsCommands& RegularsCommands() { return *m_regularsCommands; }
     TDownloadCommands& DownloadCommands() { return *m_downloadCommands; }
+    TExportCommands& ExportCommands() { return *m_exportCommands; }
 
     // Panel 6: the running operation's text; lets pending events run so it shows at once.
     void ShowStatus(const QString& text);
@@ -176,6 +178,7 @@ private:
     void BuildHelpActions();
     // Commands whose features are still to come: listed in their menus, greyed out.
     void BuildPendingActions();
+    void BuildExportActions();
     // The addresses of the web pages, from the configuration file.
     void ReadLinks();
     void ShowMethodDescription();
@@ -226,6 +229,7 @@ private:
     std::unique_ptr<TRegularsCommands> m_regularsCommands;
     // The draws download and the proxy settings.
     std::unique_ptr<TDownloadCommands> m_downloadCommands;
+    std::unique_ptr<TExportCommands> m_exportCommands;
 
     bool m_terminated = false;
     bool m_initialized = false;
