@@ -176,6 +176,31 @@ private slots:
         }
         QCoreApplication::processEvents();
         QVERIFY(Enabled(*window, "LayoutXlsExport"));
+
+        // The grid's row headings are its first column.
+        QStringList opened;
+        window->ExportCommands().ChooseFolder = [&](const QString&) { return dir.path(); };
+        window->ExportCommands().OpenReport = [&](const QString& file) { opened << file; };
+        window->Dialogs().On<TFormExport>([](TFormExport&) { return true; });
+        window->Action(QStringLiteral("LayoutXlsExport"))->trigger();
+        QCOMPARE(opened.size(), 1);
+        QTableView* grid = window->findChild<QTableView*>(QStringLiteral("sgLayout"));
+        QVERIFY(grid);
+        const QAbstractItemModel* model = grid->model();
+        const auto sheet = ReadFirstSheet(opened.front().toStdString(), 4);
+        const auto same = [](const TSheetCell& cell, const QVariant& shown) {
+            return cell.HasNumber ? cell.Number == shown.toDouble()
+                                  : QString::fromStdString(cell.Text) == shown.toString();
+        };
+        QCOMPARE(QString::fromStdString(At(sheet, 1, 1).Text), QStringLiteral("Схема"));
+        QCOMPARE(QString::fromStdString(At(sheet, 4, 2).Text),
+                 model->headerData(0, Qt::Horizontal).toString());
+        for (int r = 0; r < model->rowCount(); ++r) {
+            QVERIFY(same(At(sheet, 5 + r, 1), model->headerData(r, Qt::Vertical)));
+            QVERIFY(same(At(sheet, 5 + r, 2), model->index(r, 0).data()));
+            QVERIFY(same(At(sheet, 5 + r, 3), model->index(r, 1).data()));
+        }
+
         window->Action(QStringLiteral("TabLayout"))->trigger();
         QVERIFY(!Enabled(*window, "LayoutXlsExport"));
         QCOMPARE(Enabled(*window, "CardXlsExport"),
