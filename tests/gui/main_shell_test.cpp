@@ -316,9 +316,8 @@ private slots:
             for (QAction* a : top->menu()->actions()) menuOf[a->objectName()] = top->text();
         }
         const QList<std::pair<const char*, const char*>> pending = {
-            {"DrawsXlsExport", "Архив тиражей"},
-            {"CombsXlsExport", "Комбинации"},   {"FiltersManager", "Статистика"},
-            {"FiltersReset", "Статистика"},     {"DrawsStatExportToExcel", "Статистика"},
+            {"FiltersManager", "Статистика"},
+            {"FiltersReset", "Статистика"},
         };
         for (const auto& [name, menu] : pending) {
             QAction* action = window->Action(QString::fromLatin1(name));

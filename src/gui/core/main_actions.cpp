@@ -12,6 +12,7 @@
 #include "gui/core/shortcut_router.h"
 #include "gui/core/template_main.h"
 #include "gui/draws/draws_commands.h"
+#include "gui/export/export_commands.h"
 #include "gui/ratings/ratings_commands.h"
 #include "gui/ratings/ratings_tab.h"
 #include "gui/ratings/regulars_commands.h"
@@ -23,6 +24,11 @@
 #include "gui/stats/stats_tab.h"
 #include "gui/support/sortable_list.h"
 #include "gui/update/update_commands.h"
+#include "gui/views/analysis_commands.h"
+#include "gui/views/card_tab.h"
+#include "gui/views/layout_tab.h"
+#include "gui/views/view_grid.h"
+#include "gui/views/views_commands.h"
 
 namespace mv::gui {
 
@@ -101,12 +107,78 @@ void TTemplateMain::BuildActions() {
     m_downloadCommands = std::make_unique<TDownloadCommands>(*this);
     m_updateCommands = std::make_unique<TUpdateCommands>(*this, [this] { Terminate(); });
     BuildHelpActions();
+    BuildExportActions();
     BuildPendingActions();
 
     m_actionTimer = new QTimer(this);
     m_actionTimer->setInterval(150);
     connect(m_actionTimer, &QTimer::timeout, this, &TTemplateMain::UpdateActions);
     m_actionTimer->start();
+}
+
+void TTemplateMain::BuildExportActions() {
+    const auto tabShown = [this](const char* toggle) {
+        return [this, toggle] { return Action(QString::fromLatin1(toggle))->isChecked(); };
+    };
+    // A grid of more than the heading column and one more column has something to show.
+    const auto wideGrid = [](const QAbstractItemView* grid) {
+        return [grid] { return grid->model()->columnCount() + 1 > 2; };
+    };
+    TViewGrid* card = m_viewsCommands->Card().Tab()->Grid();
+    TViewGrid* layout = m_viewsCommands->Layout().Tab()->Grid();
+    const auto both = [](std::function<bool()> a, std::function<bool()> b) {
+        return [a, b] { return a() && b(); };
+    };
+    std::vector<TExportCommands::TTable> tables = {
+        {"DrawsXlsExport",
+         "Экспорт в Microsoft Excel",
+         "Экспорт списка тиражей в Microsoft Excel",
+         {DrawsList(), TExportKind::List, QStringLiteral("lvDraws"),
+          QStringLiteral("Архив тиражей")},
+         {}},
+        {"CombsXlsExport",
+         "Экспорт в Microsoft Excel",
+         "Экспорт списка комбинаций в Microsoft Excel",
+         {m_combsTab->List(), TExportKind::List, QStringLiteral("lvCombs"),
+          QStringLiteral("Комбинации")},
+         {}},
+        {"DrawsStatExportToExcel",
+         "Экспорт статистики в Microsoft Excel",
+         "",
+         {StatsTab()->List(), TExportKind::List, QStringLiteral("lvDrawsStat"),
+          QStringLiteral("Статистика")},
+         {}},
+        {"RatingsXlsExport",
+         "Экспорт рейтинга в Microsoft Excel",
+         "",
+         {m_ratingsCommands->Tab()->List(), TExportKind::List, QStringLiteral("lvRatings"),
+          QStringLiteral("Рейтинг")},
+         {}},
+        {"CardXlsExport",
+         "Экспорт карты тиражей в Microsoft Excel",
+         "",
+         {card, TExportKind::Grid, QStringLiteral("sgCard"), QStringLiteral("Карта")},
+         both(tabShown("TabCard"), wideGrid(card))},
+        {"LayoutXlsExport",
+         "Экспорт схемы в Microsoft Excel",
+         "",
+         {layout, TExportKind::Grid, QStringLiteral("sgLayout"), QStringLiteral("Схема")},
+         both(tabShown("TabLayout"), wideGrid(layout))},
+        {"StakesXlsExport",
+         "Экспорт ставок в Microsoft Excel",
+         "",
+         {m_stakesCommands->Tab()->Grid(), TExportKind::Grid, QStringLiteral("sgStakes"),
+          QStringLiteral("Ставки")},
+         {}},
+    };
+    m_exportCommands = std::make_unique<TExportCommands>(*this, std::move(tables));
+    // The card and the layout carry their export on their panels and in their grids' menus.
+    QAction* cardExport = Action(QStringLiteral("CardXlsExport"));
+    m_viewsCommands->Card().Tab()->AddToolAction(cardExport);
+    card->addAction(cardExport);
+    QAction* layoutExport = Action(QStringLiteral("LayoutXlsExport"));
+    m_viewsCommands->Layout().Tab()->AddToolAction(layoutExport);
+    layout->addAction(layoutExport);
 }
 
 void TTemplateMain::BuildMenus() {

@@ -58,12 +58,8 @@ struct TPendingAction {
     const char* Shortcut;
 };
 constexpr TPendingAction kPendingActions[] = {
-    {"DrawsXlsExport", "Экспорт в Microsoft Excel", ""},
-    {"CombsXlsExport", "Экспорт в Microsoft Excel", ""},
     {"FiltersManager", "Избранные статистики", "F7"},
     {"FiltersReset", "Все доступные статистики", "Ctrl+F7"},
-    {"DrawsStatExportToExcel", "Экспорт статистики в Microsoft Excel", ""},
-    {"StakesXlsExport", "Экспорт ставок в Microsoft Excel", ""},
 };
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "gui/core/shortcut_router.h"
 #include "gui/draws/download_commands.h"
 #include "gui/draws/draws_commands.h"
+#include "gui/export/export_commands.h"
 #include "gui/ratings/ratings_commands.h"
 #include "gui/ratings/ratings_tab.h"
 #include "gui/ratings/regulars_commands.h"

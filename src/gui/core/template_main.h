@@ -47,6 +47,7 @@ class TUpdateCommands;
 class TViewsCommands;
 class TRatingsCommands;
 class TRegularsCommands;
+class TExportCommands;
 class TShortcutRouter;
 
 // The game-neutral main window, the shell the subsystems' command classes live in: the page
@@ -107,6 +108,7 @@ public:
     TRegularsCommands& RegularsCommands() { return *m_regularsCommands; }
     TDownloadCommands& DownloadCommands() { return *m_downloadCommands; }
     TUpdateCommands& UpdateCommands() { return *m_updateCommands; }
+    TExportCommands& ExportCommands() { return *m_exportCommands; }
 
     // Panel 6: the running operation's text; lets pending events run so it shows at once.
     void ShowStatus(const QString& text);
@@ -180,6 +182,7 @@ private:
     void BuildHelpActions();
     // Commands whose features are still to come: listed in their menus, greyed out.
     void BuildPendingActions();
+    void BuildExportActions();
     // The addresses of the web pages, from the configuration file.
     void ReadLinks();
     void ShowMethodDescription();
@@ -229,6 +232,7 @@ private:
     // The draws download and the proxy settings.
     std::unique_ptr<TDownloadCommands> m_downloadCommands;
     std::unique_ptr<TUpdateCommands> m_updateCommands;
+    std::unique_ptr<TExportCommands> m_exportCommands;
 
     bool m_terminated = false;
     bool m_initialized = false;

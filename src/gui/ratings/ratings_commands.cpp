@@ -71,7 +71,6 @@ std::vector<std::string> TRatingsCommands::SelectedNames() const {
 
 void TRatingsCommands::BuildActions() {
     const auto idle = [] { return true; };
-    const auto never = [] { return false; };
     const auto rows = [this] { return HasRows(); };
     const auto selected = [this] { return HasSelection(); };
     const auto stakesAndSelected = [this] {
@@ -95,8 +94,6 @@ void TRatingsCommands::BuildActions() {
                     [this] { ShowMatchChart(); }},
                    {"RatingsToScript", "Добавить в сценарий", "", selected, [this] { ToScript(); }},
                    {"RatingsExport", "Экспорт рейтинга в CSV-файл", "", rows, [this] { Export(); }},
-                   // The spreadsheet export comes with the export of every list.
-                   {"RatingsXlsExport", "Экспорт рейтинга в Microsoft Excel", "", never, [] {}},
                });
     for (int mode = 0; mode < 3; ++mode) {
         QAction* a = m_host.Action(QString::fromLatin1(kEffActions[mode]));
