@@ -18,6 +18,7 @@
 #include <sys/stat.h>
 
 #include <charconv>
+#include <chrono>
 #include <cstdio>
 #include <iostream>
 #include <map>
@@ -54,6 +55,12 @@ std::string Arg(const TArgs& args, const char* name) {
 bool ParseSize(const std::string& text, std::size_t& value) {
     const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     return !text.empty() && ec == std::errc() && ptr == text.data() + text.size();
+}
+
+// stop() is lost on a server that is not listening yet; a request to stop may come that early.
+void StopWhenRunning(httplib::Server& server) {
+    while (!server.is_running()) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    server.stop();
 }
 
 int Usage() {
@@ -144,7 +151,7 @@ int Serve(const TArgs& args) {
     std::thread signals([&server, stopSignals] {
         int signal = 0;
         sigwait(&stopSignals, &signal);
-        server->stop();
+        StopWhenRunning(*server);
     });
     signals.detach();
     struct stat in {};
@@ -153,7 +160,7 @@ int Serve(const TArgs& args) {
             char buffer[256];
             while (std::fread(buffer, 1, sizeof buffer, stdin) > 0) {
             }
-            server->stop();
+            StopWhenRunning(*server);
         });
         watcher.detach();
     }
