@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <functional>
+#include <iostream>
 #include <map>
 #include <vector>
 
@@ -521,7 +522,8 @@ std::optional<std::string> TCatalog::Answer(const std::string& operation, const 
         return it->second(m_db, TForm::Parse(body));
     } catch (const ERefusal& refusal) {
         return TReply::Error(refusal.what());
-    } catch (const EDatabase&) {
+    } catch (const EDatabase& e) {
+        std::cerr << "catalog_service: " << operation << ": " << e.what() << std::endl;
         return TReply::Error("Ошибка базы данных сервиса.");
     }
 }

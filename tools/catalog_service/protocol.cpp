@@ -260,7 +260,11 @@ TForm TForm::Parse(const std::string& body) {
         const std::size_t eq = pair.find('=');
         std::string name;
         std::string value;
-        if (eq == std::string::npos || !PercentDecode(pair.substr(0, eq), name))
+        // Field names are plain identifiers; anything else (which a refusal would echo)
+        // is no request of a client.
+        if (eq == std::string::npos || !PercentDecode(pair.substr(0, eq), name) || name.empty() ||
+            name.find_first_not_of("abcdefghijklmnopqrstuvwxyz"
+                                   "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_") != std::string::npos)
             throw ERefusal("Неверный формат запроса.");
         if (!PercentDecode(pair.substr(eq + 1), value))
             throw ERefusal("Неверная кодировка поля " + Quoted(name) + ".");

@@ -415,6 +415,7 @@ TEST_F(CatalogServiceTest, MalformedFieldsAreRefusedByName) {
          {"fltid=1", "appid=x", "appver=1", "cl_name=n", "cl_lcid=1049"},
          "Не указано поле \"cl_mail\"."},
         {"scr_getdata.php", {scrId, scrId}, "Поле \"scr_id\" указано несколько раз."},
+        {"scr_getdata.php", {scrId, "x</error>=1"}, "Неверный формат запроса."},
         {"scr_chktitle.php",
          {scrId, "scr_title=a\\xb"},
          "Неверная экранированная последовательность в поле \"scr_title\"."},
