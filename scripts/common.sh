@@ -8,6 +8,7 @@ MV_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core
     libcurl4-openssl-dev libzip-dev libpugixml-dev libxlsxwriter-dev libcpp-httplib-dev libssl-dev
+    libsqlite3-dev
 )
 
 mv_install_packages() {

@@ -15,17 +15,30 @@ extern char** environ;
 
 namespace mv::test {
 
-TOperatorSite::TOperatorSite(const TOperatorSiteOptions& options) {
-    std::vector<std::string> args = {MV_OPERATOR_SITE_PATH, "--file", options.Workbook.string(),
-                                     "--delay", std::to_string(options.DelaySeconds)};
-    if (!options.Cert.empty()) {
+namespace {
+
+std::vector<std::string> OperatorSiteArgs(const TOperatorSiteOptions& options) {
+    std::vector<std::string> args = {"--file", options.Workbook.string(), "--delay",
+                                     std::to_string(options.DelaySeconds)};
+    if (!options.Cert.empty())
         args.insert(args.end(), {"--cert", options.Cert.string(), "--key", options.Key.string()});
-        m_https = true;
-    }
     if (!options.ProxyUser.empty()) {
         args.insert(args.end(),
                     {"--proxy-user", options.ProxyUser, "--proxy-password", options.ProxyPassword});
     }
+    return args;
+}
+
+}  // namespace
+
+TOperatorSite::TOperatorSite(const TOperatorSiteOptions& options)
+    : TServerProcess(MV_OPERATOR_SITE_PATH, OperatorSiteArgs(options), !options.Cert.empty()) {}
+
+TServerProcess::TServerProcess(const std::string& program, const std::vector<std::string>& args,
+                               bool https)
+    : m_name(std::filesystem::path(program).filename().string()), m_https(https) {
+    std::vector<std::string> command = {program};
+    command.insert(command.end(), args.begin(), args.end());
     int in[2];
     int out[2];
     if (::pipe(in) != 0 || ::pipe(out) != 0) throw std::runtime_error("pipe failed");
@@ -35,7 +48,7 @@ TOperatorSite::TOperatorSite(const TOperatorSiteOptions& options) {
     posix_spawn_file_actions_adddup2(&actions, out[1], 1);
     for (int fd : {in[0], in[1], out[0], out[1]}) posix_spawn_file_actions_addclose(&actions, fd);
     std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
+    for (auto& a : command) argv.push_back(a.data());
     argv.push_back(nullptr);
     const int rc = posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
@@ -45,7 +58,7 @@ TOperatorSite::TOperatorSite(const TOperatorSiteOptions& options) {
     m_stdout = out[0];
     if (rc != 0) {
         m_pid = -1;
-        throw std::runtime_error("operator_site could not be started");
+        throw std::runtime_error(m_name + " could not be started");
     }
     // The first line of its output is the port.
     std::string line;
@@ -59,15 +72,15 @@ TOperatorSite::TOperatorSite(const TOperatorSiteOptions& options) {
     m_port = std::atoi(line.c_str());
     if (m_port <= 0) {
         Stop();
-        throw std::runtime_error("operator_site did not report its port");
+        throw std::runtime_error(m_name + " did not report its port");
     }
 }
 
-TOperatorSite::~TOperatorSite() {
+TServerProcess::~TServerProcess() {
     Stop();
 }
 
-void TOperatorSite::Stop() {
+void TServerProcess::Stop() {
     if (m_pid > 0) {
         ::kill(m_pid, SIGTERM);
         int status = 0;
@@ -79,7 +92,7 @@ void TOperatorSite::Stop() {
     m_stdin = m_stdout = -1;
 }
 
-std::string TOperatorSite::Url(const std::string& path) const {
+std::string TServerProcess::Url(const std::string& path) const {
     return std::string(m_https ? "https" : "http") + "://127.0.0.1:" + std::to_string(m_port) +
            path;
 }

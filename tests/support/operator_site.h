@@ -20,14 +20,16 @@ struct TOperatorSiteOptions {
     std::string ProxyPassword;
 };
 
-class TOperatorSite {
+// A local server program run as a separate process for one test. Its standard input is a
+// pipe whose end stops it; it reports its port on the first line of its standard output.
+class TServerProcess {
 public:
-    // Starts the site and waits for it to report its port; throws std::runtime_error when it
-    // does not come up.
-    explicit TOperatorSite(const TOperatorSiteOptions& options);
-    ~TOperatorSite();
-    TOperatorSite(const TOperatorSite&) = delete;
-    TOperatorSite& operator=(const TOperatorSite&) = delete;
+    // Starts `program` with `args` and waits for the port; throws std::runtime_error when it
+    // does not come up. `https` only decides the scheme of Url().
+    TServerProcess(const std::string& program, const std::vector<std::string>& args, bool https);
+    ~TServerProcess();
+    TServerProcess(const TServerProcess&) = delete;
+    TServerProcess& operator=(const TServerProcess&) = delete;
 
     int Port() const { return m_port; }
     // "http://127.0.0.1:<port><path>" (https with a certificate).
@@ -36,11 +38,17 @@ public:
 private:
     void Stop();
 
+    std::string m_name;
     pid_t m_pid = -1;
     int m_stdin = -1;
     int m_stdout = -1;
     int m_port = 0;
     bool m_https = false;
+};
+
+class TOperatorSite : public TServerProcess {
+public:
+    explicit TOperatorSite(const TOperatorSiteOptions& options);
 };
 
 // Makes cert.pem and key.pem for 127.0.0.1 in `dir` with the openssl command; false when it
