@@ -30,6 +30,8 @@ const TCommandGroup& WeekCommands();
 const TCommandGroup& RepeatsCommands();
 const TCommandGroup& SumsCommands();
 
+const TCommandGroup& CatalogCommands();
+
 std::span<const TCommandGroup* const> CommandGroups() {
     static const TCommandGroup* const groups[] = {
         &DrawsCommands(),    &ConfigCommands(),   &StatsCommands(),   &MethodsCommands(),
@@ -40,6 +42,8 @@ std::span<const TCommandGroup* const> CommandGroups() {
 
         &CardCommands(),     &LayoutCommands(),   &WeekCommands(),    &RepeatsCommands(),
         &SumsCommands(),
+
+        &CatalogCommands(),
     };
     return groups;
 }
