@@ -143,11 +143,12 @@ bool IsSystemDownloaded(const std::filesystem::path& dataDir, const TSystemInfo&
 }
 
 bool SystemNeedsUpdate(const std::filesystem::path& dataDir, const TSystemInfo& info) {
-    if (info.Id <= 0) return false;
+    // Without a created time there is no version to compare; downloading again would repeat
+    // at every refresh.
+    if (info.Id <= 0 || info.Created == 0) return false;
     struct stat st {};
     if (::stat(LocalSystemFile(dataDir, info).c_str(), &st) != 0) return false;
-    const std::time_t created = info.Created == 0 ? 0 : LocalToEpoch(info.Created);
-    return st.st_mtim.tv_sec != created;
+    return st.st_mtim.tv_sec != LocalToEpoch(info.Created);
 }
 
 const std::array<std::string, SystemColumnCount>& SystemCatalogColumns() {

@@ -62,7 +62,7 @@ std::filesystem::path LocalSystemFile(const std::filesystem::path& dataDir,
                                       const TSystemInfo& info);
 bool IsSystemDownloaded(const std::filesystem::path& dataDir, const TSystemInfo& info);
 // The local file exists and its modification time (whole seconds) is not the entry's created
-// time: the catalog holds another version.
+// time: the catalog holds another version. An entry without a created time never does.
 bool SystemNeedsUpdate(const std::filesystem::path& dataDir, const TSystemInfo& info);
 
 // The list's eleven columns and one entry's texts in them.

@@ -184,6 +184,9 @@ TEST_F(SystemCatalogTest, RefreshDownloadsChangedSystemsAgain) {
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(test::ReadBytes(File(7, 2, 42)), kCombs);
     EXPECT_FALSE(SystemNeedsUpdate(data.Path(), rows[0]));
+    TSystemInfo timeless = rows[0];
+    timeless.Created = 0;
+    EXPECT_FALSE(SystemNeedsUpdate(data.Path(), timeless));
     // Unchanged now: the next refresh asks only for the list.
     const std::size_t requests = server.Posted().size();
     RefreshSystemList(service, data.Path(), rows);
