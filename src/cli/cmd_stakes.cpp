@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/catalog_commands.h"
 #include "cli/cli_app.h"
 #include "cli/stats_setup.h"
 #include "cli/table_output.h"
@@ -319,6 +320,11 @@ const TCommand kSystemsCommands[] = {
      "[--comment ТЕКСТ]",
      "системная игра: все комбинации системы (all) или только те, что есть в списке --in (list)",
      &SystemsStake},
+    {"catalog", "[--user ИМЯ] [--mail АДРЕС]", "online-каталог систем", &SystemsCatalog},
+    {"get", "НОМЕР [--user ИМЯ] [--mail АДРЕС]",
+     "загрузить систему из online-каталога в папку Systems (другие системы для того же "
+     "количества чисел удаляются)",
+     &SystemsGet},
 };
 
 const TCommandGroup kStakesGroup{"stakes", kStakesCommands};

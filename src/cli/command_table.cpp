@@ -31,6 +31,7 @@ const TCommandGroup& RepeatsCommands();
 const TCommandGroup& SumsCommands();
 
 const TCommandGroup& UpdateCommands();
+const TCommandGroup& CatalogCommands();
 
 std::span<const TCommandGroup* const> CommandGroups() {
     static const TCommandGroup* const groups[] = {
@@ -44,6 +45,7 @@ std::span<const TCommandGroup* const> CommandGroups() {
         &SumsCommands(),
 
         &UpdateCommands(),
+        &CatalogCommands(),
     };
     return groups;
 }

@@ -255,6 +255,30 @@ std::string LoadUpdatePublicKey(const std::filesystem::path& file) {
     return Trim(key);
 }
 
+TOnlineSettings LoadOnlineSettings(const std::filesystem::path& file) {
+    TOnlineSettings settings;
+    Load(file, [&](TConfigReader& r) {
+        settings.ServiceUrl = Trim(r.Text(OnlineSection, "ServiceUrl", ""));
+        settings.CaFile = Trim(r.Text(OnlineSection, "CaFile", ""));
+        settings.UserName = Trim(r.Text(OnlineSection, "UserName", ""));
+        settings.UserMail = Trim(r.Text(OnlineSection, "UserMail", ""));
+    });
+    // "https://host:port/" and "https://host:port" name the same service.
+    while (!settings.ServiceUrl.empty() && settings.ServiceUrl.back() == '/') {
+        settings.ServiceUrl.pop_back();
+    }
+    return settings;
+}
+
+void SaveOnlineSettings(const std::filesystem::path& file, const TOnlineSettings& settings) {
+    Save(file, [&](TIniFile& ini) {
+        ini.WriteString(OnlineSection, "ServiceUrl", Trim(settings.ServiceUrl));
+        ini.WriteString(OnlineSection, "CaFile", Trim(settings.CaFile));
+        ini.WriteString(OnlineSection, "UserName", Trim(settings.UserName));
+        ini.WriteString(OnlineSection, "UserMail", Trim(settings.UserMail));
+    });
+}
+
 std::vector<std::string> RenderEffectiveConfiguration(const std::filesystem::path& file) {
     std::vector<std::string> lines;
     Load(file, [&](TConfigReader& r) {

@@ -96,6 +96,23 @@ inline constexpr const char* UpdateSection = "UPDATE";
 inline constexpr const char* UpdatePublicKeyKey = "PublicKey";
 std::string LoadUpdatePublicKey(const std::filesystem::path& file);
 
+// --- the online catalogs ----------------------------------------------------------------
+// Section "ONLINE": the address of the catalogs' web service ("ServiceUrl", such as
+// https://127.0.0.1:8443, without a trailing slash; empty when no service is configured), a
+// certificate file trusted besides the system's store ("CaFile", for a service with a
+// certificate of its own), and who the user is to the catalogs ("UserName", "UserMail").
+// Every key defaults to the empty text; values are trimmed.
+inline constexpr const char* OnlineSection = "ONLINE";
+struct TOnlineSettings {
+    std::string ServiceUrl;
+    std::string CaFile;
+    std::string UserName;
+    std::string UserMail;
+    friend bool operator==(const TOnlineSettings&, const TOnlineSettings&) = default;
+};
+TOnlineSettings LoadOnlineSettings(const std::filesystem::path& file);
+void SaveOnlineSettings(const std::filesystem::path& file, const TOnlineSettings& settings);
+
 // --- money -------------------------------------------------------------------------------
 // Round(value x 10000) with a half going to the even neighbour (FE_TONEAREST), saturating
 // at the limits of TMoney; a value that is not finite gives 0.

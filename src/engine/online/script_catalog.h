@@ -1,0 +1,163 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/core/datetime.h"
+#include "engine/online/online_service.h"
+#include "engine/scenarios/script_file.h"
+
+namespace mv {
+
+class TWorkspace;
+
+// The online scenario catalog: entries listed by a server-side filter, downloaded into the
+// current scenario, published, replaced, deleted, rated and hidden. Each operation is one
+// request; it throws EError with its own message ("Ошибка ...!\r\r<reason>") and otherwise
+// returns what the reply gave. A reply with an empty "<result>" is no failure: the operations
+// then return their "nothing" value and the caller shows nothing.
+
+// One catalog entry as listed.
+struct TScriptInfo {
+    std::int32_t Id = 0;
+    std::string AuthorName;
+    std::string AuthorMail;
+    std::int32_t Language = 0;  // Windows locale identifier
+    std::string AppName;
+    std::string AppVersion;
+    bool Universal = false;  // usable in any program of the family
+    bool Public = false;     // visible to all users
+    TDateTime Created = 0;   // local time, 0 = none
+    long double RatingAverage = 0;
+    std::int32_t RatingCount = 0;
+    std::int32_t OwnRating = 0;  // 1..5, 0 = none, -1 = hidden by the user
+    std::int32_t Downloads = 0;
+    TDateTime LastDownload = 0;
+    std::string Title;
+    std::string Description;
+    std::string AppGuid;
+    bool Mine = false;        // the author e-mail is the user's (without regard to case)
+    bool Compatible = false;  // universal, or made with this program
+    bool Editable = false;    // mine and compatible
+};
+
+// What the publish dialog edits and what publish, replace and delete send.
+struct TScriptData {
+    std::int32_t Id = -1;  // -1 for a new entry
+    std::string AuthorName;
+    std::int32_t Language = InterfaceLcid;
+    bool Universal = false;
+    bool Public = true;
+    std::string Title;
+    std::string Description;
+};
+
+// A new entry: the user as its author, the interface language, this program only, public.
+TScriptData NewScriptData(const TServiceClient& client);
+TScriptData ScriptDataOf(const TScriptInfo& info);
+
+// The list's filters: the filter box's items; the item's index minus one goes out as "fltid".
+inline constexpr int ScriptFilterCount = 8;
+inline constexpr int DefaultScriptFilter = 2;
+const std::array<std::string, ScriptFilterCount>& ScriptFilterCaptions();
+
+// The list's thirteen columns and one entry's texts in them.
+inline constexpr int ScriptColumnCount = 13;
+const std::array<std::string, ScriptColumnCount>& ScriptCatalogColumns();
+std::array<std::string, ScriptColumnCount> ScriptCatalogRowTexts(const TScriptInfo& info);
+// "Скрытый" for -1, empty for 0, else the number.
+std::string OwnRatingText(std::int32_t rating);
+
+// One rating of an entry, its texts as received.
+struct TScriptRating {
+    std::string AuthorName;
+    std::string Rate;
+    TDateTime Created = 0;
+    std::string AppName;
+    std::string AppVersion;
+    std::string Notes;
+};
+
+// Status texts of the operations.
+inline constexpr const char* ScriptListStatus = "Загрузка online-каталога сценариев...";
+inline constexpr const char* ScriptDownloadStatus = "Скачивание сценария из online-каталога...";
+inline constexpr const char* ScriptSaveStatus = "Сохранение сценария в базе данных...";
+inline constexpr const char* ScriptDeleteStatus = "Удаление сценария из базы данных...";
+inline constexpr const char* ScriptRateStatus = "Отправка оценки на сервер...";
+inline constexpr const char* ScriptRatesStatus = "Загрузка списка оценок...";
+
+// The operations' messages (the reason follows after an empty line).
+inline constexpr const char* ScriptListError = "Ошибка загрузки каталога online-сценариев!";
+inline constexpr const char* ScriptDownloadError = "Ошибка загрузки online-сценария!";
+inline constexpr const char* ScriptRateError = "Ошибка сохранения оценки online-сценария!";
+inline constexpr const char* ScriptTitleCheckError =
+    "Ошибка проверки уникальности online-сценария!";
+inline constexpr const char* ScriptSaveError = "Ошибка сохранения online-сценария в базе данных!";
+inline constexpr const char* ScriptDeleteError = "Ошибка удаления online-сценария из базы данных!";
+inline constexpr const char* ScriptPublishError = "Ошибка публикации online-сценария!";
+inline constexpr const char* ScriptViewError = "Ошибка просмотра свойств online-сценария!";
+inline constexpr const char* ScriptRatesError = "Ошибка просмотра оценок online-сценария!";
+
+// The publish dialog's checks.
+inline constexpr const char* ScriptTitleMissing =
+    "Название сценария должно быть указано обязательно!";
+inline constexpr const char* ScriptTitleTaken =
+    "Сценарий с таким названием уже существует!\rВыберите другое название.";
+inline constexpr const char* ScriptAuthorMissing = "Имя автора должно быть указано обязательно!";
+inline constexpr const char* ScriptDeleteQuestion =
+    "Вы действительно хотите удалить сценарий \"%s\"?";
+
+// The list by the filter (index 0..7) with the interface language; the reply's rows are
+// appended to `rows` in reply order. On a failure the rows read before it stay.
+void LoadScriptList(const TOnlineService& service, int filterIndex, std::vector<TScriptInfo>& rows);
+
+// Checks a downloaded scenario text before anything uses it: well-formed UTF-8, no control
+// characters besides tabs and line breaks, and every line that is not a separator begins
+// with a starting-list keyword and has its fields. Returns the lines; throws EError with the
+// reason otherwise.
+TScriptLines CheckDownloadedScript(const std::string& text);
+
+// The entry's scenario lines, checked; std::nullopt when the reply carries none.
+std::optional<TScriptLines> DownloadScript(const TOnlineService& service, std::int32_t id);
+// Downloads the entry and makes it the current scenario (written to the current-scenario file
+// like every edit). Returns false, changing nothing, when the reply carries no scenario; a
+// refused text changes nothing either.
+bool DownloadScriptInto(TWorkspace& workspace, const TOnlineService& service, std::int32_t id);
+
+// Rates an entry: 1..5, 0 removes the user's rating, -1 hides the entry. Returns false when
+// the reply carries nothing (the list then needs no reload). A negative reply code fails
+// with "Код возврата: <code>"; a reply without rows counts as code -1.
+bool RateScript(const TOnlineService& service, std::int32_t id, std::int32_t value,
+                const std::string& notes);
+
+// Whether no other entry has the title (trimmed). An empty reply means taken.
+bool IsScriptTitleFree(const TOnlineService& service, std::int32_t id, const std::string& title);
+
+// The publish dialog's checks on confirmation, in order: the title, the title check request,
+// the author. Returns the message to show (empty when the data may go out); a failed title
+// check is shown through `hooks` first and then counts as taken.
+std::string ScriptDataProblem(const TOnlineService& service, const TScriptData& data,
+                              IUiHooks& hooks);
+
+// Publishes (data.Id -1) or replaces an entry with the scenario text; returns the reply's
+// entry number, -1 when there is none.
+std::int32_t PutScript(const TOnlineService& service, const TScriptData& data,
+                       const std::string& scriptText);
+// Deletes an entry; returns the reply's number (0 = deleted), -1 when there is none.
+std::int32_t DeleteScript(const TOnlineService& service, const TScriptData& data);
+
+// The ratings of an entry; std::nullopt when the reply carries none.
+std::optional<std::vector<TScriptRating>> LoadScriptRatings(const TOnlineService& service,
+                                                            std::int32_t id);
+
+// The list row of an entry just published under `id`, from the dialog's data.
+TScriptInfo PublishedScriptInfo(const TScriptData& data, std::int32_t id,
+                                const TServiceClient& client);
+// An entry after its replacement under `id`; its rating columns stay.
+void ApplyReplacedScript(TScriptInfo& info, const TScriptData& data, std::int32_t id,
+                         const TServiceClient& client);
+
+}  // namespace mv
