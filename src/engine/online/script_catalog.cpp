@@ -22,7 +22,9 @@ std::string EscField(const char* name, const std::string& value) {
     return Field(name, EscapeServiceText(value));
 }
 
-// "appid", "appver", "cl_name", "cl_mail", "cl_lcid": who asks.
+// "appid", "appver", "cl_name", "cl_mail", "cl_lcid": who asks. Downloads and the ratings
+// of an entry send "cl_mail" after "scr_id" as well: a private entry is given only to its
+// owner.
 void AddClientFields(std::vector<std::string>& fields, const TServiceClient& client,
                      const std::string& name, std::int32_t lcid) {
     fields.push_back(Field("appid", client.AppId));
@@ -232,7 +234,8 @@ std::optional<TScriptLines> DownloadScript(const TOnlineService& service, std::i
     TStatusGuard status(ServiceHooks(service), ScriptDownloadStatus);
     return Guarded(ScriptDownloadError, [&]() -> std::optional<TScriptLines> {
         const std::string reply =
-            PostServiceRequest(service, "/scripts/scr_getdata.php", {Field("scr_id", id)});
+            PostServiceRequest(service, "/scripts/scr_getdata.php",
+                               {Field("scr_id", id), EscField("cl_mail", service.Client.UserMail)});
         std::string text;
         bool lastWasScript = false;
         WalkServiceReply(reply, [&](const std::string& row) {
@@ -328,7 +331,8 @@ std::optional<std::vector<TScriptRating>> LoadScriptRatings(const TOnlineService
     TStatusGuard status(ServiceHooks(service), ScriptRatesStatus);
     return Guarded(ScriptRatesError, [&]() -> std::optional<std::vector<TScriptRating>> {
         const std::string reply =
-            PostServiceRequest(service, "/scripts/scr_getrates.php", {Field("scr_id", id)});
+            PostServiceRequest(service, "/scripts/scr_getrates.php",
+                               {Field("scr_id", id), EscField("cl_mail", service.Client.UserMail)});
         std::vector<TScriptRating> ratings;
         const bool any = WalkServiceReply(reply, [&](const std::string& row) {
             TScriptRating rating;

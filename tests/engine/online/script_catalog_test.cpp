@@ -264,7 +264,7 @@ TEST_F(ScriptCatalogTest, RatingsAreShownAsReceived) {
     EXPECT_EQ((*ratings)[0].AuthorName, "Анна");
     EXPECT_EQ((*ratings)[0].Rate, "5");
     EXPECT_EQ((*ratings)[0].Notes, "Отлично");
-    EXPECT_EQ(server.LastPosted().Names(), std::vector<std::string>{"scr_id"});
+    EXPECT_EQ(server.LastPosted().Names(), (std::vector<std::string>{"scr_id", "cl_mail"}));
     server.SetReply(kRates, "<result></result>");
     EXPECT_FALSE(LoadScriptRatings(service, 17));
 }
@@ -293,7 +293,7 @@ TEST_F(ScriptDownloadTest, ScriptReplacesTheCurrentScenario) {
     int notified = 0;
     workspace.Subscribe([&](TChanges changes) { notified += (changes & chScenario) ? 1 : 0; });
     EXPECT_TRUE(DownloadScriptInto(workspace, service, 17));
-    EXPECT_EQ(server.LastPosted().Names(), std::vector<std::string>{"scr_id"});
+    EXPECT_EQ(server.LastPosted().Names(), (std::vector<std::string>{"scr_id", "cl_mail"}));
     EXPECT_EQ(server.LastPosted().Value("scr_id"), "17");
     EXPECT_EQ(workspace.Script().Count(), 3);
     EXPECT_EQ(workspace.Script().Line(0), "FULL:0#RAND|TSD1#NUMS:10| | | | | | |Первая");
