@@ -270,8 +270,8 @@ private slots:
         }
         const QList<std::pair<const char*, const char*>> pending = {
             {"DrawsXlsExport", "Архив тиражей"},
-            {"CombsXlsExport", "Комбинации"},   {"FiltersManager", "Статистика"},
-            {"FiltersReset", "Статистика"},     {"DrawsStatExportToExcel", "Статистика"},
+            {"CombsXlsExport", "Комбинации"},
+            {"DrawsStatExportToExcel", "Статистика"},
             {"CheckUpdate", "Справка"},
         };
         for (const auto& [name, menu] : pending) {

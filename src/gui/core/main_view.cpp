@@ -22,6 +22,7 @@
 #include "gui/core/template_main.h"
 #include "gui/ratings/regulars_commands.h"
 #include "gui/stats/form_filter_help.h"
+#include "gui/stats/stats_commands.h"
 #include "gui/stats/stats_tab.h"
 #include "gui/support/messages.h"
 #include "gui/support/window_placement.h"
@@ -58,8 +59,6 @@ struct TPendingAction {
 constexpr TPendingAction kPendingActions[] = {
     {"DrawsXlsExport", "Экспорт в Microsoft Excel", ""},
     {"CombsXlsExport", "Экспорт в Microsoft Excel", ""},
-    {"FiltersManager", "Избранные статистики", "F7"},
-    {"FiltersReset", "Все доступные статистики", "Ctrl+F7"},
     {"DrawsStatExportToExcel", "Экспорт статистики в Microsoft Excel", ""},
     {"StakesXlsExport", "Экспорт ставок в Microsoft Excel", ""},
     {"CheckUpdate", "Поиск обновлений", ""},
@@ -152,14 +151,15 @@ void TTemplateMain::BuildHelpActions() {
     }
     QAction* info = AddAction(
         QStringLiteral("FiltersInfo"), QStringLiteral("Описание статистики"), QStringLiteral("F8"),
-        [this] { return StatsTab()->ChosenMethod() >= 0; }, [this] { ShowMethodDescription(); });
+        [this] { return StatsTab()->ChosenMethod() >= 0; },
+        [this] { ShowMethodDescription(StatsTab()->ChosenMethod()); });
     info->setStatusTip(QStringLiteral("Сведения о выбранном методе расчета статистики"));
+    m_statsCommands->SetMethodDescriber([this](int method) { ShowMethodDescription(method); });
 }
 
-void TTemplateMain::ShowMethodDescription() {
-    const int chosen = StatsTab()->ChosenMethod();
-    if (chosen < 0) return;
+void TTemplateMain::ShowMethodDescription(int chosen) {
     const TStatList& registry = m_workspace->Stats();
+    if (chosen < 0 || chosen >= registry.MethodCount()) return;
     const TStatMethod& method = registry.Method(chosen);
     // The pages are named by the interface language (1049, Russian) and the method's help code.
     const QString page = HelpPage(
@@ -174,10 +174,6 @@ void TTemplateMain::BuildPendingActions() {
             QString::fromLatin1(pending.Name), QString::fromUtf8(pending.Caption),
             QString::fromLatin1(pending.Shortcut), [] { return false; }, [] {});
     }
-    // F7 and Ctrl+F7 also belong to the favourites: on the statistics tab they apply its
-    // selection, elsewhere they open the favourites.
-    m_shortcuts->Share(Action(QStringLiteral("FiltersManager")), nullptr);
-    m_shortcuts->Share(Action(QStringLiteral("FiltersReset")), nullptr);
 }
 
 void TTemplateMain::ShowAbout() {

@@ -178,7 +178,8 @@ private:
     void BuildPendingActions();
     // The addresses of the web pages, from the configuration file.
     void ReadLinks();
-    void ShowMethodDescription();
+    // The description page of a method (its registry index).
+    void ShowMethodDescription(int method);
     void ShowAbout();
     void SetAutoDownloadMode(int mode);
     void EditConfig();
