@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QHash>
 #include <QMessageBox>
 #include <QTabWidget>
 #include <QTableView>
@@ -116,11 +117,53 @@ QString TTemplateMain::HelpPage(const QString& name) const {
 }
 
 QString TTemplateMain::HelpFile() const {
-    return HelpPage(QStringLiteral("index.html"));
+    for (const char* folder : {"ru/", "en/"}) {
+        const QString page = HelpPage(QLatin1String(folder) + QStringLiteral("index.html"));
+        if (!page.isEmpty()) return page;
+    }
+    return {};
+}
+
+QString TTemplateMain::HelpTopicPage(const QString& topic) {
+    // 1033 is the English interface; every other language reads the Russian pages.
+    QString language = QStringLiteral("ru");
+    RunCommand([&] {
+        if (Settings().ReadInteger(MainWindowSection, MainWindowKey::Language.Name, 1049) == 1033) {
+            language = QStringLiteral("en");
+        }
+    });
+    for (const QString& folder : {language, QStringLiteral("ru")}) {
+        const QString page = HelpPage(folder + QLatin1Char('/') + topic + QStringLiteral(".html"));
+        if (!page.isEmpty()) return page;
+    }
+    return {};
+}
+
+QString TTemplateMain::CurrentHelpTopic() const {
+    // The help page of each tab, by the tab's caption.
+    static const QHash<QString, QString> topics = {
+        {QStringLiteral("Архив тиражей"), QStringLiteral("draws")},
+        {QStringLiteral("Комбинации"), QStringLiteral("combs")},
+        {QStringLiteral("Статистика"), QStringLiteral("stats")},
+        {QStringLiteral("Графики"), QStringLiteral("graphs")},
+        {QStringLiteral("Карта"), QStringLiteral("card")},
+        {QStringLiteral("Схема"), QStringLiteral("layout")},
+        {QStringLiteral("Неделя"), QStringLiteral("week")},
+        {QStringLiteral("Ставки"), QStringLiteral("stakes")},
+        {QStringLiteral("Рейтинг"), QStringLiteral("ratings")},
+        {QStringLiteral("Регуляры"), QStringLiteral("regulars")},
+        {QStringLiteral("Системы"), QStringLiteral("systems")},
+        {QStringLiteral("Сценарий"), QStringLiteral("script")},
+    };
+    const QWidget* focus = QApplication::focusWidget();
+    const QTabWidget* pages =
+        focus && m_leftPages->isAncestorOf(focus) ? m_leftPages : m_rightPages;
+    return topics.value(pages->tabText(pages->currentIndex()), QStringLiteral("index"));
 }
 
 void TTemplateMain::OpenHelp() {
-    const QString file = HelpFile();
+    QString file = HelpTopicPage(CurrentHelpTopic());
+    if (file.isEmpty()) file = HelpFile();
     if (!file.isEmpty()) QDesktopServices::openUrl(QUrl::fromLocalFile(file));
 }
 
