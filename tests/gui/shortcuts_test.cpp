@@ -18,6 +18,7 @@
 #include "gui/core/shortcut_router.h"
 #include "gui/scenarios/form_script.h"
 #include "gui/scenarios/script_tab.h"
+#include "gui/stats/form_manager.h"
 #include "gui/stats/stats_tab.h"
 #include "gui/support/list_rows_model.h"
 #include "gui/support/messages.h"
@@ -141,7 +142,7 @@ private slots:
     }
 
     // F7 keeps the combinations of the statistics selection while the statistics tab is in
-    // front; elsewhere the key belongs to the favourites, which are still to come.
+    // front; elsewhere the key opens the favourites manager.
     void statisticsKeyActsWhileItsTabIsInFront() {
         QTemporaryDir dir;
         auto window = ActiveWindow(dir.path());
@@ -151,12 +152,16 @@ private slots:
             stats->Rows()->index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
         window->RightPages()->setCurrentIndex(ScriptPage(*window));
         window->UpdateActions();
+        int managers = 0;
+        window->Dialogs().On<TFormManager>([&](TFormManager&) { ++managers; });
         Press(window->DrawsList(), QKeySequence(QStringLiteral("F7")));
         QCOMPARE(window->Workspace().Combs().CurrentList.Count(), std::size_t{FullSetSize});
+        QCOMPARE(managers, 1);
         window->RightPages()->setCurrentIndex(kRightStats);
         window->UpdateActions();
         Press(window->DrawsList(), QKeySequence(QStringLiteral("F7")));
         QVERIFY(window->Workspace().Combs().CurrentList.Count() < std::size_t{FullSetSize});
+        QCOMPARE(managers, 1);
     }
 
     // No two actions hold one key unless the key is routed to the one in front.

@@ -16,6 +16,9 @@ enum TChange : unsigned {
     chStakes = 1u << 5,    // the stakes file: stakes added, checked, deleted, the file reset
 
     chRatings = 1u << 8,  // the ratings: stakes added by a check, rebuilt, loaded or sorted
+
+    // The method list: rebuilt, or its favourites, user names or display options changed.
+    chMethods = 1u << 12,
 };
 using TChanges = unsigned;
 using TChangeListener = std::function<void(TChanges)>;

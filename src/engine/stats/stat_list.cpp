@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/core/game.h"
+#include "engine/core/text_codec.h"
 #include "engine/core/text_utils.h"
 #include "engine/support/ini_file.h"
 
@@ -94,10 +95,15 @@ std::unique_ptr<TCustomStat> TStatList::CreateStat(const TStatMethod& method) co
 std::string TStatList::FavoritesText() const {
     if (AllFavorites) return {};
     std::string text;
-    for (const TStatMethod& m : m_methods) {
-        if (!m.Favorite) continue;
+    const auto append = [&](const std::string& code) {
         if (!text.empty()) text += ',';
-        text += MethodCode(m);
+        text += code;
+    };
+    for (const TStatMethod& m : m_methods) {
+        if (m.Favorite) append(MethodCode(m));
+    }
+    for (const std::string& code : m_otherFavorites) {
+        if (FindMethod(code) < 0) append(code);
     }
     return text;
 }
@@ -109,17 +115,34 @@ void TStatList::SetFavoritesText(const std::string& text) {
         return;
     }
     AllFavorites = false;
-    const auto words = SplitWords(trimmed, ",");
+    std::vector<std::string> words;
+    for (const std::string& word : SplitWords(trimmed, ",")) {
+        if (std::string code = Trim(word); !code.empty()) words.push_back(std::move(code));
+    }
     for (TStatMethod& m : m_methods) {
         const std::string code = MethodCode(m);
         m.Favorite = std::any_of(words.begin(), words.end(),
-                                 [&](const std::string& w) { return EqualsNoCase(Trim(w), code); });
+                                 [&](const std::string& w) { return EqualsNoCase(w, code); });
+    }
+    m_otherFavorites.clear();
+    for (const std::string& word : words) {
+        // A code with ":" could never come back as a method; it is junk, not a method.
+        if (word.find(':') == std::string::npos && FindMethod(word) < 0) {
+            m_otherFavorites.push_back(word);
+        }
     }
 }
 
 void TStatList::SelectAll() {
     AllFavorites = true;
+    // Every method is favourite, those that come back later too (the text is empty).
+    m_otherFavorites.clear();
     for (TStatMethod& m : m_methods) m.Favorite = true;
+}
+
+void TStatList::SetMethodText(int i, const std::string& text) {
+    TStatMethod& m = Method(i);
+    m.UserName = EqualsNoCaseUtf8(text, m.StatClass->CaptionFor(m.Index)) ? std::string() : text;
 }
 
 void TStatList::NormalizeFavorites() {
@@ -166,14 +189,24 @@ std::optional<std::string> TStatList::WriteNames(const std::filesystem::path& fi
             ini.WriteBool(kFiltersSection, "ShowMethodFlags", ShowMethodFlags);
         }
         const std::string section = "STRINGS_" + language;
+        // Names of methods this list does not have (another configuration's indexes, another
+        // edition's methods) stay in the file, after the listed ones.
+        std::vector<std::pair<std::string, std::string>> others;
+        for (const std::string& key : ini.ReadSection(section)) {
+            if (FindMethod(key) < 0) others.emplace_back(key, ini.ReadString(section, key, ""));
+        }
         ini.EraseSection(section);
         for (const TStatMethod& m : m_methods) {
             if (allNames) {
-                ini.WriteString(section, MethodCode(m), MethodName(m));
+                // The name before the formula goes in: a shredding method's imported name
+                // then still shows the formula in force, not the one of the export.
+                ini.WriteString(section, MethodCode(m),
+                                m.UserName.empty() ? m.StatClass->CaptionFor(m.Index) : m.UserName);
             } else if (!m.UserName.empty()) {
                 ini.WriteString(section, MethodCode(m), m.UserName);
             }
         }
+        for (const auto& [key, value] : others) ini.WriteString(section, key, value);
         ini.EndUpdate();
         return std::nullopt;
     } catch (const std::exception& e) {

@@ -71,14 +71,25 @@ public:
     // A new statistic of the method; the caller owns it.
     std::unique_ptr<TCustomStat> CreateStat(const TStatMethod& method) const;
 
+    // The favourite codes joined by ","; empty while every method is favourite. Codes of the
+    // last favourites text that name no method of this list (methods that another
+    // configuration or another edition has) follow the listed ones, so that a names file
+    // written now still marks them when they come back.
     std::string FavoritesText() const;
     void SetFavoritesText(const std::string& text);
     void SelectAll();
     void NormalizeFavorites();
+    // The name the user gave method i in the favourites manager: no user name when it equals
+    // the class caption without regard to case (renaming back to the caption forgets the
+    // user's name), otherwise the text as given, even empty.
+    void SetMethodText(int i, const std::string& text);
 
     // The names and favourites file. On failure both return the message to show
     // ("Ошибка загрузки списка фильтров!..." / "Ошибка сохранения списка фильтров!...") and
-    // keep what was applied before the failure.
+    // keep what was applied before the failure. Writing replaces the names of the listed
+    // methods and keeps those the file holds for codes this list does not have; `allNames`
+    // writes the class caption of a method without a user name (unformatted, as the user
+    // would name it).
     std::optional<std::string> ReadNames(const std::filesystem::path& file, bool withFavorites,
                                          const std::string& language = DefaultLanguageCode);
     std::optional<std::string> WriteNames(const std::filesystem::path& file, bool withFavorites,
@@ -109,6 +120,8 @@ private:
     void AssignFormulas();
 
     std::vector<TStatMethod> m_methods;
+    // Favourite codes of the last favourites text that no listed method has.
+    std::vector<std::string> m_otherFavorites;
     TConfigData m_config;
     const TDrawsArray* m_draws = nullptr;
 };

@@ -108,7 +108,6 @@ void TTemplateMain::BuildActions() {
     m_updateCommands = std::make_unique<TUpdateCommands>(*this, [this] { Terminate(); });
     BuildHelpActions();
     BuildExportActions();
-    BuildPendingActions();
 
     m_actionTimer = new QTimer(this);
     m_actionTimer->setInterval(150);

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QHash>
 #include <QMessageBox>
 #include <QTabWidget>
 #include <QTableView>
@@ -24,6 +25,7 @@
 #include "gui/core/template_main.h"
 #include "gui/ratings/regulars_commands.h"
 #include "gui/stats/form_filter_help.h"
+#include "gui/stats/stats_commands.h"
 #include "gui/stats/stats_tab.h"
 #include "gui/support/messages.h"
 #include "gui/support/window_placement.h"
@@ -50,16 +52,6 @@ constexpr TLink kLinks[] = {
     {"urlTG", "Канал в Telegram", ""},
     {"urlVK", "Страница в соцсети \"В контакте\"", ""},
     {"urlOK", "Страница в соцсети \"Однокласники\"", ""},
-};
-
-struct TPendingAction {
-    const char* Name;
-    const char* Caption;
-    const char* Shortcut;
-};
-constexpr TPendingAction kPendingActions[] = {
-    {"FiltersManager", "Избранные статистики", "F7"},
-    {"FiltersReset", "Все доступные статистики", "Ctrl+F7"},
 };
 
 }  // namespace
@@ -113,11 +105,53 @@ QString TTemplateMain::HelpPage(const QString& name) const {
 }
 
 QString TTemplateMain::HelpFile() const {
-    return HelpPage(QStringLiteral("index.html"));
+    for (const char* folder : {"ru/", "en/"}) {
+        const QString page = HelpPage(QLatin1String(folder) + QStringLiteral("index.html"));
+        if (!page.isEmpty()) return page;
+    }
+    return {};
+}
+
+QString TTemplateMain::HelpTopicPage(const QString& topic) {
+    // 1033 is the English interface; every other language reads the Russian pages.
+    QString language = QStringLiteral("ru");
+    RunCommand([&] {
+        if (Settings().ReadInteger(MainWindowSection, MainWindowKey::Language.Name, 1049) == 1033) {
+            language = QStringLiteral("en");
+        }
+    });
+    for (const QString& folder : {language, QStringLiteral("ru")}) {
+        const QString page = HelpPage(folder + QLatin1Char('/') + topic + QStringLiteral(".html"));
+        if (!page.isEmpty()) return page;
+    }
+    return {};
+}
+
+QString TTemplateMain::CurrentHelpTopic() const {
+    // The help page of each tab, by the tab's caption.
+    static const QHash<QString, QString> topics = {
+        {QStringLiteral("Архив тиражей"), QStringLiteral("draws")},
+        {QStringLiteral("Комбинации"), QStringLiteral("combs")},
+        {QStringLiteral("Статистика"), QStringLiteral("stats")},
+        {QStringLiteral("Графики"), QStringLiteral("graphs")},
+        {QStringLiteral("Карта"), QStringLiteral("card")},
+        {QStringLiteral("Схема"), QStringLiteral("layout")},
+        {QStringLiteral("Неделя"), QStringLiteral("week")},
+        {QStringLiteral("Ставки"), QStringLiteral("stakes")},
+        {QStringLiteral("Рейтинг"), QStringLiteral("ratings")},
+        {QStringLiteral("Регуляры"), QStringLiteral("regulars")},
+        {QStringLiteral("Системы"), QStringLiteral("systems")},
+        {QStringLiteral("Сценарий"), QStringLiteral("script")},
+    };
+    const QWidget* focus = QApplication::focusWidget();
+    const QTabWidget* pages =
+        focus && m_leftPages->isAncestorOf(focus) ? m_leftPages : m_rightPages;
+    return topics.value(pages->tabText(pages->currentIndex()), QStringLiteral("index"));
 }
 
 void TTemplateMain::OpenHelp() {
-    const QString file = HelpFile();
+    QString file = HelpTopicPage(CurrentHelpTopic());
+    if (file.isEmpty()) file = HelpFile();
     if (!file.isEmpty()) QDesktopServices::openUrl(QUrl::fromLocalFile(file));
 }
 
@@ -164,32 +198,21 @@ void TTemplateMain::BuildHelpActions() {
     }
     QAction* info = AddAction(
         QStringLiteral("FiltersInfo"), QStringLiteral("Описание статистики"), QStringLiteral("F8"),
-        [this] { return StatsTab()->ChosenMethod() >= 0; }, [this] { ShowMethodDescription(); });
+        [this] { return StatsTab()->ChosenMethod() >= 0; },
+        [this] { ShowMethodDescription(StatsTab()->ChosenMethod()); });
     info->setStatusTip(QStringLiteral("Сведения о выбранном методе расчета статистики"));
+    m_statsCommands->SetMethodDescriber([this](int method) { ShowMethodDescription(method); });
 }
 
-void TTemplateMain::ShowMethodDescription() {
-    const int chosen = StatsTab()->ChosenMethod();
-    if (chosen < 0) return;
+void TTemplateMain::ShowMethodDescription(int chosen) {
     const TStatList& registry = m_workspace->Stats();
+    if (chosen < 0 || chosen >= registry.MethodCount()) return;
     const TStatMethod& method = registry.Method(chosen);
     // The pages are named by the interface language (1049, Russian) and the method's help code.
     const QString page = HelpPage(
         QStringLiteral("Filters_1049_%1.htm").arg(Q(method.StatClass->HelpCodeFor(method.Index))));
     TFormFilterHelp dialog(page, Q(registry.MethodName(method)), this);
     ExecDialog(dialog, {});
-}
-
-void TTemplateMain::BuildPendingActions() {
-    for (const TPendingAction& pending : kPendingActions) {
-        AddAction(
-            QString::fromLatin1(pending.Name), QString::fromUtf8(pending.Caption),
-            QString::fromLatin1(pending.Shortcut), [] { return false; }, [] {});
-    }
-    // F7 and Ctrl+F7 also belong to the favourites: on the statistics tab they apply its
-    // selection, elsewhere they open the favourites.
-    m_shortcuts->Share(Action(QStringLiteral("FiltersManager")), nullptr);
-    m_shortcuts->Share(Action(QStringLiteral("FiltersReset")), nullptr);
 }
 
 void TTemplateMain::ShowAbout() {

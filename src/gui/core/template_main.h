@@ -175,17 +175,23 @@ private:
     QString HelpFile() const;
     // The help page of that name in the first help folder that has it, or an empty text.
     QString HelpPage(const QString& name) const;
+    // Opens the help page of the page in front (the left page control's while it holds the
+    // focus, else the right one's), or the index when that page has none.
     void OpenHelp();
     // At the end of start-up: the "Справочная информация" dialog while "FirstRun" is stored.
     void ShowFirstRunDialog();
+    // The help page of a topic in the interface language's folder ("ru", "en"), or in the
+    // Russian one when that language has no such page; empty when neither has it.
+    QString HelpTopicPage(const QString& topic);
+    // The topic of the page in front.
+    QString CurrentHelpTopic() const;
     // The web pages of the "Справка" menu and the method description.
     void BuildHelpActions();
-    // Commands whose features are still to come: listed in their menus, greyed out.
-    void BuildPendingActions();
     void BuildExportActions();
     // The addresses of the web pages, from the configuration file.
     void ReadLinks();
-    void ShowMethodDescription();
+    // The description page of a method (its registry index).
+    void ShowMethodDescription(int method);
     void ShowAbout();
     void SetAutoDownloadMode(int mode);
     void EditConfig();

@@ -6,11 +6,13 @@
 
 #include "engine/combs/selection.h"
 #include "engine/session/list_commands.h"
+#include "engine/session/method_names.h"
 #include "engine/session/setup.h"
 #include "engine/session/shredding_commands.h"
 #include "gui/core/command_host.h"
 #include "gui/core/recalc_dispatcher.h"
 #include "gui/core/shortcut_router.h"
+#include "gui/stats/form_manager.h"
 #include "gui/stats/form_shredding.h"
 #include "gui/stats/stats_tab.h"
 #include "gui/support/messages.h"
@@ -19,6 +21,7 @@ namespace mv::gui {
 namespace {
 // The view's name in the dispatcher: the caption of its tab.
 const QString kView = QStringLiteral("Статистика");
+const QString kWait = QStringLiteral("Подождите пожалуйста...");
 }  // namespace
 
 TStatsCommands::TStatsCommands(ICommandHost& host, QWidget* parent)
@@ -46,6 +49,9 @@ TStatsCommands::TStatsCommands(ICommandHost& host, QWidget* parent)
             m_host.Recalc().Invalidate(kView);
             m_host.Recalc().Recalculate(kView, false);
         }
+        // A new method list, other favourites, names or display options: the selectors
+        // follow, the chosen position kept where it still exists.
+        if (c & chMethods) m_tab->FillMethods();
     });
     BuildActions();
 }
@@ -93,6 +99,20 @@ void TStatsCommands::BuildActions() {
     total->setCheckable(true);
     total->setChecked(true);
 
+    // The favourites. F7 and Ctrl+F7 open them wherever the statistics selection does not
+    // take the key (see StatFilter_Include above).
+    QAction* manager = m_host.AddAction(
+        QStringLiteral("FiltersManager"), QStringLiteral("Избранные статистики"),
+        QStringLiteral("F7"), [] { return true; }, [this] { ManageFavorites(); });
+    manager->setStatusTip(
+        QStringLiteral("Настройка списка избранных видов статистики (фильтров)"));
+    QAction* reset = m_host.AddAction(
+        QStringLiteral("FiltersReset"), QStringLiteral("Все доступные статистики"),
+        QStringLiteral("Ctrl+F7"), [] { return true; }, [this] { ResetFavorites(); });
+    reset->setStatusTip(QStringLiteral("Отображать все доступные виды статистики (фильтры)"));
+    m_host.Shortcuts().Share(manager, nullptr);
+    m_host.Shortcuts().Share(reset, nullptr);
+
     m_host.AddAction(
         QStringLiteral("EditShredding"), QStringLiteral("Формулы шинковки"), {},
         [] { return true; }, [this] { EditShredding(); });
@@ -139,6 +159,31 @@ void TStatsCommands::EditShredding() {
     m_host.RunBusy({}, [this] { RebuildFullSetFiles(m_workspace, false, 0); });
 }
 
+void TStatsCommands::ManageFavorites() {
+    std::optional<std::pair<std::vector<TMethodChoice>, TMethodDisplay>> confirmed;
+    m_host.RunCommand([&] {
+        TFormManager dialog(m_host, m_describe, m_host.Window());
+        if (m_host.ExecDialog(dialog, {})) confirmed.emplace(dialog.Choices(), dialog.Display());
+    });
+    if (!confirmed) return;
+    m_host.RunBusy(kWait, [&] {
+        ConfirmMethodChoices(m_workspace, confirmed->first, confirmed->second);
+    });
+    m_tab->FillMethods(true);
+    m_host.RunCommand([this] { m_host.Recalc().Recalculate(true); });
+}
+
+void TStatsCommands::ResetFavorites() {
+    if (!m_host.Hooks().Ask(TAskKind::ConfirmDefaultNo, {},
+                            "Вы действительно хотите сбросить список избранных фильтров?")) {
+        return;
+    }
+    m_host.RunBusy(kWait, [this] { mv::ResetFavorites(m_workspace); });
+    m_tab->FillMethods(true);
+    // Nothing is computed again, but a view whose method changed with its selector shows it.
+    m_host.RunCommand([this] { m_host.Recalc().Recalculate(false); });
+}
+
 void TStatsCommands::ReadMethodNames() {
     if (const auto failure = LoadMethodRegistry(m_workspace)) {
         TMessages::ShowError(DisplayText(*failure), m_host.Window());
@@ -146,18 +191,6 @@ void TStatsCommands::ReadMethodNames() {
     m_tab->FillMethods();
 }
 
-void TStatsCommands::RebuildMethodList() {
-    TStatList& registry = m_workspace.Stats();
-    const auto namesFile = m_workspace.Paths().MethodNames();
-    if (const auto failure = registry.WriteNames(namesFile, true, false)) {
-        TMessages::ShowError(DisplayText(*failure), m_host.Window());
-    }
-    registry.BuildMethods();
-    registry.SelectAll();
-    if (const auto failure = registry.ReadNames(namesFile, true)) {
-        TMessages::ShowError(DisplayText(*failure), m_host.Window());
-    }
-    m_tab->FillMethods();
-}
+void TStatsCommands::RebuildMethodList() { mv::RebuildMethodList(m_workspace); }
 
 }  // namespace mv::gui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 #include <memory>
 
 #include "engine/session/workspace.h"
@@ -30,6 +31,9 @@ public:
     // Builds the method list anew keeping favourites and user names, and refills the
     // selector (after the configuration changed the methods).
     void RebuildMethodList();
+    // Shows the description page of a method (its registry index); the favourites manager's
+    // "Описание" uses it.
+    void SetMethodDescriber(std::function<void(int)> describe) { m_describe = std::move(describe); }
 
 private:
     void BuildActions();
@@ -41,11 +45,17 @@ private:
     void EditShredding();
     // Recomputes the table now (the "Обновить" command and the options that change it).
     void Force();
+    // "Избранные статистики": the favourites manager; a confirmed one rebuilds the method
+    // list, starts both selectors at their first method and recalculates the views.
+    void ManageFavorites();
+    // "Все доступные статистики": every method favourite again, after a confirmation.
+    void ResetFavorites();
 
     ICommandHost& m_host;
     TWorkspace& m_workspace;
     TStatsTab* m_tab = nullptr;
     std::unique_ptr<TWorkspaceSubscription> m_subscription;
+    std::function<void(int)> m_describe;
 };
 
 }  // namespace mv::gui

@@ -125,7 +125,7 @@ std::vector<std::pair<QString, int>> MethodItems(const TStatList& registry, bool
     return items;
 }
 
-void TStatsTab::FillMethods() {
+void TStatsTab::FillMethods(bool first) {
     const int previous = m_methods->currentIndex();
     {
         const QSignalBlocker block(m_methods);
@@ -133,11 +133,11 @@ void TStatsTab::FillMethods() {
         for (const auto& [text, index] : MethodItems(m_workspace.Stats(), false)) {
             m_methods->addItem(text, index);
         }
-        m_methods->setCurrentIndex(previous >= 0 && previous < m_methods->count()
+        m_methods->setCurrentIndex(!first && previous >= 0 && previous < m_methods->count()
                                        ? previous
                                        : (m_methods->count() ? 0 : -1));
     }
-    emit MethodsFilled();
+    emit MethodsFilled(first);
 }
 
 int TStatsTab::ChosenMethod() const {

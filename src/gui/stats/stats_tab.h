@@ -39,8 +39,9 @@ public:
     TStatsTab(TWorkspace& workspace, QWidget* parent = nullptr);
     ~TStatsTab() override;
 
-    // Refills the selector from the registry, keeping the selected position when possible.
-    void FillMethods();
+    // Refills the selector from the registry, keeping the selected position when possible,
+    // or at the first method with `first`.
+    void FillMethods(bool first = false);
     // The registry index of the chosen method, or -1.
     int ChosenMethod() const;
     bool ChooseMethod(const QString& code);
@@ -73,8 +74,9 @@ public:
 signals:
     // The user asked for the table: Enter in the window box or another method chosen.
     void RecalculateRequested(bool force);
-    // The selector was filled anew from the registry; the other method lists follow it.
-    void MethodsFilled();
+    // The selector was filled anew from the registry; the other method lists follow it
+    // (`first`: they start at their first method too).
+    void MethodsFilled(bool first);
 
 private:
     void FillTable();

@@ -72,12 +72,12 @@ TGraphsTab::TGraphsTab(QWidget* parent) : QWidget(parent) {
     layout->addWidget(m_chart, 1);
 }
 
-void TGraphsTab::FillTypes(const TStatList& registry) {
+void TGraphsTab::FillTypes(const TStatList& registry, bool first) {
     const int previous = m_types->currentIndex();
     const QSignalBlocker block(m_types);
     m_types->clear();
     for (const auto& [text, index] : MethodItems(registry, true)) m_types->addItem(text, index);
-    if (!m_filled) {
+    if (!m_filled || first) {
         m_types->setCurrentIndex(m_types->count() ? 0 : -1);
         m_filled = true;
     } else {

@@ -27,8 +27,8 @@ public:
 
     // Fills the graph type list with the registry's shown methods that have a graph. The first
     // filling selects the first type; a later one selects the same position again while the
-    // list still has it and nothing otherwise.
-    void FillTypes(const TStatList& registry);
+    // list still has it and nothing otherwise; `first` selects the first type again.
+    void FillTypes(const TStatList& registry, bool first = false);
     // The registry index of the chosen graph type, or -1.
     int ChosenMethod() const;
     QString ChosenTitle() const;

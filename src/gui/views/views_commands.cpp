@@ -33,7 +33,7 @@ TViewsCommands::TViewsCommands(ICommandHost& host, TStatsTab& statsTab, QWidget*
         m_host.RunCommand([this] { m_host.Recalc().Recalculate(GraphsView, false); });
     });
     connect(&statsTab, &TStatsTab::MethodsFilled, this,
-            [this] { m_graphs->FillTypes(m_workspace.Stats()); });
+            [this](bool first) { m_graphs->FillTypes(m_workspace.Stats(), first); });
     m_subscription = std::make_unique<TWorkspaceSubscription>(m_workspace, [this](TChanges c) {
         if (c & (chArchive | chOffset)) m_host.Recalc().Recalculate(GraphsView, false);
         // The sorted display and the configuration change the values but not the inputs.

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/core/text_codec.h"
 #include "engine/support/ini_file.h"
 #include "test_support.h"
 
@@ -146,6 +147,42 @@ TEST(StatList, NamesFileRoundTrip) {
     const auto failure = fresh.WriteNames(dir / "no-such-dir" / "x.flt", true, true);
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->rfind("Ошибка сохранения списка фильтров!\r\r", 0), 0u);
+}
+
+// Codes this list does not have (another configuration's indexes, another edition's
+// methods) survive reading and writing the names file.
+TEST(StatList, NamesFileKeepsCodesTheListLacks) {
+    test::TTempDir dir;
+    const auto file = dir / "Marvolet_5z36.flt";
+    test::WriteBytes(file, Utf8ToCp1251("[FILTERS]\r\nFavorites=ZZZ7,nums,CHN10\r\n"
+                                        "[STRINGS_RUS]\r\nZZZ7=Чужой метод\r\nNUMS=Старое\r\n"
+                                        "digs=Мои цифры\r\n"));
+    TStatList list;
+    list.BuildMethods();
+    ASSERT_FALSE(list.ReadNames(file, true));
+    EXPECT_EQ(list.FavoritesText(), "NUMS,ZZZ7,CHN10");
+    EXPECT_EQ(list.Method(1).UserName, "Мои цифры");
+    list.Method(0).UserName.clear();
+    list.Method(1).Favorite = true;
+    ASSERT_FALSE(list.WriteNames(file, true, false));
+    EXPECT_EQ(Cp1251ToUtf8(test::ReadBytes(file)),
+              "[FILTERS]\r\nFavorites=NUMS,DIGS,ZZZ7,CHN10\r\nOrdered=0\r\nShowGroupName=1\r\n"
+              "ShowMethodFlags=1\r\n\r\n[STRINGS_RUS]\r\nDIGS=Мои цифры\r\nZZZ7=Чужой метод\r\n");
+    list.SelectAll();  // every method, those that come back later too
+    EXPECT_EQ(list.FavoritesText(), "");
+}
+
+TEST(StatList, MethodTextEqualToTheCaptionIsNoUserName) {
+    TStatList list;
+    list.BuildMethods();
+    const struct {
+        const char* Text;
+        const char* UserName;
+    } cases[] = {{"Мои цифры", "Мои цифры"}, {"ЦИФРЫ ТИРАЖА", ""}, {"цифры тиража", ""}, {"", ""}};
+    for (const auto& c : cases) {
+        list.SetMethodText(1, c.Text);
+        EXPECT_EQ(list.Method(1).UserName, c.UserName) << c.Text;
+    }
 }
 
 TEST(StatList, StakeBalance) {

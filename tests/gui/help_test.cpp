@@ -1,0 +1,136 @@
+// The help pages: F1 and "Справка" open the page of the tab in front, and every page's links
+// and pictures lead somewhere.
+#include <QAction>
+#include <QDesktopServices>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "gui/combs/combs_tab.h"
+#include "gui/core/form_main.h"
+#include "gui/support/messages.h"
+#include "gui_test_support.h"
+
+using namespace mv;
+using namespace mv::gui;
+
+// Takes the addresses the program asks the desktop to open.
+class THelpRecorder : public QObject {
+    Q_OBJECT
+public:
+    QStringList Opened;
+public slots:
+    void Open(const QUrl& url) { Opened << url.toLocalFile(); }
+};
+
+namespace {
+
+const QString kHelpDir = QStringLiteral(MV_HELP_DIR);
+
+bool CopyFolder(const QString& from, const QString& to) {
+    if (!QDir().mkpath(to)) return false;
+    for (const QFileInfo& entry :
+         QDir(from).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString target = to + QLatin1Char('/') + entry.fileName();
+        if (entry.isDir() ? !CopyFolder(entry.filePath(), target)
+                          : !QFile::copy(entry.filePath(), target)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+class THelpTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { TMessages::SetTestMode(true); }
+
+    void everyLinkAndPictureExists() {
+        int pages = 0;
+        QDirIterator it(kHelpDir, {QStringLiteral("*.html")}, QDir::Files,
+                        QDirIterator::Subdirectories);
+        const QRegularExpression reference(QStringLiteral("(?:href|src)=\"([^\"#]*)[^\"]*\""));
+        while (it.hasNext()) {
+            const QFileInfo page(it.next());
+            ++pages;
+            QFile file(page.filePath());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QString text = QString::fromUtf8(file.readAll());
+            QVERIFY2(text.contains(QStringLiteral("<title>")), qPrintable(page.filePath()));
+            for (const auto& match : reference.globalMatch(text)) {
+                const QString target = match.captured(1);
+                if (target.isEmpty() || target.contains(QStringLiteral("://"))) continue;
+                QVERIFY2(QFileInfo::exists(page.dir().filePath(target)),
+                         qPrintable(page.fileName() + QStringLiteral(": ") + target));
+            }
+        }
+        QVERIFY(pages >= 15);
+    }
+
+    // Each tab has its page; a tab without one (or a missing page) opens the index.
+    void helpOpensThePageOfTheTabInFront() {
+        QTemporaryDir dir;
+        QVERIFY(
+            CopyFolder(kHelpDir + QStringLiteral("/ru"), dir.path() + QStringLiteral("/help/ru")));
+        THelpRecorder recorder;
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "Open");
+        const auto unset =
+            qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); });
+        auto window = gui::test::StartMainWindow(dir.path());
+        QAction* help = window->Action(QStringLiteral("GetHelp"));
+        QCOMPARE(help->shortcut(), QKeySequence(QStringLiteral("F1")));
+        window->UpdateActions();
+        QVERIFY(help->isEnabled());
+
+        QTabWidget* right = window->RightPages();
+        // The right page control decides while the focus is not in the left one.
+        window->activateWindow();
+        right->tabBar()->setFocus();
+        QTRY_VERIFY(QApplication::focusWidget() == right->tabBar());
+        const QStringList topics = {QStringLiteral("stats"),   QStringLiteral("graphs"),
+                                    QStringLiteral("card"),    QStringLiteral("layout"),
+                                    QStringLiteral("week"),    QStringLiteral("stakes"),
+                                    QStringLiteral("ratings"), QStringLiteral("regulars"),
+                                    QStringLiteral("systems"), QStringLiteral("script")};
+        QCOMPARE(right->count(), topics.size());
+        for (int i = 0; i < right->count(); ++i) {
+            right->setTabVisible(i, true);
+            right->setCurrentIndex(i);
+            help->trigger();
+            QCOMPARE(QFileInfo(recorder.Opened.last()).fileName(),
+                     topics[i] + QStringLiteral(".html"));
+        }
+        // The left page control decides while it holds the focus.
+        window->activateWindow();
+        window->LeftPages()->setCurrentIndex(1);
+        window->CombsTab()->List()->setFocus();
+        QTRY_VERIFY(QApplication::focusWidget() &&
+                    window->LeftPages()->isAncestorOf(QApplication::focusWidget()));
+        help->trigger();
+        QCOMPARE(QFileInfo(recorder.Opened.last()).fileName(), QStringLiteral("combs.html"));
+        right->tabBar()->setFocus();
+        QTRY_VERIFY(QApplication::focusWidget() == right->tabBar());
+        right->setCurrentIndex(0);
+        QVERIFY(QFile::remove(dir.path() + QStringLiteral("/help/ru/stats.html")));
+        help->trigger();
+        QCOMPARE(recorder.Opened.last(), dir.path() + QStringLiteral("/help/ru/index.html"));
+
+        // Without the pages the command is greyed out.
+        QVERIFY(QDir(dir.path() + QStringLiteral("/help")).removeRecursively());
+        window->UpdateActions();
+        QVERIFY(!help->isEnabled());
+    }
+};
+
+QTEST_MAIN(THelpTest)
+#include "help_test.moc"
