@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "test_support.h"
@@ -22,12 +23,9 @@ struct TCliRun {
     std::string Err;
 };
 
-// Runs `marvolet [--data-dir DATA] ARGS...` without a shell, so arguments need no quoting; its
-// standard output and error are caught in files of `scratch`.
-inline TCliRun RunCli(const std::filesystem::path& scratch, std::vector<std::string> args,
-                      const std::filesystem::path& dataDir = {}) {
-    if (!dataDir.empty()) args.insert(args.begin(), {"--data-dir", dataDir.string()});
-    args.insert(args.begin(), MV_CLI_PATH);
+// Runs the program args[0] with the rest as its arguments, without a shell, so arguments need
+// no quoting; its standard output and error are caught in files of `scratch`.
+inline TCliRun RunProgram(const std::filesystem::path& scratch, std::vector<std::string> args) {
     std::vector<char*> argv;
     for (auto& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
@@ -53,6 +51,14 @@ inline TCliRun RunCli(const std::filesystem::path& scratch, std::vector<std::str
     run.Out = ReadBytes(outFile);
     run.Err = ReadBytes(errFile);
     return run;
+}
+
+// Runs `marvolet [--data-dir DATA] ARGS...` (see RunProgram).
+inline TCliRun RunCli(const std::filesystem::path& scratch, std::vector<std::string> args,
+                      const std::filesystem::path& dataDir = {}) {
+    if (!dataDir.empty()) args.insert(args.begin(), {"--data-dir", dataDir.string()});
+    args.insert(args.begin(), MV_CLI_PATH);
+    return RunProgram(scratch, std::move(args));
 }
 
 }  // namespace mv::test

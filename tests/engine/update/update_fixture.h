@@ -4,6 +4,7 @@
 #pragma once
 
 #include <openssl/evp.h>
+#include <openssl/pem.h>
 #include <zip.h>
 
 #include <cstdio>
@@ -49,6 +50,15 @@ public:
                        reinterpret_cast<const unsigned char*>(message.data()), message.size());
         EVP_MD_CTX_free(ctx);
         return Base64Encode(std::string(reinterpret_cast<char*>(signature), size));
+    }
+
+    // The private key as a PEM (PKCS#8) file, as the catalog service's release command takes it.
+    void WritePem(const std::filesystem::path& file) const {
+        FILE* out = std::fopen(file.c_str(), "wb");
+        if (!out) throw std::runtime_error("cannot write " + file.string());
+        const int written = PEM_write_PrivateKey(out, m_key, nullptr, nullptr, 0, nullptr, nullptr);
+        std::fclose(out);
+        if (written != 1) throw std::runtime_error("cannot write " + file.string());
     }
 
 private:
