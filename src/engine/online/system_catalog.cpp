@@ -342,7 +342,8 @@ std::int32_t PutSystem(const TOnlineService& service, const TSystemData& data, b
         fields.push_back(Field("appid", service.Client.AppId));
         fields.push_back(Field("appver", service.Client.AppVersion));
         fields.push_back(EscField("cl_name", data.Author));
-        fields.push_back(EscField("cl_mail", data.AuthorMail));
+        // Who asks, not whose the entry is: the service lets only the owner change it.
+        fields.push_back(EscField("cl_mail", service.Client.UserMail));
         fields.push_back(Field("cl_lcid", InterfaceLcid));
         const std::string reply = PostServiceRequest(service, "/scripts/sys_putdata.php", fields);
         std::int32_t id = -1;

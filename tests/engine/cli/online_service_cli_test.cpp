@@ -10,6 +10,7 @@
 #include "../update/update_fixture.h"
 #include "cli_run.h"
 #include "engine/core/data_paths.h"
+#include "engine/core/errors.h"
 #include "engine/core/text_codec.h"
 #include "engine/online/system_catalog.h"
 #include "engine/stakes/systems.h"
@@ -130,7 +131,14 @@ TEST_F(OnlineServiceCliTest, ASystemStoredByOneMemberIsDownloadedByAnother) {
     TOnlineService bob = service;
     bob.Client.UserName = "Bob";
     bob.Client.UserMail = "bob@club.example";
-    EXPECT_NE(PutSystem(bob, asBob, true), 0);
+    try {
+        PutSystem(bob, asBob, true);
+        ADD_FAILURE() << "another member deleted the system";
+    } catch (const EError& e) {
+        EXPECT_NE(std::string(e.what()).find("Система принадлежит другому пользователю."),
+                  std::string::npos)
+            << e.what();
+    }
     EXPECT_EQ(PutSystem(service, asBob, true), 0);
 }
 
