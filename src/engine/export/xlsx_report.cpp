@@ -10,6 +10,7 @@
 
 #include "engine/core/errors.h"
 #include "engine/core/text_utils.h"
+#include "engine/support/progress_guard.h"
 #include "engine/support/ui_hooks.h"
 
 namespace mv {
@@ -71,11 +72,6 @@ struct TBookGuard {
         std::error_code ignored;
         std::filesystem::remove(File, ignored);
     }
-};
-
-struct TProgressGuard {
-    IUiHooks& Hooks;
-    ~TProgressGuard() { Hooks.HideProgress(); }
 };
 
 // One UTF-8 character from `text` at `i`; advances `i`.
@@ -164,10 +160,9 @@ bool WriteXlsxReport(const std::filesystem::path& file, const TExportParams& par
     }
     if (fields.size() > LXW_COL_MAX) Fail("Слишком много столбцов.");
 
-    hooks.ShowProgress("Создание рабочей книги...",
-                       static_cast<int>(std::min<std::size_t>(
-                           2 * params.Fields.size() + rowCount / kRowBatch + 5, 1u << 30)));
-    TProgressGuard progress{hooks};
+    TProgressGuard progress(hooks, "Создание рабочей книги...",
+                            static_cast<int>(std::min<std::size_t>(
+                                2 * params.Fields.size() + rowCount / kRowBatch + 5, 1u << 30)));
 
     lxw_workbook_options options{};
     // Rows go to disk as they are written: the memory stays flat for any number of rows.

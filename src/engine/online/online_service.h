@@ -27,6 +27,18 @@ struct TOnlineService {
 inline constexpr const char* NoServiceUrlMessage =
     "Адрес online-сервиса не задан (ключ ServiceUrl раздела [ONLINE] файла конфигурации).";
 
+// One form field "name=value" of a request; ServiceEscField passes the value through
+// EscapeServiceText first, as every free text sent to the service is.
+inline std::string ServiceField(const char* name, const std::string& value) {
+    return std::string(name) + "=" + value;
+}
+inline std::string ServiceField(const char* name, std::int64_t value) {
+    return ServiceField(name, std::to_string(value));
+}
+inline std::string ServiceEscField(const char* name, const std::string& value) {
+    return ServiceField(name, EscapeServiceText(value));
+}
+
 // The hooks of the service's requests, or hooks that do nothing when it has none.
 IUiHooks& ServiceHooks(const TOnlineService& service);
 

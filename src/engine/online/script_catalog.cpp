@@ -12,26 +12,16 @@
 namespace mv {
 namespace {
 
-std::string Field(const char* name, const std::string& value) {
-    return std::string(name) + "=" + value;
-}
-std::string Field(const char* name, std::int64_t value) {
-    return Field(name, std::to_string(value));
-}
-std::string EscField(const char* name, const std::string& value) {
-    return Field(name, EscapeServiceText(value));
-}
-
 // "appid", "appver", "cl_name", "cl_mail", "cl_lcid": who asks. Downloads and the ratings
 // of an entry send "cl_mail" after "scr_id" as well: a private entry is given only to its
 // owner.
 void AddClientFields(std::vector<std::string>& fields, const TServiceClient& client,
                      const std::string& name, std::int32_t lcid) {
-    fields.push_back(Field("appid", client.AppId));
-    fields.push_back(Field("appver", client.AppVersion));
-    fields.push_back(EscField("cl_name", name));
-    fields.push_back(EscField("cl_mail", client.UserMail));
-    fields.push_back(Field("cl_lcid", lcid));
+    fields.push_back(ServiceField("appid", client.AppId));
+    fields.push_back(ServiceField("appver", client.AppVersion));
+    fields.push_back(ServiceEscField("cl_name", name));
+    fields.push_back(ServiceEscField("cl_mail", client.UserMail));
+    fields.push_back(ServiceField("cl_lcid", lcid));
 }
 
 // Runs a request and its reading; any failure becomes the operation's message.
@@ -92,13 +82,13 @@ std::string QuotedLine(std::string_view line) {
 std::vector<std::string> PutFields(const TServiceClient& client, const TScriptData& data,
                                    const std::string* scriptText) {
     std::vector<std::string> fields;
-    fields.push_back(Field("del_mode", scriptText ? 0 : 1));
-    fields.push_back(Field("scr_id", data.Id));
-    fields.push_back(Field("scr_uniapps", data.Universal ? 1 : 0));
-    fields.push_back(Field("scr_publics", data.Public ? 1 : 0));
-    fields.push_back(EscField("scr_title", Trim(data.Title)));
-    fields.push_back(EscField("scr_descr", data.Description));
-    if (scriptText) fields.push_back(EscField("scr_script", *scriptText));
+    fields.push_back(ServiceField("del_mode", scriptText ? 0 : 1));
+    fields.push_back(ServiceField("scr_id", data.Id));
+    fields.push_back(ServiceField("scr_uniapps", data.Universal ? 1 : 0));
+    fields.push_back(ServiceField("scr_publics", data.Public ? 1 : 0));
+    fields.push_back(ServiceEscField("scr_title", Trim(data.Title)));
+    fields.push_back(ServiceEscField("scr_descr", data.Description));
+    if (scriptText) fields.push_back(ServiceEscField("scr_script", *scriptText));
     AddClientFields(fields, client, Trim(data.AuthorName), data.Language);
     return fields;
 }
@@ -185,7 +175,7 @@ void LoadScriptList(const TOnlineService& service, int filterIndex,
     TStatusGuard status(ServiceHooks(service), ScriptListStatus);
     Guarded(ScriptListError, [&] {
         std::vector<std::string> fields;
-        fields.push_back(Field("fltid", filterIndex - 1));
+        fields.push_back(ServiceField("fltid", filterIndex - 1));
         AddClientFields(fields, service.Client, service.Client.UserName, InterfaceLcid);
         const std::string reply = PostServiceRequest(service, "/scripts/scr_getlist.php", fields);
         WalkServiceReply(reply, [&](const std::string& row) {
@@ -233,9 +223,9 @@ std::optional<TScriptLines> DownloadScript(const TOnlineService& service, std::i
     TBusyGuard busy;
     TStatusGuard status(ServiceHooks(service), ScriptDownloadStatus);
     return Guarded(ScriptDownloadError, [&]() -> std::optional<TScriptLines> {
-        const std::string reply =
-            PostServiceRequest(service, "/scripts/scr_getdata.php",
-                               {Field("scr_id", id), EscField("cl_mail", service.Client.UserMail)});
+        const std::string reply = PostServiceRequest(
+            service, "/scripts/scr_getdata.php",
+            {ServiceField("scr_id", id), ServiceEscField("cl_mail", service.Client.UserMail)});
         std::string text;
         bool lastWasScript = false;
         WalkServiceReply(reply, [&](const std::string& row) {
@@ -262,9 +252,9 @@ bool RateScript(const TOnlineService& service, std::int32_t id, std::int32_t val
     TStatusGuard status(ServiceHooks(service), ScriptRateStatus);
     return Guarded(ScriptRateError, [&] {
         std::vector<std::string> fields;
-        fields.push_back(Field("scr_id", id));
-        fields.push_back(Field("rate_value", value));
-        fields.push_back(EscField("rate_notes", notes));
+        fields.push_back(ServiceField("scr_id", id));
+        fields.push_back(ServiceField("rate_value", value));
+        fields.push_back(ServiceEscField("rate_notes", notes));
         AddClientFields(fields, service.Client, service.Client.UserName, InterfaceLcid);
         const std::string reply = PostServiceRequest(service, "/scripts/scr_setrate.php", fields);
         std::int32_t code = -1;
@@ -280,9 +270,9 @@ bool RateScript(const TOnlineService& service, std::int32_t id, std::int32_t val
 bool IsScriptTitleFree(const TOnlineService& service, std::int32_t id, const std::string& title) {
     TBusyGuard busy;
     return Guarded(ScriptTitleCheckError, [&] {
-        const std::string reply =
-            PostServiceRequest(service, "/scripts/scr_chktitle.php",
-                               {Field("scr_id", id), EscField("scr_title", Trim(title))});
+        const std::string reply = PostServiceRequest(
+            service, "/scripts/scr_chktitle.php",
+            {ServiceField("scr_id", id), ServiceEscField("scr_title", Trim(title))});
         bool free = false;
         WalkServiceReply(reply, [&](const std::string& row) {
             free = RowInt(row, "ret_code") == 0;
@@ -330,9 +320,9 @@ std::optional<std::vector<TScriptRating>> LoadScriptRatings(const TOnlineService
     TBusyGuard busy;
     TStatusGuard status(ServiceHooks(service), ScriptRatesStatus);
     return Guarded(ScriptRatesError, [&]() -> std::optional<std::vector<TScriptRating>> {
-        const std::string reply =
-            PostServiceRequest(service, "/scripts/scr_getrates.php",
-                               {Field("scr_id", id), EscField("cl_mail", service.Client.UserMail)});
+        const std::string reply = PostServiceRequest(
+            service, "/scripts/scr_getrates.php",
+            {ServiceField("scr_id", id), ServiceEscField("cl_mail", service.Client.UserMail)});
         std::vector<TScriptRating> ratings;
         const bool any = WalkServiceReply(reply, [&](const std::string& row) {
             TScriptRating rating;

@@ -21,16 +21,6 @@ namespace {
 constexpr int kCombLength = 5;
 constexpr int kMaxNumbers = 36;
 
-std::string Field(const char* name, const std::string& value) {
-    return std::string(name) + "=" + value;
-}
-std::string Field(const char* name, std::int64_t value) {
-    return Field(name, std::to_string(value));
-}
-std::string EscField(const char* name, const std::string& value) {
-    return Field(name, EscapeServiceText(value));
-}
-
 std::string WithId(const char* pattern, std::int32_t id) {
     return Fmt(pattern, {std::to_string(id)});
 }
@@ -181,13 +171,13 @@ void LoadSystemList(const TOnlineService& service, std::vector<TSystemInfo>& row
                     const std::function<void(const TSystemInfo&)>& added) {
     Guarded(SystemListError, [&] {
         std::vector<std::string> fields;
-        fields.push_back(Field("comblen", kCombLength));
-        fields.push_back(Field("maxnums", kMaxNumbers));
-        fields.push_back(Field("appid", service.Client.AppId));
-        fields.push_back(Field("appver", service.Client.AppVersion));
-        fields.push_back(EscField("cl_name", service.Client.UserName));
-        fields.push_back(EscField("cl_mail", service.Client.UserMail));
-        fields.push_back(Field("cl_lcid", InterfaceLcid));
+        fields.push_back(ServiceField("comblen", kCombLength));
+        fields.push_back(ServiceField("maxnums", kMaxNumbers));
+        fields.push_back(ServiceField("appid", service.Client.AppId));
+        fields.push_back(ServiceField("appver", service.Client.AppVersion));
+        fields.push_back(ServiceEscField("cl_name", service.Client.UserName));
+        fields.push_back(ServiceEscField("cl_mail", service.Client.UserMail));
+        fields.push_back(ServiceField("cl_lcid", InterfaceLcid));
         const std::string reply = PostServiceRequest(service, "/scripts/sys_getlist.php", fields);
         const bool any = WalkServiceReply(reply, [&](const std::string& row) {
             rows.push_back(ReadSystemInfo(row));
@@ -219,8 +209,8 @@ std::string FetchSystemCombinations(const TOnlineService& service, const TSystem
     TBusyGuard busy;
     ServiceHooks(service).ShowStatus("Загрузка \"" + info.Title + "\"...");
     return Guarded(WithId(SystemDownloadError, info.Id), [&] {
-        const std::string reply =
-            PostServiceRequest(service, "/scripts/sys_getdata.php", {Field("sys_id", info.Id)});
+        const std::string reply = PostServiceRequest(service, "/scripts/sys_getdata.php",
+                                                     {ServiceField("sys_id", info.Id)});
         std::string text;
         WalkServiceReply(reply, [&](const std::string& row) {
             text = RowBase64Utf8(row, "clist");
@@ -327,24 +317,24 @@ std::int32_t PutSystem(const TOnlineService& service, const TSystemData& data, b
                         (deleting ? "Удаление \"" : "Сохранение \"") + data.Title + "\"...");
     return Guarded(WithId(SystemSaveError, data.Id), [&] {
         std::vector<std::string> fields;
-        fields.push_back(Field("del_mode", deleting ? 1 : 0));
-        fields.push_back(Field("sys_id", data.Id));
-        fields.push_back(Field("nums", data.Numbers));
-        fields.push_back(Field("clen", kCombLength));
-        fields.push_back(Field("olap", data.Block));
-        fields.push_back(EscField("title", data.Title));
-        fields.push_back(EscField("descr", data.Description));
-        fields.push_back(Field("csize", data.Combinations));
-        fields.push_back(
-            Field("clist", deleting ? std::string()
-                                    : Base64Encode(EscapeServiceText(data.CombinationText))));
-        fields.push_back(Field("url", data.Link));
-        fields.push_back(Field("appid", service.Client.AppId));
-        fields.push_back(Field("appver", service.Client.AppVersion));
-        fields.push_back(EscField("cl_name", data.Author));
+        fields.push_back(ServiceField("del_mode", deleting ? 1 : 0));
+        fields.push_back(ServiceField("sys_id", data.Id));
+        fields.push_back(ServiceField("nums", data.Numbers));
+        fields.push_back(ServiceField("clen", kCombLength));
+        fields.push_back(ServiceField("olap", data.Block));
+        fields.push_back(ServiceEscField("title", data.Title));
+        fields.push_back(ServiceEscField("descr", data.Description));
+        fields.push_back(ServiceField("csize", data.Combinations));
+        fields.push_back(ServiceField(
+            "clist",
+            deleting ? std::string() : Base64Encode(EscapeServiceText(data.CombinationText))));
+        fields.push_back(ServiceField("url", data.Link));
+        fields.push_back(ServiceField("appid", service.Client.AppId));
+        fields.push_back(ServiceField("appver", service.Client.AppVersion));
+        fields.push_back(ServiceEscField("cl_name", data.Author));
         // Who asks, not whose the entry is: the service lets only the owner change it.
-        fields.push_back(EscField("cl_mail", service.Client.UserMail));
-        fields.push_back(Field("cl_lcid", InterfaceLcid));
+        fields.push_back(ServiceEscField("cl_mail", service.Client.UserMail));
+        fields.push_back(ServiceField("cl_lcid", InterfaceLcid));
         const std::string reply = PostServiceRequest(service, "/scripts/sys_putdata.php", fields);
         std::int32_t id = -1;
         WalkServiceReply(reply, [&](const std::string& row) {

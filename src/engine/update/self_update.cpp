@@ -18,6 +18,7 @@
 #include "engine/support/file_operations.h"
 #include "engine/support/file_steps.h"
 #include "engine/support/ini_file.h"
+#include "engine/support/progress_guard.h"
 #include "engine/update/update_package.h"
 
 namespace fs = std::filesystem;
@@ -33,21 +34,6 @@ constexpr int kDeletePauseMs = 100;
 constexpr const char* kGlobalSection = "GlobalOptions";
 // A description text or signature larger than this is not what the service publishes.
 constexpr std::uintmax_t kMaxTextBytes = 4 << 20;
-
-// Hides the progress window when the phase ends, also by an exception.
-class TProgressGuard {
-public:
-    TProgressGuard(IUiHooks& hooks, const std::string& text, int maximum) : m_hooks(hooks) {
-        m_hooks.ShowProgress(text, maximum);
-    }
-    ~TProgressGuard() { m_hooks.HideProgress(); }
-    TProgressGuard(const TProgressGuard&) = delete;
-    TProgressGuard& operator=(const TProgressGuard&) = delete;
-    void Step() { m_hooks.StepProgress(1); }
-
-private:
-    IUiHooks& m_hooks;
-};
 
 std::string FileNotFound(const fs::path& path) {
     return Fmt("Файл \"%s\" не найден!", {path.string()});

@@ -6,6 +6,7 @@
 
 #include "engine/core/constants.h"
 #include "engine/core/game.h"
+#include "engine/support/progress_guard.h"
 #include "engine/support/ui_hooks.h"
 
 namespace mv {
@@ -22,19 +23,6 @@ std::uint64_t DistinctMask(const TDrawRec& draw) {
     }
     return mask;
 }
-
-class TProgressGuard {
-public:
-    TProgressGuard(IUiHooks& hooks, const std::string& text, int maximum) : m_hooks(hooks) {
-        m_hooks.ShowProgress(text, maximum);
-    }
-    ~TProgressGuard() { m_hooks.HideProgress(); }
-    TProgressGuard(const TProgressGuard&) = delete;
-    TProgressGuard& operator=(const TProgressGuard&) = delete;
-
-private:
-    IUiHooks& m_hooks;
-};
 
 }  // namespace
 
