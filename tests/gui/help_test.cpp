@@ -1,5 +1,5 @@
-// The help pages: F1 and "Справка" open the page of the tab in front, and every page's links
-// and pictures lead somewhere.
+// The help pages: F1 and "Справка" open the page of the tab in front in the interface
+// language, every language has every page, and every page's links and pictures lead somewhere.
 #include <QAction>
 #include <QDesktopServices>
 #include <QDir>
@@ -48,6 +48,23 @@ bool CopyFolder(const QString& from, const QString& to) {
     return true;
 }
 
+QString ReadText(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// What a page points at, in order: the pages it links to and the file names of its pictures
+// (the English pages may show the Russian pictures).
+QStringList PageTargets(const QString& text) {
+    static const QRegularExpression reference(
+        QStringLiteral("(href|src)=\"(?:[^\"]*/)?([^\"/#]*)[^\"]*\""));
+    QStringList targets;
+    for (const auto& match : reference.globalMatch(text)) {
+        targets << match.captured(1) + QLatin1Char(' ') + match.captured(2);
+    }
+    return targets;
+}
+
 }  // namespace
 
 class THelpTest : public QObject {
@@ -75,6 +92,25 @@ private slots:
             }
         }
         QVERIFY(pages >= 15);
+    }
+
+    // The English pages are the Russian ones translated: the same files, the same links and
+    // pictures, and no Russian text left over.
+    void englishPagesMatchTheRussianOnes() {
+        const QStringList filter = {QStringLiteral("*.html")};
+        const QStringList russian = QDir(kHelpDir + QStringLiteral("/ru")).entryList(filter);
+        QVERIFY(russian.contains(QStringLiteral("index.html")));
+        QCOMPARE(QDir(kHelpDir + QStringLiteral("/en")).entryList(filter), russian);
+        const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
+        for (const QString& name : russian) {
+            const QString ru = ReadText(kHelpDir + QStringLiteral("/ru/") + name);
+            const QString en = ReadText(kHelpDir + QStringLiteral("/en/") + name);
+            QVERIFY2(en.contains(QStringLiteral("<html lang=\"en\">")), qPrintable(name));
+            const auto left = cyrillic.match(en);
+            QVERIFY2(!left.hasMatch(),
+                     qPrintable(name + QStringLiteral(": ") + en.mid(left.capturedStart(), 40)));
+            QCOMPARE(PageTargets(en), PageTargets(ru));
+        }
     }
 
     // Each tab has its page; a tab without one (or a missing page) opens the index.
@@ -130,6 +166,7 @@ private slots:
         window->UpdateActions();
         QVERIFY(!help->isEnabled());
     }
+
 };
 
 QTEST_MAIN(THelpTest)
