@@ -16,6 +16,7 @@
 
 #include "gui/combs/combs_tab.h"
 #include "gui/core/form_main.h"
+#include "gui/core/main_window_keys.h"
 #include "gui/support/messages.h"
 #include "gui_test_support.h"
 
@@ -167,6 +168,61 @@ private slots:
         QVERIFY(!help->isEnabled());
     }
 
+    // With the English interface stored, F1 opens the English page of each tab, whatever the
+    // tabs are called, and the Russian page where the English one is missing.
+    void helpOpensTheEnglishPageInTheEnglishInterface() {
+        QTemporaryDir dir;
+        QVERIFY(CopyFolder(kHelpDir, dir.path() + QStringLiteral("/help")));
+        TWindowSettings(TDataPaths{dir.path().toStdString()}.WindowSettings())
+            .WriteInteger(MainWindowSection, MainWindowKey::Language.Name, 1033);
+        THelpRecorder recorder;
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "Open");
+        const auto unset =
+            qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); });
+        auto window = gui::test::StartMainWindow(dir.path());
+        QAction* help = window->Action(QStringLiteral("GetHelp"));
+        window->UpdateActions();
+        QVERIFY(help->isEnabled());
+        const QString english = dir.path() + QStringLiteral("/help/en/");
+
+        // Translated captions must not lose the way to the pages.
+        QTabWidget* left = window->LeftPages();
+        QTabWidget* right = window->RightPages();
+        for (QTabWidget* pages : {left, right}) {
+            for (int i = 0; i < pages->count(); ++i) {
+                pages->setTabText(i, QStringLiteral("Tab %1").arg(i));
+            }
+        }
+        window->activateWindow();
+        right->tabBar()->setFocus();
+        QTRY_VERIFY(QApplication::focusWidget() == right->tabBar());
+        const QStringList rightTopics = {QStringLiteral("stats"),   QStringLiteral("graphs"),
+                                         QStringLiteral("card"),    QStringLiteral("layout"),
+                                         QStringLiteral("week"),    QStringLiteral("stakes"),
+                                         QStringLiteral("ratings"), QStringLiteral("regulars"),
+                                         QStringLiteral("systems"), QStringLiteral("script")};
+        QCOMPARE(right->count(), rightTopics.size());
+        for (int i = 0; i < right->count(); ++i) {
+            right->setTabVisible(i, true);
+            right->setCurrentIndex(i);
+            help->trigger();
+            QCOMPARE(recorder.Opened.last(), english + rightTopics[i] + QStringLiteral(".html"));
+        }
+        const QStringList leftTopics = {QStringLiteral("draws"), QStringLiteral("combs")};
+        QCOMPARE(left->count(), leftTopics.size());
+        for (int i = 0; i < left->count(); ++i) {
+            left->setCurrentIndex(i);
+            left->currentWidget()->setFocus();
+            QTRY_VERIFY(QApplication::focusWidget() &&
+                        left->isAncestorOf(QApplication::focusWidget()));
+            help->trigger();
+            QCOMPARE(recorder.Opened.last(), english + leftTopics[i] + QStringLiteral(".html"));
+        }
+
+        QVERIFY(QFile::remove(english + QStringLiteral("combs.html")));
+        help->trigger();
+        QCOMPARE(recorder.Opened.last(), dir.path() + QStringLiteral("/help/ru/combs.html"));
+    }
 };
 
 QTEST_MAIN(THelpTest)

@@ -6,12 +6,12 @@
 #include <QDialog>
 #include <QDesktopServices>
 #include <QFileInfo>
-#include <QHash>
 #include <QMessageBox>
 #include <QTabWidget>
 #include <QTableView>
 #include <QUrl>
 
+#include <iterator>
 #include <optional>
 #include <string_view>
 
@@ -128,25 +128,20 @@ QString TTemplateMain::HelpTopicPage(const QString& topic) {
 }
 
 QString TTemplateMain::CurrentHelpTopic() const {
-    // The help page of each tab, by the tab's caption.
-    static const QHash<QString, QString> topics = {
-        {QStringLiteral("Архив тиражей"), QStringLiteral("draws")},
-        {QStringLiteral("Комбинации"), QStringLiteral("combs")},
-        {QStringLiteral("Статистика"), QStringLiteral("stats")},
-        {QStringLiteral("Графики"), QStringLiteral("graphs")},
-        {QStringLiteral("Карта"), QStringLiteral("card")},
-        {QStringLiteral("Схема"), QStringLiteral("layout")},
-        {QStringLiteral("Неделя"), QStringLiteral("week")},
-        {QStringLiteral("Ставки"), QStringLiteral("stakes")},
-        {QStringLiteral("Рейтинг"), QStringLiteral("ratings")},
-        {QStringLiteral("Регуляры"), QStringLiteral("regulars")},
-        {QStringLiteral("Системы"), QStringLiteral("systems")},
-        {QStringLiteral("Сценарий"), QStringLiteral("script")},
-    };
+    // The help page of each tab, by the tab's place (BuildLayout's order): captions change with
+    // the interface language, places do not.
+    static const char* const leftTopics[] = {"draws", "combs"};
+    static const char* const rightTopics[] = {"stats",  "graphs",  "card",     "layout",  "week",
+                                              "stakes", "ratings", "regulars", "systems", "script"};
     const QWidget* focus = QApplication::focusWidget();
-    const QTabWidget* pages =
-        focus && m_leftPages->isAncestorOf(focus) ? m_leftPages : m_rightPages;
-    return topics.value(pages->tabText(pages->currentIndex()), QStringLiteral("index"));
+    const bool left = focus && m_leftPages->isAncestorOf(focus);
+    const int index = (left ? m_leftPages : m_rightPages)->currentIndex();
+    const auto topic = [index](const auto& topics) {
+        return index >= 0 && index < static_cast<int>(std::size(topics))
+                   ? QString::fromLatin1(topics[index])
+                   : QStringLiteral("index");
+    };
+    return left ? topic(leftTopics) : topic(rightTopics);
 }
 
 void TTemplateMain::OpenHelp() {
