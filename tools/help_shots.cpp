@@ -2,7 +2,10 @@
 // the bundled sample archive, brings each tab and the main dialogs to the front and saves
 // them as PNG files named after the help pages' topics.
 //
-//   help_shots <sample archive> <output folder>
+//   help_shots [--language ru|en] <sample archive> <output folder>
+//
+// The language is stored as the interface language in the temporary data folder's window
+// settings before the window starts, so the pictures show the interface of that language.
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
@@ -11,10 +14,12 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
+#include <exception>
 
 #include "gui/combs/form_generate.h"
 #include "gui/core/form_config.h"
 #include "gui/core/form_main.h"
+#include "gui/core/main_window_keys.h"
 #include "gui/stats/form_manager.h"
 #include "gui/support/messages.h"
 
@@ -52,27 +57,51 @@ void GrabDialog(TFormMain& window, const QDir& out, const char* topic, bool& ok)
     });
 }
 
+// The interface language identifiers of the help pages' languages.
+struct TLanguage {
+    const char* Name;
+    int Id;
+};
+constexpr TLanguage kLanguages[] = {{"ru", 1049}, {"en", 1033}};
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: help_shots <sample archive> <output folder>\n");
+    QStringList args = QCoreApplication::arguments().mid(1);
+    int language = kLanguages[0].Id;
+    if (args.size() == 4 && args[0] == QStringLiteral("--language")) {
+        language = 0;
+        for (const TLanguage& known : kLanguages) {
+            if (args[1] == QLatin1String(known.Name)) language = known.Id;
+        }
+        args = args.mid(2);
+    }
+    if (args.size() != 2 || language == 0) {
+        std::fprintf(stderr,
+                     "usage: help_shots [--language ru|en] <sample archive> <output folder>\n");
         return 2;
     }
     QTemporaryDir data;
-    const QDir out(QString::fromLocal8Bit(argv[2]));
+    const TDataPaths paths{data.path().toStdString()};
+    const QDir out(args[1]);
     if (!data.isValid() || !QDir().mkpath(out.path()) ||
-        !QFile::copy(QString::fromLocal8Bit(argv[1]),
-                     data.filePath(QStringLiteral("Marvolet_5z36.ldr")))) {
+        !QFile::copy(args[0], QString::fromStdString(paths.Archive().string()))) {
         std::fprintf(stderr, "help_shots: cannot prepare the data folder\n");
+        return 1;
+    }
+    try {
+        TWindowSettings(paths.WindowSettings())
+            .WriteInteger(MainWindowSection, MainWindowKey::Language.Name, language);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "help_shots: cannot store the language: %s\n", e.what());
         return 1;
     }
     // Nothing modal: message boxes are recorded, questions get their default answer.
     TMessages::SetTestMode(true);
 
-    TFormMain window(TDataPaths{data.path().toStdString()}, {});
+    TFormMain window(paths, {});
     window.resize(1180, 760);
     window.show();
     QEventLoop started;
