@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/core/messages.h"
 #include "engine/core/records.h"
 #include "engine/stakes/stakes_file.h"
 #include "engine/stats/stat_list.h"
@@ -90,9 +91,9 @@ struct TStakeProfitPoint {
 // Every record with DrawNumber >= 0, grouped by draw in the order the draws first appear.
 // Throws EError "Для построения графиков необходимо, ..." when there is no such record.
 std::vector<TStakeProfitPoint> StakeProfitByDraw(const TStakesFile& file);
-inline constexpr const char* StakesGraphTitle = "График суммарного профита ставок по тиражам";
-inline constexpr const char* StakesGraphProfitSeries = "Суммарный профит ставок по тиражу";
-inline constexpr const char* StakesGraphAverageSeries = "Среднее значение";
-inline constexpr const char* StakesGraphAccumulatedSeries = "Накопленное значение";
+inline constexpr TMsgText StakesGraphTitle{TMsg::StakesGraphTitle};
+inline constexpr TMsgText StakesGraphProfitSeries{TMsg::StakesGraphProfitSeries};
+inline constexpr TMsgText StakesGraphAverageSeries{TMsg::StakesGraphAverageSeries};
+inline constexpr TMsgText StakesGraphAccumulatedSeries{TMsg::StakesGraphAccumulatedSeries};
 
 }  // namespace mv
