@@ -91,7 +91,18 @@ struct TStakeProfitPoint {
 // Every record with DrawNumber >= 0, grouped by draw in the order the draws first appear.
 // Throws EError "Для построения графиков необходимо, ..." when there is no such record.
 std::vector<TStakeProfitPoint> StakeProfitByDraw(const TStakesFile& file);
-inline constexpr TMsgText StakesGraphTitle{TMsg::StakesGraphTitle};
+// The chart's title also serves the desktop as a C string (a command's hint), so it converts
+// to const char* (and reads as a byte range); a TMsgText could not, since a second conversion
+// would make std::string(text) ambiguous. Read at each use, like every catalogue text.
+struct TStakesGraphTitleText {
+    const std::string& Str() const { return Msg(TMsg::StakesGraphTitle); }
+    operator const char*() const { return Str().c_str(); }  // NOLINT: implicit by design
+    const char* data() const { return Str().data(); }
+    std::size_t size() const { return Str().size(); }
+    const char* begin() const { return data(); }
+    const char* end() const { return data() + size(); }
+};
+inline constexpr TStakesGraphTitleText StakesGraphTitle{};
 inline constexpr TMsgText StakesGraphProfitSeries{TMsg::StakesGraphProfitSeries};
 inline constexpr TMsgText StakesGraphAverageSeries{TMsg::StakesGraphAverageSeries};
 inline constexpr TMsgText StakesGraphAccumulatedSeries{TMsg::StakesGraphAccumulatedSeries};

@@ -18,6 +18,7 @@
 #include "engine/combs/comb_tools.h"
 #include "engine/core/errors.h"
 #include "engine/core/game.h"
+#include "engine/stakes/stake_check.h"
 #include "engine/stats/custom_stat.h"
 #include "engine/stats/families/sums.h"
 #include "engine/stats/filter_modes.h"
@@ -81,6 +82,7 @@ TEST_F(MessagesTest, InstalledTextsReachRealOutputs) {
     EXPECT_EQ(hooks.Statuses[0], "EN:Поиск по архиву тиражей...");
     // A named constant declared at namespace scope follows too.
     EXPECT_EQ(std::string(UpdateNotFound), "EN:Обновлений не найдено!");
+    EXPECT_STREQ(StakesGraphTitle, "EN:График суммарного профита ставок по тиражам");
 
     SetMessageTexts({});
     EXPECT_EQ(TstSumValues::Descriptor.CaptionFor(0), "Сумма тиража: все значения");
