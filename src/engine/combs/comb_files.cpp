@@ -4,6 +4,7 @@
 
 #include "engine/core/errors.h"
 #include "engine/core/game.h"
+#include "engine/core/messages.h"
 #include "engine/core/text_utils.h"
 #include "engine/support/atomic_file.h"
 
@@ -56,7 +57,8 @@ std::size_t ReadCombinationsFile(const std::filesystem::path& file, TCombsArray&
     try {
         bytes = ReadWholeFile(file);
     } catch (const std::exception& e) {
-        throw EError(OperationMessage("Ошибка чтения файла " + Quoted(file) + "!", e.what()));
+        throw EError(
+            OperationMessage(Msg(TMsg::ReadFileErrorPrefix) + Quoted(file) + "!", e.what()));
     }
     return ParseCombinationsFile(bytes, list);
 }

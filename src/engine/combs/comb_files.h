@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/combs/combs_array.h"
+#include "engine/core/messages.h"
 #include "engine/core/text_utils.h"
 
 namespace mv {
@@ -15,8 +16,7 @@ namespace mv {
 // in decimal joined by ";" in stored order, lines ended by CR LF, no header. The same form is
 // the file of generation mode 4.
 inline constexpr const char* CombFileExtension = "lcv";
-inline constexpr const char* CombFileFilter = "Файлы комбинаций (*.lcv)|*.lcv";
-
+inline constexpr TMsgText CombFileFilter{TMsg::CombFileFilter};
 
 // Appends every combination line of a combination file's bytes to `list` and returns how many
 // were appended. A line counts when it splits into exactly five words at "," or ";" (runs of

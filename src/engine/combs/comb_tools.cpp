@@ -1,19 +1,20 @@
 #include "engine/combs/comb_tools.h"
 
 #include "engine/core/game.h"
+#include "engine/core/messages.h"
 #include "engine/stats/draw_graph_values.h"
 
 namespace mv {
 
 std::string TArchiveLookup::Message() const {
-    if (Lines.empty()) return "Выделенная комбинация не найдена архиве тиражей!";
-    std::string text = "Выделенная комбинация найдена в следующих тиражах:\r";
+    if (Lines.empty()) return Msg(TMsg::CombNotInArchive);
+    std::string text = Msg(TMsg::CombFoundInDraws);
     for (const std::string& line : Lines) text += "\r" + line;
     return text;
 }
 
 TArchiveLookup FindInArchive(const TDrawsArray& draws, const TComb& comb, IUiHooks& hooks) {
-    TStatusGuard status(hooks, "Поиск по архиву тиражей...");
+    TStatusGuard status(hooks, Msg(TMsg::SearchArchiveStatus));
     TArchiveLookup result;
     for (auto it = draws.rbegin(); it != draws.rend() && result.Lines.size() < ArchiveLookupLimit;
          ++it) {
@@ -26,9 +27,10 @@ TArchiveLookup FindInArchive(const TDrawsArray& draws, const TComb& comb, IUiHoo
 }
 
 std::string UniqueNumbersMessage(const TCombsArray& list, IUiHooks& hooks) {
-    TStatusGuard status(hooks, "Подождите пожалуйста...");
-    return "В текущем списке комбинаций содержится " +
-           std::to_string(UniqueNumberCount(list.Data(), list.Count())) + " уникальных номеров";
+    TStatusGuard status(hooks, Msg(TMsg::PleaseWaitStatus));
+    return Msg(TMsg::UniqueNumbersPrefix) +
+           std::to_string(UniqueNumberCount(list.Data(), list.Count())) +
+           Msg(TMsg::UniqueNumbersSuffix);
 }
 
 std::vector<std::pair<std::string, std::int32_t>> CombinationInfoValues(

@@ -7,16 +7,17 @@
 
 #include "engine/core/constants.h"
 #include "engine/core/errors.h"
+#include "engine/core/messages.h"
 
 namespace mv {
 namespace {
 
-const char* const kSnapshotStatus = "Создание файла отката...";
-const char* const kUndoStatus = "Отмена изменений...";
-const char* const kSaveBufferStatus = "Создание буфера комбинаций...";
-const char* const kLoadBufferStatus = "Загрузка буфера комбинаций...";
-const char* const kSaveBufferError = "Ошибка создания буфера комбинаций!";
-const char* const kLoadBufferError = "Ошибка загрузки буфера комбинаций!";
+constexpr TMsgText kSnapshotStatus{TMsg::SnapshotStatus};
+constexpr TMsgText kUndoStatus{TMsg::UndoStatus};
+constexpr TMsgText kSaveBufferStatus{TMsg::SaveBufferStatus};
+constexpr TMsgText kLoadBufferStatus{TMsg::LoadBufferStatus};
+constexpr TMsgText kSaveBufferError{TMsg::SaveBufferError};
+constexpr TMsgText kLoadBufferError{TMsg::LoadBufferError};
 
 // Copies `source` into `target`; on an allocation failure `target` is released and the
 // failure propagates.
@@ -35,11 +36,11 @@ std::string FailureReason(std::exception_ptr failure) {
     try {
         std::rethrow_exception(failure);
     } catch (const std::bad_alloc&) {
-        return "Недостаточно памяти.";
+        return Msg(TMsg::OutOfMemory);
     } catch (const std::exception& e) {
         return e.what();
     } catch (...) {
-        return "Неизвестная ошибка.";
+        return Msg(TMsg::UnknownError);
     }
 }
 

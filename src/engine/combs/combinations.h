@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/combs/combs_array.h"
+#include "engine/core/messages.h"
 #include "engine/support/ui_hooks.h"
 
 namespace mv {
@@ -107,7 +108,7 @@ private:
     TBufferKey m_bufferKey;
 };
 
-inline constexpr const char* UndoLineCaption = "Отмена последней операции";
+inline constexpr TMsgText UndoLineCaption{TMsg::UndoLineCaption};
 
 // The reason text of a caught failure for an error box: the exception's text, or
 // "Недостаточно памяти." for an allocation failure.

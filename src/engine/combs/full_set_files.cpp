@@ -12,15 +12,16 @@
 #include "engine/combs/combinations.h"
 #include "engine/combs/full_set.h"
 #include "engine/core/errors.h"
+#include "engine/core/messages.h"
 #include "engine/support/atomic_file.h"
 #include "engine/support/config_file.h"
 
 namespace mv {
 namespace {
 
-const char* const kCreateError = "Ошибка создания файла данных для полного набора вариантов!";
-const char* const kOpenError = "Ошибка открытия файла данных для полного набора вариантов!";
-const char* const kRebuildText = "Создание файлов для полного набора комбинаций...";
+constexpr TMsgText kCreateError{TMsg::FullSetCreateError};
+constexpr TMsgText kOpenError{TMsg::FullSetOpenError};
+constexpr TMsgText kRebuildText{TMsg::FullSetRebuildStatus};
 // Far above any real file (a few thousand values at most): a larger file is damaged.
 constexpr std::size_t kMaxFileBytes = std::size_t{64} << 20;
 
@@ -86,9 +87,9 @@ std::uint32_t GetUInt(std::string_view bytes, std::size_t at, int size) {
     return v;
 }
 
-std::string FileFailure(const char* fixed, const std::filesystem::path& file,
+std::string FileFailure(const std::string& fixed, const std::filesystem::path& file,
                         const std::string& reason) {
-    return OperationMessage(std::string(fixed) + "\r\rИмя файла: " + file.string(), reason);
+    return OperationMessage(std::string(fixed) + Msg(TMsg::FileNameLine) + file.string(), reason);
 }
 
 // The file is "missing" when it is not there or holds zero bytes. Throws EOSError when the
@@ -123,8 +124,7 @@ std::optional<TFullSetCounts> WriteMethodFile(IUiHooks& hooks, const std::filesy
                                               const std::filesystem::path& recordFile,
                                               const std::string& record,
                                               const std::function<TFullSetCounts()>& count) {
-    TStatusGuard status(hooks,
-                        "Создание файла предварительной выборки " + file.string() + "...");
+    TStatusGuard status(hooks, Msg(TMsg::PrefetchCreateStatus) + file.string() + "...");
     try {
         std::filesystem::create_directories(file.parent_path());
         TFullSetCounts counts = count();
@@ -304,14 +304,13 @@ std::string EncodeFullSetFile(const TFullSetCounts& counts) {
 
 TFullSetCounts DecodeFullSetFile(std::string_view bytes) {
     if (bytes.size() < FullSetRecordSize || bytes.size() % FullSetRecordSize != 0) {
-        throw EError(
-            "Размер файла (" + std::to_string(bytes.size()) +
-            " байт) не соответствует формату: ожидаются записи по 12 байт и итоговая запись.");
+        throw EError(Msg(TMsg::FileSizePrefix) + std::to_string(bytes.size()) +
+                     Msg(TMsg::FullSetSizeMismatch));
     }
     const std::size_t n = bytes.size() / FullSetRecordSize - 1;
     const std::size_t trailer = n * FullSetRecordSize;
     if (GetUInt(bytes, trailer + 8, 4) != 0) {
-        throw EError("Итоговая запись файла повреждена.");
+        throw EError(Msg(TMsg::FullSetTotalDamaged));
     }
     TFullSetCounts counts;
     counts.Records.resize(n);
@@ -330,31 +329,32 @@ TFullSetCounts DecodeFullSetFile(std::string_view bytes) {
 }
 
 void CheckFullSetCounts(const TFullSetCounts& counts, const TStatClass& statClass) {
-    const std::string damaged = "Содержимое файла повреждено: ";
+    const std::string damaged = Msg(TMsg::FileContentDamaged);
     std::int64_t total = 0;
     std::int32_t smallest = std::numeric_limits<std::int32_t>::max();
     std::int32_t largest = 0;
     for (std::size_t i = 0; i < counts.Records.size(); ++i) {
         const TStatValueRec& r = counts.Records[i];
         if (i > 0 && !KeyLess(counts.Records[i - 1].Key, r.Key)) {
-            throw EError(damaged + "значения не упорядочены или повторяются.");
+            throw EError(damaged + Msg(TMsg::FullSetValuesUnordered));
         }
-        if (r.Count < 1) throw EError(damaged + "количество комбинаций меньше 1.");
+        if (r.Count < 1) throw EError(damaged + Msg(TMsg::FullSetCountBelowOne));
         total += r.Count;
         smallest = std::min(smallest, r.Count);
         largest = std::max(largest, r.Count);
     }
     if (counts.Smallest != smallest || counts.Largest != largest) {
-        throw EError(damaged + "итоговая запись не соответствует записям.");
+        throw EError(damaged + Msg(TMsg::FullSetTotalMismatch));
     }
     const auto [fewest, most] = statClass.ValuesPerComb;
     const std::int64_t low = std::int64_t{fewest} * FullSetSize;
     const std::int64_t high = std::int64_t{most} * FullSetSize;
     if (total < low || total > high) {
-        throw EError(damaged + "сумма количеств " + std::to_string(total) +
-                     " не соответствует полному набору комбинаций (ожидается " +
+        throw EError(damaged + Msg(TMsg::FullSetCountSumPrefix) + std::to_string(total) +
+                     Msg(TMsg::FullSetCountSumMismatch) +
                      (low == high ? std::to_string(low)
-                                  : "от " + std::to_string(low) + " до " + std::to_string(high)) +
+                                  : Msg(TMsg::RangeFrom) + std::to_string(low) +
+                                        Msg(TMsg::RangeTo) + std::to_string(high)) +
                      ").");
     }
 }

@@ -9,17 +9,15 @@
 #include "engine/combs/full_set.h"
 #include "engine/core/errors.h"
 #include "engine/core/game.h"
+#include "engine/core/messages.h"
 #include "engine/core/text_utils.h"
 
 namespace mv {
 namespace {
 
-const char* const kModeTexts[GenerateModeCount] = {
-    "Полный список (все возможные для данного лото варианты)",
-    "Мои числа - должно присутствовать любое из указанных",
-    "Мои числа - комбинации только из списка указанных",
-    "Мои числа - исключить комбинации с любым из указанных",
-    "Загрузить список из заранее подготовленного CSV-файла",
+constexpr TMsg kModeTexts[GenerateModeCount] = {
+    TMsg::GenerateFullList,         TMsg::GenerateMyNumbersAny, TMsg::GenerateMyNumbersOnly,
+    TMsg::GenerateMyNumbersExclude, TMsg::GenerateFromCsv,
 };
 
 // Enumerates the full set and appends the sets whose count of my numbers passes `keep`.
@@ -69,7 +67,7 @@ bool FillGeneratedList(int mode, const std::string& parameter, TCombsArray& list
 }
 
 const char* GenerateModeText(int mode) {
-    return mode >= 0 && mode < GenerateModeCount ? kModeTexts[mode] : kModeTexts[0];
+    return Msg(mode >= 0 && mode < GenerateModeCount ? kModeTexts[mode] : kModeTexts[0]).c_str();
 }
 
 std::bitset<256> ParseMyNumbers(const std::string& text) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/combs/combs_array.h"
+#include "engine/core/messages.h"
 #include "engine/stats/stat_table.h"
 
 namespace mv {
@@ -56,7 +57,6 @@ std::vector<std::size_t> CountFirstSteps(const TCombsArray& list, const TFirstSt
 void SplitAtRemovalStep(TCombsArray& source, const TFirstStepTable& firstStep, std::size_t steps,
                         TCombsArray& kept);
 
-inline constexpr const char* EmptyViewSelectionMessage =
-    "В выделенном диапазоне нет значений для фильтра!";
+inline constexpr TMsgText EmptyViewSelectionMessage{TMsg::NoFilterValuesInSelection};
 
 }  // namespace mv

@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "engine/core/errors.h"
+#include "engine/core/messages.h"
 
 namespace mv {
 
@@ -19,14 +20,14 @@ std::optional<std::filesystem::path> TakeDataDirOption(std::vector<std::string>&
         const std::string& a = args[i];
         if (a == kOption) {
             if (i + 1 >= args.size() || args[i + 1].empty()) {
-                throw EError("Не указан каталог данных после --data-dir");
+                throw EError(Msg(TMsg::DataDirMissing));
             }
             dir = args[i + 1];
             args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
                        args.begin() + static_cast<std::ptrdiff_t>(i + 2));
         } else if (a.rfind(kOption + "=", 0) == 0) {
             const std::string value = a.substr(kOption.size() + 1);
-            if (value.empty()) throw EError("Не указан каталог данных после --data-dir");
+            if (value.empty()) throw EError(Msg(TMsg::DataDirMissing));
             dir = value;
             args.erase(args.begin() + static_cast<std::ptrdiff_t>(i));
         } else {

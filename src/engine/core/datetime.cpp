@@ -6,6 +6,7 @@
 #include <ctime>
 
 #include "engine/core/errors.h"
+#include "engine/core/messages.h"
 
 namespace mv {
 namespace {
@@ -46,10 +47,10 @@ bool IsValidDate(int year, int month, int day) {
 }
 
 TDateTime EncodeDateTime(const TDateParts& p) {
-    if (!IsValidDate(p.Year, p.Month, p.Day)) throw EConvertError("Недопустимая дата");
+    if (!IsValidDate(p.Year, p.Month, p.Day)) throw EConvertError(Msg(TMsg::InvalidDate));
     if (p.Hour < 0 || p.Hour > 23 || p.Minute < 0 || p.Minute > 59 || p.Second < 0 ||
         p.Second > 59 || p.Millisecond < 0 || p.Millisecond > 999) {
-        throw EConvertError("Недопустимое время");
+        throw EConvertError(Msg(TMsg::InvalidTime));
     }
     const double days = static_cast<double>(
         DaysFromCivil(p.Year, static_cast<unsigned>(p.Month), static_cast<unsigned>(p.Day)) +

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/core/errors.h"
+#include "engine/core/messages.h"
 #include "engine/core/text_utils.h"
 
 namespace mv {
@@ -105,7 +106,7 @@ TDateTime ParseDrawDate(const std::string& text) {
     p.Month = part(3, 2);
     p.Year = part(6, 4);
     if (!IsValidDate(p.Year, p.Month, p.Day)) {
-        throw EConvertError("\"" + text + "\" - недопустимая дата");
+        throw EConvertError("\"" + text + Msg(TMsg::InvalidDateSuffix));
     }
     return EncodeDateTime(p);
 }
@@ -124,7 +125,7 @@ std::string CombText(const TComb& comb) {
 TComb ParseCombText(const std::string& line) {
     const auto words = SplitWords(line, "\t ,-.:;|");
     if (words.size() != NumbersInDraw) {
-        throw EError("Некорректная комбинация: \"" + line + "\"!");
+        throw EError(Msg(TMsg::InvalidCombinationPrefix) + line + "\"!");
     }
     TComb comb;
     for (int i = 0; i < NumbersInDraw; ++i) {
@@ -143,8 +144,9 @@ std::string DrawNumbersText(const TDrawRec& draw) {
 }
 
 std::string DrawLineText(const TDrawRec& draw) {
-    return "Тираж № " + std::to_string(draw.Number) + " от " + draw.Date() +
-           ", значения: " + DrawNumbersText(draw) + " e:" + std::to_string(draw.Extra);
+    return Msg(TMsg::DrawNumberPrefix) + std::to_string(draw.Number) + Msg(TMsg::DrawDateOf) +
+           draw.Date() + Msg(TMsg::DrawValuesLabel) + DrawNumbersText(draw) +
+           " e:" + std::to_string(draw.Extra);
 }
 
 int NumbersSum(const std::array<std::uint8_t, NumbersInDraw>& nums) {

@@ -1,5 +1,6 @@
 #include "engine/core/messages.h"
 
+#include <ostream>
 #include <stdexcept>
 
 namespace mv {
@@ -28,7 +29,18 @@ std::vector<std::string>& CurrentTexts() {
 
 std::span<const TMessageInfo> MessageCatalogue() { return kCatalogue; }
 
-const std::string& Msg(TMsg id) { return CurrentTexts().at(static_cast<std::size_t>(id)); }
+const std::string& Msg(TMsg id) {
+    return CurrentTexts().at(static_cast<std::size_t>(id));
+}
+
+const std::string& TMsgText::Str() const {
+    static const std::string empty;
+    return m_id < 0 ? empty : Msg(static_cast<TMsg>(m_id));
+}
+
+std::ostream& operator<<(std::ostream& out, const TMsgText& text) {
+    return out << text.Str();
+}
 
 void SetMessageTexts(std::vector<std::string> texts) {
     if (texts.empty()) {

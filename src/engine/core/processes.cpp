@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "engine/core/errors.h"
+#include "engine/core/messages.h"
 #include "engine/core/text_utils.h"
 
 extern char** environ;
@@ -53,10 +54,7 @@ bool OtherInstanceRunning(const std::filesystem::path& executable) {
 }
 
 std::string ProcessTimeoutText(const std::string& fileName) {
-    return Fmt(
-        "Ожидание завершения процесса (файла) \"%s\" прервано в связи с превышением "
-        "времени ожидания!",
-        {fileName});
+    return Fmt(Msg(TMsg::ProcessTimeout), {fileName});
 }
 
 namespace {

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "engine/core/errors.h"
+#include "engine/core/messages.h"
 #include "engine/core/text_utils.h"
 #include "engine/session/workspace.h"
 #include "engine/support/config_file.h"
@@ -86,8 +87,8 @@ TSheetDraws FetchDraws(TWorkspace& ws, const std::string& url, const THttpOption
     try {
         rows = ReadFirstSheet(file, kColumnExtra);
     } catch (const std::exception& e) {
-        throw EError("Книга \"" + std::string(DrawsWorkbookFileName) + "\" не прочитана. " +
-                     e.what());
+        throw EError(Msg(TMsg::WorkbookPrefix) + std::string(DrawsWorkbookFileName) +
+                     Msg(TMsg::WorkbookNotRead) + e.what());
     }
     TSheetDraws got = DrawsFromSheet(rows, first, ws.DrawArchive());
     ws.AppendDraws(got.Draws);

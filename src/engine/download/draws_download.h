@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/core/messages.h"
 #include "engine/core/records.h"
 #include "engine/download/workbook.h"
 #include "engine/net/http.h"
@@ -15,15 +16,11 @@ class TWorkspace;
 // The operator's results workbook is kept under this name in the data directory, replaced by
 // every successful fetch and left there afterwards.
 inline constexpr const char* DrawsWorkbookFileName = "results.xlsx";
-inline constexpr const char* DrawsDownloadStatus = "Загрузка архива тиражей...";
-inline constexpr const char* DrawsDownloadCaption = "Ошибка";
-inline constexpr const char* DrawsDownloadRetryQuestion =
-    "Ошибка загрузки архива тиражей с сайта: \"%s\"\r\rПовторить попытку?";
+inline constexpr TMsgText DrawsDownloadStatus{TMsg::DrawsDownloadStatus};
+inline constexpr TMsgText DrawsDownloadCaption{TMsg::DrawsDownloadCaption};
+inline constexpr TMsgText DrawsDownloadRetryQuestion{TMsg::DrawsDownloadRetryQuestion};
 // What a download without a configured address tells the user.
-inline constexpr const char* DrawsUrlMissingText =
-    "Не задан адрес файла результатов тиражей на сайте лотереи.\r\rУкажите его в окне "
-    "\"Параметры системы\" (поле \"Адрес файла тиражей\") или в файле конфигурации "
-    "Marvolet_5z36.ini: раздел [DOWNLOAD], ключ DrawsUrl.";
+inline constexpr TMsgText DrawsUrlMissingText{TMsg::DrawsUrlMissing};
 
 // The draws of the operator's sheet that the archive does not have yet, and what was passed
 // over. The sheet's layout: row 1 is a heading; column 1 the draw number, column 2 the date
@@ -88,9 +85,7 @@ TDownloadResult DownloadDraws(TWorkspace& ws, const TDownloadParams& params);
 
 // The download at start-up, by the stored mode: 0 asks DownloadAtStartQuestion ("Подтверждение",
 // Yes by default), 1 downloads without asking, 2 never. Returns whether to download now.
-inline constexpr const char* DownloadAtStartQuestion =
-    "Обновить список тиражей?\r\rДля выполнения обновления необходимо действующее "
-    "подключение к сети Интернет.";
+inline constexpr TMsgText DownloadAtStartQuestion{TMsg::DownloadAtStartQuestion};
 bool DownloadAtStart(int mode, IUiHooks& hooks);
 
 }  // namespace mv

@@ -15,6 +15,7 @@
 
 #include "engine/core/datetime.h"
 #include "engine/core/errors.h"
+#include "engine/core/messages.h"
 #include "engine/core/text_utils.h"
 
 namespace mv {
@@ -29,7 +30,7 @@ constexpr int kMaxRow = 1048576;
 constexpr int kMaxColumn = 16384;
 
 [[noreturn]] void Fail(const std::string& reason) {
-    throw EError("Файл не является книгой Excel (xlsx): " + reason);
+    throw EError(Msg(TMsg::NotXlsxWorkbook) + reason);
 }
 
 // --- the zip container -------------------------------------------------------------------
@@ -61,7 +62,7 @@ public:
         zip_stat_init(&st);
         if (zip_stat(m_zip.get(), name.c_str(), 0, &st) != 0) return std::nullopt;
         if (!(st.valid & ZIP_STAT_SIZE) || st.size > kMaxPartSize)
-            Fail("слишком большая часть \"" + name + "\"");
+            Fail(Msg(TMsg::WorkbookPartTooLarge) + name + "\"");
         std::unique_ptr<zip_file_t, TZipFileCloser> f(zip_fopen(m_zip.get(), name.c_str(), 0));
         if (!f) Fail(std::string(zip_strerror(m_zip.get())));
         std::string bytes(static_cast<std::size_t>(st.size), '\0');
@@ -72,13 +73,13 @@ public:
             if (n == 0) break;
             done += static_cast<zip_uint64_t>(n);
         }
-        if (done != st.size) Fail("повреждена часть \"" + name + "\"");
+        if (done != st.size) Fail(Msg(TMsg::WorkbookPartDamaged) + name + "\"");
         return bytes;
     }
 
     std::string ReadRequired(const std::string& name) const {
         auto bytes = Read(name);
-        if (!bytes) Fail("нет части \"" + name + "\"");
+        if (!bytes) Fail(Msg(TMsg::WorkbookPartMissing) + name + "\"");
         return *std::move(bytes);
     }
 
@@ -107,7 +108,7 @@ pugi::xml_node Child(const pugi::xml_node& node, std::string_view local) {
 
 void Parse(pugi::xml_document& doc, const std::string& bytes, const std::string& part) {
     const pugi::xml_parse_result result = doc.load_buffer(bytes.data(), bytes.size());
-    if (!result) Fail("ошибка XML в части \"" + part + "\": " + result.description());
+    if (!result) Fail(Msg(TMsg::WorkbookPartXmlError) + part + "\": " + result.description());
 }
 
 // The text of a string item: its <t> elements in order, phonetic runs left out.
@@ -628,7 +629,7 @@ std::vector<TSheetRow> ReadFirstSheet(const std::filesystem::path& file, int max
             break;
         }
     }
-    if (!firstSheet) Fail("в книге нет листов");
+    if (!firstSheet) Fail(Msg(TMsg::WorkbookNoSheets));
     const std::string sheetId = PrefixedAttribute(firstSheet, "id");
     const std::vector<TRelation> relations = ReadRelations(pkg, workbookPart);
     std::string sheetPart, stringsPart, stylesPart;
@@ -637,7 +638,7 @@ std::vector<TSheetRow> ReadFirstSheet(const std::filesystem::path& file, int max
         if (TypeEndsWith(r, "/sharedStrings")) stringsPart = r.Target;
         if (TypeEndsWith(r, "/styles")) stylesPart = r.Target;
     }
-    if (sheetPart.empty()) Fail("не найден первый лист");
+    if (sheetPart.empty()) Fail(Msg(TMsg::WorkbookNoFirstSheet));
     const std::vector<std::string> strings =
         stringsPart.empty() ? std::vector<std::string>{} : ReadSharedStrings(pkg, stringsPart);
     const TStyles styles = stylesPart.empty() ? TStyles{} : ReadStyles(pkg, stylesPart);

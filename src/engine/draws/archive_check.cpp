@@ -8,6 +8,7 @@
 
 #include "engine/core/constants.h"
 #include "engine/core/game.h"
+#include "engine/core/messages.h"
 #include "engine/core/text_utils.h"
 
 namespace mv {
@@ -18,7 +19,7 @@ bool InGameRange(int n) {
 }
 
 std::string NumbersDetails(const TDrawRec& draw) {
-    std::string text = "числа ";
+    std::string text = Msg(TMsg::ArchiveNumbersPrefix);
     for (std::size_t i = 0; i < draw.Nums.size(); ++i) {
         if (i > 0) text += ';';
         text += std::to_string(draw.Nums[i]);
@@ -36,8 +37,8 @@ bool NumbersValid(const TDrawRec& draw) {
 }
 
 std::string GapDetails(std::int64_t first, std::int64_t last) {
-    if (first == last) return "пропущен номер " + std::to_string(first);
-    return "пропущены номера " + std::to_string(first) + "-" + std::to_string(last);
+    if (first == last) return Msg(TMsg::ArchiveMissingNumber) + std::to_string(first);
+    return Msg(TMsg::ArchiveMissingNumbers) + std::to_string(first) + "-" + std::to_string(last);
 }
 
 // The record's date, nothing for a blank one. `readable` is false for a text that is no date
@@ -46,7 +47,7 @@ std::optional<TDateTime> ReadDate(const TDrawRec& draw, std::string& text, bool&
     readable = true;
     if (draw.DateLen > draw.DateChars.size()) {
         readable = false;
-        text = "длина даты " + std::to_string(draw.DateLen);
+        text = Msg(TMsg::ArchiveDateLength) + std::to_string(draw.DateLen);
         return std::nullopt;
     }
     text = draw.Date();
@@ -55,13 +56,13 @@ std::optional<TDateTime> ReadDate(const TDrawRec& draw, std::string& text, bool&
         return ParseDrawDate(text);
     } catch (const std::exception&) {
         readable = false;
-        text = "дата \"" + text + "\"";
+        text = Msg(TMsg::ArchiveDatePrefix) + text + "\"";
         return std::nullopt;
     }
 }
 
 std::string PaddingDetails(const TDrawRec& draw) {
-    std::string text = "байты 21-23:";
+    std::string text = Msg(TMsg::ArchiveReservedBytes);
     for (const std::uint8_t b : draw.Padding) {
         char hex[4];
         std::snprintf(hex, sizeof hex, " %02X", b);
@@ -88,13 +89,13 @@ std::vector<TArchiveFinding> CheckArchive(const TDrawsArray& draws) {
         const auto [first, inserted] = firstIndex.emplace(draw.Number, index);
         if (!inserted) {
             add(TArchiveFindingKind::DuplicateNumber,
-                "тот же номер у записи " + std::to_string(first->second + 1));
+                Msg(TMsg::ArchiveSameNumberAs) + std::to_string(first->second + 1));
         }
         if (i > 0) {
             const std::int64_t previous = draws[i - 1].Number;
             if (draw.Number < previous) {
                 add(TArchiveFindingKind::NumberOutOfOrder,
-                    "предыдущая запись - тираж " + std::to_string(previous));
+                    Msg(TMsg::ArchivePreviousDraw) + std::to_string(previous));
             } else if (draw.Number > previous + 1) {
                 add(TArchiveFindingKind::NumberingGap, GapDetails(previous + 1, draw.Number - 1));
             }
@@ -102,7 +103,7 @@ std::vector<TArchiveFinding> CheckArchive(const TDrawsArray& draws) {
         if (!NumbersValid(draw)) add(TArchiveFindingKind::BadNumbers, NumbersDetails(draw));
         if (!InGameRange(draw.Extra)) {
             add(TArchiveFindingKind::BadExtra,
-                "дополнительное число " + std::to_string(draw.Extra));
+                Msg(TMsg::ArchiveExtraNumber) + std::to_string(draw.Extra));
         }
         std::string dateText;
         bool readable = true;
@@ -110,8 +111,9 @@ std::vector<TArchiveFinding> CheckArchive(const TDrawsArray& draws) {
         if (!readable) add(TArchiveFindingKind::BadDate, dateText);
         if (date) {
             if (lastDate && *date < *lastDate) {
-                add(TArchiveFindingKind::DateBackwards,
-                    "дата " + dateText + " раньше даты предыдущего тиража " + lastDateText);
+                add(TArchiveFindingKind::DateBackwards, Msg(TMsg::ArchiveDateWord) + dateText +
+                                                            Msg(TMsg::ArchiveDateBeforePrevious) +
+                                                            lastDateText);
             }
             lastDate = date;
             lastDateText = dateText;
@@ -132,21 +134,21 @@ int ArchiveProblemCount(const std::vector<TArchiveFinding>& findings) {
 std::string ArchiveFindingKindText(TArchiveFindingKind kind) {
     switch (kind) {
         case TArchiveFindingKind::DuplicateNumber:
-            return "повтор номера тиража";
+            return Msg(TMsg::ArchiveKindRepeatedNumber);
         case TArchiveFindingKind::NumberOutOfOrder:
-            return "нарушен порядок номеров";
+            return Msg(TMsg::ArchiveKindNumberOrder);
         case TArchiveFindingKind::NumberingGap:
-            return "пропуск в нумерации";
+            return Msg(TMsg::ArchiveKindNumberGap);
         case TArchiveFindingKind::BadNumbers:
-            return "некорректные числа тиража";
+            return Msg(TMsg::ArchiveKindBadNumbers);
         case TArchiveFindingKind::BadExtra:
-            return "некорректное дополнительное число";
+            return Msg(TMsg::ArchiveKindBadExtra);
         case TArchiveFindingKind::BadDate:
-            return "некорректная дата";
+            return Msg(TMsg::ArchiveKindBadDate);
         case TArchiveFindingKind::DateBackwards:
-            return "дата раньше предыдущей";
+            return Msg(TMsg::ArchiveKindDateOrder);
         case TArchiveFindingKind::ReservedBytes:
-            return "ненулевые резервные байты";
+            return Msg(TMsg::ArchiveKindReservedBytes);
     }
     return {};
 }
@@ -159,9 +161,9 @@ std::string ArchiveFindingLine(const TArchiveFinding& finding) {
 std::string ArchiveCheckSummary(int drawCount, const std::vector<TArchiveFinding>& findings) {
     const int problems = ArchiveProblemCount(findings);
     const int notices = static_cast<int>(findings.size()) - problems;
-    return "Проверено тиражей: " + std::to_string(drawCount) +
-           ". Ошибок: " + std::to_string(problems) + ", уведомлений: " + std::to_string(notices) +
-           ".";
+    return Msg(TMsg::ArchiveCheckedPrefix) + std::to_string(drawCount) +
+           Msg(TMsg::ArchiveErrorsLabel) + std::to_string(problems) +
+           Msg(TMsg::ArchiveNoticesLabel) + std::to_string(notices) + ".";
 }
 
 }  // namespace mv

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "engine/core/constants.h"
+#include "engine/core/messages.h"
 #include "engine/core/records.h"
 
 namespace mv {
@@ -19,7 +20,7 @@ struct TDrawEntry {
 };
 
 // Shown when ParseDrawEntry refuses a text.
-inline constexpr const char* InvalidDrawEntryMessage = "Введена некорректная комбинация!";
+inline constexpr TMsgText InvalidDrawEntryMessage{TMsg::InvalidDrawEntryMessage};
 
 // Reads "n1;n2;n3;n4;n5;extra": exactly six words separated by ";" or "," (runs of
 // separators count as one), each trimmed and read as an integer (0 when it is not one).

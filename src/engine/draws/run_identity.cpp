@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "engine/core/errors.h"
+#include "engine/core/messages.h"
 #include "engine/support/config_file.h"
 
 namespace mv {
@@ -22,18 +23,18 @@ using TDigest = std::unique_ptr<EVP_MD_CTX, TDigestFree>;
 TDigest NewSha256() {
     TDigest ctx(EVP_MD_CTX_new());
     if (!ctx || EVP_DigestInit_ex(ctx.get(), EVP_sha256(), nullptr) != 1)
-        throw EError("Ошибка вычисления SHA-256!");
+        throw EError(Msg(TMsg::Sha256Error));
     return ctx;
 }
 
 void Update(EVP_MD_CTX* ctx, const void* data, std::size_t size) {
-    if (EVP_DigestUpdate(ctx, data, size) != 1) throw EError("Ошибка вычисления SHA-256!");
+    if (EVP_DigestUpdate(ctx, data, size) != 1) throw EError(Msg(TMsg::Sha256Error));
 }
 
 std::string FinalHex(EVP_MD_CTX* ctx) {
     unsigned char digest[EVP_MAX_MD_SIZE];
     unsigned int length = 0;
-    if (EVP_DigestFinal_ex(ctx, digest, &length) != 1) throw EError("Ошибка вычисления SHA-256!");
+    if (EVP_DigestFinal_ex(ctx, digest, &length) != 1) throw EError(Msg(TMsg::Sha256Error));
     static constexpr char kHex[] = "0123456789abcdef";
     std::string text;
     text.reserve(length * 2);
@@ -101,10 +102,11 @@ std::string RunIdentityText(const TRunIdentity& identity) {
         if (!prizes.empty()) prizes += "; ";
         prizes += std::to_string(p.Overlap) + "=" + MoneyToText(p.Profit);
     }
-    if (prizes.empty()) prizes = "нет";
-    return "Идентификатор запуска: архив " + identity.ArchiveSha256.substr(0, 12) + ", смещение " +
-           std::to_string(identity.DrawsOffset) + ", стоимость ставки " +
-           MoneyToText(identity.Cost) + ", выигрыши " + prizes + ", версия " + identity.Version;
+    if (prizes.empty()) prizes = Msg(TMsg::RunIdentityNoPrizes);
+    return Msg(TMsg::RunIdentityPrefix) + identity.ArchiveSha256.substr(0, 12) +
+           Msg(TMsg::RunIdentityOffset) + std::to_string(identity.DrawsOffset) +
+           Msg(TMsg::RunIdentityCost) + MoneyToText(identity.Cost) + Msg(TMsg::RunIdentityPrizes) +
+           prizes + Msg(TMsg::RunIdentityVersion) + identity.Version;
 }
 
 }  // namespace mv

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "engine/core/errors.h"
+#include "engine/core/messages.h"
 #include "engine/core/text_codec.h"
 #include "engine/core/text_utils.h"
 #include "engine/support/ini_file.h"
@@ -51,24 +52,24 @@ std::string ItemKey(std::size_t i) {
     return "Item_" + std::to_string(i);
 }
 
-std::string FileError(const char* pattern, const std::filesystem::path& file) {
+std::string FileError(std::string_view pattern, const std::filesystem::path& file) {
     return Fmt(pattern, {file.string()});
 }
 
-constexpr const char* kLoadError = "Ошибка загрузки параметров экспорта из файла \"%s\"!";
-constexpr const char* kSaveError = "Ошибка сохранения параметров экспорта в файле \"%s\"!";
-constexpr const char* kFieldError = "Ошибка загрузки параметров экспортируемого поля ID=\"%d\"!";
+constexpr TMsgText kLoadError{TMsg::ExportParamsLoadError};
+constexpr TMsgText kSaveError{TMsg::ExportParamsSaveError};
+constexpr TMsgText kFieldError{TMsg::ExportFieldLoadError};
 
 }  // namespace
 
 const char* ExportAlignmentText(std::int32_t alignment) {
     switch (alignment) {
         case eaRight:
-            return "по правому краю";
+            return Msg(TMsg::AlignRight).c_str();
         case eaCenter:
-            return "по центру";
+            return Msg(TMsg::AlignCenter).c_str();
         default:
-            return "по левому краю";
+            return Msg(TMsg::AlignLeft).c_str();
     }
 }
 

@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "engine/core/errors.h"
+#include "engine/core/messages.h"
 #include "engine/core/text_utils.h"
 #include "engine/support/progress_guard.h"
 #include "engine/support/ui_hooks.h"
@@ -156,11 +157,11 @@ bool WriteXlsxReport(const std::filesystem::path& file, const TExportParams& par
     const TReportLayout layout =
         ReportLayout(!source.HeaderLine.empty(), notes, params.ShowCreateTime);
     if (layout.HeadingRow + rowCount > kMaxSheetRows) {
-        Fail(Fmt("Лист вмещает не более %d строк.", {std::to_string(kMaxSheetRows)}));
+        Fail(Fmt(Msg(TMsg::SheetRowLimit), {std::to_string(kMaxSheetRows)}));
     }
-    if (fields.size() > LXW_COL_MAX) Fail("Слишком много столбцов.");
+    if (fields.size() > LXW_COL_MAX) Fail(Msg(TMsg::TooManyColumns));
 
-    TProgressGuard progress(hooks, "Создание рабочей книги...",
+    TProgressGuard progress(hooks, Msg(TMsg::CreateWorkbookStatus),
                             static_cast<int>(std::min<std::size_t>(
                                 2 * params.Fields.size() + rowCount / kRowBatch + 5, 1u << 30)));
 
@@ -171,17 +172,17 @@ bool WriteXlsxReport(const std::filesystem::path& file, const TExportParams& par
     TBookGuard guard;
     guard.File = file;
     guard.Book = workbook_new_opt(file.c_str(), &options);
-    if (!guard.Book) Fail("Не удалось создать файл \"" + file.string() + "\".");
+    if (!guard.Book) Fail(Msg(TMsg::CannotCreateFilePrefix) + file.string() + "\".");
     lxw_workbook* book = guard.Book;
     hooks.StepProgress(1);
 
     const std::string sheetName = CleanSheetName(params.SheetName);
     lxw_worksheet* sheet =
         workbook_add_worksheet(book, sheetName.empty() ? nullptr : sheetName.c_str());
-    if (!sheet) Fail("Недопустимое имя листа \"" + sheetName + "\".");
+    if (!sheet) Fail(Msg(TMsg::InvalidSheetNamePrefix) + sheetName + "\".");
     hooks.StepProgress(1);
 
-    hooks.SetProgressText("Форматирование листа...");
+    hooks.SetProgressText(Msg(TMsg::FormatSheetStatus));
     if (params.PageOrientation == 1) worksheet_set_portrait(sheet);
     if (params.PageOrientation == 2) worksheet_set_landscape(sheet);
     hooks.StepProgress(1);
@@ -221,7 +222,7 @@ bool WriteXlsxReport(const std::filesystem::path& file, const TExportParams& par
         lxw_format* f = NewFormat(book, size, firstAlignment);
         format_set_italic(f);
         WriteText(sheet, layout.CreatedRow, 1,
-                  Fmt("Отчет построен: %s.", {DateTimeText(source.Created)}), f);
+                  Fmt(Msg(TMsg::ReportCreatedLine), {DateTimeText(source.Created)}), f);
     }
     hooks.StepProgress(1);
 
@@ -233,7 +234,7 @@ bool WriteXlsxReport(const std::filesystem::path& file, const TExportParams& par
         hooks.StepProgress(1);
     }
 
-    hooks.SetProgressText("Подготовка данных для экспорта...");
+    hooks.SetProgressText(Msg(TMsg::PrepareExportStatus));
     TExportCell cell;
     for (std::size_t i = 0; i < rowCount; ++i) {
         const std::size_t row = params.SelectedOnly ? source.SelectedRows[i] : i;
@@ -258,7 +259,7 @@ bool WriteXlsxReport(const std::filesystem::path& file, const TExportParams& par
         }
     }
 
-    hooks.SetProgressText("Запись файла...");
+    hooks.SetProgressText(Msg(TMsg::WriteFileStatus));
     if (hooks.Checkpoint()) return false;
     guard.Book = nullptr;
     const lxw_error closed = workbook_close(book);
@@ -280,7 +281,7 @@ std::filesystem::path ReportFileName(const std::filesystem::path& folder, std::s
                          c == '|';
         base += bad ? '_' : c;
     }
-    if (base.empty()) base = "Отчет";
+    if (base.empty()) base = Msg(TMsg::DefaultReportName);
     const TDateParts p = DecodeDateTime(when);
     char stamp[32];
     std::snprintf(stamp, sizeof stamp, " %04d-%02d-%02d %02d-%02d-%02d", p.Year, p.Month, p.Day,

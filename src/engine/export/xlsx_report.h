@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/core/datetime.h"
+#include "engine/core/messages.h"
 #include "engine/export/export_params.h"
 
 namespace mv {
@@ -74,7 +75,7 @@ struct TReportSource {
     TDateTime Created = 0;
 };
 
-inline constexpr const char* ExportErrorText = "Ошибка экспорта данных в Microsoft Excel!";
+inline constexpr TMsgText ExportErrorText{TMsg::ExportErrorText};
 
 // The number of rows a report of these parameters sends.
 std::size_t ReportRowCount(const TExportParams& params, const TReportSource& source);

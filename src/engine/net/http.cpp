@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "engine/core/errors.h"
+#include "engine/core/messages.h"
 
 namespace mv {
 namespace {
@@ -44,7 +45,7 @@ TCurlPtr BuildRequest(const std::string& url, const THttpOptions& options, bool 
                       TSlistPtr& headers, char* errorBuffer) {
     EnsureCurlInitialized();
     TCurlPtr curl(curl_easy_init());
-    if (!curl) throw EError("Не удалось создать HTTP-клиент");
+    if (!curl) throw EError(Msg(TMsg::HttpClientError));
     CURL* h = curl.get();
     curl_easy_setopt(h, CURLOPT_ERRORBUFFER, errorBuffer);
     curl_easy_setopt(h, CURLOPT_URL, url.c_str());

@@ -3,6 +3,7 @@
 #include <ctime>
 
 #include "engine/core/errors.h"
+#include "engine/core/messages.h"
 
 namespace mv {
 namespace {
@@ -55,8 +56,8 @@ std::string FindTagValue(const std::string& text, const std::string& openTag,
     if (close == std::string::npos) {
         switch (mode) {
             case TMissingClose::Raise:
-                throw EError("Не удалось найти пару идентификаторов \"" + openTag + "\" - \"" +
-                             closeTag + "\" в тексте\r\r[" + text + "]!");
+                throw EError(Msg(TMsg::TagPairNotFound) + openTag + "\" - \"" + closeTag +
+                             Msg(TMsg::TagPairInText) + text + "]!");
             case TMissingClose::Empty:
                 return {};
             case TMissingClose::TakeRest:

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "engine/core/errors.h"
+#include "engine/core/messages.h"
 #include "engine/core/text_utils.h"
 
 namespace mv {
@@ -66,8 +67,7 @@ std::int32_t RowInt(const std::string& row, const std::string& tag) {
     constexpr std::int32_t marker = -2147483647 - 1;
     const std::int32_t value = StrToIntDef(text, marker);
     if (value == marker && StrToIntDef(text, 0) != marker) {
-        throw EConvertError("\"" + SanitizeUtf8(text) + "\" не является целым числом (<" + tag +
-                            ">).");
+        throw EConvertError("\"" + SanitizeUtf8(text) + Msg(TMsg::NotAnIntegerRange) + tag + ">).");
     }
     return value;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/core/datetime.h"
+#include "engine/core/messages.h"
 #include "engine/net/http.h"
 #include "engine/net/service_codec.h"
 #include "engine/support/config_file.h"
@@ -24,8 +25,7 @@ struct TOnlineService {
     THttpOptions Http;  // the proxy of the settings, CaFile as ExtraCaFile, the hooks
 };
 
-inline constexpr const char* NoServiceUrlMessage =
-    "Адрес online-сервиса не задан (ключ ServiceUrl раздела [ONLINE] файла конфигурации).";
+inline constexpr TMsgText NoServiceUrlMessage{TMsg::NoServiceUrlMessage};
 
 // One form field "name=value" of a request; ServiceEscField passes the value through
 // EscapeServiceText first, as every free text sent to the service is.

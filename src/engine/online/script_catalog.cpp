@@ -2,6 +2,7 @@
 
 #include "engine/core/data_paths.h"
 #include "engine/core/errors.h"
+#include "engine/core/messages.h"
 #include "engine/core/text_codec.h"
 #include "engine/core/text_utils.h"
 #include "engine/scenarios/current_script.h"
@@ -26,7 +27,7 @@ void AddClientFields(std::vector<std::string>& fields, const TServiceClient& cli
 
 // Runs a request and its reading; any failure becomes the operation's message.
 template <class Fn>
-auto Guarded(const char* message, Fn&& fn) {
+auto Guarded(const std::string& message, Fn&& fn) {
     try {
         return fn();
     } catch (const std::exception& e) {
@@ -123,40 +124,39 @@ TScriptData ScriptDataOf(const TScriptInfo& info) {
     return data;
 }
 
-const std::array<std::string, ScriptFilterCount>& ScriptFilterCaptions() {
-    static const std::array<std::string, ScriptFilterCount> captions = {
-        "Скрытые",
-        "Все, включая скрытые",
-        "Все, кроме скрытых (по умолчанию)",
-        "Только мои",
-        "Только публичные",
-        "С моими оценками",
-        "Без моих оценок",
-        "Новые (24 часа с момента публикации)",
+std::array<std::string, ScriptFilterCount> ScriptFilterCaptions() {
+    const std::array<std::string, ScriptFilterCount> captions = {
+        Msg(TMsg::ScriptFilterHidden),       Msg(TMsg::ScriptFilterAllWithHidden),
+        Msg(TMsg::ScriptFilterAllButHidden), Msg(TMsg::ScriptFilterMine),
+        Msg(TMsg::ScriptFilterPublic),       Msg(TMsg::ScriptFilterRated),
+        Msg(TMsg::ScriptFilterUnrated),      Msg(TMsg::ScriptFilterNew),
     };
     return captions;
 }
 
-const std::array<std::string, ScriptColumnCount>& ScriptCatalogColumns() {
-    static const std::array<std::string, ScriptColumnCount> columns = {
-        "Тип",     "Название", "Автор",       "Программа", "Версия",    "Язык",        "Создан",
-        "Рейтинг", "Оценок",   "Ваша оценка", "Загрузок",  "Последняя", "Комментарии",
+std::array<std::string, ScriptColumnCount> ScriptCatalogColumns() {
+    const std::array<std::string, ScriptColumnCount> columns = {
+        Msg(TMsg::ColumnType),       Msg(TMsg::ColumnTitle),     Msg(TMsg::ColumnAuthor),
+        Msg(TMsg::ColumnProgram),    Msg(TMsg::ColumnVersion),   Msg(TMsg::ColumnLanguage),
+        Msg(TMsg::ColumnCreated),    Msg(TMsg::ColumnRating),    Msg(TMsg::ColumnRatingCount),
+        Msg(TMsg::ColumnYourRating), Msg(TMsg::ColumnDownloads), Msg(TMsg::ColumnLast),
+        Msg(TMsg::ColumnComments),
     };
     return columns;
 }
 
 std::string OwnRatingText(std::int32_t rating) {
-    if (rating == -1) return "Скрытый";
+    if (rating == -1) return Msg(TMsg::ScriptRatingHidden);
     if (rating == 0) return std::string();
     return std::to_string(rating);
 }
 
 std::array<std::string, ScriptColumnCount> ScriptCatalogRowTexts(const TScriptInfo& info) {
     return {
-        info.Mine ? "Мой" : "Общий",
+        info.Mine ? Msg(TMsg::ScriptTypeMine) : Msg(TMsg::ScriptTypeShared),
         info.Title,
         info.AuthorName,
-        info.Universal ? "Универсальный" : info.AppName,
+        info.Universal ? Msg(TMsg::ScriptUniversal) : info.AppName,
         info.AppVersion,
         LanguageAbbreviation(info.Language),
         CatalogTimeText(info.Created),
@@ -186,13 +186,13 @@ void LoadScriptList(const TOnlineService& service, int filterIndex,
 }
 
 TScriptLines CheckDownloadedScript(const std::string& text) {
-    static constexpr const char* notScenario = "Загруженный текст не является сценарием: ";
+    static constexpr TMsgText notScenario{TMsg::NotScenarioPrefix};
     if (text.size() > MaxScriptFileBytes) {
-        throw EError(std::string(notScenario) + "слишком большой размер (" +
-                     std::to_string(text.size()) + " байт).");
+        throw EError(std::string(notScenario) + Msg(TMsg::NotScenarioTooLarge) +
+                     std::to_string(text.size()) + Msg(TMsg::NotScenarioBytes));
     }
     if (!IsValidUtf8(text)) {
-        throw EError(std::string(notScenario) + "текст не в кодировке UTF-8.");
+        throw EError(std::string(notScenario) + Msg(TMsg::NotScenarioNotUtf8));
     }
     int lineNumber = 0;
     for (std::string_view line : SplitTextLines(text)) {
@@ -200,7 +200,7 @@ TScriptLines CheckDownloadedScript(const std::string& text) {
         for (const char c : line) {
             const auto byte = static_cast<unsigned char>(c);
             if ((byte < 0x20 && c != '\t') || byte == 0x7F) {
-                throw EError(std::string(notScenario) + "недопустимый символ в строке " +
+                throw EError(std::string(notScenario) + Msg(TMsg::NotScenarioBadChar) +
                              std::to_string(lineNumber) + ".");
             }
         }
@@ -212,8 +212,9 @@ TScriptLines CheckDownloadedScript(const std::string& text) {
         const bool knownMode = StartsWithNoCase(mode, "FULL") || StartsWithNoCase(mode, "EXCL") ||
                                StartsWithNoCase(mode, "CURR");
         if (!knownMode || line.find('|') == std::string_view::npos) {
-            throw EError(std::string(notScenario) + "строка " + std::to_string(lineNumber) + " " +
-                         QuotedLine(line) + " не является строкой сценария.");
+            throw EError(std::string(notScenario) + Msg(TMsg::NotScenarioLine) +
+                         std::to_string(lineNumber) + " " + QuotedLine(line) +
+                         Msg(TMsg::NotScenarioLineSuffix));
         }
     }
     return ScriptTextToLines(text);
@@ -262,7 +263,7 @@ bool RateScript(const TOnlineService& service, std::int32_t id, std::int32_t val
             code = RowInt(row, "res_code");
             return true;
         });
-        if (any && code < 0) throw EError("Код возврата: " + std::to_string(code));
+        if (any && code < 0) throw EError(Msg(TMsg::ReturnCodePrefix) + std::to_string(code));
         return any;
     });
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/core/datetime.h"
+#include "engine/core/messages.h"
 #include "engine/online/online_service.h"
 #include "engine/scenarios/script_file.h"
 
@@ -62,11 +63,11 @@ TScriptData ScriptDataOf(const TScriptInfo& info);
 // The list's filters: the filter box's items; the item's index minus one goes out as "fltid".
 inline constexpr int ScriptFilterCount = 8;
 inline constexpr int DefaultScriptFilter = 2;
-const std::array<std::string, ScriptFilterCount>& ScriptFilterCaptions();
+std::array<std::string, ScriptFilterCount> ScriptFilterCaptions();
 
 // The list's thirteen columns and one entry's texts in them.
 inline constexpr int ScriptColumnCount = 13;
-const std::array<std::string, ScriptColumnCount>& ScriptCatalogColumns();
+std::array<std::string, ScriptColumnCount> ScriptCatalogColumns();
 std::array<std::string, ScriptColumnCount> ScriptCatalogRowTexts(const TScriptInfo& info);
 // "Скрытый" for -1, empty for 0, else the number.
 std::string OwnRatingText(std::int32_t rating);
@@ -82,33 +83,29 @@ struct TScriptRating {
 };
 
 // Status texts of the operations.
-inline constexpr const char* ScriptListStatus = "Загрузка online-каталога сценариев...";
-inline constexpr const char* ScriptDownloadStatus = "Скачивание сценария из online-каталога...";
-inline constexpr const char* ScriptSaveStatus = "Сохранение сценария в базе данных...";
-inline constexpr const char* ScriptDeleteStatus = "Удаление сценария из базы данных...";
-inline constexpr const char* ScriptRateStatus = "Отправка оценки на сервер...";
-inline constexpr const char* ScriptRatesStatus = "Загрузка списка оценок...";
+inline constexpr TMsgText ScriptListStatus{TMsg::ScriptListStatus};
+inline constexpr TMsgText ScriptDownloadStatus{TMsg::ScriptDownloadStatus};
+inline constexpr TMsgText ScriptSaveStatus{TMsg::ScriptSaveStatus};
+inline constexpr TMsgText ScriptDeleteStatus{TMsg::ScriptDeleteStatus};
+inline constexpr TMsgText ScriptRateStatus{TMsg::ScriptRateStatus};
+inline constexpr TMsgText ScriptRatesStatus{TMsg::ScriptRatesStatus};
 
 // The operations' messages (the reason follows after an empty line).
-inline constexpr const char* ScriptListError = "Ошибка загрузки каталога online-сценариев!";
-inline constexpr const char* ScriptDownloadError = "Ошибка загрузки online-сценария!";
-inline constexpr const char* ScriptRateError = "Ошибка сохранения оценки online-сценария!";
-inline constexpr const char* ScriptTitleCheckError =
-    "Ошибка проверки уникальности online-сценария!";
-inline constexpr const char* ScriptSaveError = "Ошибка сохранения online-сценария в базе данных!";
-inline constexpr const char* ScriptDeleteError = "Ошибка удаления online-сценария из базы данных!";
-inline constexpr const char* ScriptPublishError = "Ошибка публикации online-сценария!";
-inline constexpr const char* ScriptViewError = "Ошибка просмотра свойств online-сценария!";
-inline constexpr const char* ScriptRatesError = "Ошибка просмотра оценок online-сценария!";
+inline constexpr TMsgText ScriptListError{TMsg::ScriptListError};
+inline constexpr TMsgText ScriptDownloadError{TMsg::ScriptDownloadError};
+inline constexpr TMsgText ScriptRateError{TMsg::ScriptRateError};
+inline constexpr TMsgText ScriptTitleCheckError{TMsg::ScriptTitleCheckError};
+inline constexpr TMsgText ScriptSaveError{TMsg::ScriptSaveError};
+inline constexpr TMsgText ScriptDeleteError{TMsg::ScriptDeleteError};
+inline constexpr TMsgText ScriptPublishError{TMsg::ScriptPublishError};
+inline constexpr TMsgText ScriptViewError{TMsg::ScriptViewError};
+inline constexpr TMsgText ScriptRatesError{TMsg::ScriptRatesError};
 
 // The publish dialog's checks.
-inline constexpr const char* ScriptTitleMissing =
-    "Название сценария должно быть указано обязательно!";
-inline constexpr const char* ScriptTitleTaken =
-    "Сценарий с таким названием уже существует!\rВыберите другое название.";
-inline constexpr const char* ScriptAuthorMissing = "Имя автора должно быть указано обязательно!";
-inline constexpr const char* ScriptDeleteQuestion =
-    "Вы действительно хотите удалить сценарий \"%s\"?";
+inline constexpr TMsgText ScriptTitleMissing{TMsg::ScriptTitleMissing};
+inline constexpr TMsgText ScriptTitleTaken{TMsg::ScriptTitleTaken};
+inline constexpr TMsgText ScriptAuthorMissing{TMsg::ScriptAuthorMissing};
+inline constexpr TMsgText ScriptDeleteQuestion{TMsg::ScriptDeleteQuestion};
 
 // The list by the filter (index 0..7) with the interface language; the reply's rows are
 // appended to `rows` in reply order. On a failure the rows read before it stay.

@@ -8,6 +8,7 @@
 #include <ctime>
 
 #include "engine/core/errors.h"
+#include "engine/core/messages.h"
 #include "engine/core/text_codec.h"
 #include "engine/core/text_utils.h"
 #include "engine/stakes/systems.h"
@@ -21,7 +22,7 @@ namespace {
 constexpr int kCombLength = 5;
 constexpr int kMaxNumbers = 36;
 
-std::string WithId(const char* pattern, std::int32_t id) {
+std::string WithId(std::string_view pattern, std::int32_t id) {
     return Fmt(pattern, {std::to_string(id)});
 }
 
@@ -37,7 +38,7 @@ auto Guarded(const std::string& message, Fn&& fn) {
 std::uint8_t RowByte(const std::string& row, const char* tag) {
     const std::int32_t value = RowInt(row, tag);
     if (value < 0 || value > 255) {
-        throw EConvertError("\"" + std::to_string(value) + "\" вне допустимого диапазона (<" + tag +
+        throw EConvertError("\"" + std::to_string(value) + Msg(TMsg::OutOfRangeValue) + tag +
                             ">).");
     }
     return static_cast<std::uint8_t>(value);
@@ -141,10 +142,12 @@ bool SystemNeedsUpdate(const std::filesystem::path& dataDir, const TSystemInfo& 
     return st.st_mtim.tv_sec != LocalToEpoch(info.Created);
 }
 
-const std::array<std::string, SystemColumnCount>& SystemCatalogColumns() {
-    static const std::array<std::string, SystemColumnCount> columns = {
-        "Название", "Автор",    "Числа",     "Блок",        "Комбинаций", "Дата создания",
-        "Статус",   "Загрузок", "Последняя", "Комментарии", "Ссылка",
+std::array<std::string, SystemColumnCount> SystemCatalogColumns() {
+    const std::array<std::string, SystemColumnCount> columns = {
+        Msg(TMsg::ColumnTitle),    Msg(TMsg::ColumnAuthor),       Msg(TMsg::ColumnNumbers),
+        Msg(TMsg::ColumnBlock),    Msg(TMsg::ColumnCombinations), Msg(TMsg::ColumnCreationDate),
+        Msg(TMsg::ColumnStatus),   Msg(TMsg::ColumnDownloads),    Msg(TMsg::ColumnLast),
+        Msg(TMsg::ColumnComments), Msg(TMsg::ColumnLink),
     };
     return columns;
 }
@@ -159,7 +162,7 @@ std::array<std::string, SystemColumnCount> SystemCatalogRowTexts(const TSystemIn
         NumberText(info.Block, real),
         NumberText(info.Combinations, real),
         CatalogTimeText(info.Created),
-        downloaded ? "Загружена" : "",
+        downloaded ? Msg(TMsg::SystemDownloaded) : "",
         NumberText(info.Downloads, real),
         CatalogTimeText(info.LastDownload),
         info.Description,
@@ -207,7 +210,7 @@ void RefreshSystemList(const TOnlineService& service, const std::filesystem::pat
 
 std::string FetchSystemCombinations(const TOnlineService& service, const TSystemInfo& info) {
     TBusyGuard busy;
-    ServiceHooks(service).ShowStatus("Загрузка \"" + info.Title + "\"...");
+    ServiceHooks(service).ShowStatus(Msg(TMsg::LoadingQuotedPrefix) + info.Title + "\"...");
     return Guarded(WithId(SystemDownloadError, info.Id), [&] {
         const std::string reply = PostServiceRequest(service, "/scripts/sys_getdata.php",
                                                      {ServiceField("sys_id", info.Id)});
@@ -224,14 +227,12 @@ std::vector<std::string> CheckDownloadedSystem(const std::string& text, const TS
     std::vector<std::string> lines;
     for (std::string_view line : SplitTextLines(text)) lines.emplace_back(line);
     if (text.empty() || static_cast<std::int64_t>(lines.size()) != info.Combinations) {
-        throw EError(
-            Fmt("Количество скачанных комбинаций ( %d ) отличается от ожидаемого "
-                "значения ( %d )",
-                {std::to_string(lines.size()), std::to_string(info.Combinations)}));
+        throw EError(Fmt(Msg(TMsg::SystemCountMismatch),
+                         {std::to_string(lines.size()), std::to_string(info.Combinations)}));
     }
     if (info.Id <= 0 || info.Numbers < 6 || info.Numbers > kMaxNumbers || info.Block > 4) {
-        throw EError("Недопустимые параметры системы: чисел " + std::to_string(info.Numbers) +
-                     ", блок " + std::to_string(info.Block) + ".");
+        throw EError(Msg(TMsg::SystemBadParamsPrefix) + std::to_string(info.Numbers) +
+                     Msg(TMsg::SystemBlockLabel) + std::to_string(info.Block) + ".");
     }
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::vector<std::string> words = SplitWords(lines[i], SystemSeparators);
@@ -245,9 +246,9 @@ std::vector<std::string> CheckDownloadedSystem(const std::string& text, const TS
         if (!valid) {
             std::string shown = SanitizeUtf8(lines[i]);
             if (shown.size() > 60) shown = shown.substr(0, 60) + "...";
-            throw EError("Строка " + std::to_string(i + 1) + " системы (\"" + shown +
-                         "\") не является комбинацией из пяти разных чисел от 1 до " +
-                         std::to_string(info.Numbers) + ".");
+            throw EError(Msg(TMsg::SystemLinePrefix) + std::to_string(i + 1) +
+                         Msg(TMsg::SystemLineOfSystem) + shown +
+                         Msg(TMsg::SystemLineNotCombination) + std::to_string(info.Numbers) + ".");
         }
     }
     return lines;
@@ -261,7 +262,7 @@ bool DownloadSystem(const TOnlineService& service, const std::filesystem::path& 
         const auto folder = SystemsFolder(dataDir);
         int code = 0;
         if (!FolderExists(folder) && !ForceFolders(folder, &code)) {
-            throw EError("Не удалось создать папку \"" + folder.string() +
+            throw EError(Msg(TMsg::CannotCreateFolderPrefix) + folder.string() +
                          "\": " + SysErrorShortText(code));
         }
         std::string bytes;
@@ -313,8 +314,9 @@ std::vector<bool> DownloadSelectedSystems(const TOnlineService& service,
 
 std::int32_t PutSystem(const TOnlineService& service, const TSystemData& data, bool deleting) {
     TBusyGuard busy;
-    TStatusGuard status(ServiceHooks(service),
-                        (deleting ? "Удаление \"" : "Сохранение \"") + data.Title + "\"...");
+    TStatusGuard status(ServiceHooks(service), (deleting ? Msg(TMsg::DeletingQuotedPrefix)
+                                                         : Msg(TMsg::SavingQuotedPrefix)) +
+                                                   data.Title + "\"...");
     return Guarded(WithId(SystemSaveError, data.Id), [&] {
         std::vector<std::string> fields;
         fields.push_back(ServiceField("del_mode", deleting ? 1 : 0));

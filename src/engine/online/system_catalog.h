@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/core/datetime.h"
+#include "engine/core/messages.h"
 #include "engine/online/online_service.h"
 
 namespace mv {
@@ -36,7 +37,7 @@ struct TSystemData : TSystemInfo {
 };
 
 // The row shown when the service lists nothing.
-inline constexpr const char* SystemPlaceholderTitle = "Список систем не доступен!";
+inline constexpr TMsgText SystemPlaceholderTitle{TMsg::SystemPlaceholderTitle};
 TSystemInfo SystemPlaceholder();
 
 // The author e-mail is the user's, compared without regard to case.
@@ -67,21 +68,20 @@ bool SystemNeedsUpdate(const std::filesystem::path& dataDir, const TSystemInfo& 
 
 // The list's eleven columns and one entry's texts in them.
 inline constexpr int SystemColumnCount = 11;
-const std::array<std::string, SystemColumnCount>& SystemCatalogColumns();
+std::array<std::string, SystemColumnCount> SystemCatalogColumns();
 std::array<std::string, SystemColumnCount> SystemCatalogRowTexts(const TSystemInfo& info,
                                                                  bool downloaded);
 
-inline constexpr const char* SystemListStatus = "Загрузка списка систем...";
-inline constexpr const char* SystemListError = "Ошибка загрузки списка систем!";
+inline constexpr TMsgText SystemListStatus{TMsg::SystemListStatus};
+inline constexpr TMsgText SystemListError{TMsg::SystemListError};
 // "#%d": the entry's id.
-inline constexpr const char* SystemDownloadError = "Ошибка загрузки системы #%d!";
-inline constexpr const char* SystemSaveError = "Ошибка сохранения системы #%d!";
-inline constexpr const char* SystemAddError = "Ошибка добавления системы!";
-inline constexpr const char* SystemChangeError = "Ошибка изменения системы!";
-inline constexpr const char* SystemDeleteError = "Ошибка удаления системы!";
-inline constexpr const char* SystemNotOwnMessage = "Вы можете удалять только свои системы!";
-inline constexpr const char* SystemDeleteQuestion =
-    "Вы действительно хотите удалить систему \"%s\"?";
+inline constexpr TMsgText SystemDownloadError{TMsg::SystemDownloadError};
+inline constexpr TMsgText SystemSaveError{TMsg::SystemSaveError};
+inline constexpr TMsgText SystemAddError{TMsg::SystemAddError};
+inline constexpr TMsgText SystemChangeError{TMsg::SystemChangeError};
+inline constexpr TMsgText SystemDeleteError{TMsg::SystemDeleteError};
+inline constexpr TMsgText SystemNotOwnMessage{TMsg::SystemNotOwnMessage};
+inline constexpr TMsgText SystemDeleteQuestion{TMsg::SystemDeleteQuestion};
 
 // The catalog's entries appended to `rows` in reply order (the placeholder when the reply
 // carries none). `added` runs after each row is appended (the list's refresh of a changed

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/core/messages.h"
 #include "engine/core/records.h"
 #include "engine/ratings/ratings.h"
 
@@ -15,15 +16,11 @@ class TStakesFile;
 // What the ratings' charts show. The desktop program draws these lines as they are; the
 // texts are the charts' titles and the chance line's name.
 
-inline constexpr const char* RatingChartsNoDataMessage =
-    "Для построения графиков необходимо, чтобы в выделенном диапазоне данных было более одного "
-    "тиража!";
-inline constexpr const char* StakesOverlapChartTitle =
-    "График количества совпадений для всех ставок по тиражам";
-inline constexpr const char* StakesProfitChartTitle = "График профита для всех ставок по тиражам";
-inline constexpr const char* RatingsOverlapChartTitle =
-    "График количества совпадений для выделенных строк рейтинга";
-inline constexpr const char* RatingsChanceLineTitle = "Нормальные значения";
+inline constexpr TMsgText RatingChartsNoDataMessage{TMsg::RatingChartsNoDataMessage};
+inline constexpr TMsgText StakesOverlapChartTitle{TMsg::StakesOverlapChartTitle};
+inline constexpr TMsgText StakesProfitChartTitle{TMsg::StakesProfitChartTitle};
+inline constexpr TMsgText RatingsOverlapChartTitle{TMsg::RatingsOverlapChartTitle};
+inline constexpr TMsgText RatingsChanceLineTitle{TMsg::RatingsChanceLineTitle};
 
 // How many draws of checked stakes the by-draw charts cover, counted from the end of the file.
 inline constexpr int StakeChartDrawLimit = 100;

@@ -6,6 +6,7 @@
 #include "engine/core/byte_order.h"
 #include "engine/core/errors.h"
 #include "engine/core/game.h"
+#include "engine/core/messages.h"
 #include "engine/core/text_codec.h"
 #include "engine/core/text_utils.h"
 #include "engine/scenarios/script_line.h"
@@ -70,7 +71,7 @@ TRatings LoadRatings(const std::filesystem::path& path) {
     try {
         bytes = ReadWholeFile(path);
     } catch (const EError& e) {
-        throw EError(std::string("Ошибка чтения файла рейтинга!\r\r") + e.what());
+        throw EError(std::string(Msg(TMsg::RatingsReadError)) + e.what());
     }
     TRatings rows;
     rows.reserve(bytes.size() / RatingRecSize);
@@ -89,7 +90,7 @@ void SaveRatings(const std::filesystem::path& path, const TRatings& rows) {
     try {
         WriteFileAtomically(path, bytes);
     } catch (const EError& e) {
-        throw EError(std::string("Ошибка записи в файл рейтинга!\r\r") + e.what());
+        throw EError(std::string(Msg(TMsg::RatingsWriteError)) + e.what());
     }
 }
 
@@ -162,10 +163,25 @@ void SortRatings(TRatings& rows, int column, bool descending) {
     });
 }
 
-const std::array<std::string, RatingColumnCount>& RatingColumnCaptions() {
-    static const std::array<std::string, RatingColumnCount> captions = {
-        "Комментарий", "Ставок", "Угадано", "Среднее", "Профит", "Ср. профит", "0",  "1",  "2",
-        "3",           "4",      "5",       "E0",      "E1",     "E2",         "E3", "E4", "E5"};
+std::array<std::string, RatingColumnCount> RatingColumnCaptions() {
+    const std::array<std::string, RatingColumnCount> captions = {Msg(TMsg::ColumnComment),
+                                                                 Msg(TMsg::ColumnStakes),
+                                                                 Msg(TMsg::ColumnMatched),
+                                                                 Msg(TMsg::ColumnAverage),
+                                                                 Msg(TMsg::ColumnProfit),
+                                                                 Msg(TMsg::ColumnAverageProfit),
+                                                                 "0",
+                                                                 "1",
+                                                                 "2",
+                                                                 "3",
+                                                                 "4",
+                                                                 "5",
+                                                                 "E0",
+                                                                 "E1",
+                                                                 "E2",
+                                                                 "E3",
+                                                                 "E4",
+                                                                 "E5"};
     return captions;
 }
 

@@ -74,7 +74,7 @@ enum TRatingEffMode : int { remExpected = 0, remAbsolute = 1, remRelative = 2 };
 
 // The list's captions: "Комментарий", "Ставок", "Угадано", "Среднее", "Профит",
 // "Ср. профит", "0" ... "5", "E0" ... "E5".
-const std::array<std::string, RatingColumnCount>& RatingColumnCaptions();
+std::array<std::string, RatingColumnCount> RatingColumnCaptions();
 // Whether a row can be shown: no negative counts, and no histogram class above the stakes.
 bool RatingRowValid(const TRatingRecord& row);
 // The text of one cell in the given efficiency mode; "# bad data #" for a row that cannot be

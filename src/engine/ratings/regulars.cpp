@@ -4,6 +4,7 @@
 
 #include "engine/core/byte_order.h"
 #include "engine/core/errors.h"
+#include "engine/core/messages.h"
 #include "engine/core/text_utils.h"
 #include "engine/support/atomic_file.h"
 
@@ -38,7 +39,7 @@ TRegulars LoadRegulars(const std::filesystem::path& path) {
     try {
         bytes = ReadWholeFile(path);
     } catch (const EError& e) {
-        throw EError(std::string("Ошибка чтения файла регулярных ставок!\r\r") + e.what());
+        throw EError(std::string(Msg(TMsg::RegularsReadError)) + e.what());
     }
     TRegulars regulars;
     for (std::size_t at = 0; at + RegularRecSize <= bytes.size(); at += RegularRecSize)
@@ -56,7 +57,7 @@ void SaveRegulars(const std::filesystem::path& path, const TRegulars& regulars) 
     try {
         WriteFileAtomically(path, bytes);
     } catch (const EError& e) {
-        throw EError(std::string("Ошибка записи в файл регулярных ставок!\r\r") + e.what());
+        throw EError(std::string(Msg(TMsg::RegularsWriteError)) + e.what());
     }
 }
 
@@ -123,7 +124,7 @@ TRegularCheck CheckRegularDialog(const TRegulars& existing, std::string_view com
         const auto start = ParseRegularComb(startText);
         if (!start) {
             check.Field = TRegularField::Start;
-            check.Error = "Введена некорректная комбинация!";
+            check.Error = Msg(TMsg::InvalidDrawEntryMessage);
             return check;
         }
         check.Start = *start;
@@ -131,15 +132,13 @@ TRegularCheck CheckRegularDialog(const TRegulars& existing, std::string_view com
     const std::string trimmed = Trim(comment);
     if (trimmed.empty()) {
         check.Field = TRegularField::Comment;
-        check.Error = "Необходимо ввести комментарий!";
+        check.Error = Msg(TMsg::RegularCommentMissing);
         return check;
     }
     for (const TTableRecord& rec : existing) {
         if (EqualsNoCaseUtf8(rec.Comment, comment)) {
             check.Field = TRegularField::Comment;
-            check.Error =
-                "Запись с таким комментарией уже присутствует в списке!\rВыберите "
-                "другой комментарий.";
+            check.Error = Msg(TMsg::RegularCommentTaken);
             return check;
         }
     }
@@ -167,9 +166,10 @@ TRegulars NewRegulars(std::string_view comment, bool useLastDraw, int step,
     return out;
 }
 
-const std::array<std::string, 5>& RegularColumnCaptions() {
-    static const std::array<std::string, 5> captions = {"Комментарий", "Стартовая комбинация",
-                                                        "Шаг", "Текущая комбинация", "Ставок"};
+std::array<std::string, 5> RegularColumnCaptions() {
+    const std::array<std::string, 5> captions = {
+        Msg(TMsg::ColumnComment), Msg(TMsg::ColumnStartCombination), Msg(TMsg::ColumnStep),
+        Msg(TMsg::ColumnCurrentCombination), Msg(TMsg::ColumnStakes)};
     return captions;
 }
 

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/core/messages.h"
 #include "engine/core/records.h"
 
 namespace mv {
@@ -25,7 +26,7 @@ namespace mv {
 //   272  int32      StakesMade
 inline constexpr std::size_t RegularRecSize = 276;
 inline constexpr const char* RegularsFileName = "Marvolet_5z36.ltb";
-inline constexpr const char* DefaultRegularComment = "Регулярная ставка";
+inline constexpr TMsgText DefaultRegularComment{TMsg::DefaultRegularComment};
 inline constexpr int RegularCommentMax = 64;
 
 using TRegularComb = std::array<std::uint8_t, NumbersInDraw>;
@@ -90,7 +91,7 @@ TRegulars NewRegulars(std::string_view comment, bool useLastDraw, int step,
 
 // The list's columns: "Комментарий", "Стартовая комбинация", "Шаг", "Текущая комбинация",
 // "Ставок".
-const std::array<std::string, 5>& RegularColumnCaptions();
+std::array<std::string, 5> RegularColumnCaptions();
 std::string RegularCellText(const TTableRecord& rec, int column);
 
 }  // namespace mv

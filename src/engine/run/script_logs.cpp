@@ -5,6 +5,7 @@
 
 #include <cerrno>
 
+#include "engine/core/messages.h"
 #include "engine/session/workspace.h"
 #include "engine/support/file_basics.h"
 #include "engine/support/file_operations.h"
@@ -31,7 +32,7 @@ std::filesystem::path ClaimScriptLogFile(const std::filesystem::path& folder,
 std::optional<TOperation> LogsDelete(TWorkspace& ws) {
     const std::filesystem::path& folder = ws.Paths().Dir;
     if (!AnyFileMatches(folder, ScriptLogMask)) return std::nullopt;
-    TStatusGuard status(ws.Hooks(), "Поиск файлов журналов...");
+    TStatusGuard status(ws.Hooks(), Msg(TMsg::SearchLogsStatus));
     return DeleteFiles(folder / ScriptLogMask, TFileOpParams{});
 }
 

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/core/messages.h"
 #include "engine/support/operation_log.h"
 
 namespace mv {
@@ -12,7 +13,7 @@ class TWorkspace;
 
 // The execution logs of scenario runs: "ScriptLog_<yyyy-mm-dd-hh-nn-ss>.txt" in the data folder.
 inline constexpr const char* ScriptLogMask = "ScriptLog_*.txt";
-inline constexpr const char* NoScriptLogsMessage = "Файлы журналов не найдены!";
+inline constexpr TMsgText NoScriptLogsMessage{TMsg::NoScriptLogsMessage};
 
 // Claims a new log file for a run started at `stamp` by creating it empty: the plain name
 // "ScriptLog_<stamp>.txt" when it is free, otherwise "ScriptLog_<stamp>_2.txt", "_3", ... so

@@ -13,6 +13,7 @@
 
 #include "engine/core/errors.h"
 #include "engine/core/game.h"
+#include "engine/core/messages.h"
 #include "engine/core/text_codec.h"
 #include "engine/core/text_utils.h"
 #include "engine/draws/run_identity.h"
@@ -43,6 +44,21 @@ namespace {
     return out;
 }
 
+// A catalogue text with printf-style arguments: translations keep every conversion in order.
+std::string FmtMsg(TMsg id, ...) {
+    const char* format = Msg(id).c_str();
+    va_list args;
+    va_start(args, id);
+    va_list again;
+    va_copy(again, args);
+    const int n = std::vsnprintf(nullptr, 0, format, args);
+    va_end(args);
+    std::string out(n > 0 ? static_cast<std::size_t>(n) : 0, '\0');
+    if (n > 0) std::vsnprintf(out.data(), out.size() + 1, format, again);
+    va_end(again);
+    return out;
+}
+
 // The local time as a file-name stamp ("yyyy-mm-dd-hh-nn-ss") or as a log prefix.
 std::string LocalTime(bool forFileName) {
     const std::time_t now = std::time(nullptr);
@@ -57,11 +73,11 @@ std::string LocalTime(bool forFileName) {
 }
 
 std::string RowText(const TStatValues& v) {
-    return Fmt("< [%s] кол-во: %s (%s %%), отклонение: %s (%s %%), глубина: %s (%s %%), вес: %s >",
-               StatValuesCell(v, scValue).c_str(), StatValuesCell(v, scCount).c_str(),
-               StatValuesCell(v, scCountPercent).c_str(), StatValuesCell(v, scDeviation).c_str(),
-               StatValuesCell(v, scDeviationPercent).c_str(), StatValuesCell(v, scDepth).c_str(),
-               StatValuesCell(v, scDepthPercent).c_str(), StatValuesCell(v, scWeight).c_str());
+    return FmtMsg(TMsg::FilterItemLogText, StatValuesCell(v, scValue).c_str(),
+                  StatValuesCell(v, scCount).c_str(), StatValuesCell(v, scCountPercent).c_str(),
+                  StatValuesCell(v, scDeviation).c_str(),
+                  StatValuesCell(v, scDeviationPercent).c_str(), StatValuesCell(v, scDepth).c_str(),
+                  StatValuesCell(v, scDepthPercent).c_str(), StatValuesCell(v, scWeight).c_str());
 }
 
 std::optional<long double> CellNumber(const std::string& cell) {
@@ -126,10 +142,7 @@ struct TFusedRemoval {
     std::vector<TRemovalStep> Made;
 };
 
-constexpr const char* kTooManyVariants =
-    "Вы задали слишком много вариантов фильтров - программа не сможет обработать их все!\r"
-    "Пожалуйста, уменьшите в каждом из фильтров количество вариантов длины выборки и глубины, "
-    "а затем повторите попытку.";
+constexpr TMsgText kTooManyVariants{TMsg::TooManyFilterVariants};
 
 }  // namespace
 
@@ -163,7 +176,7 @@ std::vector<TFilterRec> ExpandVariants(const std::vector<TFilterItem>& items,
         std::vector<std::int32_t> values;
         if (item.LevelMode != 0) values = ParseValueList(item.LevelText);
         if (windows.empty() || (item.LevelMode != 0 && values.empty()))
-            throw EError(Fmt("Некорректное описание фильтра: %s!", ItemToText(item).c_str()));
+            throw EError(FmtMsg(TMsg::InvalidFilterDescription, ItemToText(item).c_str()));
         TFilterPart base;
         base.Active = true;
         base.Method = item.Method;
@@ -273,9 +286,7 @@ void TScriptRunner::Panel(int panel, const std::string& text) {
 
 void TScriptRunner::RequestStop() {
     if (!m_running || m_stop) return;
-    WriteLog(
-        "### ВЫПОЛНЕНИЕ СЦЕНАРИЯ ПРЕРВАНО "
-        "#############################################################");
+    WriteLog(Msg(TMsg::LogScriptInterrupted));
     m_stop = true;
 }
 
@@ -290,7 +301,7 @@ void TScriptRunner::WriteLog(const std::string& text) {
     out << Utf8ToCp1251("[" + LocalTime(false) + "]: " + text) << "\r\n";
     if (!out) {
         m_ws.Hooks().ShowMessage(TMessageKind::Error,
-                                 Fmt("Ошибка записи журнала: %s!", std::strerror(errno)));
+                                 FmtMsg(TMsg::LogWriteError, std::strerror(errno)));
     }
 }
 
@@ -303,12 +314,10 @@ void TScriptRunner::FinishLog() {
 }
 
 void TScriptRunner::Begin() {
-    m_ws.Hooks().ShowStatus("Выполнение сценария...");
+    m_ws.Hooks().ShowStatus(Msg(TMsg::RunScriptStatus));
     if (m_settings.LogEnabled) {
         StartLog();
-        WriteLog(
-            "### ЗАПУСК СЦЕНАРИЯ "
-            "##########################################################################");
+        WriteLog(Msg(TMsg::LogScriptStart));
     }
     m_running = true;
     m_stop = false;
@@ -319,19 +328,17 @@ void TScriptRunner::Begin() {
     m_times = {};
     m_tableKey.reset();
     m_rng.seed(m_settings.RandSeed ? *m_settings.RandSeed : std::random_device{}());
-    Panel(3, Fmt("Ставок: %d", 0));
-    Panel(4, "Выполнение сценария...");
+    Panel(3, FmtMsg(TMsg::PanelStakes, 0));
+    Panel(4, Msg(TMsg::RunScriptStatus));
 }
 
 void TScriptRunner::End() {
     m_cycle = 0;
     m_running = false;
     m_stop = false;
-    Panel(1, Fmt("Цикл: %d", 0));
-    Panel(2, Fmt("Строка: %d", 0));
-    WriteLog(
-        "### ЗАВЕРШЕНИЕ СЦЕНАРИЯ "
-        "######################################################################");
+    Panel(1, FmtMsg(TMsg::PanelCycle, 0));
+    Panel(2, FmtMsg(TMsg::PanelLine, 0));
+    WriteLog(Msg(TMsg::LogScriptEnd));
     // The log ends with what its results were computed from, so they can be traced back.
     if (m_settings.LogEnabled) {
         try {
@@ -348,10 +355,7 @@ void TScriptRunner::End() {
 
 void TScriptRunner::LogOffsetBlock(int offset) {
     WriteLog(LogEqualsLine);
-    WriteLog(
-        Fmt("=== Выполнение сценария для смещения %.6d "
-            "==================================================",
-            offset));
+    WriteLog(FmtMsg(TMsg::LogOffsetHeading, offset));
     WriteLog(LogEqualsLine);
 }
 
@@ -372,12 +376,12 @@ void TScriptRunner::CollectTotals(std::int64_t first) {
 void TScriptRunner::Forecast() {
     Begin();
     m_cycle = 1;
-    Panel(1, Fmt("Цикл: %d", m_cycle));
+    Panel(1, FmtMsg(TMsg::PanelCycle, m_cycle));
     const std::int64_t first = m_ws.Stakes().Count();
     try {
         LogOffsetBlock(m_ws.DrawsOffset());
         RunLines();
-        if (!m_stop) Panel(4, "Сценарий завершен!");
+        if (!m_stop) Panel(4, Msg(TMsg::ScriptFinished));
     } catch (const std::exception& e) {
         m_ws.Hooks().ShowMessage(TMessageKind::Error, e.what());
     }
@@ -394,8 +398,8 @@ void TScriptRunner::Test(int passes) {
     try {
         for (int k = passes; k >= 1; --k) {
             ++m_cycle;
-            Panel(1, Fmt("Цикл: %d", m_cycle));
-            Panel(4, "Выполнение сценария...");
+            Panel(1, FmtMsg(TMsg::PanelCycle, m_cycle));
+            Panel(4, Msg(TMsg::RunScriptStatus));
             if (Checkpoint()) break;
             m_ws.SetDrawsOffset(k);
             if (Checkpoint()) break;
@@ -408,19 +412,19 @@ void TScriptRunner::Test(int passes) {
     } catch (const std::exception& e) {
         m_ws.Hooks().ShowMessage(TMessageKind::Error, e.what());
     }
-    Panel(4, "Сценарий завершен!");
+    Panel(4, Msg(TMsg::ScriptFinished));
     CollectTotals(first);
     if (m_settings.LogEnabled) {
         const TChanceBaseline b = Baseline();
-        std::string real = "Итоги теста: ставок " + std::to_string(m_totals.Checked);
-        std::string chance = "Случайные ставки (ожидание):";
+        std::string real = Msg(TMsg::TestTotalsPrefix) + std::to_string(m_totals.Checked);
+        std::string chance = Msg(TMsg::TestChancePrefix);
         for (int i = 0; i <= NumbersInDraw; ++i) {
-            real += Fmt(", %d совп.: %lld", i, static_cast<long long>(m_totals.Matches[i]));
-            chance += Fmt(", %d совп.: %.3Lf", i, b.Matches[i]);
+            real += FmtMsg(TMsg::TestMatchesCount, i, static_cast<long long>(m_totals.Matches[i]));
+            chance += FmtMsg(TMsg::TestMatchesExpected, i, b.Matches[i]);
         }
-        real +=
-            ", доход: " + FormatFloat(static_cast<long double>(m_totals.Profit) / MoneyScale, 2);
-        chance += ", доход: " + FormatFloat(b.Profit / MoneyScale, 2);
+        real += Msg(TMsg::TestIncomeLabel) +
+                FormatFloat(static_cast<long double>(m_totals.Profit) / MoneyScale, 2);
+        chance += Msg(TMsg::TestIncomeLabel) + FormatFloat(b.Profit / MoneyScale, 2);
         WriteLog(real);
         WriteLog(chance);
     }
@@ -445,7 +449,7 @@ void TScriptRunner::RunLines() {
         if (Checkpoint()) break;
         if (IsSeparatorLine(lines[i])) continue;
         WriteLog(LogDashLine);
-        WriteLog(Fmt("Выполнение строки %.3d: \"%s\"", static_cast<int>(i) + 1, lines[i].c_str()));
+        WriteLog(FmtMsg(TMsg::LogRunLine, static_cast<int>(i) + 1, lines[i].c_str()));
         WriteLog(LogDashLine);
         if (OnLine) OnLine(static_cast<int>(i));
         RunLine(static_cast<int>(i), lines[i]);
@@ -477,39 +481,32 @@ void TScriptRunner::RunLine(int index, const std::string& text) {
             if (!item.Method) {
                 const std::string code = Trim(field.substr(0, field.find(':')));
                 throw EError(
-                    Fmt("Метод расчета статистики \"%s\" на найден!\r%s\r\rВозможно, Вы "
-                        "отключили данных метод расчета либо использовали сценарий от "
-                        "другой модификации программы.",
-                        item.CodeText.c_str(), code.c_str()));
+                    FmtMsg(TMsg::ScriptMethodNotFound, item.CodeText.c_str(), code.c_str()));
             }
             const int mi = MethodIndexOf(m_ws.Stats(), item.Method);
             if (mi < 0 || !m_ws.Stats().IsShown(mi)) {
-                throw EError(
-                    Fmt("Метод расчета статистики \"%s\" на найден!\r%s\r\rВозможно, Вы "
-                        "отключили данных метод расчета либо использовали сценарий от "
-                        "другой модификации программы.",
-                        TStatList::MethodCode(*item.Method).c_str(),
-                        m_ws.Stats().MethodName(*item.Method).c_str()));
+                throw EError(FmtMsg(TMsg::ScriptMethodNotFound,
+                                    TStatList::MethodCode(*item.Method).c_str(),
+                                    m_ws.Stats().MethodName(*item.Method).c_str()));
             }
             items.push_back(std::move(item));
         }
         if (Checkpoint()) throw std::exception();
-        WriteLog("Создание всех вариантов фильтров...");
-        Panel(2, Fmt("Строка: %d", index + 1));
-        Panel(4, "Создание всех вариантов фильтров...");
+        WriteLog(Msg(TMsg::LogCreateFilterVariants));
+        Panel(2, FmtMsg(TMsg::PanelLine, index + 1));
+        Panel(4, Msg(TMsg::LogCreateFilterVariants));
         std::vector<TFilterRec> variants;
         if (!items.empty()) {
             try {
                 variants = ExpandVariants(items, [this](std::size_t n) {
                     if (n % 1000 == 0)
-                        Panel(4, Fmt("Создание всех вариантов фильтров ( %d )...",
-                                     static_cast<int>(n)));
+                        Panel(4, FmtMsg(TMsg::PanelCreateFilterVariants, static_cast<int>(n)));
                     return Checkpoint();
                 });
             } catch (const std::bad_alloc& e) {
                 throw EError(std::string(kTooManyVariants) + "\r\r" + e.what());
             }
-            WriteLog(Fmt("Создано %d вариантов фильтров.", static_cast<int>(variants.size())));
+            WriteLog(FmtMsg(TMsg::LogFilterVariantsCreated, static_cast<int>(variants.size())));
         }
         if (Checkpoint()) throw std::exception();
         const std::string key = ScriptVariantKey(options);
@@ -522,14 +519,14 @@ void TScriptRunner::RunLine(int index, const std::string& text) {
                 const std::string vt = VariantText(v);
                 WriteLog("");
                 WriteLog(LogDashLine);
-                WriteLog(Fmt("Применение набора фильтров %.3d: \"%s\"", k, vt.c_str()));
+                WriteLog(FmtMsg(TMsg::LogApplyFilterSet, k, vt.c_str()));
                 WriteLog(LogDashLine);
-                Panel(2, Fmt("Строка: %d", index + 1));
-                Panel(4, Fmt("Фильтр %d из %d: %s", k, total, vt.c_str()));
-                WriteLog("Создание начального списка комбинаций...");
+                Panel(2, FmtMsg(TMsg::PanelLine, index + 1));
+                Panel(4, FmtMsg(TMsg::PanelFilterOf, k, total, vt.c_str()));
+                WriteLog(Msg(TMsg::LogCreateStartList));
                 PrepareList(options);
-                WriteLog(Fmt("Количество комбинаций в списке: %d",
-                             static_cast<int>(m_ws.Combs().CurrentList.Count())));
+                WriteLog(
+                    FmtMsg(TMsg::LogListCount, static_cast<int>(m_ws.Combs().CurrentList.Count())));
                 if (Checkpoint()) break;
                 for (const TFilterPart& part : v) {
                     if (!part.Active || m_ws.Combs().CurrentList.Count() <= 1) continue;
@@ -544,13 +541,13 @@ void TScriptRunner::RunLine(int index, const std::string& text) {
                 inVariant = false;
             }
         } else {
-            WriteLog("{ERROR} Фильтры не применялись!");
+            WriteLog(Msg(TMsg::LogFiltersNotApplied));
             WriteLog("");
             Panel(4, key);
-            WriteLog("Создание начального списка комбинаций...");
+            WriteLog(Msg(TMsg::LogCreateStartList));
             PrepareList(options);
-            WriteLog(Fmt("Количество комбинаций в списке: %d",
-                         static_cast<int>(m_ws.Combs().CurrentList.Count())));
+            WriteLog(
+                FmtMsg(TMsg::LogListCount, static_cast<int>(m_ws.Combs().CurrentList.Count())));
             if (!Checkpoint()) {
                 inVariant = true;
                 MakeStakes(options, index + 1, 0, line.Comment, key);
@@ -658,11 +655,10 @@ const TStatTable& TScriptRunner::Table(int methodIndex, int window, const TFilte
 void TScriptRunner::ApplyPart(const TFilterPart& part) {
     const TStatList& reg = m_ws.Stats();
     const int mi = MethodIndexOf(reg, part.Method);
-    if (mi < 0 || !reg.IsShown(mi)) throw EError("Метод расчета статистики не найден!");
+    if (mi < 0 || !reg.IsShown(mi)) throw EError(Msg(TMsg::MethodNotFound));
     const int window = std::max(1, part.WindowLength);
     const std::string caption = reg.MethodListText(mi, false);
-    WriteLog(Fmt("Анализ тиражей и расчет статистики \"%s\" для выборки в %d тиражей...",
-                 caption.c_str(), window));
+    WriteLog(FmtMsg(TMsg::LogAnalyseDraws, caption.c_str(), window));
     const TStatTable& table = Table(mi, window, part);
     if (Checkpoint()) return;
     std::vector<TStatValues> values;
@@ -679,7 +675,7 @@ void TScriptRunner::ApplyPart(const TFilterPart& part) {
     const TLevelTest test(part.LevelMode, part.LevelValue);
     const bool removed = !part.Keep;
     const char* keepLine =
-        part.Keep ? "Оставляем выделенные значения..." : "Удаляем выделенные значения...";
+        part.Keep ? Msg(TMsg::LogKeepSelected).c_str() : Msg(TMsg::LogRemoveSelected).c_str();
     // Single-select removal steps of number filters are counted in one pass and made together
     // when the walk ends, unless a step would empty the list; the rest goes step by step.
     TFusedRemoval fused;
@@ -728,11 +724,11 @@ void TScriptRunner::ApplyPart(const TFilterPart& part) {
             }
             if (part.MultiSelect) {
                 marked.push_back(r);
-                WriteLog(Fmt("Шаг %.3d. Выделение строки: ", counter + 1) + RowText(values[r]));
+                WriteLog(FmtMsg(TMsg::LogStepSelectRow, counter + 1) + RowText(values[r]));
                 ++counter;
                 continue;
             }
-            WriteLog(Fmt("Шаг %.3d. Выделение строки: ", counter + 1) + RowText(values[r]));
+            WriteLog(FmtMsg(TMsg::LogStepSelectRow, counter + 1) + RowText(values[r]));
             WriteLog(keepLine);
             if (fused.Active) {
                 const std::size_t left = fused.Count - fused.Drops[fused.StepOfRow[r]];
@@ -740,7 +736,7 @@ void TScriptRunner::ApplyPart(const TFilterPart& part) {
                     fused.Count = left;
                     fused.Made.push_back(
                         {TableSelection(table, {r}).Text, static_cast<std::int32_t>(left)});
-                    WriteLog(Fmt("Количество комбинаций в списке: %d", static_cast<int>(left)));
+                    WriteLog(FmtMsg(TMsg::LogListCount, static_cast<int>(left)));
                     ++counter;
                     continue;
                 }
@@ -753,10 +749,10 @@ void TScriptRunner::ApplyPart(const TFilterPart& part) {
                 ApplyStatSelection(m_ws, TableSelection(table, {r}), removed, mi, caption,
                                    stat.get());
             }
-            WriteLog(Fmt("Количество комбинаций в списке: %d",
-                         static_cast<int>(m_ws.Combs().CurrentList.Count())));
+            WriteLog(
+                FmtMsg(TMsg::LogListCount, static_cast<int>(m_ws.Combs().CurrentList.Count())));
             if (m_ws.Combs().CurrentList.Count() == 0) {
-                WriteLog("{UNDO} Откат изменений...");
+                WriteLog(Msg(TMsg::LogUndo));
                 UndoCombinations(m_ws);
                 if (part.StopMode == 2) break;
             } else {
@@ -780,10 +776,9 @@ void TScriptRunner::ApplyPart(const TFilterPart& part) {
         TTimed timed(m_times.Filters);
         ApplyStatSelection(m_ws, TableSelection(table, marked), removed, mi, caption, stat.get());
     }
-    WriteLog(Fmt("Количество комбинаций в списке: %d",
-                 static_cast<int>(m_ws.Combs().CurrentList.Count())));
+    WriteLog(FmtMsg(TMsg::LogListCount, static_cast<int>(m_ws.Combs().CurrentList.Count())));
     if (m_ws.Combs().CurrentList.Count() == 0) {
-        WriteLog("{UNDO} Откат изменений...");
+        WriteLog(Msg(TMsg::LogUndo));
         UndoCombinations(m_ws);
     }
 }
@@ -796,9 +791,7 @@ bool TScriptRunner::StakeRecord(const TScriptOptions& options, const std::uint8_
     for (int i = 0; i < NumbersInDraw; ++i) numText += (i ? ";" : "") + std::to_string(nums[i]);
     if (options.NewOnly &&
         m_ws.Stakes().Find(rec.DrawNumber, std::span<const std::uint8_t>(nums, NumbersInDraw))) {
-        WriteLog(
-            Fmt("{-} Ставка на тираж %d не добавлена, так как уже имеется в списке ставок: [%s]",
-                rec.DrawNumber, numText.c_str()));
+        WriteLog(FmtMsg(TMsg::LogStakeDuplicate, rec.DrawNumber, numText.c_str()));
         return false;
     }
     if (bulk) {
@@ -806,10 +799,9 @@ bool TScriptRunner::StakeRecord(const TScriptOptions& options, const std::uint8_
     } else {
         AppendStakeRecords(m_ws, {&rec, 1});
     }
-    WriteLog(Fmt("{+} Ставка на тираж %d добавлена в список ставок: [%s]", rec.DrawNumber,
-                 numText.c_str()));
+    WriteLog(FmtMsg(TMsg::LogStakeAdded, rec.DrawNumber, numText.c_str()));
     ++m_stakeCount;
-    if (!bulk) Panel(3, Fmt("Ставок: %d", static_cast<int>(m_stakeCount)));
+    if (!bulk) Panel(3, FmtMsg(TMsg::PanelStakes, static_cast<int>(m_stakeCount)));
     if (OnStake) OnStake(rec);
     return true;
 }
@@ -822,13 +814,11 @@ void TScriptRunner::AddSystemStakes(bool all, const TScriptOptions& options,
         LoadSystemCombinations(SystemsFolder(m_ws.Paths().Dir), numbers, m_ws.Hooks());
     const int count = static_cast<int>(numbers.size());
     if (!sys.Found) {
-        WriteLog(Fmt("{#} Системная игра для %d чисел [ОШИБКА]: \"%s\"", count, sys.Text.c_str()));
+        WriteLog(FmtMsg(TMsg::LogSystemStakeError, count, sys.Text.c_str()));
         return;
     }
-    WriteLog(
-        Fmt(all ? "{#} Системная игра для %d чисел [все система]: загружен файл \"%s\""
-                : "{#} Системная игра для %d чисел [система * комбинации]: загружен файл \"%s\"",
-            count, std::filesystem::path(sys.Text).stem().string().c_str()));
+    WriteLog(FmtMsg(all ? TMsg::LogSystemStakeAll : TMsg::LogSystemStakeCombs, count,
+                    std::filesystem::path(sys.Text).stem().string().c_str()));
     std::vector<TStakeRecord> bulk;
     for (std::size_t i = 0; i < sys.Combs.Count(); ++i) {
         TComb c = sys.Combs[i];
@@ -845,29 +835,27 @@ void TScriptRunner::AddSystemStakes(bool all, const TScriptOptions& options,
         StakeRecord(options, c.Nums.data(), stakeComment, &bulk);
     }
     AppendStakeRecords(m_ws, bulk);
-    Panel(3, Fmt("Ставок: %d", static_cast<int>(m_stakeCount)));
+    Panel(3, FmtMsg(TMsg::PanelStakes, static_cast<int>(m_stakeCount)));
 }
 
 void TScriptRunner::MakeStakes(const TScriptOptions& options, int line, int variant,
                                const std::string& comment, const std::string& text) {
     TTimed timed(m_times.Stakes);
-    WriteLog(Fmt("{*} Добавление ставки, режим: \"%s\"", StakeModeCaption(options.StakeMode)));
+    WriteLog(FmtMsg(TMsg::LogAddStakeMode, StakeModeCaption(options.StakeMode)));
     const TCombsArray& list = m_ws.Combs().CurrentList;
     const std::size_t n = list.Count();
     if (n == 0 || options.StakeMode == ssmNone) return;
     const std::string stakeComment = ScriptStakeComment(line, variant, comment, text);
     if (n > 1 && options.StakeMode == ssmStop) {
         m_stop = true;
-        WriteLog("{!} Сценарий остановлен!");
+        WriteLog(Msg(TMsg::LogScriptStopped));
         m_ws.Hooks().ShowMessage(
             TMessageKind::Warning,
-            Fmt("Выполнение сценария прервано, т.к. после применения всех фильтров в списке "
-                "комбинаций их осталось более одной: %d!\r\rФильтры: %s",
-                static_cast<int>(n), stakeComment.c_str()));
+            FmtMsg(TMsg::ScriptTooManyLeft, static_cast<int>(n), stakeComment.c_str()));
         return;
     }
     if (n > 1 && options.StakeMode == ssmSkip) {
-        WriteLog("{-} Ставка игнорирована!");
+        WriteLog(Msg(TMsg::LogStakeIgnored));
         return;
     }
     if (m_stop) return;
@@ -889,7 +877,7 @@ void TScriptRunner::MakeStakes(const TScriptOptions& options, int line, int vari
                 StakeRecord(options, list[i].Nums.data(), stakeComment, &bulk);
             }
             AppendStakeRecords(m_ws, bulk);
-            Panel(3, Fmt("Ставок: %d", static_cast<int>(m_stakeCount)));
+            Panel(3, FmtMsg(TMsg::PanelStakes, static_cast<int>(m_stakeCount)));
             break;
         }
         case ssmSystemAll:

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "engine/core/errors.h"
+#include "engine/core/messages.h"
 #include "engine/core/text_utils.h"
 #include "engine/scenarios/script_line.h"
 
@@ -14,7 +15,8 @@ TCurrentScript::TCurrentScript(std::filesystem::path currentFile, IUiHooks& hook
 
 void TCurrentScript::CheckIndex(int index) const {
     if (index < 0 || index >= Count()) {
-        throw EError("Запись со индексом " + std::to_string(index) + " в файле данных не найдена!");
+        throw EError(Msg(TMsg::RecordIndexPrefix) + std::to_string(index) +
+                     Msg(TMsg::RecordIndexNotFound));
     }
 }
 
@@ -85,7 +87,8 @@ bool TCurrentScript::AppendScript(const TScriptLines& lines) {
 }
 
 TScriptLines TCurrentScript::ReadWithStatus(const std::filesystem::path& file) const {
-    TStatusGuard status(m_hooks, "Загрузка файла \"" + ScriptPathText(file) + "\"...");
+    TStatusGuard status(m_hooks,
+                        Msg(TMsg::LoadingFileQuotedPrefix) + ScriptPathText(file) + "\"...");
     return ReadScriptFile(file);
 }
 
@@ -98,7 +101,8 @@ bool TCurrentScript::LoadFile(const std::filesystem::path& file) {
 }
 
 void TCurrentScript::SaveToFile(const std::filesystem::path& file) const {
-    TStatusGuard status(m_hooks, "Сохранение файла \"" + ScriptPathText(file) + "\"...");
+    TStatusGuard status(m_hooks,
+                        Msg(TMsg::SavingFileQuotedPrefix) + ScriptPathText(file) + "\"...");
     WriteScriptFile(file, m_lines);
 }
 

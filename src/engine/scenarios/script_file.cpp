@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/core/errors.h"
+#include "engine/core/messages.h"
 #include "engine/core/text_codec.h"
 #include "engine/core/text_utils.h"
 #include "engine/support/atomic_file.h"
@@ -47,8 +48,8 @@ TScriptLines ReadScriptFile(const std::filesystem::path& file) {
         bytes.resize(std::min(bytes.size(), bytes.find('\0')));
         return ScriptTextToLines(Cp1251ToUtf8(bytes));
     } catch (const std::exception& e) {
-        throw EError(OperationMessage("Ошибка чтения файла \"" + ScriptPathText(file) + "\"!",
-                                      Reason(e, file)));
+        throw EError(OperationMessage(
+            Msg(TMsg::ReadFileQuotedPrefix) + ScriptPathText(file) + "\"!", Reason(e, file)));
     }
 }
 
@@ -56,8 +57,8 @@ void WriteScriptFile(const std::filesystem::path& file, const TScriptLines& line
     try {
         WriteFileAtomically(file, Utf8ToCp1251(ScriptLinesToText(lines)));
     } catch (const std::exception& e) {
-        throw EError(OperationMessage("Ошибка записи в файл \"" + ScriptPathText(file) + "\"!",
-                                      Reason(e, file)));
+        throw EError(OperationMessage(
+            Msg(TMsg::WriteFileQuotedPrefix) + ScriptPathText(file) + "\"!", Reason(e, file)));
     }
 }
 

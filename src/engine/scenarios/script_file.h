@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/core/messages.h"
+
 namespace mv {
 
 // Scenario files (".lsc", and the current scenario "Marvolet_5z36.lss"): one scenario line per
@@ -16,7 +18,7 @@ namespace mv {
 using TScriptLines = std::vector<std::string>;
 
 inline constexpr const char* ScriptFileExtension = "lsc";
-inline constexpr const char* ScriptFileFilter = "Файлы сценариев (*.lsc)|*.lsc";
+inline constexpr TMsgText ScriptFileFilter{TMsg::ScriptFileFilter};
 // Scenario files are small; a larger file is refused rather than read into memory.
 inline constexpr std::size_t MaxScriptFileBytes = std::size_t{64} << 20;
 

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "engine/core/messages.h"
 #include "engine/core/text_utils.h"
 #include "engine/scenarios/script_options.h"
 
@@ -48,13 +49,14 @@ std::string ScriptLineText(const TScriptLine& line) {
     return text;
 }
 
-const std::array<std::string, ScriptFieldCount>& ScriptColumnCaptions() {
-    static const std::array<std::string, ScriptFieldCount> captions = [] {
+std::array<std::string, ScriptFieldCount> ScriptColumnCaptions() {
+    const std::array<std::string, ScriptFieldCount> captions = [] {
         std::array<std::string, ScriptFieldCount> c;
-        c[0] = "Комментарии";
-        c[1] = "Опции";
+        c[0] = Msg(TMsg::ColumnComments);
+        c[1] = Msg(TMsg::ScriptColumnOptions);
         for (int i = 0; i < FiltersPerLine; ++i) {
-            c[static_cast<std::size_t>(i + 2)] = "Фильтр " + std::to_string(i + 1);
+            c[static_cast<std::size_t>(i + 2)] =
+                Msg(TMsg::ScriptColumnFilter) + std::to_string(i + 1);
         }
         return c;
     }();

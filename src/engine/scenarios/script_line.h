@@ -36,7 +36,7 @@ TScriptLine ReadScriptLine(std::string_view text);
 std::string ScriptLineText(const TScriptLine& line);
 
 // The nine columns of the scenario list: "Комментарии", "Опции", "Фильтр 1" ... "Фильтр 7".
-const std::array<std::string, ScriptFieldCount>& ScriptColumnCaptions();
+std::array<std::string, ScriptFieldCount> ScriptColumnCaptions();
 
 // The cells of one row of the scenario list: the comment, the options text and each filter
 // field read and written again as a filter item (empty field: empty cell). All cells of a

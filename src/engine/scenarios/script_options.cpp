@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "engine/core/messages.h"
 #include "engine/core/text_utils.h"
 
 namespace mv {
@@ -10,33 +11,33 @@ namespace {
 
 struct TModeTexts {
     const char* Keyword;
-    const char* Caption;
-    const char* Short;
+    TMsgText Caption;
+    TMsgText Short;
 };
 
 const std::array<TModeTexts, ScriptListModeCount> kListModes = {{
-    {"FULL", "Исходный список (рекомендуется для тестов)", "Исходный список"},
-    {"EXCL", "Удалить N последних тиражей (для прогнозов)", "Исключить %d тиражей"},
-    {"CURR", "Текущий список (для последовательного выполнения)", "Текущий список"},
+    {"FULL", TMsg::SourceFullLong, TMsg::SourceFullShort},
+    {"EXCL", TMsg::SourceExcludeLong, TMsg::SourceExcludeShort},
+    {"CURR", TMsg::SourceCurrentLong, TMsg::SourceCurrentShort},
 }};
 
 const std::array<TModeTexts, ScriptStakeModeCount> kStakeModes = {{
-    {"RAND", "Выбрать одну случайную комбинацию", "Случайно"},
-    {"FIRST", "Выбрать первую комбинацию в списке", "Первая"},
-    {"LAST", "Выбрать последнюю комбинацию в списке", "Последняя"},
-    {"ALL", "Выбрать все комбинации (не рекомендуется)", "Все"},
-    {"SYSA", "Системная игра [вся система]", "Система [все]"},
-    {"SYSC", "Системная игра [система * комбинации]", "Система [комб]"},
-    {"STOP", "Остановить выполнение сценария", "Остановить"},
-    {"SKIP", "Пропустить (игнорировать) эту ставку", "Пропустить"},
-    {"NONE", "Не делать ставок (для последовательного выполнения)", "Не делать ставок"},
+    {"RAND", TMsg::StakeRandomLong, TMsg::StakeRandomShort},
+    {"FIRST", TMsg::StakeFirstLong, TMsg::StakeFirstShort},
+    {"LAST", TMsg::StakeLastLong, TMsg::ColumnLast},
+    {"ALL", TMsg::StakeAllLong, TMsg::StakeAllShort},
+    {"SYSA", TMsg::StakeSystemAllLong, TMsg::StakeSystemAllShort},
+    {"SYSC", TMsg::StakeSystemCombsLong, TMsg::StakeSystemCombsShort},
+    {"STOP", TMsg::StakeStopLong, TMsg::StakeStopShort},
+    {"SKIP", TMsg::StakeSkipLong, TMsg::StakeSkipShort},
+    {"NONE", TMsg::StakeNoneLong, TMsg::StakeNoneShort},
 }};
 
 constexpr const char* kClearKeyword = "CLR";
 constexpr const char* kNewOnlyKeyword = "NEX";
-constexpr const char* kClearShort = "Удалить ставки";
-constexpr const char* kNewOnlyShort = "Только новые ставки";
-constexpr const char* kAllStakesShort = "Все создаваемые ставки";
+constexpr TMsgText kClearShort{TMsg::ClearStakesShort};
+constexpr TMsgText kNewOnlyShort{TMsg::NewOnlyShort};
+constexpr TMsgText kAllStakesShort{TMsg::AllStakesShort};
 
 template <std::size_t N>
 const TModeTexts* Find(const std::array<TModeTexts, N>& table, int mode) {
@@ -80,19 +81,19 @@ const char* StakeModeKeyword(int mode) {
 }
 const char* ListModeCaption(int mode) {
     const TModeTexts* t = Find(kListModes, mode);
-    return t ? t->Caption : ScriptModeErrorText;
+    return t ? t->Caption.c_str() : ScriptModeErrorText;
 }
 const char* StakeModeCaption(int mode) {
     const TModeTexts* t = Find(kStakeModes, mode);
-    return t ? t->Caption : ScriptModeErrorText;
+    return t ? t->Caption.c_str() : ScriptModeErrorText;
 }
 const char* ListModeShortText(int mode) {
     const TModeTexts* t = Find(kListModes, mode);
-    return t ? t->Short : ScriptModeErrorText;
+    return t ? t->Short.c_str() : ScriptModeErrorText;
 }
 const char* StakeModeShortText(int mode) {
     const TModeTexts* t = Find(kStakeModes, mode);
-    return t ? t->Short : ScriptModeErrorText;
+    return t ? t->Short.c_str() : ScriptModeErrorText;
 }
 
 TScriptOptions ReadScriptOptions(std::string_view text) {

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/core/messages.h"
+
 namespace mv {
 
 // Starting list of a scenario line.
@@ -46,10 +48,8 @@ const char* StakeModeCaption(int mode);
 const char* ListModeShortText(int mode);
 const char* StakeModeShortText(int mode);
 
-inline constexpr const char* ClearStakesCaption =
-    "Удалить все ставки перед выполнением (накопление только рейтинга)";
-inline constexpr const char* NewOnlyCaption =
-    "Только новые ставки (пропускать те ставки, которые уже есть в списке)";
+inline constexpr TMsgText ClearStakesCaption{TMsg::ClearStakesCaption};
+inline constexpr TMsgText NewOnlyCaption{TMsg::NewOnlyCaption};
 
 // Reads an options field: words separated by "#" (runs count as one). Word 1 gives the list
 // mode (the first keyword it begins with, any case; FULL otherwise) and N after a ":" (0 when

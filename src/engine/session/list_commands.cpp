@@ -11,6 +11,7 @@
 #include "engine/combs/generation.h"
 #include "engine/core/errors.h"
 #include "engine/core/game.h"
+#include "engine/core/messages.h"
 #include "engine/core/text_utils.h"
 #include "engine/support/atomic_file.h"
 
@@ -86,7 +87,8 @@ void ApplyViewSelection(TWorkspace& ws, const TStatSelection& selection, bool re
     if (selection.Empty()) throw EError(EmptyViewSelectionMessage);
     const int method = ws.Stats().FindMethod(kNumbersMethod);
     if (method < 0) {
-        throw EError(std::string("Метод расчета статистики \"") + kNumbersMethod + "\" на найден!");
+        throw EError(std::string(Msg(TMsg::MethodNotFoundPrefix)) + kNumbersMethod +
+                     Msg(TMsg::MethodNotFoundSuffix));
     }
     ApplyStatSelection(ws, selection, removed, method, caption);
 }
@@ -108,7 +110,7 @@ bool GenerateCombinations(TWorkspace& ws, int mode, const std::string& parameter
         TCombinations& combs = edit.Combs;
         try {
             std::optional<TStatusGuard> status;
-            if (interactive) status.emplace(ws.Hooks(), "Генерация возможных комбинаций...");
+            if (interactive) status.emplace(ws.Hooks(), Msg(TMsg::GenerateCombsStatus));
             const bool filled = FillGeneratedList(mode, parameter, combs.CurrentList, ws.Hooks());
             if (!interactive) return filled;
             combs.ClearFilterLines();
@@ -118,7 +120,7 @@ bool GenerateCombinations(TWorkspace& ws, int mode, const std::string& parameter
             combs.ListBuffer.Clear();
             return filled;
         } catch (...) {
-            throw EError(OperationMessage("Ошибка генерации файла комбинаций!",
+            throw EError(OperationMessage(Msg(TMsg::GenerateCombsError),
                                           FailureReason(std::current_exception())));
         }
     });
@@ -136,30 +138,31 @@ void ReplaceCombinations(TWorkspace& ws, const std::vector<TComb>& list) {
 void ExcludeLastDraws(TWorkspace& ws, int n) {
     RunListCommand(ws, TUndo::Snapshot, [&](TListEdit& edit) {
         const std::string count = std::to_string(n);
-        const std::string head = "Удаление из списка комбинаций " + count + " последних тиражей";
+        const std::string head =
+            Msg(TMsg::ExcludeDrawsPrefix) + count + Msg(TMsg::ExcludeDrawsSuffix);
         TStatusGuard status(ws.Hooks(), head + "...");
         CopyUndrawn(edit.Combs.UndoList, LastDrawsWindow(ws, n), edit.Combs.CurrentList,
                     [&](std::size_t done, std::size_t total) {
-                        ws.Hooks().ShowStatus(head + " ( завершено " +
+                        ws.Hooks().ShowStatus(head + Msg(TMsg::DoneSoFarPrefix) +
                                               FormatFloat(done * 100.0L / total, 0) + " % )...");
                     });
-        edit.SetRow(true, "Последние тиражи", count);
+        edit.SetRow(true, Msg(TMsg::OpLastDraws), count);
     });
 }
 
 void DeleteSelectedCombinations(TWorkspace& ws, const std::vector<std::size_t>& selectedRows) {
     RunListCommand(ws, TUndo::Snapshot, [&](TListEdit& edit) {
-        TStatusGuard status(ws.Hooks(), "Удаление выделенных комбинаций...");
+        TStatusGuard status(ws.Hooks(), Msg(TMsg::DeleteSelectedCombsStatus));
         const std::size_t selected =
             CopyUnselectedRows(edit.Combs.UndoList, selectedRows, edit.Combs.CurrentList);
-        edit.SetRow(true, "Выделенные комбинации", std::to_string(selected));
+        edit.SetRow(true, Msg(TMsg::OpSelectedCombs), std::to_string(selected));
     });
 }
 
 bool ApplyStatSelection(TWorkspace& ws, const TStatSelection& selection, bool removed,
                         int methodIndex, const std::string& caption, TCustomStat* stat) {
     return RunListCommand(ws, TUndo::Move, [&](TListEdit& edit) {
-        TStatusGuard status(ws.Hooks(), "Фильтрация комбинаций...");
+        TStatusGuard status(ws.Hooks(), Msg(TMsg::FilterCombsStatus));
         // Until the filter runs, a way out leaves the list as it was, beside its undo copy.
         const auto putBack = [&] { edit.Combs.CurrentList.CopyFrom(edit.Combs.UndoList); };
         if (selection.Empty()) {
@@ -170,7 +173,7 @@ bool ApplyStatSelection(TWorkspace& ws, const TStatSelection& selection, bool re
         if (!stat) {
             try {
                 if (methodIndex < 0 || methodIndex >= ws.Stats().MethodCount()) {
-                    throw EError("Не выбран метод расчета статистики!");
+                    throw EError(Msg(TMsg::NoMethodSelected));
                 }
                 own = ws.Stats().CreateStat(ws.Stats().Method(methodIndex));
             } catch (...) {
@@ -192,7 +195,7 @@ void ApplyRemovalSteps(TWorkspace& ws, const TFirstStepTable& firstStep, const s
                        const std::vector<TRemovalStep>& steps) {
     if (steps.empty()) return;
     RunListCommand(ws, TUndo::Move, [&](TListEdit& edit) {
-        TStatusGuard status(ws.Hooks(), "Фильтрация комбинаций...");
+        TStatusGuard status(ws.Hooks(), Msg(TMsg::FilterCombsStatus));
         TCombinations& combs = edit.Combs;
         SplitAtRemovalStep(combs.UndoList, firstStep, steps.size(), combs.CurrentList);
         for (const TRemovalStep& step : steps)
@@ -201,15 +204,16 @@ void ApplyRemovalSteps(TWorkspace& ws, const TFirstStepTable& firstStep, const s
 }
 
 void ApplyCardSelection(TWorkspace& ws, const std::vector<std::string>& cellTexts, bool removed) {
-    ApplyViewSelection(ws, CardSelection(cellTexts), removed, "Карта");
+    ApplyViewSelection(ws, CardSelection(cellTexts), removed, Msg(TMsg::OpCard).c_str());
 }
 
 void ApplyLayoutSelection(TWorkspace& ws, const std::vector<std::string>& cellTexts, bool removed) {
-    ApplyViewSelection(ws, LayoutSelection(cellTexts), removed, "Схема");
+    ApplyViewSelection(ws, LayoutSelection(cellTexts), removed, Msg(TMsg::OpLayout).c_str());
 }
 
 void ApplyWeekSelection(TWorkspace& ws, int leftColumn, int rightColumn, bool removed) {
-    ApplyViewSelection(ws, WeekSelection(leftColumn, rightColumn), removed, "Неделя");
+    ApplyViewSelection(ws, WeekSelection(leftColumn, rightColumn), removed,
+                       Msg(TMsg::OpWeek).c_str());
 }
 
 void UndoCombinations(TWorkspace& ws) {
@@ -221,7 +225,7 @@ std::size_t OpenCombinationsFile(TWorkspace& ws, const std::filesystem::path& fi
         TCombinations& combs = edit.Combs;
         std::exception_ptr failure;
         {
-            TStatusGuard status(ws.Hooks(), "Загрузка файла " + Quoted(file) + "...");
+            TStatusGuard status(ws.Hooks(), Msg(TMsg::LoadingFilePrefix) + Quoted(file) + "...");
             combs.CurrentList.Clear();
             try {
                 ReadCombinationsFile(file, combs.CurrentList);
@@ -238,17 +242,17 @@ std::size_t OpenCombinationsFile(TWorkspace& ws, const std::filesystem::path& fi
 }
 
 void SaveCombinationsFile(TWorkspace& ws, const std::filesystem::path& file) {
-    TStatusGuard status(ws.Hooks(), "Сохранение файла " + Quoted(file) + "...");
+    TStatusGuard status(ws.Hooks(), Msg(TMsg::SavingFilePrefix) + Quoted(file) + "...");
     const TCombsArray& list = ws.Combs().CurrentList;
     try {
         WriteFileAtomically(file, CombinationsFileText(list.Data(), list.Count()));
     } catch (const std::exception& e) {
-        throw EError(OperationMessage("Ошибка записи в файл " + Quoted(file) + "!", e.what()));
+        throw EError(OperationMessage(Msg(TMsg::WriteFilePrefix) + Quoted(file) + "!", e.what()));
     }
 }
 
 std::size_t PasteCombinations(TWorkspace& ws, std::string_view text) {
-    TStatusGuard status(ws.Hooks(), "Подождите пожалуйста...");
+    TStatusGuard status(ws.Hooks(), Msg(TMsg::PleaseWaitStatus));
     const std::vector<std::string_view> lines = SplitTextLines(text);
     if (lines.empty()) return 0;
     return RunListCommand(ws, TUndo::None, [&](TListEdit& edit) {

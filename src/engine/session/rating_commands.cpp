@@ -1,6 +1,7 @@
 #include "engine/session/rating_commands.h"
 
 #include "engine/core/errors.h"
+#include "engine/core/messages.h"
 #include "engine/stakes/stakes_file.h"
 
 namespace mv {
@@ -28,14 +29,14 @@ private:
 void SortAndSave(TWorkspace& ws) {
     TRatings& rows = TRatingCommandAccess::Ratings(ws);
     {
-        TStatusGuard status(ws.Hooks(), "Сортировка рейтинга...");
+        TStatusGuard status(ws.Hooks(), Msg(TMsg::SortRatingsStatus));
         SortRatings(rows, ws.RatingsSortColumn, ws.RatingsSortDescending);
     }
     if (TRatingCommandAccess::SaveHolds(ws) > 0) {
         TRatingCommandAccess::Unsaved(ws) = true;
         return;
     }
-    TStatusGuard status(ws.Hooks(), "Сохранение файла рейтинга...");
+    TStatusGuard status(ws.Hooks(), Msg(TMsg::SaveRatingsStatus));
     SaveRatings(RatingsPath(ws), rows);
     TRatingCommandAccess::Unsaved(ws) = false;
 }
@@ -45,7 +46,7 @@ void SortAndSave(TWorkspace& ws) {
 void LoadRatingsFile(TWorkspace& ws) {
     TNotifyRatings notify(ws);
     {
-        TStatusGuard status(ws.Hooks(), "Загрузка файла рейтинга...");
+        TStatusGuard status(ws.Hooks(), Msg(TMsg::LoadRatingsStatus));
         std::error_code ec;
         if (!std::filesystem::exists(RatingsPath(ws), ec)) return;
         TRatingCommandAccess::Ratings(ws) = LoadRatings(RatingsPath(ws));
@@ -73,13 +74,13 @@ void RebuildRatingsFromStakes(TWorkspace& ws) {
     try {
         TRatings rows;
         {
-            TStatusGuard status(ws.Hooks(), "Обновление рейтинга...");
+            TStatusGuard status(ws.Hooks(), Msg(TMsg::UpdateRatingsStatus));
             rows = RebuildRatings(ws.Stakes());
         }
         TRatingCommandAccess::Ratings(ws) = std::move(rows);
         SortAndSave(ws);
     } catch (const EError& e) {
-        throw EError(std::string("Ошибка обновления рейтинга!\r\r") + e.what());
+        throw EError(std::string(Msg(TMsg::UpdateRatingsError)) + e.what());
     }
 }
 
@@ -112,13 +113,13 @@ TRatingsSaveHold::~TRatingsSaveHold() {
 }
 
 std::string RefusedScriptLineText(const std::string& name) {
-    return "Строку\r\r" + name + "\r\rневозможно добавить в сценарий!";
+    return Msg(TMsg::ScriptLineCannotAddPrefix) + name + Msg(TMsg::ScriptLineCannotAddSuffix);
 }
 
 int RatingsToScript(TWorkspace& ws, const std::vector<std::string>& names,
                     const std::function<void(const std::string&)>& refused) {
     int added = 0;
-    TStatusGuard status(ws.Hooks(), "Генерация новых строк в сценарии...");
+    TStatusGuard status(ws.Hooks(), Msg(TMsg::GenerateScriptLinesStatus));
     for (const std::string& name : names) {
         const auto line = RatingToScriptLine(name);
         if (!line) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/core/messages.h"
 #include "engine/ratings/ratings.h"
 #include "engine/session/workspace.h"
 
@@ -59,8 +60,6 @@ int RatingsToScript(TWorkspace& ws, const std::vector<std::string>& names,
                     const std::function<void(const std::string&)>& refused);
 std::string RefusedScriptLineText(const std::string& name);
 
-inline constexpr const char* RebuildRatingsQuestion =
-    "Пересчитать рейтинг только по текущим ставкам?\r\rНакопленные ранее данные по удаленным "
-    "ставкам будут потеряны.";
+inline constexpr TMsgText RebuildRatingsQuestion{TMsg::RebuildRatingsQuestion};
 
 }  // namespace mv

@@ -1,6 +1,7 @@
 #include "engine/session/regular_commands.h"
 
 #include "engine/core/errors.h"
+#include "engine/core/messages.h"
 #include "engine/session/stake_commands.h"
 
 namespace mv {
@@ -22,7 +23,7 @@ int TestRegulars(TWorkspace& ws, TRegulars& regulars, const std::vector<int>& se
     bool failed = false;
     std::optional<EError> failure;
     {
-        TStatusGuard status(ws.Hooks(), "Создание ставок по регулярным табличным ставкам...");
+        TStatusGuard status(ws.Hooks(), Msg(TMsg::CreateRegularStakesStatus));
         try {
             for (int k = n; k >= 1 && !failed; --k) {
                 ws.SetDrawsOffset(k);

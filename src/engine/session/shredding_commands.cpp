@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/core/errors.h"
+#include "engine/core/messages.h"
 #include "engine/support/ui_hooks.h"
 
 namespace mv {
@@ -14,7 +15,7 @@ bool ShreddingSettingsValid(const TShreddingSettings& settings) {
 
 bool ChangeShreddingSettings(TWorkspace& ws, const TShreddingSettings& settings) {
     if (!ShreddingSettingsValid(settings)) {
-        throw EError("Некорректное количество знаков после запятой: допускается от 1 до 5.");
+        throw EError(Msg(TMsg::InvalidDecimalPlaces));
     }
     TStatList& stats = ws.Stats();
     if (stats.Shredding == settings) return false;

@@ -1,5 +1,6 @@
 #include "engine/session/stake_commands.h"
 
+#include "engine/core/messages.h"
 #include "engine/session/rating_commands.h"
 #include "engine/support/file_basics.h"
 #include "engine/support/file_operations.h"
@@ -81,7 +82,7 @@ TStakeCheckResult CheckAndRefreshStakes(TWorkspace& ws) {
 TStakeCheckResult AddStake(TWorkspace& ws, const TStakeRecord& rec, int draws) {
     TNotifyStakes notify(ws);
     {
-        TStatusGuard status(ws.Hooks(), "Создание ставки...");
+        TStatusGuard status(ws.Hooks(), Msg(TMsg::CreateStakeStatus));
         TStakeCommandAccess::Stakes(ws).Add(rec, draws);
     }
     return Check(ws);
@@ -90,7 +91,7 @@ TStakeCheckResult AddStake(TWorkspace& ws, const TStakeRecord& rec, int draws) {
 TStakeCheckResult AddStakeSet(TWorkspace& ws, std::span<const TStakeRecord> recs, int draws) {
     TNotifyStakes notify(ws);
     {
-        TStatusGuard status(ws.Hooks(), "Создание ставок...");
+        TStatusGuard status(ws.Hooks(), Msg(TMsg::CreateStakesStatus));
         TStakesFile& file = TStakeCommandAccess::Stakes(ws);
         for (const TStakeRecord& rec : recs) file.Add(rec, draws);
     }
@@ -107,7 +108,7 @@ std::int64_t DeleteStakeRows(TWorkspace& ws, std::int64_t firstRow, std::int64_t
     TNotifyStakes notify(ws);
     std::int64_t removed = 0;
     {
-        TStatusGuard status(ws.Hooks(), "Удаление ставок...");
+        TStatusGuard status(ws.Hooks(), Msg(TMsg::DeleteStakesStatus));
         removed = DeleteStakeRows(TStakeCommandAccess::Stakes(ws), firstRow, lastRow);
     }
     Check(ws);
@@ -118,7 +119,7 @@ std::int64_t DeleteStakesByCount(TWorkspace& ws, int condition, int value) {
     TNotifyStakes notify(ws);
     std::int64_t removed = 0;
     {
-        TStatusGuard status(ws.Hooks(), "Удаление ставок...");
+        TStatusGuard status(ws.Hooks(), Msg(TMsg::DeleteStakesStatus));
         removed = DeleteStakesByCount(TStakeCommandAccess::Stakes(ws), condition, value);
     }
     Check(ws);
@@ -127,7 +128,7 @@ std::int64_t DeleteStakesByCount(TWorkspace& ws, int condition, int value) {
 
 std::int64_t ClearStakes(TWorkspace& ws) {
     TNotifyStakes notify(ws);
-    TStatusGuard status(ws.Hooks(), "Удаление ставок...");
+    TStatusGuard status(ws.Hooks(), Msg(TMsg::DeleteStakesStatus));
     TStakesFile& file = TStakeCommandAccess::Stakes(ws);
     const std::int64_t count = file.Count();
     file.Truncate();
@@ -136,7 +137,7 @@ std::int64_t ClearStakes(TWorkspace& ws) {
 
 std::optional<TOperation> DeleteStakeLogs(TWorkspace& ws) {
     if (!AnyFileMatches(ws.Paths().Dir, StakeLogMask())) return std::nullopt;
-    TStatusGuard status(ws.Hooks(), "Поиск файлов журналов...");
+    TStatusGuard status(ws.Hooks(), Msg(TMsg::SearchLogsStatus));
     return DeleteFiles(ws.Paths().Dir / StakeLogMask(), TFileOpParams{});
 }
 
@@ -145,7 +146,7 @@ TSystemStakePlan PrepareSystemStakes(TWorkspace& ws, TSystemStakeMode mode) {
     plan.Mode = mode;
     std::vector<std::uint8_t> numbers;
     {
-        TStatusGuard status(ws.Hooks(), "Подождите пожалуйста...");
+        TStatusGuard status(ws.Hooks(), Msg(TMsg::PleaseWaitStatus));
         numbers = DistinctListNumbers(ws.Combs().CurrentList);
     }
     plan.System = LoadSystemCombinations(SystemsFolder(ws.Paths().Dir), numbers, ws.Hooks());
@@ -159,7 +160,7 @@ std::int64_t MakeSystemStakes(TWorkspace& ws, const TSystemStakePlan& plan) {
     TNotifyStakes notify(ws);
     std::vector<TStakeRecord> stakes;
     {
-        TStatusGuard status(ws.Hooks(), "Создание ставок...");
+        TStatusGuard status(ws.Hooks(), Msg(TMsg::CreateStakesStatus));
         TStakesFile& file = TStakeCommandAccess::Stakes(ws);
         if (file.Count() > 0 && file.Read(-1, true).DrawNumber > 0) {
             file.Append(MakeStakeMarker());

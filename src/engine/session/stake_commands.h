@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/core/messages.h"
 #include "engine/session/workspace.h"
 #include "engine/stakes/stake_check.h"
 #include "engine/stakes/systems.h"
@@ -53,7 +54,7 @@ std::int64_t ClearStakes(TWorkspace& ws);
 // shows NoStakeLogsMessage); otherwise status "Поиск файлов журналов..." and the deletion of
 // every "Marvolet_5z36-*.log" as a logged file operation, whose result the caller shows.
 std::optional<TOperation> DeleteStakeLogs(TWorkspace& ws);
-inline constexpr const char* NoStakeLogsMessage = "Файлы журналов не найдены!";
+inline constexpr TMsgText NoStakeLogsMessage{TMsg::NoScriptLogsMessage};
 
 // System games from the working list. PrepareSystemStakes collects the list's distinct numbers
 // (status "Подождите пожалуйста...") and looks the system up (LoadSystemCombinations, which

@@ -8,6 +8,7 @@
 #include "engine/combs/full_set_files.h"
 #include "engine/core/errors.h"
 #include "engine/core/game.h"
+#include "engine/core/messages.h"
 #include "engine/draws/archive_file.h"
 #include "engine/draws/draws_csv.h"
 #include "engine/session/rating_commands.h"
@@ -26,7 +27,7 @@ void TWorkspace::LockDataFiles() {
     RemoveStaleTemporaryFiles();
     // A damaged stakes file is mended or reported, never a reason to refuse the start.
     TNotifyOnExit notify(*this, chStakes);
-    TStatusGuard status(m_hooks, "Загрузка файла ставок...");
+    TStatusGuard status(m_hooks, Msg(TMsg::LoadStakesStatus));
     try {
         const std::string warning = m_stakes.LoadCheck();
         if (!warning.empty()) m_hooks.ShowMessage(TMessageKind::Warning, warning);
@@ -69,31 +70,29 @@ void TWorkspace::ReadArchive() {
         return;
     }
     TNotifyOnExit notify(*this, chArchive | chOffset);
-    TStatusGuard status(m_hooks, "Загрузка файла тиражей...");
+    TStatusGuard status(m_hooks, Msg(TMsg::LoadArchiveStatus));
     try {
         ReadArchiveFile(m_paths.Archive(), m_draws);
         m_archiveReadFailed = false;
     } catch (const EError& e) {
         m_archiveReadFailed = true;
         ClampDrawsOffset();
-        throw EError(OperationMessage("Ошибка чтения файла тиражей!", e.what()));
+        throw EError(OperationMessage(Msg(TMsg::ArchiveReadError), e.what()));
     }
     ClampDrawsOffset();
 }
 
 void TWorkspace::WriteArchive() {
-    TStatusGuard status(m_hooks, "Сохранение файла тиражей...");
+    TStatusGuard status(m_hooks, Msg(TMsg::SaveArchiveStatus));
     if (m_archiveReadFailed) {
-        throw EError(OperationMessage(
-            "Ошибка записи в файл тиражей!",
-            "\"" + m_paths.Archive().string() +
-                "\": файл тиражей не был прочитан полностью, запись отменена, чтобы не "
-                "потерять тиражи."));
+        throw EError(
+            OperationMessage(Msg(TMsg::ArchiveWriteError),
+                             "\"" + m_paths.Archive().string() + Msg(TMsg::ArchiveNotFullyRead)));
     }
     try {
         WriteArchiveFile(m_paths.Archive(), m_draws);
     } catch (const EError& e) {
-        throw EError(OperationMessage("Ошибка записи в файл тиражей!", e.what()));
+        throw EError(OperationMessage(Msg(TMsg::ArchiveWriteError), e.what()));
     }
     RebuildHiddenDrawNumbers();
 }
@@ -132,7 +131,8 @@ int TWorkspace::FindDrawIndex(std::int32_t number) const {
 
 void TWorkspace::DeleteDrawAt(int index) {
     if (index < 0 || index >= DrawCount()) {
-        throw EError("Запись со индексом " + std::to_string(index) + " в файле данных не найдена!");
+        throw EError(Msg(TMsg::RecordIndexPrefix) + std::to_string(index) +
+                     Msg(TMsg::RecordIndexNotFound));
     }
     m_draws.erase(m_draws.begin() + index);
 }
@@ -173,12 +173,12 @@ void TWorkspace::AppendDraws(const TDrawsArray& draws) {
 }
 
 void TWorkspace::ExportDrawsCsv(const std::filesystem::path& file) {
-    TStatusGuard status(m_hooks, "Экспорт тиражей в файл \"" + file.string() + "\"...");
+    TStatusGuard status(m_hooks, Msg(TMsg::ExportDrawsPrefix) + file.string() + "\"...");
     WriteFileAtomically(file, DrawsToCsv(m_draws));
 }
 
 int TWorkspace::ImportDrawsCsv(const std::filesystem::path& file) {
-    TStatusGuard status(m_hooks, "Импорт тиражей из файла \"" + file.string() + "\"...");
+    TStatusGuard status(m_hooks, Msg(TMsg::ImportDrawsPrefix) + file.string() + "\"...");
     const std::string bytes = ReadWholeFile(file);
     int added = 0;
     ChangeArchive([&] { added = MergeDrawsCsv(bytes, m_draws); });

@@ -15,6 +15,7 @@
 #include "engine/core/data_paths.h"
 #include "engine/core/datetime.h"
 #include "engine/core/errors.h"
+#include "engine/core/messages.h"
 #include "engine/core/text_codec.h"
 #include "engine/core/text_utils.h"
 #include "engine/draws/archive_file.h"
@@ -52,14 +53,14 @@ std::string ProgressText(std::int64_t done, std::int64_t total) {
     char percent[32];
     std::snprintf(percent, sizeof percent, "%.0f",
                   static_cast<double>(done) * 100.0 / static_cast<double>(total));
-    return std::string("Проверка результатов ставок ( завершено ") + percent + " % )...";
+    return std::string(Msg(TMsg::CheckStakesProgressPrefix)) + percent + " % )...";
 }
 
 }  // namespace
 
 TStakeCheckResult CheckStakes(TStakesFile& file, const TStakeCheckParams& params, IUiHooks& hooks) {
     TStakeCheckResult result;
-    TStatusGuard status(hooks, "Проверка результатов ставок...");
+    TStatusGuard status(hooks, Msg(TMsg::CheckStakesStatus));
     try {
         const std::int64_t total = file.Count();
         if (total == 0) return result;
@@ -119,7 +120,7 @@ TStakeCheckResult CheckStakes(TStakesFile& file, const TStakeCheckParams& params
             }
         }
     } catch (const std::exception& e) {
-        throw EError(OperationMessage("Ошибка проверки ставок!", e.what()));
+        throw EError(OperationMessage(Msg(TMsg::CheckStakesError), e.what()));
     }
     return result;
 }
@@ -137,12 +138,12 @@ std::string StakeLogLine(const TStakeRecord& rec, double now) {
     char stamp[40];
     std::snprintf(stamp, sizeof stamp, "%04d.%02d.%02d %02d:%02d:%02d", t.Year, t.Month, t.Day,
                   t.Hour, t.Minute, t.Second);
-    return std::string(stamp) + ": Тираж № " + std::to_string(rec.DrawNumber) + ". Ставка: \"" +
-           rec.Comment + "\" [" + StakeNumbersText(rec.Numbers.Used()) + "] {" +
-           std::to_string(rec.SampleSize) + "}. Результаты тиража: [" +
-           StakeNumbersText(rec.DrawResult) +
-           "]. Совпадений: " + std::to_string(rec.Matches.Count) +
-           ". Профит: " + MoneyText(rec.Profit) + ".";
+    return std::string(stamp) + Msg(TMsg::StakeLogDraw) + std::to_string(rec.DrawNumber) +
+           Msg(TMsg::StakeLogStake) + rec.Comment + "\" [" + StakeNumbersText(rec.Numbers.Used()) +
+           "] {" + std::to_string(rec.SampleSize) + Msg(TMsg::StakeLogResults) +
+           StakeNumbersText(rec.DrawResult) + Msg(TMsg::StakeLogMatches) +
+           std::to_string(rec.Matches.Count) + Msg(TMsg::StakeLogProfit) + MoneyText(rec.Profit) +
+           ".";
 }
 
 void WriteStakeLog(const std::filesystem::path& dir, const TStakeRecord& rec, double now) {
@@ -151,7 +152,7 @@ void WriteStakeLog(const std::filesystem::path& dir, const TStakeRecord& rec, do
     struct stat st {};
     if (::stat(path.c_str(), &st) == 0 && st.st_size > StakeLogSizeLimit) {
         if (::unlink(path.c_str()) != 0) {
-            throw EError(OperationMessage("Ошибка удаления файла \"" + path.string() + "\"!",
+            throw EError(OperationMessage(Msg(TMsg::DeleteFileQuotedPrefix) + path.string() + "\"!",
                                           SystemMessage(errno)));
         }
     }
@@ -171,7 +172,7 @@ void WriteStakeLog(const std::filesystem::path& dir, const TStakeRecord& rec, do
         if (::close(fd) != 0 && code == 0) code = errno;
     }
     if (code != 0) {
-        throw EError(OperationMessage("Ошибка записи в файл \"" + path.string() + "\"!",
+        throw EError(OperationMessage(Msg(TMsg::WriteFileQuotedPrefix) + path.string() + "\"!",
                                       SystemMessage(code)));
     }
 }
@@ -186,15 +187,15 @@ std::int64_t DeleteStakeRows(TStakesFile& file, std::int64_t firstRow, std::int6
 const char* StakeConditionCaption(int condition) {
     switch (condition) {
         case scEqual:
-            return "Равно [ = ]";
+            return Msg(TMsg::CompareEqual).c_str();
         case scGreater:
-            return "Более [ > ]";
+            return Msg(TMsg::CompareGreater).c_str();
         case scNotLess:
-            return "Не менее [ >= ]";
+            return Msg(TMsg::CompareNotLess).c_str();
         case scLess:
-            return "Менее [ < ]";
+            return Msg(TMsg::CompareLess).c_str();
         case scNotGreater:
-            return "Не более [ <= ]";
+            return Msg(TMsg::CompareNotGreater).c_str();
         default:
             return "";
     }
@@ -240,9 +241,7 @@ std::vector<TStakeProfitPoint> StakeProfitByDraw(const TStakesFile& file) {
         }
     }
     if (points.empty()) {
-        throw EError(
-            "Для построения графиков необходимо, чтобы в выделенном диапазоне данных было "
-            "более одного тиража!");
+        throw EError(Msg(TMsg::RatingChartsNoDataMessage));
     }
     TMoney grand = 0;
     for (const TMoney t : totals) grand += t;

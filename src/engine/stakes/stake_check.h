@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/core/messages.h"
 #include "engine/core/records.h"
 #include "engine/stakes/stakes_file.h"
 #include "engine/stats/stat_list.h"
@@ -90,9 +91,20 @@ struct TStakeProfitPoint {
 // Every record with DrawNumber >= 0, grouped by draw in the order the draws first appear.
 // Throws EError "Для построения графиков необходимо, ..." when there is no such record.
 std::vector<TStakeProfitPoint> StakeProfitByDraw(const TStakesFile& file);
-inline constexpr const char* StakesGraphTitle = "График суммарного профита ставок по тиражам";
-inline constexpr const char* StakesGraphProfitSeries = "Суммарный профит ставок по тиражу";
-inline constexpr const char* StakesGraphAverageSeries = "Среднее значение";
-inline constexpr const char* StakesGraphAccumulatedSeries = "Накопленное значение";
+// The chart's title also serves the desktop as a C string (a command's hint), so it converts
+// to const char* (and reads as a byte range); a TMsgText could not, since a second conversion
+// would make std::string(text) ambiguous. Read at each use, like every catalogue text.
+struct TStakesGraphTitleText {
+    const std::string& Str() const { return Msg(TMsg::StakesGraphTitle); }
+    operator const char*() const { return Str().c_str(); }  // NOLINT: implicit by design
+    const char* data() const { return Str().data(); }
+    std::size_t size() const { return Str().size(); }
+    const char* begin() const { return data(); }
+    const char* end() const { return data() + size(); }
+};
+inline constexpr TStakesGraphTitleText StakesGraphTitle{};
+inline constexpr TMsgText StakesGraphProfitSeries{TMsg::StakesGraphProfitSeries};
+inline constexpr TMsgText StakesGraphAverageSeries{TMsg::StakesGraphAverageSeries};
+inline constexpr TMsgText StakesGraphAccumulatedSeries{TMsg::StakesGraphAccumulatedSeries};
 
 }  // namespace mv

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/core/messages.h"
+
 namespace mv {
 
 // What a person types for a stake: numbers separated by ";" or "," ("3;17;22;30;35").
@@ -18,8 +20,8 @@ std::optional<std::vector<std::uint8_t>> ParseStakeEntry(std::string_view text);
 // 0 when it is not one.
 std::int64_t StakeEntrySum(std::string_view text);
 
-inline constexpr const char* InvalidStakeEntryMessage = "Введена некорректная комбинация!";
-inline constexpr const char* EmptyStakeCommentMessage = "Необходимо ввести комментарий!";
+inline constexpr TMsgText InvalidStakeEntryMessage{TMsg::InvalidDrawEntryMessage};
+inline constexpr TMsgText EmptyStakeCommentMessage{TMsg::RegularCommentMissing};
 // The longest comment the stake dialogs accept, in characters.
 inline constexpr int StakeDialogCommentMax = 64;
 

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "engine/core/byte_order.h"
+#include "engine/core/messages.h"
 #include "engine/core/text_utils.h"
 
 namespace mv {
@@ -97,13 +98,13 @@ TStakeRecord DecodeStakeRecWithoutComment(const unsigned char* in) {
 const char* StakeKindText(int kind) {
     switch (kind) {
         case skManual:
-            return "Вручную";
+            return Msg(TMsg::StakeKindManual).c_str();
         case skRegular:
-            return "Регуляр";
+            return Msg(TMsg::StakeKindRegular).c_str();
         case skScript:
-            return "Сценарий";
+            return Msg(TMsg::StakeKindScenario).c_str();
         case skSystem:
-            return "Система";
+            return Msg(TMsg::StakeKindSystem).c_str();
         default:
             return "";
     }

@@ -10,6 +10,7 @@
 #include <limits>
 
 #include "engine/core/errors.h"
+#include "engine/core/messages.h"
 #include "engine/support/file_basics.h"
 
 namespace mv {
@@ -25,7 +26,7 @@ void ReadAll(int fd, unsigned char* out, std::size_t size, std::int64_t offset) 
         const ssize_t n = ::pread(fd, out + done, size - done, offset + static_cast<off_t>(done));
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) RaiseLastSystemError();
-        if (n == 0) throw EOSError("Неожиданный конец файла ставок.");
+        if (n == 0) throw EOSError(Msg(TMsg::StakesUnexpectedEnd));
         done += static_cast<std::size_t>(n);
     }
 }
@@ -48,7 +49,7 @@ std::int64_t FileSize(int fd) {
 
 // Runs `work`, turning any failure into "<fixedText>\r\r<reason>".
 template <class TWork>
-decltype(auto) Wrapped(const char* fixedText, TWork&& work) {
+decltype(auto) Wrapped(const std::string& fixedText, TWork&& work) {
     try {
         return work();
     } catch (const std::exception& e) {
@@ -56,11 +57,11 @@ decltype(auto) Wrapped(const char* fixedText, TWork&& work) {
     }
 }
 
-constexpr const char* kReadLoadError = "Ошибка чтения файла ставок!";
-constexpr const char* kReadError = "Ошибка чтения записи из файла ставок!";
-constexpr const char* kAppendError = "Ошибка добавления записи в файл ставок!";
-constexpr const char* kFindError = "Ошибка поиска записи в файле ставок!";
-constexpr const char* kDeleteError = "Ошибка удаления записи из файла ставок!";
+constexpr TMsgText kReadLoadError{TMsg::StakesReadLoadError};
+constexpr TMsgText kReadError{TMsg::StakesReadRecordError};
+constexpr TMsgText kAppendError{TMsg::StakesAppendError};
+constexpr TMsgText kFindError{TMsg::StakesFindError};
+constexpr TMsgText kDeleteError{TMsg::StakesDeleteRecordError};
 
 }  // namespace
 
@@ -88,11 +89,9 @@ std::string TStakesFile::LoadCheck() {
             // A crash during an append leaves the last record short; the records before it
             // are whole and stay.
             if (::ftruncate(fd, static_cast<off_t>(size - partial)) != 0) RaiseLastSystemError();
-            return "Последняя запись файла ставок оказалась неполной (" + std::to_string(partial) +
-                   " из " + std::to_string(kRecSize) +
-                   " байт; вероятно, программа была прервана во время записи) и удалена. "
-                   "Остальные ставки (" +
-                   std::to_string(size / kRecSize) + ") сохранены.";
+            return Msg(TMsg::StakesIncompletePrefix) + std::to_string(partial) + Msg(TMsg::OfWord) +
+                   std::to_string(kRecSize) + Msg(TMsg::StakesIncompleteMiddle) +
+                   std::to_string(size / kRecSize) + Msg(TMsg::StakesIncompleteSuffix);
         }
         // Not a file this program wrote: keep a copy before starting an empty one.
         std::filesystem::path backup = Path();
@@ -102,18 +101,16 @@ std::string TStakesFile::LoadCheck() {
         const int code = CopyToTemporary(Path(), backup, &temp, &copied);
         if (code != 0) {
             throw EOSError("\"" + backup.string() + "\": " + SystemMessage(code) +
-                           " Файл ставок оставлен без изменений.");
+                           Msg(TMsg::StakesFileUnchanged));
         }
         if (::rename(temp.c_str(), backup.c_str()) != 0) {
             const int renameCode = errno;
             ::unlink(temp.c_str());
             throw EOSError("\"" + backup.string() + "\": " + SystemMessage(renameCode) +
-                           " Файл ставок оставлен без изменений.");
+                           Msg(TMsg::StakesFileUnchanged));
         }
         if (::ftruncate(fd, 0) != 0) RaiseLastSystemError();
-        return "Обнаружен файл ставок устаревшей версии - имеющиеся в файле ставки будут "
-               "удалены!\r\rПрежний файл сохранён как \"" +
-               backup.string() + "\".";
+        return Msg(TMsg::StakesOldVersionPrefix) + backup.string() + "\".";
     });
 }
 
@@ -123,8 +120,8 @@ TStakeRecord TStakesFile::Read(std::int64_t index, bool fromEnd) const {
         const std::int64_t count = FileSize(fd) / kRecSize;
         const std::int64_t absolute = fromEnd ? count + index : index;
         if (absolute < 0 || absolute >= count) {
-            throw EError("Запись со индексом " + std::to_string(index) +
-                         " в файле данных не найдена!");
+            throw EError(Msg(TMsg::RecordIndexPrefix) + std::to_string(index) +
+                         Msg(TMsg::RecordIndexNotFound));
         }
         if (m_cache && m_cache->Index == absolute) return m_cache->Rec;
         TStakeBytes bytes;
@@ -153,7 +150,8 @@ std::int64_t TStakesFile::ReadBlock(std::int64_t first, std::int64_t count,
     const int fd = Fd();
     const std::int64_t total = FileSize(fd) / kRecSize;
     if (first < 0 || first > total) {
-        throw EError("Запись со индексом " + std::to_string(first) + " в файле данных не найдена!");
+        throw EError(Msg(TMsg::RecordIndexPrefix) + std::to_string(first) +
+                     Msg(TMsg::RecordIndexNotFound));
     }
     const std::int64_t got = std::clamp<std::int64_t>(count, 0, total - first);
     bytes.resize(static_cast<std::size_t>(got * kRecSize));
@@ -182,15 +180,16 @@ void TStakesFile::AppendMany(std::span<const TStakeRecord> recs) {
 }
 
 void TStakesFile::Add(const TStakeRecord& rec, int draws) {
-    if (rec.Checked != 0) throw EError("Добавление в конец файла уже проверенной ставки!");
+    if (rec.Checked != 0) throw EError(Msg(TMsg::AppendCheckedStake));
     if (draws < 2) {
         Append(rec);
         return;
     }
     const std::int64_t lastDraw = static_cast<std::int64_t>(rec.DrawNumber) + draws - 1;
     if (lastDraw > std::numeric_limits<std::int32_t>::max()) {
-        throw EError(OperationMessage(kAppendError, "Номер тиража " + std::to_string(lastDraw) +
-                                                        " вне допустимого диапазона."));
+        throw EError(OperationMessage(kAppendError, Msg(TMsg::DrawNumberWordPrefix) +
+                                                        std::to_string(lastDraw) +
+                                                        Msg(TMsg::OutOfRangeSuffix)));
     }
     bool lastIsStake = false;
     if (Count() > 0) lastIsStake = Read(-1, true).DrawNumber > 0;
@@ -281,9 +280,8 @@ std::int64_t TStakesFile::Rewrite(const TKeep& keep) {
         try {
             m_lock.ReplaceWith(temp, tempFd);
         } catch (const std::exception& e) {
-            throw EOSError(OperationMessage(
-                "Ошибка переименования / удаления временного файла ставок " + temp.string() + "!",
-                e.what()));
+            throw EOSError(
+                OperationMessage(Msg(TMsg::StakesTempFileError) + temp.string() + "!", e.what()));
         }
         tempFd = -1;  // now the lock's
         // The rename is durable once the folder is flushed; a failure here loses nothing.

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/core/messages.h"
 #include "engine/stakes/stake_record.h"
 #include "engine/support/data_lock.h"
 
@@ -104,6 +105,6 @@ private:
     mutable std::optional<TCached> m_cache;
 };
 
-inline constexpr const char* StakesNotOpenMessage = "Файл ставок не открыт!";
+inline constexpr TMsgText StakesNotOpenMessage{TMsg::StakesNotOpenMessage};
 
 }  // namespace mv

@@ -6,6 +6,7 @@
 #include <unordered_set>
 
 #include "engine/core/errors.h"
+#include "engine/core/messages.h"
 #include "engine/core/text_utils.h"
 #include "engine/support/atomic_file.h"
 #include "engine/support/file_basics.h"
@@ -13,12 +14,12 @@
 namespace mv {
 namespace {
 
-constexpr const char* kLoadError = "Ошибка загрузки комбинаций системы!";
+constexpr TMsgText kLoadError{TMsg::SystemCombsLoadError};
 // A system file is a few thousand lines; anything near this size is not one.
 constexpr std::size_t kMaxSystemFile = std::size_t{64} << 20;
 
 std::string NotFoundText(std::size_t k) {
-    return "Система для " + std::to_string(k) + " чисел не найдена или не загружена на компьютер!";
+    return Msg(TMsg::SystemForPrefix) + std::to_string(k) + Msg(TMsg::SystemNotLoadedSuffix);
 }
 
 // The combination as a set of numbers.
@@ -50,21 +51,22 @@ TCombsArray ReadSystemFile(const std::filesystem::path& file,
     TCombsArray combs(lines.size());
     for (std::size_t line = 0; line < lines.size(); ++line) {
         const auto where = [&] {
-            return "\"" + file.string() + "\", строка " + std::to_string(line + 1) + ": ";
+            return "\"" + file.string() + Msg(TMsg::SystemFileLinePrefix) +
+                   std::to_string(line + 1) + ": ";
         };
         const auto words = SplitWords(lines[line], SystemSeparators);
         if (words.size() < static_cast<std::size_t>(NumbersInDraw)) {
-            throw EError(where() + "меньше пяти чисел.");
+            throw EError(where() + Msg(TMsg::SystemLessThanFive));
         }
         TComb comb;
         for (int w = 0; w < NumbersInDraw; ++w) {
             const std::string word = Trim(words[static_cast<std::size_t>(w)]);
             const auto position = StrToInt64(word);
-            if (!position) throw EError(where() + "\"" + word + "\" не является целым числом.");
+            if (!position) throw EError(where() + "\"" + word + Msg(TMsg::NotAnIntegerSuffix));
             // A position outside the set would index past the numbers.
             if (*position < 1 || *position > static_cast<std::int64_t>(k)) {
-                throw EError(where() + "позиция " + word + " вне диапазона 1.." +
-                             std::to_string(k) + ".");
+                throw EError(where() + Msg(TMsg::SystemPositionPrefix) + word +
+                             Msg(TMsg::SystemPositionOutOfRange) + std::to_string(k) + ".");
             }
             comb.Nums[static_cast<std::size_t>(w)] =
                 numbers[static_cast<std::size_t>(*position - 1)];
@@ -90,10 +92,7 @@ TSystemLookup LoadSystemCombinations(const std::filesystem::path& folder,
     }
     if (found.empty()) {
         result.Text = NotFoundText(k);
-        hooks.ShowMessage(TMessageKind::Error,
-                          result.Text +
-                              "\r\rПеред системной игрой необходимо предварительно загрузить "
-                              "системы на Ваш компьютер через меню \"Системы\" - \"Загрузить\".");
+        hooks.ShowMessage(TMessageKind::Error, result.Text + Msg(TMsg::SystemsDownloadHint));
         return result;
     }
     std::sort(found.begin(), found.end());
@@ -125,9 +124,10 @@ std::vector<std::uint8_t> DistinctListNumbers(const TCombsArray& list) {
 
 std::string SystemStakeComment(TSystemStakeMode mode, int numbers,
                                const std::filesystem::path& systemFile) {
-    return "Системная игра для " + std::to_string(numbers) + " чисел " +
-           (mode == TSystemStakeMode::WholeSystem ? "[вся система]" : "[комбинации]") + ": " +
-           systemFile.stem().string();
+    return Msg(TMsg::SystemGamePrefix) + std::to_string(numbers) + Msg(TMsg::SystemGameNumbers) +
+           (mode == TSystemStakeMode::WholeSystem ? Msg(TMsg::SystemGameWhole)
+                                                  : Msg(TMsg::SystemGameCombs)) +
+           ": " + systemFile.stem().string();
 }
 
 std::vector<TStakeRecord> BuildSystemStakes(const TCombsArray& system, const TCombsArray& list,

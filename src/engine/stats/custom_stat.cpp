@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "engine/core/game.h"
+#include "engine/core/messages.h"
 #include "engine/core/text_utils.h"
 
 namespace mv {
@@ -10,23 +11,17 @@ namespace {
 
 struct TGroupInfo {
     const char* Code;
-    const char* Caption;
+    TMsgText Caption;
 };
 
 constexpr TGroupInfo kGroups[StatGroupCount] = {
-    {"num", "Числа тиража"},
-    {"sum", "Сумма чисел тиража"},
-    {"dif", "Разности между числами тиража"},
-    {"grp", "Каналы (группы чисел)"},
-    {"mtx", "Матрица тиража"},
-    {"sgm", "Сегменты матрицы тиража"},
-    {"seq", "Последовательности чисел в одном тираже"},
-    {"rep", "Повторяющиеся числа в нескольких тиражах"},
-    {"ser", "Серии (цепочки) значений"},
-    {"per", "Периоды повторения значений"},
-    {"mov", "Переходы (изменения) значений между тиражами"},
-    {"vrn", "Характеристическое число Варнела"},
-    {"shr", "Методы шинковки"},
+    {"num", TMsg::GroupNumbers},     {"sum", TMsg::GroupSums},
+    {"dif", TMsg::GroupDifferences}, {"grp", TMsg::GroupChannels},
+    {"mtx", TMsg::GroupMatrix},      {"sgm", TMsg::GroupSegments},
+    {"seq", TMsg::GroupSequences},   {"rep", TMsg::GroupRepeats},
+    {"ser", TMsg::GroupSerials},     {"per", TMsg::GroupPeriods},
+    {"mov", TMsg::GroupTransitions}, {"vrn", TMsg::GroupCharacteristic},
+    {"shr", TMsg::GroupShredding},
 };
 
 }  // namespace
@@ -45,7 +40,7 @@ const char* StatGroupCode(int group) {
 }
 
 const char* StatGroupCaption(int group) {
-    return group >= 0 && group < StatGroupCount ? kGroups[group].Caption : nullptr;
+    return group >= 0 && group < StatGroupCount ? kGroups[group].Caption.c_str() : nullptr;
 }
 
 std::string StatGroupHeading(int group) {

@@ -45,9 +45,9 @@ struct TStatEnvironment {
 // The class-level side of a statistic method: everything the registry asks without an
 // instance, and the factory. One constant per method class.
 struct TStatClass {
-    const char* Name = "";     // class name, e.g. "TstValues"
-    const char* Code = "";     // code template, e.g. "NUMS", "POS%d"
-    const char* Caption = "";  // caption template, e.g. "Число в %0:d позиции тиража"
+    const char* Name = "";  // class name, e.g. "TstValues"
+    const char* Code = "";  // code template, e.g. "NUMS", "POS%d"
+    TMsgText Caption;  // caption template, e.g. "Число в %0:d позиции тиража"
     const char* HelpCode = nullptr;  // defaults to Code
     int Group = 0;
     unsigned Flags = 0;

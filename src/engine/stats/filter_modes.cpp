@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "engine/core/errors.h"
+#include "engine/core/messages.h"
 #include "engine/core/text_utils.h"
 
 namespace mv {
@@ -15,7 +16,7 @@ enum class TTest { All, AtLeast, AtMost, InList };
 
 struct TLevelInfo {
     const char* Code;
-    const char* Caption;
+    TMsgText Caption;
     int Column;  // TStatColumn, -1 for none
     TTest Test;
     bool Real;            // the cell is a real number ("%"-columns, weight, period)
@@ -26,38 +27,38 @@ constexpr long double kNoMax = 65535;
 
 // clang-format off
 const std::array<TLevelInfo, LevelModeCount> kLevels = {{
-    {"LNO", "Весь список (без условий)", -1, TTest::All, false, 0},
-    {"LMV", "\"Глубина\": не менее заданного значения", scDepth, TTest::AtLeast, false, 0},
-    {"LMP", "\"Глубина\": не менее заданного процента", scDepthPercent, TTest::AtLeast, true, 0},
-    {"LLV", "\"Глубина\": не более заданного значения", scDepth, TTest::AtMost, false, kNoMax},
-    {"LLP", "\"Глубина\": не более заданного процента", scDepthPercent, TTest::AtMost, true, kNoMax},
-    {"LDV", "\"Глубина\": из заданного списка значений", scDepth, TTest::InList, false, 0},
-    {"LDP", "\"Глубина\": из заданного списка процентов", scDepthPercent, TTest::InList, true, 0},
-    {"DMV", "\"Отклонение\": не менее заданного значения", scDeviation, TTest::AtLeast, false, 0},
-    {"DMP", "\"Отклонение\": не менее заданного процента", scDeviationPercent, TTest::AtLeast, true, 0},
-    {"DLV", "\"Отклонение\": не более заданного значения", scDeviation, TTest::AtMost, false, kNoMax},
-    {"DLP", "\"Отклонение\": не более заданного процента", scDeviationPercent, TTest::AtMost, true, kNoMax},
-    {"DDV", "\"Отклонение\": из заданного списка значений", scDeviation, TTest::InList, false, 0},
-    {"DDP", "\"Отклонение\": из заданного списка процентов", scDeviationPercent, TTest::InList, true, 0},
-    {"CMV", "\"Количество\": не менее заданного значения", scCount, TTest::AtLeast, false, 0},
-    {"CMP", "\"Количество\": не менее заданного процента", scCountPercent, TTest::AtLeast, true, 0},
-    {"CLV", "\"Количество\": не более заданного значения", scCount, TTest::AtMost, false, kNoMax},
-    {"CLP", "\"Количество\": не более заданного процента", scCountPercent, TTest::AtMost, true, kNoMax},
-    {"CDV", "\"Количество\": из заданного списка значений", scCount, TTest::InList, false, 0},
-    {"CDP", "\"Количество\": из заданного списка процентов", scCountPercent, TTest::InList, true, 0},
-    {"WMV", "\"Вес\": не менее заданного значения", scWeight, TTest::AtLeast, true, 0},
-    {"WLV", "\"Вес\": не более заданного значения", scWeight, TTest::AtMost, true, 0},
-    {"WDV", "\"Вес\": из заданного списка значений", scWeight, TTest::InList, true, 0},
-    {"PIM", "\"Период min\": не менее заданного значения", scPeriodMin, TTest::AtLeast, false, 0},
-    {"PIL", "\"Период min\": не более заданного значения", scPeriodMin, TTest::AtMost, false, kNoMax},
-    {"PIR", "\"Период min\": из заданного списка значений", scPeriodMin, TTest::InList, false, 0},
-    {"PAM", "\"Период\": не менее заданного значения", scPeriod, TTest::AtLeast, true, 0},
-    {"PAL", "\"Период\": не более заданного значения", scPeriod, TTest::AtMost, true, 0},
-    {"PAR", "\"Период\": из заданного списка значений", scPeriod, TTest::InList, true, 0},
-    {"PXM", "\"Период max\": не менее заданного значения", scPeriodMax, TTest::AtLeast, false, 0},
-    {"PXL", "\"Период max\": не более заданного значения", scPeriodMax, TTest::AtMost, false, kNoMax},
-    {"PXR", "\"Период max\": из заданного списка значений", scPeriodMax, TTest::InList, false, 0},
-    {"LVA", "\"Значения\": из заданного списка значений", scValue, TTest::InList, false, 0},
+    {"LNO", TMsg::ModeWholeList, -1, TTest::All, false, 0},
+    {"LMV", TMsg::ModeDepthAtLeastValue, scDepth, TTest::AtLeast, false, 0},
+    {"LMP", TMsg::ModeDepthAtLeastPercent, scDepthPercent, TTest::AtLeast, true, 0},
+    {"LLV", TMsg::ModeDepthAtMostValue, scDepth, TTest::AtMost, false, kNoMax},
+    {"LLP", TMsg::ModeDepthAtMostPercent, scDepthPercent, TTest::AtMost, true, kNoMax},
+    {"LDV", TMsg::ModeDepthInValues, scDepth, TTest::InList, false, 0},
+    {"LDP", TMsg::ModeDepthInPercents, scDepthPercent, TTest::InList, true, 0},
+    {"DMV", TMsg::ModeDeviationAtLeastValue, scDeviation, TTest::AtLeast, false, 0},
+    {"DMP", TMsg::ModeDeviationAtLeastPercent, scDeviationPercent, TTest::AtLeast, true, 0},
+    {"DLV", TMsg::ModeDeviationAtMostValue, scDeviation, TTest::AtMost, false, kNoMax},
+    {"DLP", TMsg::ModeDeviationAtMostPercent, scDeviationPercent, TTest::AtMost, true, kNoMax},
+    {"DDV", TMsg::ModeDeviationInValues, scDeviation, TTest::InList, false, 0},
+    {"DDP", TMsg::ModeDeviationInPercents, scDeviationPercent, TTest::InList, true, 0},
+    {"CMV", TMsg::ModeCountAtLeastValue, scCount, TTest::AtLeast, false, 0},
+    {"CMP", TMsg::ModeCountAtLeastPercent, scCountPercent, TTest::AtLeast, true, 0},
+    {"CLV", TMsg::ModeCountAtMostValue, scCount, TTest::AtMost, false, kNoMax},
+    {"CLP", TMsg::ModeCountAtMostPercent, scCountPercent, TTest::AtMost, true, kNoMax},
+    {"CDV", TMsg::ModeCountInValues, scCount, TTest::InList, false, 0},
+    {"CDP", TMsg::ModeCountInPercents, scCountPercent, TTest::InList, true, 0},
+    {"WMV", TMsg::ModeWeightAtLeast, scWeight, TTest::AtLeast, true, 0},
+    {"WLV", TMsg::ModeWeightAtMost, scWeight, TTest::AtMost, true, 0},
+    {"WDV", TMsg::ModeWeightInValues, scWeight, TTest::InList, true, 0},
+    {"PIM", TMsg::ModePeriodMinAtLeast, scPeriodMin, TTest::AtLeast, false, 0},
+    {"PIL", TMsg::ModePeriodMinAtMost, scPeriodMin, TTest::AtMost, false, kNoMax},
+    {"PIR", TMsg::ModePeriodMinInValues, scPeriodMin, TTest::InList, false, 0},
+    {"PAM", TMsg::ModePeriodAtLeast, scPeriod, TTest::AtLeast, true, 0},
+    {"PAL", TMsg::ModePeriodAtMost, scPeriod, TTest::AtMost, true, 0},
+    {"PAR", TMsg::ModePeriodInValues, scPeriod, TTest::InList, true, 0},
+    {"PXM", TMsg::ModePeriodMaxAtLeast, scPeriodMax, TTest::AtLeast, false, 0},
+    {"PXL", TMsg::ModePeriodMaxAtMost, scPeriodMax, TTest::AtMost, false, kNoMax},
+    {"PXR", TMsg::ModePeriodMaxInValues, scPeriodMax, TTest::InList, false, 0},
+    {"LVA", TMsg::ModeValuesInList, scValue, TTest::InList, false, 0},
 }};
 // clang-format on
 
@@ -65,16 +66,16 @@ constexpr int kSelectionValueMode = 31;
 
 struct TStopInfo {
     const char* Code;
-    const char* Caption;
+    TMsgText Caption;
 };
 
 const std::array<TStopInfo, StopModeCount> kStops = {{
-    {"SF", "Обработать все записи"},
-    {"SC", "Количеству оставшихся комбинаций"},
-    {"SZ", "Пока список не будет пуст и откатить на шаг"},
-    {"ST", "Количеству шагов"},
-    {"SV", "Значению в списке статистики"},
-    {"SP", "Процентному соотношению в списке статистики"},
+    {"SF", TMsg::StopAllRecords},
+    {"SC", TMsg::StopRemainingCount},
+    {"SZ", TMsg::StopUntilEmpty},
+    {"ST", TMsg::StopStepCount},
+    {"SV", TMsg::StopStatValue},
+    {"SP", TMsg::StopStatPercent},
 }};
 
 const TLevelInfo* LevelInfo(int mode) {
@@ -82,11 +83,11 @@ const TLevelInfo* LevelInfo(int mode) {
 }
 
 [[noreturn]] void ThrowNotInteger(const std::string& text) {
-    throw EConvertError("\"" + text + "\" - недопустимое целое число");
+    throw EConvertError("\"" + text + Msg(TMsg::InvalidIntegerSuffix));
 }
 
 [[noreturn]] void ThrowNotReal(const std::string& text) {
-    throw EConvertError("\"" + text + "\" - недопустимое вещественное число");
+    throw EConvertError("\"" + text + Msg(TMsg::InvalidFloatSuffix));
 }
 
 std::optional<std::int32_t> StrictInt(std::string_view text) {
@@ -128,7 +129,7 @@ const char* LevelCode(int mode) {
 
 const char* LevelCaption(int mode) {
     const TLevelInfo* info = LevelInfo(mode);
-    return info ? info->Caption : ModeErrorCaption;
+    return info ? info->Caption.c_str() : ModeErrorCaption;
 }
 
 const char* StopCode(int mode) {
@@ -136,8 +137,9 @@ const char* StopCode(int mode) {
 }
 
 const char* StopCaption(int mode) {
-    return mode >= 0 && mode < StopModeCount ? kStops[static_cast<std::size_t>(mode)].Caption
-                                             : ModeErrorCaption;
+    return mode >= 0 && mode < StopModeCount
+               ? kStops[static_cast<std::size_t>(mode)].Caption.c_str()
+               : ModeErrorCaption;
 }
 
 bool IsListLevelMode(int mode) {

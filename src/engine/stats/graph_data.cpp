@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/core/errors.h"
+#include "engine/core/messages.h"
 #include "engine/core/text_codec.h"
 #include "engine/stats/stat_list.h"
 #include "engine/stats/stat_values.h"
@@ -35,13 +36,14 @@ TGraphSeries ComputeGraphSeries(const TStatList& registry, int methodIndex,
                                 bool sorted) {
     TGraphSeries series;
     if (methodIndex < 0 || methodIndex >= registry.MethodCount()) {
-        throw EError("Не выбран метод расчета статистики!");
+        throw EError(Msg(TMsg::NoMethodSelected));
     }
     auto stat = registry.CreateStat(registry.Method(methodIndex));
     auto* graph = dynamic_cast<TCustomGraphStat*>(stat.get());
     if (!graph || !registry.Method(methodIndex).StatClass->HasGraph) {
-        throw EError("Метод расчета статистики \"" +
-                     registry.MethodName(registry.Method(methodIndex)) + "\" не строит графиков!");
+        throw EError(Msg(TMsg::MethodNotFoundPrefix) +
+                     registry.MethodName(registry.Method(methodIndex)) +
+                     Msg(TMsg::MethodHasNoGraph));
     }
     const int last = static_cast<int>(draws.size()) - 1 - std::max(drawsOffset, 0);
     if (last < 0 || windowLength < 1) return series;

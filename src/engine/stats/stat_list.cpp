@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/core/game.h"
+#include "engine/core/messages.h"
 #include "engine/core/text_codec.h"
 #include "engine/core/text_utils.h"
 #include "engine/support/ini_file.h"
@@ -172,7 +173,7 @@ std::optional<std::string> TStatList::ReadNames(const std::filesystem::path& fil
         for (TStatMethod& m : m_methods) m.UserName = Trim(ini.ReadString(section, MethodCode(m), ""));
         return std::nullopt;
     } catch (const std::exception& e) {
-        return std::string("Ошибка загрузки списка фильтров!\r\r") + e.what();
+        return std::string(Msg(TMsg::FilterListLoadError)) + e.what();
     }
 }
 
@@ -210,7 +211,7 @@ std::optional<std::string> TStatList::WriteNames(const std::filesystem::path& fi
         ini.EndUpdate();
         return std::nullopt;
     } catch (const std::exception& e) {
-        return std::string("Ошибка сохранения списка фильтров!\r\r") + e.what();
+        return std::string(Msg(TMsg::FilterListSaveError)) + e.what();
     }
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "engine/core/messages.h"
 #include "engine/core/text_utils.h"
 #include "engine/draws/archive_file.h"
 
@@ -133,12 +134,17 @@ void BuildChart(TStatTable& table, const TFullSetCounts* counts, long double sca
 
 }  // namespace
 
-const std::array<const char*, StatColumnCount>& StatColumnCaptions() {
-    static const std::array<const char*, StatColumnCount> captions = {
-        "Значение",   "Количество", "Кол-во в %", "Норма",      "Отклонение",
-        "Откл-ие в %", "Глубина",    "Глубина в %", "Вес",       "Посл. тираж",
-        "Период min", "Период",     "Период max", "Ожд. ПРД",   "Ожд. СТФ",
-        "Ожд. КРН",   "Факт",       "+/- ПРД",    "+/- СТФ",    "+/- КРН"};
+std::array<const char*, StatColumnCount> StatColumnCaptions() {
+    constexpr std::array<TMsg, StatColumnCount> kIds = {
+        TMsg::ColumnValue,       TMsg::ColumnCount,        TMsg::ColumnCountPercent,
+        TMsg::ColumnNorm,        TMsg::ColumnDeviation,    TMsg::ColumnDeviationPercent,
+        TMsg::ColumnDepth,       TMsg::ColumnDepthPercent, TMsg::ColumnWeight,
+        TMsg::ColumnLastDraw,    TMsg::ColumnPeriodMin,    TMsg::ColumnPeriod,
+        TMsg::ColumnPeriodMax,   TMsg::ColumnExpectedPrd,  TMsg::ColumnExpectedStf,
+        TMsg::ColumnExpectedKrn, TMsg::ColumnActual,       TMsg::ColumnDiffPrd,
+        TMsg::ColumnDiffStf,     TMsg::ColumnDiffKrn};
+    std::array<const char*, StatColumnCount> captions{};
+    for (std::size_t i = 0; i < kIds.size(); ++i) captions[i] = Msg(kIds[i]).c_str();
     return captions;
 }
 

@@ -18,8 +18,8 @@ struct TFullSetCounts {
 };
 
 inline constexpr int StatColumnCount = 20;
-// "Значение", "Количество", ..., "+/- КРН".
-const std::array<const char*, StatColumnCount>& StatColumnCaptions();
+// "Значение", "Количество", ..., "+/- КРН", in the current language (read at each call).
+std::array<const char*, StatColumnCount> StatColumnCaptions();
 enum TStatColumn {
     scValue, scCount, scCountPercent, scNorm, scDeviation, scDeviationPercent, scDepth,
     scDepthPercent, scWeight, scLastDraw, scPeriodMin, scPeriod, scPeriodMax, scExpectPrd,

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "engine/core/errors.h"
+#include "engine/core/messages.h"
 #include "engine/core/text_utils.h"
 #include "engine/support/ini_file.h"
 
@@ -133,7 +134,7 @@ void ReadProxy(TConfigReader& r, TProxy& p) {
 
 // Runs one load or save; any failure becomes the operation's message.
 template <class Fn>
-void Guarded(const char* fixedText, Fn&& fn) {
+void Guarded(const std::string& fixedText, Fn&& fn) {
     try {
         fn();
     } catch (const std::exception& e) {
@@ -292,7 +293,8 @@ std::vector<std::string> RenderEffectiveConfiguration(const std::filesystem::pat
         ReadProxy(r, p);
         auto add = [&](const char* section, const std::string& key, const std::string& value) {
             const std::string full = std::string(section) + "." + key;
-            lines.push_back(full + "=" + value + (r.Defaulted(full) ? " (по умолчанию)" : ""));
+            lines.push_back(full + "=" + value +
+                            (r.Defaulted(full) ? Msg(TMsg::ConfigDefaultMark) : ""));
         };
         add(kGlobal, "MatrixCols", std::to_string(c.MatrixCols));
         add(kGlobal, "MatrixSegments", SegmentsText(c.MatrixSegments));

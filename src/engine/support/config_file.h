@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/core/constants.h"
+#include "engine/core/messages.h"
 #include "engine/core/records.h"
 
 namespace mv {
@@ -24,11 +25,11 @@ namespace mv {
 // that fails throws EError "Ошибка записи в файл конфигурации!\r\r<reason>" and leaves the
 // file as it was.
 
-inline constexpr const char* ConfigReadError = "Ошибка чтения файла конфигурации!";
-inline constexpr const char* ConfigWriteError = "Ошибка записи в файл конфигурации!";
+inline constexpr TMsgText ConfigReadError{TMsg::ConfigReadError};
+inline constexpr TMsgText ConfigWriteError{TMsg::ConfigWriteError};
 // Status texts while the file is read or written.
-inline constexpr const char* ConfigLoadStatus = "Загрузка файла конфигурации...";
-inline constexpr const char* ConfigSaveStatus = "Сохранение файла конфигурации...";
+inline constexpr TMsgText ConfigLoadStatus{TMsg::ConfigLoadStatus};
+inline constexpr TMsgText ConfigSaveStatus{TMsg::ConfigSaveStatus};
 
 // Prize tables longer than this are cut when read: the file is untrusted and only six rows
 // (0..5 matches) ever mean anything.

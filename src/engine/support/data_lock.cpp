@@ -8,16 +8,9 @@
 #include <cerrno>
 
 #include "engine/core/errors.h"
+#include "engine/core/messages.h"
 
 namespace mv {
-
-const char* const LockFailedMessage =
-    "Невозможно получить монопольный доступ к файлам данных!\r\rВозможные причины данной "
-    "ошибки: \r\r1) Вы пытаетесь запустить вторую копию программы из одного и того же "
-    "каталога. Корректная работа нескольких копий программы возможна только из разных "
-    "каталогов.\r\r2) Для программы нет прав на запись в том каталоге, где она расположена. "
-    "Например: в Windows 7 и выше по умолчанию запрещена запись в c:\\Program Files.\r\r"
-    "Программа будет закрыта!";
 
 TDataLock::~TDataLock() {
     Release();
@@ -31,7 +24,7 @@ void TDataLock::Acquire(const std::filesystem::path& stakesFile) {
     const std::filesystem::path dir =
         stakesFile.has_parent_path() ? stakesFile.parent_path() : std::filesystem::path(".");
     if (::faccessat(AT_FDCWD, dir.c_str(), W_OK | X_OK, AT_EACCESS) != 0) {
-        throw EError(OperationMessage("Ошибка чтения файла ставок!",
+        throw EError(OperationMessage(Msg(TMsg::StakesReadLoadError),
                                       "\"" + dir.string() + "\": " + SystemMessage(errno)));
     }
     // A copy holding the lock may rename a new stakes file over the path at any moment; a
@@ -43,7 +36,7 @@ void TDataLock::Acquire(const std::filesystem::path& stakesFile) {
         const int fd = ::open(stakesFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
         if (fd < 0) {
             throw EError(
-                OperationMessage("Ошибка чтения файла ставок!",
+                OperationMessage(Msg(TMsg::StakesReadLoadError),
                                  "\"" + stakesFile.string() + "\": " + SystemMessage(errno)));
         }
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
@@ -51,11 +44,11 @@ void TDataLock::Acquire(const std::filesystem::path& stakesFile) {
             ::close(fd);
             const std::string where = "\"" + stakesFile.string() + "\": ";
             if (code == EWOULDBLOCK) {
-                throw EDataLockBusy(OperationMessage("Ошибка чтения файла ставок!",
-                                                     where + "файл занят другим процессом"));
+                throw EDataLockBusy(
+                    OperationMessage(Msg(TMsg::StakesReadLoadError), where + Msg(TMsg::FileBusy)));
             }
             throw EError(
-                OperationMessage("Ошибка чтения файла ставок!", where + SystemMessage(code)));
+                OperationMessage(Msg(TMsg::StakesReadLoadError), where + SystemMessage(code)));
         }
         struct stat held {};
         struct stat named {};
@@ -69,8 +62,8 @@ void TDataLock::Acquire(const std::filesystem::path& stakesFile) {
         ::close(fd);
         if (attempt == kAttempts) {
             throw EDataLockBusy(
-                OperationMessage("Ошибка чтения файла ставок!",
-                                 "\"" + stakesFile.string() + "\": файл занят другим процессом"));
+                OperationMessage(Msg(TMsg::StakesReadLoadError),
+                                 "\"" + stakesFile.string() + Msg(TMsg::FileBusyQuoted)));
         }
     }
 }

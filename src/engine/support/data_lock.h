@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "engine/core/errors.h"
+#include "engine/core/messages.h"
 
 namespace mv {
 
@@ -15,7 +16,7 @@ public:
 };
 
 // The message shown when the data files are held by another copy of the program.
-extern const char* const LockFailedMessage;
+inline constexpr TMsgText LockFailedMessage{TMsg::DataLockFailed};
 
 // Holds the stakes file open and exclusively locked (flock) for the lifetime of the object,
 // which keeps a second copy of the program, or the command line, off the same data files.

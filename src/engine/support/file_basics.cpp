@@ -9,6 +9,7 @@
 #include <cerrno>
 
 #include "engine/core/errors.h"
+#include "engine/core/messages.h"
 #include "engine/core/text_utils.h"
 
 namespace mv {
@@ -107,7 +108,7 @@ bool FolderIsEmpty(const fs::path& path) {
 }
 
 bool ForceFolders(const fs::path& path, int* errorCode) {
-    if (path.empty()) throw EError(Fmt("Каталог \"%s\" не найден!", {std::string()}));
+    if (path.empty()) throw EError(Fmt(Msg(TMsg::FolderNotFound), {std::string()}));
     const fs::path full = AbsolutePath(path);
     if (FolderExists(full)) return true;
     fs::path current;

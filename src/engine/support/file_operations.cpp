@@ -6,6 +6,7 @@
 #include <thread>
 #include <vector>
 
+#include "engine/core/messages.h"
 #include "engine/core/text_utils.h"
 
 namespace mv {
@@ -30,12 +31,11 @@ std::string Num(long long value) {
 std::vector<TFoundItem> Search(TOperation& operation, const fs::path& folder,
                                const std::string& masks, bool withFolders, bool foldersOnly,
                                const TFileOpParams& params, const TFileOpHooks& hooks) {
-    TTransaction step =
-        StartStep(Fmt("Поиск файлов \"%s\" в каталоге \"%s\"", {masks, folder.string()}));
+    TTransaction step = StartStep(Fmt(Msg(TMsg::SearchFilesStep), {masks, folder.string()}));
     step.Status = ssInformation;
     std::vector<TFoundItem> found;
     if (!FolderExists(folder)) {
-        step.Text = Fmt("Каталог \"%s\" не найден!", {folder.string()});
+        step.Text = Fmt(Msg(TMsg::FolderNotFound), {folder.string()});
     } else {
         const std::vector<std::string> list = SplitMasks(masks);
         std::error_code ec;
@@ -48,7 +48,7 @@ std::vector<TFoundItem> Search(TOperation& operation, const fs::path& folder,
         }
         std::sort(found.begin(), found.end(),
                   [](const TFoundItem& a, const TFoundItem& b) { return a.Path < b.Path; });
-        step.Text = Fmt("Найдено %d файл(ов) и (или) каталог(ов).", {Num(std::ssize(found))});
+        step.Text = Fmt(Msg(TMsg::FoundFilesCount), {Num(std::ssize(found))});
     }
     step.Finished = Now();
     AddStep(operation, step, params.StepFlags, hooks.Viewer);
@@ -59,10 +59,7 @@ std::vector<TFoundItem> Search(TOperation& operation, const fs::path& folder,
 // Lets the pause before a retry pass; false when a stop was requested meanwhile.
 bool PauseBeforeRetry(int attempt, int seconds, const TFileOpHooks& hooks) {
     if (hooks.Ui) {
-        hooks.Ui->ShowStatus(
-            Fmt("Во время выполнения операции произошла ошибка! Повторная "
-                "попытка ( %d ) будет предпринята через %d секунд...",
-                {Num(attempt), Num(seconds)}));
+        hooks.Ui->ShowStatus(Fmt(Msg(TMsg::OperationRetry), {Num(attempt), Num(seconds)}));
     }
     const int total = std::max(0, seconds) * 1000;
     for (int waited = 0;; waited += kPauseSliceMs) {
@@ -87,14 +84,14 @@ bool RunStep(TOperation& operation, const std::function<TTransaction()>& attempt
     for (int n = 1;; ++n) {
         TTransaction step = attempt();
         const std::string name = step.Name;
-        if (n > 1) step.Name += Fmt(" (попытка %d)", {Num(n)});
+        if (n > 1) step.Name += Fmt(Msg(TMsg::AttemptSuffix), {Num(n)});
         const bool retry = step.Status == ssError && n < attempts;
         const bool stop = AddStep(operation, step, params.StepFlags, hooks.Viewer, !retry);
         if (!retry) return stop;
-        TTransaction stopped = StartStep(name + Fmt(" (попытка %d)", {Num(n + 1)}));
+        TTransaction stopped = StartStep(name + Fmt(Msg(TMsg::AttemptSuffix), {Num(n + 1)}));
         if (!PauseBeforeRetry(n + 1, params.PauseSeconds, hooks)) {
             stopped.Status = ssStopped;
-            stopped.Text = "Операция прервана по команде пользователя или системы!";
+            stopped.Text = Msg(TMsg::OperationStopped);
             stopped.Finished = Now();
             AddStep(operation, stopped, params.StepFlags, hooks.Viewer);
             operation.Status = std::max<std::uint8_t>(operation.Status, ssStopped);
@@ -113,9 +110,9 @@ void Finish(TOperation& operation, const TFileOpParams& params) {
 TOperation Transfer(const fs::path& sourceFolder, const std::string& masks,
                     const fs::path& targetFolder, const TFileOpParams& params,
                     const TFileOpHooks& hooks, bool move) {
-    TOperation operation = StartOperation(Fmt(
-        move ? "Перемещение \"%s\" из \"%s\" в \"%s\"" : "Копирование \"%s\" из \"%s\" в \"%s\"",
-        {masks, sourceFolder.string(), targetFolder.string()}));
+    TOperation operation =
+        StartOperation(Fmt(move ? Msg(TMsg::MoveFromToStep) : Msg(TMsg::CopyFromToStep),
+                           {masks, sourceFolder.string(), targetFolder.string()}));
     const auto found = Search(operation, sourceFolder, masks, false, false, params, hooks);
     for (const TFoundItem& item : found) {
         const fs::path target = targetFolder / item.Path.filename();
@@ -137,7 +134,7 @@ TOperation DeleteFiles(const fs::path& pathWithMask, const TFileOpParams& params
                        const TFileOpHooks& hooks) {
     const bool emptyFolders = (params.Options & foEmptyFoldersOnly) != 0;
     TOperation operation =
-        StartOperation(Fmt(emptyFolders ? "Удаление пустых каталогов \"%s\"" : "Удаление \"%s\"",
+        StartOperation(Fmt(emptyFolders ? Msg(TMsg::DeleteEmptyFoldersStep) : Msg(TMsg::DeleteStep),
                            {pathWithMask.string()}));
     const fs::path folder =
         pathWithMask.has_parent_path() ? pathWithMask.parent_path() : fs::current_path();
@@ -168,7 +165,7 @@ TOperation MoveFiles(const fs::path& sourceFolder, const std::string& masks,
 
 TOperation CreateFolder(const fs::path& path, bool parentRequired, const TFileOpParams& params,
                         const TFileOpHooks& hooks) {
-    TOperation operation = StartOperation(Fmt("Создание каталога \"%s\"", {path.string()}));
+    TOperation operation = StartOperation(Fmt(Msg(TMsg::CreateFolderStep), {path.string()}));
     operation.Total = 1;
     RunStep(
         operation, [&] { return CreateFolderStep(path, parentRequired); }, params, hooks);

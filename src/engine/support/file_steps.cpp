@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "engine/core/errors.h"
+#include "engine/core/messages.h"
 #include "engine/core/text_utils.h"
 #include "engine/support/file_basics.h"
 
@@ -27,20 +28,20 @@ TTransaction Succeed(TTransaction step) {
 }
 
 std::string FolderNotFound(const fs::path& path) {
-    return Fmt("Каталог \"%s\" не найден!", {path.string()});
+    return Fmt(Msg(TMsg::FolderNotFound), {path.string()});
 }
 
 // The text of the first attribute of the item that the options protect.
 std::optional<std::string> ProtectedText(const fs::path& path, unsigned options) {
     const unsigned attributes = FileAttributes(path);
     if ((attributes & faReadOnly) && (options & foSkipReadOnly)) {
-        return "Файл имеет атрибут ReadOnly (Только чтение).";
+        return Msg(TMsg::FileReadOnly);
     }
     if ((attributes & faSystem) && (options & foSkipSystem)) {
-        return "Файл имеет атрибут System (Системный).";
+        return Msg(TMsg::FileSystemAttr);
     }
     if ((attributes & faHidden) && (options & foSkipHidden)) {
-        return "Файл имеет атрибут Hidden (Скрытый).";
+        return Msg(TMsg::FileHidden);
     }
     return std::nullopt;
 }
@@ -82,10 +83,10 @@ bool EqualByComparisons(const fs::path& source, const fs::path& target, unsigned
 }
 
 std::string DeleteFailed(int code) {
-    return Fmt("Ошибка удаления файла: %s", {SysErrorText(code)});
+    return Fmt(Msg(TMsg::DeleteFileError), {SysErrorText(code)});
 }
 std::string CreateFailed(int code) {
-    return Fmt("Ошибка создания файла: %s", {SysErrorText(code)});
+    return Fmt(Msg(TMsg::CreateFileError), {SysErrorText(code)});
 }
 
 // Moves the existing target aside to its ".~" name and renames the new file into place; the
@@ -134,7 +135,7 @@ TTransaction Copy(TTransaction step, const fs::path& source, const fs::path& tar
         return Finish(std::move(step), ssError, failure);
     }
     step.Bytes = bytes;
-    return Finish(std::move(step), ssDone, KbText("Успешно скопировано %s Kb.", bytes));
+    return Finish(std::move(step), ssDone, KbText(Msg(TMsg::CopiedKb).c_str(), bytes));
 }
 
 bool SameFileSystem(const fs::path& source, const fs::path& targetFolder) {
@@ -161,17 +162,16 @@ TTransaction Move(TTransaction step, const fs::path& source, const fs::path& tar
         }
     }
     step.Bytes = bytes;
-    return Finish(std::move(step), ssDone, KbText("Успешно перемещено %s Kb.", bytes));
+    return Finish(std::move(step), ssDone, KbText(Msg(TMsg::MovedKb).c_str(), bytes));
 }
 
 std::string TransferName(const fs::path& from, const fs::path& to, bool move, TStepNaming naming) {
     if (naming == TStepNaming::Paths) {
-        return Fmt(move ? "Перемещение \"%s\" в \"%s\"" : "Копирование \"%s\" в \"%s\"",
+        return Fmt(move ? Msg(TMsg::MoveToStep) : Msg(TMsg::CopyToStep),
                    {from.string(), to.string()});
     }
-    return Fmt(
-        move ? "Перемещение \"%s\" из \"%s\" в \"%s\"" : "Копирование \"%s\" из \"%s\" в \"%s\"",
-        {from.filename().string(), from.parent_path().string(), to.parent_path().string()});
+    return Fmt(move ? Msg(TMsg::MoveFromToStep) : Msg(TMsg::CopyFromToStep),
+               {from.filename().string(), from.parent_path().string(), to.parent_path().string()});
 }
 
 TTransaction Transfer(const fs::path& from, const fs::path& to, unsigned options, bool move,
@@ -180,15 +180,15 @@ TTransaction Transfer(const fs::path& from, const fs::path& to, unsigned options
     const fs::path source = AbsolutePath(from);
     const fs::path target = AbsolutePath(to);
     if (SameFile(source, target)) {
-        return Finish(std::move(step), ssError, "Нельзя копировать файл сам в себя!");
+        return Finish(std::move(step), ssError, Msg(TMsg::CopyOntoItself));
     }
     if (!PathExists(source)) {
-        return Finish(std::move(step), ssError, Fmt("Файл \"%s\" не найден!", {from.string()}));
+        return Finish(std::move(step), ssError, Fmt(Msg(TMsg::FileNotFound), {from.string()}));
     }
     const bool targetExists = PathExists(target);
     if (targetExists &&
         ((options & foReplace) == 0 || EqualByComparisons(source, target, options))) {
-        return Finish(std::move(step), ssSkipped, "Файл с заданными свойствами уже существует.");
+        return Finish(std::move(step), ssSkipped, Msg(TMsg::FileAlreadyExists));
     }
     if (auto text = ProtectedText(source, options)) {
         return Finish(std::move(step), ssSkipped, *text);
@@ -202,9 +202,8 @@ TTransaction Transfer(const fs::path& from, const fs::path& to, unsigned options
     const fs::path folder = target.parent_path();
     int code = 0;
     if ((options & foCreateFolders) && !FolderExists(folder) && !ForceFolders(folder, &code)) {
-        return Finish(
-            std::move(step), ssError,
-            Fmt("Ошибка создания каталога \"%s\": %s", {folder.string(), SysErrorText(code)}));
+        return Finish(std::move(step), ssError,
+                      Fmt(Msg(TMsg::CreateFolderError), {folder.string(), SysErrorText(code)}));
     }
     return move ? Move(std::move(step), source, target, targetExists, options, hooks)
                 : Copy(std::move(step), source, target, targetExists, options, hooks);
@@ -213,9 +212,9 @@ TTransaction Transfer(const fs::path& from, const fs::path& to, unsigned options
 }  // namespace
 
 TTransaction DeleteFileStep(const fs::path& path, unsigned options) {
-    TTransaction step = StartStep(Fmt("Удаление файла \"%s\"", {path.string()}));
+    TTransaction step = StartStep(Fmt(Msg(TMsg::DeleteFileStep), {path.string()}));
     if (!PathExists(path)) {
-        return Finish(std::move(step), ssError, Fmt("Файл \"%s\" не найден!", {path.string()}));
+        return Finish(std::move(step), ssError, Fmt(Msg(TMsg::FileNotFound), {path.string()}));
     }
     if (auto text = ProtectedText(path, options)) {
         return Finish(std::move(step), ssSkipped, *text);
@@ -229,40 +228,39 @@ TTransaction DeleteFileStep(const fs::path& path, unsigned options) {
 }
 
 TTransaction DeleteFolderStep(const fs::path& path, unsigned options) {
-    TTransaction step = StartStep(Fmt("Удаление каталога \"%s\"", {path.string()}));
+    TTransaction step = StartStep(Fmt(Msg(TMsg::DeleteFolderStep), {path.string()}));
     if (options & foIgnoreFolders) {
-        return Finish(std::move(step), ssSkipped, "Каталог игнорирован");
+        return Finish(std::move(step), ssSkipped, Msg(TMsg::FolderIgnored));
     }
     if (!FolderExists(path)) return Finish(std::move(step), ssError, FolderNotFound(path));
     if (auto text = ProtectedText(path, options)) {
         return Finish(std::move(step), ssSkipped, *text);
     }
     if ((options & foEmptyFoldersOnly) && !FolderIsEmpty(path)) {
-        return Finish(std::move(step), ssSkipped, "Каталог не пустой!");
+        return Finish(std::move(step), ssSkipped, Msg(TMsg::FolderNotEmpty));
     }
     ClearReadOnly(path);
     if (::rmdir(AbsolutePath(path).c_str()) != 0) {
         const int code = errno;
-        return Finish(
-            std::move(step), ssError,
-            Fmt("Ошибка удаления каталога \"%s\": %s", {path.string(), SysErrorText(code)}));
+        return Finish(std::move(step), ssError,
+                      Fmt(Msg(TMsg::DeleteFolderError), {path.string(), SysErrorText(code)}));
     }
     return Succeed(std::move(step));
 }
 
 TTransaction CreateFolderStep(const fs::path& path, bool parentRequired) {
-    TTransaction step = StartStep(Fmt("Создание каталога \"%s\"", {path.string()}));
+    TTransaction step = StartStep(Fmt(Msg(TMsg::CreateFolderStep), {path.string()}));
     if (path.empty()) return Finish(std::move(step), ssError, FolderNotFound(path));
-    if (FolderExists(path)) return Finish(std::move(step), ssSkipped, "Каталог уже существует.");
+    if (FolderExists(path))
+        return Finish(std::move(step), ssSkipped, Msg(TMsg::FolderAlreadyExists));
     const fs::path parent = WithoutTrailingDelimiter(AbsolutePath(path)).parent_path();
     if (parentRequired && !FolderExists(parent)) {
         return Finish(std::move(step), ssError, FolderNotFound(parent));
     }
     int code = 0;
     if (!ForceFolders(path, &code)) {
-        return Finish(
-            std::move(step), ssError,
-            Fmt("Ошибка создания каталога \"%s\": %s", {path.string(), SysErrorText(code)}));
+        return Finish(std::move(step), ssError,
+                      Fmt(Msg(TMsg::CreateFolderError), {path.string(), SysErrorText(code)}));
     }
     return Succeed(std::move(step));
 }

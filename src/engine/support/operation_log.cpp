@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/core/messages.h"
 #include "engine/core/text_utils.h"
 
 namespace mv {
@@ -32,13 +33,11 @@ TTransaction StartStep(const std::string& name) {
 }
 
 std::string StepWarningMessage(const TTransaction& step) {
-    return Fmt("[%s] Предупреждение при выполнении операции \"%s\":\r\n%s!",
-               {DateTimeText(step.Finished), step.Name, step.Text});
+    return Fmt(Msg(TMsg::LogWarningLine), {DateTimeText(step.Finished), step.Name, step.Text});
 }
 
 std::string StepErrorMessage(const TTransaction& step) {
-    return Fmt("[%s] Ошибка при выполнении операции \"%s\":\r\n%s!",
-               {DateTimeText(step.Finished), step.Name, step.Text});
+    return Fmt(Msg(TMsg::LogErrorLine), {DateTimeText(step.Finished), step.Name, step.Text});
 }
 
 bool AddStep(TOperation& operation, const TTransaction& step, unsigned flags,
@@ -79,14 +78,13 @@ void FinishOperation(TOperation& operation, int kind) {
     }
     if (operation.Bytes != 0) {
         operation.Text =
-            Fmt("Всего - %d, обработано - %d ( %s Kb ), пропущено - %d, предупреждений - %d, "
-                "ошибок - %d.",
+            Fmt(Msg(TMsg::OperationTotalsKb),
                 {Num(operation.Total), Num(operation.Processed),
                  FormatNumberGrouped(static_cast<long double>(operation.Bytes) / 1024.0L, 2),
                  Num(operation.Skipped), Num(operation.Warnings), Num(operation.Errors)});
     } else {
         operation.Text =
-            Fmt("Всего - %d, обработано - %d, пропущено - %d, предупреждений - %d, ошибок - %d.",
+            Fmt(Msg(TMsg::OperationTotals),
                 {Num(operation.Total), Num(operation.Processed), Num(operation.Skipped),
                  Num(operation.Warnings), Num(operation.Errors)});
     }

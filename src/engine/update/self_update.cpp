@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "engine/core/errors.h"
+#include "engine/core/messages.h"
 #include "engine/core/processes.h"
 #include "engine/core/text_codec.h"
 #include "engine/core/text_utils.h"
@@ -36,7 +37,7 @@ constexpr const char* kGlobalSection = "GlobalOptions";
 constexpr std::uintmax_t kMaxTextBytes = 4 << 20;
 
 std::string FileNotFound(const fs::path& path) {
-    return Fmt("Файл \"%s\" не найден!", {path.string()});
+    return Fmt(Msg(TMsg::FileNotFound), {path.string()});
 }
 
 // The whole content of a file, refused above `limit` bytes.
@@ -44,7 +45,7 @@ std::string ReadWholeFile(const fs::path& path, std::uintmax_t limit = UINTMAX_M
     std::error_code ec;
     const auto size = fs::file_size(path, ec);
     if (ec) throw EOSError(Fmt("%s: %s", {path.string(), SysErrorText(ec.value())}));
-    if (size > limit) throw EError(Fmt("Файл \"%s\" слишком велик.", {path.string()}));
+    if (size > limit) throw EError(Fmt(Msg(TMsg::FileTooLarge), {path.string()}));
     std::ifstream in(path, std::ios::binary);
     if (!in) throw EOSError(Fmt("%s: %s", {path.string(), SysErrorText(errno)}));
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -98,7 +99,7 @@ std::string TextAsUtf8(std::string bytes) {
 void CheckVersionName(const std::string& verId) {
     if (verId.empty() || verId == "." || verId == ".." ||
         verId.find_first_of(std::string_view("/\\\0", 3)) != std::string::npos) {
-        throw EError(Fmt("Недопустимый номер версии обновления \"%s\".", {verId}));
+        throw EError(Fmt(Msg(TMsg::InvalidUpdateVersion), {verId}));
     }
 }
 
@@ -107,8 +108,8 @@ void RemoveFolder(const fs::path& folder) {
     if (!PathExists(folder)) return;
     fs::remove_all(folder, ec);
     if (ec) {
-        throw EOSError(Fmt("Ошибка удаления каталога \"%s\": %s",
-                           {folder.string(), SysErrorText(ec.value())}));
+        throw EOSError(
+            Fmt(Msg(TMsg::DeleteFolderError), {folder.string(), SysErrorText(ec.value())}));
     }
 }
 
@@ -201,8 +202,8 @@ void RunListed(const TUpdateParams& params, const fs::path& scratch,
 // one logged operation that stops at the first failed file.
 TOperation CopyIntoProgramFolder(const fs::path& scratch, const fs::path& programDir,
                                  const TViewerSink& viewer) {
-    TOperation operation = StartOperation(Fmt("Копирование \"%s\" из \"%s\" в \"%s\"",
-                                              {"*.*", scratch.string(), programDir.string()}));
+    TOperation operation = StartOperation(
+        Fmt(Msg(TMsg::CopyFromToStep), {"*.*", scratch.string(), programDir.string()}));
     std::vector<fs::path> files;
     std::error_code ec;
     for (fs::recursive_directory_iterator it(scratch, ec), end; !ec && it != end;
@@ -210,8 +211,7 @@ TOperation CopyIntoProgramFolder(const fs::path& scratch, const fs::path& progra
         if (it->is_regular_file(ec) && !it->is_symlink(ec)) files.push_back(it->path());
     }
     if (ec) {
-        TTransaction step =
-            StartStep(Fmt("Поиск файлов \"%s\" в каталоге \"%s\"", {"*.*", scratch.string()}));
+        TTransaction step = StartStep(Fmt(Msg(TMsg::SearchFilesStep), {"*.*", scratch.string()}));
         step.Status = ssError;
         step.Text = SysErrorText(ec.value());
         step.Finished = Now();
@@ -227,10 +227,9 @@ TOperation CopyIntoProgramFolder(const fs::path& scratch, const fs::path& progra
         const fs::path target = programDir / file.lexically_relative(scratch);
         TTransaction step;
         if (!StaysInside(programDir, target.parent_path() / "x")) {
-            step = StartStep(Fmt("Копирование \"%s\" в \"%s\"", {file.string(), target.string()}));
+            step = StartStep(Fmt(Msg(TMsg::CopyToStep), {file.string(), target.string()}));
             step.Status = ssError;
-            step.Text = Fmt("Каталог \"%s\" ведёт за пределы каталога программы.",
-                            {target.parent_path().string()});
+            step.Text = Fmt(Msg(TMsg::FolderOutsideProgram), {target.parent_path().string()});
             step.Finished = Now();
         } else {
             step =
@@ -293,8 +292,7 @@ int FetchToFile(const std::string& source, const fs::path& target, const THttpOp
     const fs::path folder = AbsolutePath(target).parent_path();
     int code = 0;
     if (!ForceFolders(folder, &code)) {
-        throw EOSError(
-            Fmt("Ошибка создания каталога \"%s\": %s", {folder.string(), SysErrorText(code)}));
+        throw EOSError(Fmt(Msg(TMsg::CreateFolderError), {folder.string(), SysErrorText(code)}));
     }
     const bool http_ = source.size() >= 7 && EqualsNoCase(source.substr(0, 7), "http://");
     if (http_ || IsHttpsUrl(source)) {
@@ -304,8 +302,8 @@ int FetchToFile(const std::string& source, const fs::path& target, const THttpOp
     std::error_code ec;
     fs::copy_file(source, target, fs::copy_options::overwrite_existing, ec);
     if (ec) {
-        throw EOSError(Fmt("Ошибка копирования \"%s\" в \"%s\": %s",
-                           {source, target.string(), SysErrorText(ec.value())}));
+        throw EOSError(
+            Fmt(Msg(TMsg::CopyError), {source, target.string(), SysErrorText(ec.value())}));
     }
     return 1;
 }
@@ -325,10 +323,7 @@ std::string UpdateDescriptionUrl(const std::string& serviceUrl) {
 }
 
 std::string UpdateInstalledText(const std::string& description) {
-    return Fmt(
-        "Установка обновления \"%s\" успешно выполнена.\r\rДля завершения установки "
-        "необходимо перезапустить программу!",
-        {description});
+    return Fmt(Msg(TMsg::UpdateInstalled), {description});
 }
 
 void RemoveUpdateDescription(const fs::path& programDir) {
@@ -345,7 +340,7 @@ void LoadUpdateSettings(const fs::path& configFile, TUpdateParams& params) {
 }
 
 TUpdateSearch SearchForUpdate(const TUpdateParams& params, IUiHooks& hooks) {
-    TProgressGuard progress(hooks, "Поиск доступных обновлений...", kSearchSteps);
+    TProgressGuard progress(hooks, Msg(TMsg::SearchUpdatesStatus), kSearchSteps);
     if (params.Source.empty()) throw EError(NoServiceUrlError);
     const fs::path dir = params.ProgramDir;
     // 1. Old copies of files that were in use when an installation replaced them.
@@ -362,9 +357,7 @@ TUpdateSearch SearchForUpdate(const TUpdateParams& params, IUiHooks& hooks) {
     FetchToFile(params.Source, description, params.Http);
     const std::string publicKey = params.PublicKey.empty() ? BuiltInUpdateKey : params.PublicKey;
     if (!IsPublicKeyText(publicKey)) {
-        throw EError(
-            "Открытый ключ обновлений (ключ PublicKey раздела [UPDATE] файла "
-            "конфигурации) неверен.");
+        throw EError(Msg(TMsg::UpdateKeyInvalid));
     }
     std::string signatureText;
     try {
@@ -414,7 +407,7 @@ void InstallUpdate(const TUpdateParams& params, const TUpdateVersionData& data, 
         Trim(data.OriginalFileName).empty() ? packageName : Trim(data.OriginalFileName);
     if (unpackerName.find('/') != std::string::npos || unpackerName == "." ||
         unpackerName == "..") {
-        throw EError(Fmt("Недопустимое имя файла пакета обновления \"%s\".", {unpackerName}));
+        throw EError(Fmt(Msg(TMsg::InvalidPackageName), {unpackerName}));
     }
     const auto deleteBefore = BothLists(data.GlobalDeleteBefore, data.DeleteBefore);
     const auto deleteAfter = BothLists(data.GlobalDeleteAfter, data.DeleteAfter);
@@ -431,7 +424,7 @@ void InstallUpdate(const TUpdateParams& params, const TUpdateVersionData& data, 
         }
     }
 
-    TProgressGuard progress(hooks, Fmt("Загрузка и установка обновления \"%s\"...", {data.VerId}),
+    TProgressGuard progress(hooks, Fmt(Msg(TMsg::InstallUpdateStatus), {data.VerId}),
                             kInstallSteps);
     try {
         // 1, 2.
@@ -439,7 +432,7 @@ void InstallUpdate(const TUpdateParams& params, const TUpdateVersionData& data, 
         progress.Step();
         std::error_code ec;
         if (!fs::create_directory(scratch, ec)) {
-            throw EOSError(Fmt("Ошибка создания каталога \"%s\": %s",
+            throw EOSError(Fmt(Msg(TMsg::CreateFolderError),
                                {scratch.string(), SysErrorText(ec ? ec.value() : EEXIST)}));
         }
         progress.Step();
@@ -528,9 +521,9 @@ int CheckForUpdates(const TUpdateParams& params, IUiHooks& hooks) {
             if (params.Offer) {
                 install = params.Offer(offer);
             } else {
-                std::string question = "Текущая версия программы: " + offer.RunningVersion +
-                                       "\rНовая версия программы: " + offer.Version +
-                                       "\r\rОписание версии:";
+                std::string question = Msg(TMsg::CurrentVersionPrefix) + offer.RunningVersion +
+                                       Msg(TMsg::NewVersionLabel) + offer.Version +
+                                       Msg(TMsg::VersionDescriptionLabel);
                 for (const auto& line : offer.Description) question += "\r" + line;
                 install = hooks.Ask(TAskKind::YesNo, UpdateOfferCaption, question);
             }

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/core/messages.h"
 #include "engine/net/http.h"
 #include "engine/support/operation_log.h"
 #include "engine/support/ui_hooks.h"
@@ -141,19 +142,16 @@ void InstallUpdate(const TUpdateParams& params, const TUpdateVersionData& data, 
 int CheckForUpdates(const TUpdateParams& params, IUiHooks& hooks);
 
 // The message texts of a check.
-inline constexpr const char* UpdateSearchError = "Ошибка поиска обновлений!";
-inline constexpr const char* UpdateInstallError = "Ошибка установки обновления!";
-inline constexpr const char* UpdateSystemError = "Ошибка системы самообновления программы!";
-inline constexpr const char* UpdateNotFound = "Обновлений не найдено!";
-inline constexpr const char* UpdateOfferCaption = "Найдена новая версия программы";
-inline constexpr const char* UpdateNoDescription = "< Описание обновления не доступно >";
-inline constexpr const char* UpdateDescriptionSignatureError =
-    "Подпись описания обновления отсутствует или неверна.";
-inline constexpr const char* UpdatePackageSignatureError =
-    "Подпись пакета обновления отсутствует или неверна.";
-inline constexpr const char* UpdateChecksumError = "Неверная контрольная сумма скачанного файла.";
-inline constexpr const char* NoServiceUrlError =
-    "Адрес online-сервиса не задан (ключ ServiceUrl раздела [ONLINE] файла конфигурации).";
+inline constexpr TMsgText UpdateSearchError{TMsg::UpdateSearchError};
+inline constexpr TMsgText UpdateInstallError{TMsg::UpdateInstallError};
+inline constexpr TMsgText UpdateSystemError{TMsg::UpdateSystemError};
+inline constexpr TMsgText UpdateNotFound{TMsg::UpdateNotFound};
+inline constexpr TMsgText UpdateOfferCaption{TMsg::UpdateOfferCaption};
+inline constexpr TMsgText UpdateNoDescription{TMsg::UpdateNoDescription};
+inline constexpr TMsgText UpdateDescriptionSignatureError{TMsg::UpdateDescriptionSignatureError};
+inline constexpr TMsgText UpdatePackageSignatureError{TMsg::UpdatePackageSignatureError};
+inline constexpr TMsgText UpdateChecksumError{TMsg::UpdateChecksumError};
+inline constexpr TMsgText NoServiceUrlError{TMsg::NoServiceUrlMessage};
 // "Установка обновления ... успешно выполнена" with the update's short name.
 std::string UpdateInstalledText(const std::string& description);
 

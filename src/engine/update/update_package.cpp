@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/core/errors.h"
+#include "engine/core/messages.h"
 #include "engine/core/text_utils.h"
 #include "engine/net/service_codec.h"
 
@@ -54,7 +55,7 @@ bool LexicallyRelative(const std::string& name) {
 }
 
 std::string PackageError(const fs::path& package, const std::string& reason) {
-    return Fmt("Пакет обновления \"%s\" не распакован: %s", {package.string(), reason});
+    return Fmt(Msg(TMsg::PackageNotUnpacked), {package.string(), reason});
 }
 
 struct TEntry {
@@ -151,10 +152,8 @@ fs::path CheckedListPath(const fs::path& base, const std::string& name, TUpdateN
     const fs::path path = base / name;
     if (!LexicallyRelative(name) || !StaysInside(base, path)) {
         throw EError(Fmt(kind == TUpdateNameBase::ProgramFolder
-                             ? "Имя \"%s\" списка обновления ведёт за пределы каталога программы "
-                               "и отклонено."
-                             : "Имя \"%s\" списка обновления ведёт за пределы каталога "
-                               "распакованного обновления и отклонено.",
+                             ? Msg(TMsg::UpdateNameOutsideProgram)
+                             : Msg(TMsg::UpdateNameOutsidePackage),
                          {name}));
     }
     return path;
@@ -189,8 +188,8 @@ void UnpackUpdatePackage(const fs::path& package, const fs::path& folder,
             system == ZIP_OPSYS_UNIX) {
             const auto mode = static_cast<mode_t>(attributes >> 16);
             if (S_ISLNK(mode)) {
-                throw EError(PackageError(
-                    package, Fmt("элемент \"%s\" - символическая ссылка.", {entry.Name})));
+                throw EError(
+                    PackageError(package, Fmt(Msg(TMsg::PackageEntrySymlink), {entry.Name})));
             }
             if (S_ISDIR(mode)) entry.IsFolder = true;
             if ((mode & 0777) != 0) entry.Mode = mode & 0777;
@@ -199,8 +198,7 @@ void UnpackUpdatePackage(const fs::path& package, const fs::path& folder,
         while (!name.empty() && name.back() == '/') name.pop_back();
         const bool reserved = !name.empty() && *fs::path(name).begin() == reservedName;
         if (!LexicallyRelative(name) || reserved) {
-            throw EError(
-                PackageError(package, Fmt("недопустимое имя элемента \"%s\".", {entry.Name})));
+            throw EError(PackageError(package, Fmt(Msg(TMsg::PackageEntryBadName), {entry.Name})));
         }
         entry.Name = name;
         entries.push_back(std::move(entry));

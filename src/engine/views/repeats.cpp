@@ -6,6 +6,7 @@
 
 #include "engine/core/constants.h"
 #include "engine/core/game.h"
+#include "engine/core/messages.h"
 #include "engine/support/progress_guard.h"
 #include "engine/support/ui_hooks.h"
 
@@ -48,7 +49,7 @@ TRepeatsResult ComputeRepeats(const TDrawsArray& draws, int windowLength, int de
     std::vector<std::uint64_t> masks(draws.size());
     for (std::size_t i = 0; i < draws.size(); ++i) masks[i] = DistinctMask(draws[i]);
 
-    TProgressGuard progress(hooks, "Идет сбор статистики....", last - first + 1);
+    TProgressGuard progress(hooks, Msg(TMsg::CollectStatsStatus), last - first + 1);
     // The earlier draws of the analysed draw by common count, and the counts in the order
     // they were first met; reused from draw to draw so that each row allocates once.
     std::array<std::vector<std::int32_t>, NumbersInDraw * NumbersInDraw + 1> byCommon;
@@ -79,7 +80,8 @@ TRepeatsResult ComputeRepeats(const TDrawsArray& draws, int windowLength, int de
 std::vector<TRepeatsLine> RepeatsLines(const TRepeatsResult& result) {
     std::vector<TRepeatsLine> lines(static_cast<std::size_t>(result.MaxCommon));
     for (int m = 1; m <= result.MaxCommon; ++m) {
-        lines[static_cast<std::size_t>(m - 1)].Title = "Совпадений: " + std::to_string(m);
+        lines[static_cast<std::size_t>(m - 1)].Title =
+            Msg(TMsg::MatchesTitlePrefix) + std::to_string(m);
     }
     for (auto row = result.Rows.rbegin(); row != result.Rows.rend(); ++row) {
         if (row->Common < 1 || row->Common > result.MaxCommon) continue;

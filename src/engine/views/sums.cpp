@@ -4,6 +4,7 @@
 
 #include "engine/core/constants.h"
 #include "engine/core/game.h"
+#include "engine/core/messages.h"
 
 namespace mv {
 namespace {
@@ -101,8 +102,8 @@ TSumsDistribution ComputeSumsDistribution(const TDrawsArray& draws, int windowLe
         TSumLevel& level = d.Levels[k];
         level.Level = static_cast<std::int32_t>(d.MinT + offsets[k]);
         FindBounds(d.Theoretical, level);
-        level.Title = "Диапазон " + std::to_string(k + 1) + " (от " + names[k] +
-                      " и выше по оси Y) - суммы " + std::to_string(level.Low) + "-" +
+        level.Title = Msg(TMsg::SumLevelPrefix) + std::to_string(k + 1) + Msg(TMsg::SumLevelFrom) +
+                      names[k] + Msg(TMsg::SumLevelSums) + std::to_string(level.Low) + "-" +
                       std::to_string(level.High);
         level.Colour = colours[k];
     }

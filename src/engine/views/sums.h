@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/core/messages.h"
 #include "engine/core/records.h"
 
 namespace mv {
@@ -57,9 +58,8 @@ struct TSumsChartPoint {
     bool Labels = false;
     std::uint32_t Colour = 0;  // 0xRRGGBB
 };
-inline constexpr const char* ActualSumsTitle = "Фактическое распределение сумм (по тиражам)";
-inline constexpr const char* TheoreticalSumsTitle =
-    "Теоретическое распределение сумм (по комбинациям)";
+inline constexpr TMsgText ActualSumsTitle{TMsg::ActualSumsTitle};
+inline constexpr TMsgText TheoreticalSumsTitle{TMsg::TheoreticalSumsTitle};
 std::vector<TSumsChartPoint> SumsChartPoints(const TSumsDistribution& distribution);
 
 }  // namespace mv

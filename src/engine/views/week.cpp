@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/core/game.h"
+#include "engine/core/messages.h"
 #include "engine/core/text_utils.h"
 #include "engine/views/draw_window.h"
 
@@ -15,10 +16,11 @@ int IsoDayOfWeek(TDateTime date) {
     return static_cast<int>(((day + 5) % 7 + 7) % 7) + 1;
 }
 
-const std::array<const char*, DaysInWeek>& WeekDayNames() {
-    static const std::array<const char*, DaysInWeek> names = {"Пн", "Вт", "Ср", "Чт",
-                                                              "Пт", "Сб", "Вс"};
-    return names;
+std::array<const char*, DaysInWeek> WeekDayNames() {
+    return {Msg(TMsg::WeekMonday).c_str(),    Msg(TMsg::WeekTuesday).c_str(),
+            Msg(TMsg::WeekWednesday).c_str(), Msg(TMsg::WeekThursday).c_str(),
+            Msg(TMsg::WeekFriday).c_str(),    Msg(TMsg::WeekSaturday).c_str(),
+            Msg(TMsg::WeekSunday).c_str()};
 }
 
 namespace {
@@ -59,8 +61,9 @@ TWeekCounts ComputeWeekCounts(const TDrawsArray& draws, int drawsOffset, int win
 
 std::string WeekSkippedText(const TWeekCounts& counts) {
     if (counts.Skipped == 0) return {};
-    return "Тиражей с неизвестной датой: " + std::to_string(counts.Skipped) +
-           " (первый - тираж № " + std::to_string(counts.FirstSkippedDraw) + "); они не учтены";
+    return Msg(TMsg::UnknownDateDrawsPrefix) + std::to_string(counts.Skipped) +
+           Msg(TMsg::UnknownDateFirstDraw) + std::to_string(counts.FirstSkippedDraw) +
+           Msg(TMsg::UnknownDateNotCounted);
 }
 
 std::optional<TRgb> WeekCellColour(std::int32_t count, std::int32_t maximum) {

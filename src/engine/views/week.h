@@ -16,8 +16,9 @@ inline constexpr int DaysInWeek = 7;
 
 // Day 1 is Monday, 7 Sunday.
 int IsoDayOfWeek(TDateTime date);
-// "Пн" ... "Вс", Monday first: the week grid's row headings, the same in every locale.
-const std::array<const char*, DaysInWeek>& WeekDayNames();
+// "Пн" ... "Вс", Monday first: the week grid's row headings, in the program's language
+// whatever the system's locale.
+std::array<const char*, DaysInWeek> WeekDayNames();
 
 // How often each number was drawn on each day of the week over a window of recent visible
 // draws. The extra number is not counted. A draw whose date is blank or cannot be read is

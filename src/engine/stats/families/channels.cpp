@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/core/game.h"
+#include "engine/core/messages.h"
 #include "engine/core/text_utils.h"
 
 namespace mv {
@@ -437,7 +438,7 @@ std::unique_ptr<TCombFilter> TCustomItemTupleStat::PrepareFilter(const TStatDraw
 
 const TStatClass TstChannels::Descriptor = {.Name = "TstChannels",
                                             .Code = "CHAN",
-                                            .Caption = "Каналы",
+                                            .Caption = TMsg::CapChannels,
                                             .Group = kGroup,
                                             .Flags = sfNorm,
                                             .Create = CreateStat<TstChannels>,
@@ -458,7 +459,7 @@ std::int32_t TstChannels::ParseValue(const std::string& text) const {
 
 const TStatClass TstChanValues::Descriptor = {.Name = "TstChanValues",
                                               .Code = "CHNV",
-                                              .Caption = "Количество чисел в канале",
+                                              .Caption = TMsg::CapChannelNumberCount,
                                               .Group = kGroup,
                                               .Flags = sfNorm,
                                               .HasValueList = false,
@@ -477,7 +478,7 @@ std::string TstChanValues::ItemText(int item) const {
 
 const TStatClass TstChanCount::Descriptor = {.Name = "TstChanCount",
                                              .Code = "CHNC",
-                                             .Caption = "Количество каналов в тираже",
+                                             .Caption = TMsg::CapChannelCount,
                                              .Group = kGroup,
                                              .Flags = sfNorm,
                                              .HasGraph = true,
@@ -489,7 +490,7 @@ TstChanCount::TstChanCount(const TStatEnvironment& env, int index)
 
 const TStatClass TstChnValCnt::Descriptor = {.Name = "TstChnValCnt",
                                              .Code = "CHN%d",
-                                             .Caption = "Количество чисел в %0:d канале",
+                                             .Caption = TMsg::CapChannelIndexCount,
                                              .HelpCode = "CHNx",
                                              .Group = kGroup,
                                              .Flags = sfNorm,
@@ -513,18 +514,12 @@ TstChnValCnt::TstChnValCnt(const TStatEnvironment& env, int index)
     Class::Class(const TStatEnvironment& env, int index)                         \
         : TCustomItemTupleStat(env, index, ChannelMap(ChannelSizeOf(*env.Config)), K, Windows) {}
 
-MV_CHANNEL_TUPLE_CLASS(TstCombChnMix2, "KCM2", "Сочетания из 2 каналов по всем числам тиража", 2,
-                       false, 10)
-MV_CHANNEL_TUPLE_CLASS(TstCombChnMix3, "KCM3", "Сочетания из 3 каналов по всем числам тиража", 3,
-                       false, 10)
-MV_CHANNEL_TUPLE_CLASS(TstCombChnMix4, "KCM4", "Сочетания из 4 каналов по всем числам тиража", 4,
-                       false, 5)
-MV_CHANNEL_TUPLE_CLASS(TstCombChnSeq2, "KCS2", "Сочетания из 2 каналов по соседним числам", 2, true,
-                       4)
-MV_CHANNEL_TUPLE_CLASS(TstCombChnSeq3, "KCS3", "Сочетания из 3 каналов по соседним числам", 3, true,
-                       3)
-MV_CHANNEL_TUPLE_CLASS(TstCombChnSeq4, "KCS4", "Сочетания из 4 каналов по соседним числам", 4, true,
-                       2)
+MV_CHANNEL_TUPLE_CLASS(TstCombChnMix2, "KCM2", TMsg::CapChannelMix2, 2, false, 10)
+MV_CHANNEL_TUPLE_CLASS(TstCombChnMix3, "KCM3", TMsg::CapChannelMix3, 3, false, 10)
+MV_CHANNEL_TUPLE_CLASS(TstCombChnMix4, "KCM4", TMsg::CapChannelMix4, 4, false, 5)
+MV_CHANNEL_TUPLE_CLASS(TstCombChnSeq2, "KCS2", TMsg::CapChannelSeq2, 2, true, 4)
+MV_CHANNEL_TUPLE_CLASS(TstCombChnSeq3, "KCS3", TMsg::CapChannelSeq3, 3, true, 3)
+MV_CHANNEL_TUPLE_CLASS(TstCombChnSeq4, "KCS4", TMsg::CapChannelSeq4, 4, true, 2)
 
 #undef MV_CHANNEL_TUPLE_CLASS
 

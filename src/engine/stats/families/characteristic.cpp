@@ -7,6 +7,8 @@
 #include <mutex>
 #include <vector>
 
+#include "engine/core/messages.h"
+
 namespace mv {
 namespace {
 
@@ -20,7 +22,7 @@ std::pair<int, int> ShreddingRange(const TConfigData&) {
 
 std::string ShreddingCaption(int index) {
     // The registry formats the caption once more with the method's formula.
-    return "Метод шинковки " + std::to_string(index) + ": %s";
+    return Msg(TMsg::ShreddingMethodPrefix) + std::to_string(index) + ": %s";
 }
 
 TShreddingFormula::TDrawNumbers NumbersOf(const std::uint8_t* nums, const TDrawRec& previous,
@@ -168,32 +170,30 @@ std::int32_t TCustomVarnelGraphStat::GraphValue(const std::uint8_t* nums, int, b
 
 const TStatClass TstVarnel1::Descriptor = {.Name = "TstVarnel1",
                                            .Code = "VRN1",
-                                           .Caption = "Число Варнела 1 (только разность)",
+                                           .Caption = TMsg::CapWarnell1,
                                            .Group = kVarnelGroup,
                                            .Flags = sfPositional | sfNorm,
                                            .HasGraph = true,
                                            .Create = CreateStat<TstVarnel1>};
 
-const TStatClass TstVarnel2::Descriptor = {
-    .Name = "TstVarnel2",
-    .Code = "VRN2",
-    .Caption = "Число Варнела 2 (разность + сложение, если {0,1})",
-    .Group = kVarnelGroup,
-    .Flags = sfPositional | sfNorm,
-    .HasGraph = true,
-    .Create = CreateStat<TstVarnel2>};
+const TStatClass TstVarnel2::Descriptor = {.Name = "TstVarnel2",
+                                           .Code = "VRN2",
+                                           .Caption = TMsg::CapWarnell2,
+                                           .Group = kVarnelGroup,
+                                           .Flags = sfPositional | sfNorm,
+                                           .HasGraph = true,
+                                           .Create = CreateStat<TstVarnel2>};
 
 // --- Varnel 3 -----------------------------------------------------------------------------
 
-const TStatClass TstVarnel3::Descriptor = {
-    .Name = "TstVarnel3",
-    .Code = "VRN3",
-    .Caption = "Числа Варнела 3 (динамический, только фильтр)",
-    .Group = kVarnelGroup,
-    .Flags = sfPositional | sfReference,
-    .HasValueList = false,
-    .Create = CreateStat<TstVarnel3>,
-    .ValuesPerComb = {0, 0}};
+const TStatClass TstVarnel3::Descriptor = {.Name = "TstVarnel3",
+                                           .Code = "VRN3",
+                                           .Caption = TMsg::CapWarnell3,
+                                           .Group = kVarnelGroup,
+                                           .Flags = sfPositional | sfReference,
+                                           .HasValueList = false,
+                                           .Create = CreateStat<TstVarnel3>,
+                                           .ValuesPerComb = {0, 0}};
 
 std::string TstVarnel3::ValueText(const TStatValueRec& value) const {
     std::string text = std::to_string(value.Key.K1());
@@ -247,7 +247,7 @@ std::unique_ptr<TCombFilter> TstVarnel3::PrepareFilter(const TStatDrawArray& sel
 
 const TStatClass TstShreddingStat::Descriptor = {.Name = "TstShreddingStat",
                                                  .Code = "SHR%d",
-                                                 .Caption = "Метод шинковки %0:d: %%s",
+                                                 .Caption = TMsg::CapShredding,
                                                  .HelpCode = "SHRx",
                                                  .Group = kShreddingGroup,
                                                  .Flags = sfPositional | sfNorm,

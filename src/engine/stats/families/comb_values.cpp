@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "engine/core/messages.h"
+
 namespace mv {
 namespace {
 
@@ -35,23 +37,20 @@ TItemMap NumberMap() {
     return map;
 }
 
-#define MV_COMB_VALUE_CLASS(Class, CodeText, K, Windows, Values)                                                      \
-    const TStatClass Class::Descriptor = {                                                                            \
-        .Name = #Class,                                                                                               \
-        .Code = CodeText,                                                                                             \
-        .Caption = (Windows) ? "Сочетания из %0:d соседних чисел тиража"                \
-                             : "Сочетания из %0:d чисел по всем числам тиража",                                       \
-        .Group = kGroup,                                                                                              \
-        .Flags = sfPositional,                                                                                        \
-        .HasValueList = false,                                                                                        \
-        .Create = CreateStat<Class>,                                                                                  \
-        .ValuesPerComb = {Values, Values},                                                                            \
-        .CaptionOf = [](int) {                                                                                        \
-            return FormatTemplate((Windows) ? "Сочетания из %0:d соседних чисел тиража" \
-                                            : "Сочетания из %0:d чисел по всем числам тиража",                        \
-                                  K);                                                                                 \
-        }};                                                                                                           \
-    Class::Class(const TStatEnvironment& env, int index)                                                              \
+#define MV_COMB_VALUE_CLASS(Class, CodeText, K, Windows, Values)                                 \
+    const TStatClass Class::Descriptor = {                                                       \
+        .Name = #Class,                                                                          \
+        .Code = CodeText,                                                                        \
+        .Caption = (Windows) ? TMsg::CapCombAdjacent : TMsg::CapCombAll,                         \
+        .Group = kGroup,                                                                         \
+        .Flags = sfPositional,                                                                   \
+        .HasValueList = false,                                                                   \
+        .Create = CreateStat<Class>,                                                             \
+        .ValuesPerComb = {Values, Values},                                                       \
+        .CaptionOf = [](int) {                                                                   \
+            return FormatTemplate(Msg((Windows) ? TMsg::CapCombAdjacent : TMsg::CapCombAll), K); \
+        }};                                                                                      \
+    Class::Class(const TStatEnvironment& env, int index)                                         \
         : TCustomItemTupleStat(env, index, Identity(), K, Windows) {}
 
 MV_COMB_VALUE_CLASS(TstCombValMix2, "KNM2", 2, false, 10)
@@ -129,12 +128,9 @@ std::unique_ptr<TCombFilter> TCustomCombValPosStat::PrepareFilter(const TStatDra
                                           .IndexRange = Range,    \
                                           .Create = CreateStat<Class>};
 
-MV_COMB_POS_CLASS(TstCombValPos2, 2, "KNP2%d",
-                  "Сочетания из 2-х чисел тиража начиная с %0:d позиции", Pos2Range)
-MV_COMB_POS_CLASS(TstCombValPos3, 3, "KNP3%d",
-                  "Сочетания из 3-х чисел тиража начиная с %0:d позиции", Pos3Range)
-MV_COMB_POS_CLASS(TstCombValPos4, 4, "KNP4%d",
-                  "Сочетания из 4-х чисел тиража начиная с %0:d позиции", Pos4Range)
+MV_COMB_POS_CLASS(TstCombValPos2, 2, "KNP2%d", TMsg::CapCombPos2, Pos2Range)
+MV_COMB_POS_CLASS(TstCombValPos3, 3, "KNP3%d", TMsg::CapCombPos3, Pos3Range)
+MV_COMB_POS_CLASS(TstCombValPos4, 4, "KNP4%d", TMsg::CapCombPos4, Pos4Range)
 
 #undef MV_COMB_POS_CLASS
 
@@ -153,20 +149,18 @@ std::unique_ptr<TCombFilter> TCustomCombValSortStat::PrepareFilter(const TStatDr
     return TCustomStat::PrepareFilter(selected, deleteMode, sorted, lastIndex);
 }
 
-#define MV_COMB_SORT_CLASS(Class, CodeText, K)                                         \
-    const TStatClass Class::Descriptor = {                                             \
-        .Name = #Class,                                                                \
-        .Code = CodeText,                                                              \
-        .Caption = "Сочетания из %0:d чисел тиража по возрастанию",                    \
-        .Group = kGroup,                                                               \
-        .Flags = 0,                                                                    \
-        .Available = false,                                                            \
-        .HasValueList = false,                                                         \
-        .Create = CreateStat<Class>,                                                   \
-        .ValuesPerComb = {NumbersInDraw + 1 - (K), NumbersInDraw + 1 - (K)},           \
-        .CaptionOf = [](int) {                                                         \
-            return FormatTemplate("Сочетания из %0:d чисел тиража по возрастанию", K); \
-        }};
+#define MV_COMB_SORT_CLASS(Class, CodeText, K)                               \
+    const TStatClass Class::Descriptor = {                                   \
+        .Name = #Class,                                                      \
+        .Code = CodeText,                                                    \
+        .Caption = TMsg::CapCombAscending,                                   \
+        .Group = kGroup,                                                     \
+        .Flags = 0,                                                          \
+        .Available = false,                                                  \
+        .HasValueList = false,                                               \
+        .Create = CreateStat<Class>,                                         \
+        .ValuesPerComb = {NumbersInDraw + 1 - (K), NumbersInDraw + 1 - (K)}, \
+        .CaptionOf = [](int) { return FormatTemplate(Msg(TMsg::CapCombAscending), K); }};
 
 MV_COMB_SORT_CLASS(TstCombValSort2, "KNO2", 2)
 MV_COMB_SORT_CLASS(TstCombValSort3, "KNO3", 3)

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "engine/core/messages.h"
+
 namespace mv {
 namespace {
 
@@ -127,7 +129,7 @@ bool HasAnyKey(const TStatDrawArray& selected, const TKeyBuffer& keys) {
 
 const TStatClass TstDiffTotal::Descriptor = {.Name = "TstDiffTotal",
                                              .Code = "DIFA",
-                                             .Caption = "Все разности между соседними позициями",
+                                             .Caption = TMsg::CapDiffAll,
                                              .Group = 2,
                                              .Flags = sfPositional | sfNorm,
                                              .Create = CreateStat<TstDiffTotal>,
@@ -200,14 +202,13 @@ std::unique_ptr<TCombFilter> TCustomDiffValueStat::PrepareFilter(const TStatDraw
     return ValueFilter(SelectedK1Table(selected));
 }
 
-const TStatClass TstDiffMax::Descriptor = {
-    .Name = "TstDiffMax",
-    .Code = "DIFM",
-    .Caption = "Максимальная разность между соседними позициями",
-    .Group = 2,
-    .Flags = sfPositional | sfNorm,
-    .HasGraph = true,
-    .Create = CreateStat<TstDiffMax>};
+const TStatClass TstDiffMax::Descriptor = {.Name = "TstDiffMax",
+                                           .Code = "DIFM",
+                                           .Caption = TMsg::CapDiffMax,
+                                           .Group = 2,
+                                           .Flags = sfPositional | sfNorm,
+                                           .HasGraph = true,
+                                           .Create = CreateStat<TstDiffMax>};
 int TstDiffMax::ValueOf(const std::uint8_t* nums) const {
     return MaxDiff(nums);
 }
@@ -224,14 +225,13 @@ std::unique_ptr<TCombFilter> TstDiffMax::ValueFilter(const TK1Table& t) const {
         [t](TCombNums n) { return t[MaxDiff(n)] != 0; });
 }
 
-const TStatClass TstMinMaxDiffs::Descriptor = {
-    .Name = "TstMinMaxDiffs",
-    .Code = "DIFD",
-    .Caption = "Разность между минимальным и максимальным числом",
-    .Group = 2,
-    .Flags = sfNorm,
-    .HasGraph = true,
-    .Create = CreateStat<TstMinMaxDiffs>};
+const TStatClass TstMinMaxDiffs::Descriptor = {.Name = "TstMinMaxDiffs",
+                                               .Code = "DIFD",
+                                               .Caption = TMsg::CapDiffMinMax,
+                                               .Group = 2,
+                                               .Flags = sfNorm,
+                                               .HasGraph = true,
+                                               .Create = CreateStat<TstMinMaxDiffs>};
 int TstMinMaxDiffs::ValueOf(const std::uint8_t* nums) const {
     return Spread(nums);
 }
@@ -244,14 +244,13 @@ std::unique_ptr<TCombFilter> TstMinMaxDiffs::ValueFilter(const TK1Table& t) cons
                           [t](TCombNums n) { return t[Spread(n)] != 0; });
 }
 
-const TStatClass TstDiffSameCnt::Descriptor = {
-    .Name = "TstDiffSameCnt",
-    .Code = "DIFK",
-    .Caption = "Количество одинаковых разностей между соседними позициями",
-    .Group = 2,
-    .Flags = sfPositional | sfNorm,
-    .HasGraph = true,
-    .Create = CreateStat<TstDiffSameCnt>};
+const TStatClass TstDiffSameCnt::Descriptor = {.Name = "TstDiffSameCnt",
+                                               .Code = "DIFK",
+                                               .Caption = TMsg::CapDiffSameCount,
+                                               .Group = 2,
+                                               .Flags = sfPositional | sfNorm,
+                                               .HasGraph = true,
+                                               .Create = CreateStat<TstDiffSameCnt>};
 int TstDiffSameCnt::ValueOf(const std::uint8_t* nums) const {
     return SameCount(nums);
 }
@@ -272,7 +271,7 @@ std::unique_ptr<TCombFilter> TstDiffSameCnt::ValueFilter(const TK1Table& t) cons
 const TStatClass TstDiffSame::Descriptor = {
     .Name = "TstDiffSame",
     .Code = "DIFO",
-    .Caption = "Одинаковые разности между соседними позициями",
+    .Caption = TMsg::CapDiffSame,
     .Group = 2,
     .Flags = sfPositional | sfNorm,
     .HasValueList = false,
@@ -445,7 +444,7 @@ std::unique_ptr<TCombFilter> TCustomDiffSeqStat::PrepareFilter(const TStatDrawAr
 
 const TStatClass TstCombDiffSeq2::Descriptor = {.Name = "TstCombDiffSeq2",
                                                 .Code = "KDS2",
-                                                .Caption = "Сочетания из 2 разностей между числами",
+                                                .Caption = TMsg::CapDiffComb2,
                                                 .Group = 2,
                                                 .Flags = sfPositional,
                                                 .HasValueList = false,
@@ -454,7 +453,7 @@ const TStatClass TstCombDiffSeq2::Descriptor = {.Name = "TstCombDiffSeq2",
 
 const TStatClass TstCombDiffSeq3::Descriptor = {.Name = "TstCombDiffSeq3",
                                                 .Code = "KDS3",
-                                                .Caption = "Сочетания из 3 разностей между числами",
+                                                .Caption = TMsg::CapDiffComb3,
                                                 .Group = 2,
                                                 .Flags = sfPositional,
                                                 .HasValueList = false,
@@ -463,7 +462,7 @@ const TStatClass TstCombDiffSeq3::Descriptor = {.Name = "TstCombDiffSeq3",
 
 const TStatClass TstCombDiffSeq4::Descriptor = {.Name = "TstCombDiffSeq4",
                                                 .Code = "KDS4",
-                                                .Caption = "Сочетания из 4 разностей между числами",
+                                                .Caption = TMsg::CapDiffComb4,
                                                 .Group = 2,
                                                 .Flags = sfPositional,
                                                 .HasValueList = false,

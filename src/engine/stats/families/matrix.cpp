@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/core/game.h"
+#include "engine/core/messages.h"
 
 namespace mv {
 namespace {
@@ -258,7 +259,7 @@ std::unique_ptr<TCombFilter> TCustomAdjacentCountStat::ValueFilter(const TK1Tabl
 
 const TStatClass TstColumns::Descriptor = {.Name = "TstColumns",
                                            .Code = "COLS",
-                                           .Caption = "Столбцы матрицы (не пустые)",
+                                           .Caption = TMsg::CapMatrixColumns,
                                            .Group = kGroup,
                                            .Flags = sfNorm,
                                            .Create = CreateStat<TstColumns>,
@@ -268,7 +269,7 @@ TstColumns::TstColumns(const TStatEnvironment& env, int index)
 
 const TStatClass TstRows::Descriptor = {.Name = "TstRows",
                                         .Code = "ROWS",
-                                        .Caption = "Строки матрицы (не пустые)",
+                                        .Caption = TMsg::CapMatrixRows,
                                         .Group = kGroup,
                                         .Flags = sfNorm,
                                         .Create = CreateStat<TstRows>,
@@ -278,7 +279,7 @@ TstRows::TstRows(const TStatEnvironment& env, int index)
 
 const TStatClass TstColValues::Descriptor = {.Name = "TstColValues",
                                              .Code = "COLV",
-                                             .Caption = "Количество чисел в столбце матрицы",
+                                             .Caption = TMsg::CapMatrixColumnNumberCount,
                                              .Group = kGroup,
                                              .Flags = sfNorm,
                                              .HasValueList = false,
@@ -290,7 +291,7 @@ TstColValues::TstColValues(const TStatEnvironment& env, int index)
 
 const TStatClass TstRowValues::Descriptor = {.Name = "TstRowValues",
                                              .Code = "ROWV",
-                                             .Caption = "Количество чисел в строке матрицы",
+                                             .Caption = TMsg::CapMatrixRowNumberCount,
                                              .Group = kGroup,
                                              .Flags = sfNorm,
                                              .HasValueList = false,
@@ -301,7 +302,7 @@ TstRowValues::TstRowValues(const TStatEnvironment& env, int index)
 
 const TStatClass TstColCount::Descriptor = {.Name = "TstColCount",
                                             .Code = "COLN",
-                                            .Caption = "Количество не пустых столбцов в матрице",
+                                            .Caption = TMsg::CapMatrixColumnCount,
                                             .Group = kGroup,
                                             .Flags = sfNorm,
                                             .HasGraph = true,
@@ -311,7 +312,7 @@ TstColCount::TstColCount(const TStatEnvironment& env, int index)
 
 const TStatClass TstRowCount::Descriptor = {.Name = "TstRowCount",
                                             .Code = "ROWN",
-                                            .Caption = "Количество не пустых строк в матрице",
+                                            .Caption = TMsg::CapMatrixRowCount,
                                             .Group = kGroup,
                                             .Flags = sfNorm,
                                             .HasGraph = true,
@@ -321,7 +322,7 @@ TstRowCount::TstRowCount(const TStatEnvironment& env, int index)
 
 const TStatClass TstColMask::Descriptor = {.Name = "TstColMask",
                                            .Code = "COLM",
-                                           .Caption = "Сочетания столбцов матрицы",
+                                           .Caption = TMsg::CapMatrixColumnCombs,
                                            .Group = kGroup,
                                            .Flags = sfNorm,
                                            .Create = CreateStat<TstColMask>};
@@ -330,7 +331,7 @@ TstColMask::TstColMask(const TStatEnvironment& env, int index)
 
 const TStatClass TstRowMask::Descriptor = {.Name = "TstRowMask",
                                            .Code = "ROWM",
-                                           .Caption = "Сочетания строк матрицы",
+                                           .Caption = TMsg::CapMatrixRowCombs,
                                            .Group = kGroup,
                                            .Flags = sfNorm,
                                            .Create = CreateStat<TstRowMask>};
@@ -339,7 +340,7 @@ TstRowMask::TstRowMask(const TStatEnvironment& env, int index)
 
 const TStatClass TstColAjacent::Descriptor = {.Name = "TstColAjacent",
                                               .Code = "COLA",
-                                              .Caption = "Столбцы матрицы со смежными числами",
+                                              .Caption = TMsg::CapMatrixColumnsAdjacent,
                                               .Group = kGroup,
                                               .Flags = sfNorm,
                                               .Create = CreateStat<TstColAjacent>,
@@ -349,7 +350,7 @@ TstColAjacent::TstColAjacent(const TStatEnvironment& env, int index)
 
 const TStatClass TstRowAjacent::Descriptor = {.Name = "TstRowAjacent",
                                               .Code = "ROWA",
-                                              .Caption = "Строки матрицы со смежными числами",
+                                              .Caption = TMsg::CapMatrixRowsAdjacent,
                                               .Group = kGroup,
                                               .Flags = sfNorm,
                                               .Create = CreateStat<TstRowAjacent>,
@@ -357,31 +358,29 @@ const TStatClass TstRowAjacent::Descriptor = {.Name = "TstRowAjacent",
 TstRowAjacent::TstRowAjacent(const TStatEnvironment& env, int index)
     : TCustomAdjacentStat(env, index, RowMap(Cols(env)), ColumnMap(Cols(env))) {}
 
-const TStatClass TstColAjacentCnt::Descriptor = {
-    .Name = "TstColAjacentCnt",
-    .Code = "COLC",
-    .Caption = "Количество столбцов матрицы со смежными числами",
-    .Group = kGroup,
-    .Flags = sfNorm,
-    .HasGraph = true,
-    .Create = CreateStat<TstColAjacentCnt>};
+const TStatClass TstColAjacentCnt::Descriptor = {.Name = "TstColAjacentCnt",
+                                                 .Code = "COLC",
+                                                 .Caption = TMsg::CapMatrixColumnsAdjacentCount,
+                                                 .Group = kGroup,
+                                                 .Flags = sfNorm,
+                                                 .HasGraph = true,
+                                                 .Create = CreateStat<TstColAjacentCnt>};
 TstColAjacentCnt::TstColAjacentCnt(const TStatEnvironment& env, int index)
     : TCustomAdjacentCountStat(env, index, ColumnMap(Cols(env)), RowMap(Cols(env))) {}
 
-const TStatClass TstRowAjacentCnt::Descriptor = {
-    .Name = "TstRowAjacentCnt",
-    .Code = "ROWC",
-    .Caption = "Количество строк матрицы со смежными числами",
-    .Group = kGroup,
-    .Flags = sfNorm,
-    .HasGraph = true,
-    .Create = CreateStat<TstRowAjacentCnt>};
+const TStatClass TstRowAjacentCnt::Descriptor = {.Name = "TstRowAjacentCnt",
+                                                 .Code = "ROWC",
+                                                 .Caption = TMsg::CapMatrixRowsAdjacentCount,
+                                                 .Group = kGroup,
+                                                 .Flags = sfNorm,
+                                                 .HasGraph = true,
+                                                 .Create = CreateStat<TstRowAjacentCnt>};
 TstRowAjacentCnt::TstRowAjacentCnt(const TStatEnvironment& env, int index)
     : TCustomAdjacentCountStat(env, index, RowMap(Cols(env)), ColumnMap(Cols(env))) {}
 
 const TStatClass TstColValCnt::Descriptor = {.Name = "TstColValCnt",
                                              .Code = "COL%d",
-                                             .Caption = "Количество чисел в %0:d столбце матрицы",
+                                             .Caption = TMsg::CapMatrixColumnIndexCount,
                                              .HelpCode = "COLx",
                                              .Group = kGroup,
                                              .Flags = sfNorm,
@@ -393,7 +392,7 @@ TstColValCnt::TstColValCnt(const TStatEnvironment& env, int index)
 
 const TStatClass TstRowValCnt::Descriptor = {.Name = "TstRowValCnt",
                                              .Code = "ROW%d",
-                                             .Caption = "Количество чисел в %0:d строке матрицы",
+                                             .Caption = TMsg::CapMatrixRowIndexCount,
                                              .HelpCode = "ROWx",
                                              .Group = kGroup,
                                              .Flags = sfNorm,
@@ -417,30 +416,18 @@ TstRowValCnt::TstRowValCnt(const TStatEnvironment& env, int index)
     Class::Class(const TStatEnvironment& env, int index)                             \
         : TCustomItemTupleStat(env, index, Map(Cols(env)), K, Windows) {}
 
-MV_MATRIX_TUPLE_CLASS(TstCombColMix2, "KFM2", "Сочетания из 2 столбцов по всем числам тиража",
-                      ColumnMap, 2, false, 10)
-MV_MATRIX_TUPLE_CLASS(TstCombColMix3, "KFM3", "Сочетания из 3 столбцов по всем числам тиража",
-                      ColumnMap, 3, false, 10)
-MV_MATRIX_TUPLE_CLASS(TstCombColMix4, "KFM4", "Сочетания из 4 столбцов по всем числам тиража",
-                      ColumnMap, 4, false, 5)
-MV_MATRIX_TUPLE_CLASS(TstCombColSeq2, "KFS2", "Сочетания из 2 столбцов по соседним числам",
-                      ColumnMap, 2, true, 4)
-MV_MATRIX_TUPLE_CLASS(TstCombColSeq3, "KFS3", "Сочетания из 3 столбцов по соседним числам",
-                      ColumnMap, 3, true, 3)
-MV_MATRIX_TUPLE_CLASS(TstCombColSeq4, "KFS4", "Сочетания из 4 столбцов по соседним числам",
-                      ColumnMap, 4, true, 2)
-MV_MATRIX_TUPLE_CLASS(TstCombRowMix2, "KRM2", "Сочетания из 2 строк по всем числам тиража", RowMap,
-                      2, false, 10)
-MV_MATRIX_TUPLE_CLASS(TstCombRowMix3, "KRM3", "Сочетания из 3 строк по всем числам тиража", RowMap,
-                      3, false, 10)
-MV_MATRIX_TUPLE_CLASS(TstCombRowMix4, "KRM4", "Сочетания из 4 строк по всем числам тиража", RowMap,
-                      4, false, 5)
-MV_MATRIX_TUPLE_CLASS(TstCombRowSeq2, "KRS2", "Сочетания из 2 строк по соседним числам", RowMap, 2,
-                      true, 4)
-MV_MATRIX_TUPLE_CLASS(TstCombRowSeq3, "KRS3", "Сочетания из 3 строк по соседним числам", RowMap, 3,
-                      true, 3)
-MV_MATRIX_TUPLE_CLASS(TstCombRowSeq4, "KRS4", "Сочетания из 4 строк по соседним числам", RowMap, 4,
-                      true, 2)
+MV_MATRIX_TUPLE_CLASS(TstCombColMix2, "KFM2", TMsg::CapColumnMix2, ColumnMap, 2, false, 10)
+MV_MATRIX_TUPLE_CLASS(TstCombColMix3, "KFM3", TMsg::CapColumnMix3, ColumnMap, 3, false, 10)
+MV_MATRIX_TUPLE_CLASS(TstCombColMix4, "KFM4", TMsg::CapColumnMix4, ColumnMap, 4, false, 5)
+MV_MATRIX_TUPLE_CLASS(TstCombColSeq2, "KFS2", TMsg::CapColumnSeq2, ColumnMap, 2, true, 4)
+MV_MATRIX_TUPLE_CLASS(TstCombColSeq3, "KFS3", TMsg::CapColumnSeq3, ColumnMap, 3, true, 3)
+MV_MATRIX_TUPLE_CLASS(TstCombColSeq4, "KFS4", TMsg::CapColumnSeq4, ColumnMap, 4, true, 2)
+MV_MATRIX_TUPLE_CLASS(TstCombRowMix2, "KRM2", TMsg::CapRowMix2, RowMap, 2, false, 10)
+MV_MATRIX_TUPLE_CLASS(TstCombRowMix3, "KRM3", TMsg::CapRowMix3, RowMap, 3, false, 10)
+MV_MATRIX_TUPLE_CLASS(TstCombRowMix4, "KRM4", TMsg::CapRowMix4, RowMap, 4, false, 5)
+MV_MATRIX_TUPLE_CLASS(TstCombRowSeq2, "KRS2", TMsg::CapRowSeq2, RowMap, 2, true, 4)
+MV_MATRIX_TUPLE_CLASS(TstCombRowSeq3, "KRS3", TMsg::CapRowSeq3, RowMap, 3, true, 3)
+MV_MATRIX_TUPLE_CLASS(TstCombRowSeq4, "KRS4", TMsg::CapRowSeq4, RowMap, 4, true, 2)
 
 #undef MV_MATRIX_TUPLE_CLASS
 

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "engine/core/messages.h"
+
 namespace mv {
 namespace {
 
@@ -51,7 +53,7 @@ bool IsPrimeSetNumber(int number) {
 
 const TStatClass TstValues::Descriptor = {.Name = "TstValues",
                                           .Code = "NUMS",
-                                          .Caption = "Числа тиража",
+                                          .Caption = TMsg::GroupNumbers,
                                           .Group = 0,
                                           .Flags = sfNorm,
                                           .Create = CreateStat<TstValues>,
@@ -84,7 +86,7 @@ std::unique_ptr<TCombFilter> TstValues::PrepareFilter(const TStatDrawArray& sele
 const TStatClass TstDigits::Descriptor = {
     .Name = "TstDigits",
     .Code = "DIGS",
-    .Caption = "Цифры тиража",
+    .Caption = TMsg::CapDigits,
     .Group = 0,
     .Flags = sfNorm,
     .Create = CreateStat<TstDigits>,
@@ -120,52 +122,86 @@ std::unique_ptr<TCombFilter> TstDigits::PrepareFilter(const TStatDrawArray& sele
 
 // --- ratios and patterns ----------------------------------------------------------------------
 
-const TStatClass TstEvenCount::Descriptor = {
-    .Name = "TstEvenCount", .Code = "EVEN",
-    .Caption = "Количество четных чисел в тираже (Ч:Н)", .Group = 0, .Flags = sfNorm,
-    .HasGraph = true, .Create = CreateStat<TstEvenCount>};
-bool TstEvenCount::HasProperty(std::uint8_t number) const { return number % 2 == 0; }
+const TStatClass TstEvenCount::Descriptor = {.Name = "TstEvenCount",
+                                             .Code = "EVEN",
+                                             .Caption = TMsg::CapEvenCount,
+                                             .Group = 0,
+                                             .Flags = sfNorm,
+                                             .HasGraph = true,
+                                             .Create = CreateStat<TstEvenCount>};
+bool TstEvenCount::HasProperty(std::uint8_t number) const {
+    return number % 2 == 0;
+}
 
-const TStatClass TstEvenValues::Descriptor = {
-    .Name = "TstEvenValues", .Code = "EVNV",
-    .Caption = "Четные и нечетные числа в тираже (Чн..нЧ)", .Group = 0,
-    .Flags = sfPositional | sfNorm, .HasValueList = false,
-    .Create = CreateStat<TstEvenValues>};
-bool TstEvenValues::OneBit(std::uint8_t number) const { return number % 2 != 0; }
+const TStatClass TstEvenValues::Descriptor = {.Name = "TstEvenValues",
+                                              .Code = "EVNV",
+                                              .Caption = TMsg::CapEvenPattern,
+                                              .Group = 0,
+                                              .Flags = sfPositional | sfNorm,
+                                              .HasValueList = false,
+                                              .Create = CreateStat<TstEvenValues>};
+bool TstEvenValues::OneBit(std::uint8_t number) const {
+    return number % 2 != 0;
+}
 
-const TStatClass TstSmallCount::Descriptor = {
-    .Name = "TstSmallCount", .Code = "SMAL",
-    .Caption = "Количество чисел из первой половины диапазона (1П:2П)", .Group = 0,
-    .Flags = sfNorm, .HasGraph = true, .Create = CreateStat<TstSmallCount>};
-bool TstSmallCount::HasProperty(std::uint8_t number) const { return number <= kLowHalfLast; }
+const TStatClass TstSmallCount::Descriptor = {.Name = "TstSmallCount",
+                                              .Code = "SMAL",
+                                              .Caption = TMsg::CapLowHalfCount,
+                                              .Group = 0,
+                                              .Flags = sfNorm,
+                                              .HasGraph = true,
+                                              .Create = CreateStat<TstSmallCount>};
+bool TstSmallCount::HasProperty(std::uint8_t number) const {
+    return number <= kLowHalfLast;
+}
 
-const TStatClass TstSmallValues::Descriptor = {
-    .Name = "TstSmallValues", .Code = "SMLV",
-    .Caption = "Числа из первой половины диапазона (12..12)", .Group = 0,
-    .Flags = sfPositional | sfNorm, .HasValueList = false,
-    .Create = CreateStat<TstSmallValues>};
-bool TstSmallValues::OneBit(std::uint8_t number) const { return number > kLowHalfLast; }
+const TStatClass TstSmallValues::Descriptor = {.Name = "TstSmallValues",
+                                               .Code = "SMLV",
+                                               .Caption = TMsg::CapLowHalfPattern,
+                                               .Group = 0,
+                                               .Flags = sfPositional | sfNorm,
+                                               .HasValueList = false,
+                                               .Create = CreateStat<TstSmallValues>};
+bool TstSmallValues::OneBit(std::uint8_t number) const {
+    return number > kLowHalfLast;
+}
 void TstSmallValues::InitValues(int lastIndex, TStatDrawArray& values) {
     TCustomStat::InitValues(lastIndex, values);
 }
 
-const TStatClass TstPrimeCount::Descriptor = {
-    .Name = "TstPrimeCount", .Code = "PRIM", .Caption = "Количество простых чисел (П:С)",
-    .Group = 0, .Flags = sfNorm, .HasGraph = true, .Create = CreateStat<TstPrimeCount>};
-bool TstPrimeCount::HasProperty(std::uint8_t number) const { return IsPrimeSetNumber(number); }
+const TStatClass TstPrimeCount::Descriptor = {.Name = "TstPrimeCount",
+                                              .Code = "PRIM",
+                                              .Caption = TMsg::CapPrimeCount,
+                                              .Group = 0,
+                                              .Flags = sfNorm,
+                                              .HasGraph = true,
+                                              .Create = CreateStat<TstPrimeCount>};
+bool TstPrimeCount::HasProperty(std::uint8_t number) const {
+    return IsPrimeSetNumber(number);
+}
 
-const TStatClass TstPrimeValues::Descriptor = {
-    .Name = "TstPrimeValues", .Code = "PRMV", .Caption = "Простые и составные числа (ПС..СП)",
-    .Group = 0, .Flags = sfPositional | sfNorm, .HasValueList = false,
-    .Create = CreateStat<TstPrimeValues>};
-bool TstPrimeValues::OneBit(std::uint8_t number) const { return IsPrimeSetNumber(number); }
+const TStatClass TstPrimeValues::Descriptor = {.Name = "TstPrimeValues",
+                                               .Code = "PRMV",
+                                               .Caption = TMsg::CapPrimePattern,
+                                               .Group = 0,
+                                               .Flags = sfPositional | sfNorm,
+                                               .HasValueList = false,
+                                               .Create = CreateStat<TstPrimeValues>};
+bool TstPrimeValues::OneBit(std::uint8_t number) const {
+    return IsPrimeSetNumber(number);
+}
 
 // --- TstPosVal ----------------------------------------------------------------------------
 
-const TStatClass TstPosVal::Descriptor = {
-    .Name = "TstPosVal", .Code = "POS%d", .Caption = "Число в %0:d позиции тиража",
-    .HelpCode = "POSx", .Group = 0, .Flags = sfPositional | sfNorm, .HasGraph = true,
-    .IndexRange = PositionRange, .Create = CreateStat<TstPosVal>};
+const TStatClass TstPosVal::Descriptor = {.Name = "TstPosVal",
+                                          .Code = "POS%d",
+                                          .Caption = TMsg::CapPositionValue,
+                                          .HelpCode = "POSx",
+                                          .Group = 0,
+                                          .Flags = sfPositional | sfNorm,
+                                          .HasGraph = true,
+                                          .IndexRange = PositionRange,
+                                          .Create = CreateStat<TstPosVal>};
 
 void TstPosVal::InitValues(int lastIndex, TStatDrawArray& values) {
     TCustomStat::InitValues(lastIndex, values);
@@ -196,10 +232,15 @@ std::int32_t TstPosVal::GraphValue(const std::uint8_t* nums, int, bool, int) {
 
 // --- TstPosExt ----------------------------------------------------------------------------
 
-const TStatClass TstPosExt::Descriptor = {
-    .Name = "TstPosExt", .Code = "POE%d",
-    .Caption = "Extra (Bonus, Star...) - число (!без фильтра!)", .HelpCode = "POSx", .Group = 0,
-    .Flags = 0, .HasGraph = true, .IndexRange = ExtraRange, .Create = CreateStat<TstPosExt>};
+const TStatClass TstPosExt::Descriptor = {.Name = "TstPosExt",
+                                          .Code = "POE%d",
+                                          .Caption = TMsg::CapExtraNumber,
+                                          .HelpCode = "POSx",
+                                          .Group = 0,
+                                          .Flags = 0,
+                                          .HasGraph = true,
+                                          .IndexRange = ExtraRange,
+                                          .Create = CreateStat<TstPosExt>};
 
 void TstPosExt::AddDraw(int index, int lastIndex, TLastValueArray&, TStatScratch&,
                         TStatDrawArray& values, bool sorted) {

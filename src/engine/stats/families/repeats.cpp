@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "engine/core/messages.h"
+
 namespace mv {
 namespace {
 
@@ -200,42 +202,26 @@ void TCustomRepCount3Stat::CountedNumbers(int lastIndex, bool sorted,
     MV_REPEAT_DESCRIPTOR(Class, CodeText, CaptionText, 0)     \
     Class::Class(const TStatEnvironment& env, int index) : Base(env, index, Three) {}
 
-MV_REPEAT2(TstRepValues2, "RPV2", "Повторяющиеся числа в 2-х тиражах подряд", TCustomRepValues2Stat,
-           0, 1)
-MV_REPEAT3(TstRepValues3, "RPV3", "Повторяющиеся числа в 3-х тиражах подряд", TCustomRepValues3Stat,
-           true)
-MV_REPEAT3(TstRepValues2B3, "PRL2", "Повторяющиеся числа не более чем в 2-х тиражах",
-           TCustomRepValues3Stat, false)
-MV_REPEAT2(TstRepValues2over1, "PRV2O1", "Повторяющиеся числа в 2-х тиражах через 1 тираж(а)",
-           TCustomRepValues2Stat, 0, 2)
-MV_REPEAT2(TstRepValues2over2, "PRV2O2", "Повторяющиеся числа в 2-х тиражах через 2 тираж(а)",
-           TCustomRepValues2Stat, 0, 3)
-MV_REPEAT2(TstRepValues2over3, "PRV2O3", "Повторяющиеся числа в 2-х тиражах через 3 тираж(а)",
-           TCustomRepValues2Stat, 0, 4)
-MV_REPEAT2(TstRepValues2P1, "PRV+1", "Данные предыдущего тиража + 1", TCustomRepValues2Stat, 1, 1)
-MV_REPEAT2(TstRepValues2N1, "PRV-1", "Данные предыдущего тиража - 1", TCustomRepValues2Stat, -1, 1)
-MV_REPEAT2(TstRepValues2P2, "PRV+2", "Данные предыдущего тиража + 2", TCustomRepValues2Stat, 2, 1)
-MV_REPEAT2(TstRepValues2N2, "PRV-2", "Данные предыдущего тиража - 2", TCustomRepValues2Stat, -2, 1)
-MV_REPEAT2(TstRepCount2, "RPC2", "Количество повторов в 2-х тиражах подряд", TCustomRepCount2Stat,
-           0, 1)
-MV_REPEAT3(TstRepCount3, "RPC3", "Количество повторов в 3-х тиражах подряд", TCustomRepCount3Stat,
-           true)
-MV_REPEAT3(TstRepCount2B3, "PRB2", "Количество повторов не более чем в 2-х тиражах",
-           TCustomRepCount3Stat, false)
-MV_REPEAT2(TstRepCount2over1, "RPO1", "Количество повторов в 2-х тиражах через 1 тираж(а)",
-           TCustomRepCount2Stat, 0, 2)
-MV_REPEAT2(TstRepCount2over2, "PRC2O2", "Количество повторов в 2-х тиражах через 2 тираж(а)",
-           TCustomRepCount2Stat, 0, 3)
-MV_REPEAT2(TstRepCount2over3, "PRC2O3", "Количество повторов в 2-х тиражах через 3 тираж(а)",
-           TCustomRepCount2Stat, 0, 4)
-MV_REPEAT2(TstRepCount2P1, "PRC+1", "Количество совпадений \"значений + 1\"", TCustomRepCount2Stat,
-           1, 1)
-MV_REPEAT2(TstRepCount2N1, "PRC-1", "Количество совпадений \"значений - 1\"", TCustomRepCount2Stat,
-           -1, 1)
-MV_REPEAT2(TstRepCount2P2, "PRC+2", "Количество совпадений \"значений + 2\"", TCustomRepCount2Stat,
-           2, 1)
-MV_REPEAT2(TstRepCount2N2, "PRC-2", "Количество совпадений \"значений - 2\"", TCustomRepCount2Stat,
-           -2, 1)
+MV_REPEAT2(TstRepValues2, "RPV2", TMsg::CapRepeat2, TCustomRepValues2Stat, 0, 1)
+MV_REPEAT3(TstRepValues3, "RPV3", TMsg::CapRepeat3, TCustomRepValues3Stat, true)
+MV_REPEAT3(TstRepValues2B3, "PRL2", TMsg::CapRepeat2Of3, TCustomRepValues3Stat, false)
+MV_REPEAT2(TstRepValues2over1, "PRV2O1", TMsg::CapRepeatOver1, TCustomRepValues2Stat, 0, 2)
+MV_REPEAT2(TstRepValues2over2, "PRV2O2", TMsg::CapRepeatOver2, TCustomRepValues2Stat, 0, 3)
+MV_REPEAT2(TstRepValues2over3, "PRV2O3", TMsg::CapRepeatOver3, TCustomRepValues2Stat, 0, 4)
+MV_REPEAT2(TstRepValues2P1, "PRV+1", TMsg::CapPreviousPlus1, TCustomRepValues2Stat, 1, 1)
+MV_REPEAT2(TstRepValues2N1, "PRV-1", TMsg::CapPreviousMinus1, TCustomRepValues2Stat, -1, 1)
+MV_REPEAT2(TstRepValues2P2, "PRV+2", TMsg::CapPreviousPlus2, TCustomRepValues2Stat, 2, 1)
+MV_REPEAT2(TstRepValues2N2, "PRV-2", TMsg::CapPreviousMinus2, TCustomRepValues2Stat, -2, 1)
+MV_REPEAT2(TstRepCount2, "RPC2", TMsg::CapRepeatCount2, TCustomRepCount2Stat, 0, 1)
+MV_REPEAT3(TstRepCount3, "RPC3", TMsg::CapRepeatCount3, TCustomRepCount3Stat, true)
+MV_REPEAT3(TstRepCount2B3, "PRB2", TMsg::CapRepeatCount2Of3, TCustomRepCount3Stat, false)
+MV_REPEAT2(TstRepCount2over1, "RPO1", TMsg::CapRepeatCountOver1, TCustomRepCount2Stat, 0, 2)
+MV_REPEAT2(TstRepCount2over2, "PRC2O2", TMsg::CapRepeatCountOver2, TCustomRepCount2Stat, 0, 3)
+MV_REPEAT2(TstRepCount2over3, "PRC2O3", TMsg::CapRepeatCountOver3, TCustomRepCount2Stat, 0, 4)
+MV_REPEAT2(TstRepCount2P1, "PRC+1", TMsg::CapMatchPlus1, TCustomRepCount2Stat, 1, 1)
+MV_REPEAT2(TstRepCount2N1, "PRC-1", TMsg::CapMatchMinus1, TCustomRepCount2Stat, -1, 1)
+MV_REPEAT2(TstRepCount2P2, "PRC+2", TMsg::CapMatchPlus2, TCustomRepCount2Stat, 2, 1)
+MV_REPEAT2(TstRepCount2N2, "PRC-2", TMsg::CapMatchMinus2, TCustomRepCount2Stat, -2, 1)
 
 #undef MV_REPEAT2
 #undef MV_REPEAT3

@@ -4,6 +4,8 @@
 #include <bit>
 #include <vector>
 
+#include "engine/core/messages.h"
+
 namespace mv {
 namespace {
 
@@ -149,7 +151,7 @@ std::int32_t TCustomSegmentsGraphStat::GraphValue(const std::uint8_t* nums, int,
 
 const TStatClass TstSegments::Descriptor = {.Name = "TstSegments",
                                             .Code = "SGMS",
-                                            .Caption = "Сегменты матрицы",
+                                            .Caption = TMsg::CapSegments,
                                             .Group = 5,
                                             .Flags = sfNorm,
                                             .Create = CreateStat<TstSegments>,
@@ -188,7 +190,7 @@ std::unique_ptr<TCombFilter> TstSegments::PrepareFilter(const TStatDrawArray& se
 const TStatClass TstSegmValues::Descriptor = {
     .Name = "TstSegmValues",
     .Code = "SGMV",
-    .Caption = "Количество чисел в сегменте матрицы",
+    .Caption = TMsg::CapSegmentNumberCount,
     .Group = 5,
     .Flags = sfNorm,
     .HasValueList = false,
@@ -242,7 +244,7 @@ std::unique_ptr<TCombFilter> TstSegmValues::PrepareFilter(const TStatDrawArray& 
 
 const TStatClass TstSegmCount::Descriptor = {.Name = "TstSegmCount",
                                              .Code = "SGMC",
-                                             .Caption = "Количество не пустых сегментов в матрице",
+                                             .Caption = TMsg::CapSegmentCount,
                                              .Group = 5,
                                              .Flags = sfNorm,
                                              .HasGraph = true,
@@ -276,7 +278,7 @@ std::unique_ptr<TCombFilter> TstSegmCount::PrepareFilter(const TStatDrawArray& s
 
 const TStatClass TstSgmValCnt::Descriptor = {.Name = "TstSgmValCnt",
                                              .Code = "SGM%d",
-                                             .Caption = "Количество чисел в %0:d сегменте матрицы",
+                                             .Caption = TMsg::CapSegmentIndexCount,
                                              .HelpCode = "SGMx",
                                              .Group = 5,
                                              .Flags = sfNorm,
@@ -446,64 +448,58 @@ std::unique_ptr<TCombFilter> TCustomSegmCombStat::PrepareFilter(const TStatDrawA
     }
 }
 
-const TStatClass TstCombSegmMix2::Descriptor = {
-    .Name = "TstCombSegmMix2",
-    .Code = "KGM2",
-    .Caption = "Сочетания из 2 сегментов по всем числам тиража",
-    .Group = 5,
-    .Flags = sfPositional,
-    .HasValueList = false,
-    .Create = CreateStat<TstCombSegmMix2>,
-    .ValuesPerComb = {10, 10}};
+const TStatClass TstCombSegmMix2::Descriptor = {.Name = "TstCombSegmMix2",
+                                                .Code = "KGM2",
+                                                .Caption = TMsg::CapSegmentMix2,
+                                                .Group = 5,
+                                                .Flags = sfPositional,
+                                                .HasValueList = false,
+                                                .Create = CreateStat<TstCombSegmMix2>,
+                                                .ValuesPerComb = {10, 10}};
 
-const TStatClass TstCombSegmMix3::Descriptor = {
-    .Name = "TstCombSegmMix3",
-    .Code = "KGM3",
-    .Caption = "Сочетания из 3 сегментов по всем числам тиража",
-    .Group = 5,
-    .Flags = sfPositional,
-    .HasValueList = false,
-    .Create = CreateStat<TstCombSegmMix3>,
-    .ValuesPerComb = {10, 10}};
+const TStatClass TstCombSegmMix3::Descriptor = {.Name = "TstCombSegmMix3",
+                                                .Code = "KGM3",
+                                                .Caption = TMsg::CapSegmentMix3,
+                                                .Group = 5,
+                                                .Flags = sfPositional,
+                                                .HasValueList = false,
+                                                .Create = CreateStat<TstCombSegmMix3>,
+                                                .ValuesPerComb = {10, 10}};
 
-const TStatClass TstCombSegmMix4::Descriptor = {
-    .Name = "TstCombSegmMix4",
-    .Code = "KGM4",
-    .Caption = "Сочетания из 4 сегментов по всем числам тиража",
-    .Group = 5,
-    .Flags = sfPositional,
-    .HasValueList = false,
-    .Create = CreateStat<TstCombSegmMix4>,
-    .ValuesPerComb = {5, 5}};
+const TStatClass TstCombSegmMix4::Descriptor = {.Name = "TstCombSegmMix4",
+                                                .Code = "KGM4",
+                                                .Caption = TMsg::CapSegmentMix4,
+                                                .Group = 5,
+                                                .Flags = sfPositional,
+                                                .HasValueList = false,
+                                                .Create = CreateStat<TstCombSegmMix4>,
+                                                .ValuesPerComb = {5, 5}};
 
-const TStatClass TstCombSegmSeq2::Descriptor = {
-    .Name = "TstCombSegmSeq2",
-    .Code = "KGS2",
-    .Caption = "Сочетания из 2 сегментов по соседним числам",
-    .Group = 5,
-    .Flags = sfPositional,
-    .HasValueList = false,
-    .Create = CreateStat<TstCombSegmSeq2>,
-    .ValuesPerComb = {4, 4}};
+const TStatClass TstCombSegmSeq2::Descriptor = {.Name = "TstCombSegmSeq2",
+                                                .Code = "KGS2",
+                                                .Caption = TMsg::CapSegmentSeq2,
+                                                .Group = 5,
+                                                .Flags = sfPositional,
+                                                .HasValueList = false,
+                                                .Create = CreateStat<TstCombSegmSeq2>,
+                                                .ValuesPerComb = {4, 4}};
 
-const TStatClass TstCombSegmSeq3::Descriptor = {
-    .Name = "TstCombSegmSeq3",
-    .Code = "KGS3",
-    .Caption = "Сочетания из 3 сегментов по соседним числам",
-    .Group = 5,
-    .Flags = sfPositional,
-    .HasValueList = false,
-    .Create = CreateStat<TstCombSegmSeq3>,
-    .ValuesPerComb = {3, 3}};
+const TStatClass TstCombSegmSeq3::Descriptor = {.Name = "TstCombSegmSeq3",
+                                                .Code = "KGS3",
+                                                .Caption = TMsg::CapSegmentSeq3,
+                                                .Group = 5,
+                                                .Flags = sfPositional,
+                                                .HasValueList = false,
+                                                .Create = CreateStat<TstCombSegmSeq3>,
+                                                .ValuesPerComb = {3, 3}};
 
-const TStatClass TstCombSegmSeq4::Descriptor = {
-    .Name = "TstCombSegmSeq4",
-    .Code = "KGS4",
-    .Caption = "Сочетания из 4 сегментов по соседним числам",
-    .Group = 5,
-    .Flags = sfPositional,
-    .HasValueList = false,
-    .Create = CreateStat<TstCombSegmSeq4>,
-    .ValuesPerComb = {2, 2}};
+const TStatClass TstCombSegmSeq4::Descriptor = {.Name = "TstCombSegmSeq4",
+                                                .Code = "KGS4",
+                                                .Caption = TMsg::CapSegmentSeq4,
+                                                .Group = 5,
+                                                .Flags = sfPositional,
+                                                .HasValueList = false,
+                                                .Create = CreateStat<TstCombSegmSeq4>,
+                                                .ValuesPerComb = {2, 2}};
 
 }  // namespace mv

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "engine/core/messages.h"
+
 namespace mv {
 namespace {
 
@@ -55,7 +57,7 @@ unsigned RunSteps(const std::uint8_t* nums, bool eitherWay) {
 
 const TStatClass TstSequenceLen::Descriptor = {.Name = "TstSequenceLen",
                                                .Code = "SEQL",
-                                               .Caption = "Длина последовательности в тираже",
+                                               .Caption = TMsg::CapSequenceLength,
                                                .Group = 6,
                                                .Flags = sfPositional | sfNorm,
                                                .Create = CreateStat<TstSequenceLen>,
@@ -136,7 +138,7 @@ std::int32_t TCustomSequenceGraphStat::GraphValue(const std::uint8_t* nums, int,
 
 const TStatClass TstSequenceCnt::Descriptor = {.Name = "TstSequenceCnt",
                                                .Code = "SEQS",
-                                               .Caption = "Количество последовательностей в тираже",
+                                               .Caption = TMsg::CapSequenceCount,
                                                .Group = 6,
                                                .Flags = sfPositional | sfNorm,
                                                .HasGraph = true,
@@ -163,14 +165,13 @@ std::pair<int, int> TstSequenceCnt::InitRange() const {
     return {0, 2};
 }
 
-const TStatClass TstSequenceLenMax::Descriptor = {
-    .Name = "TstSequenceLenMax",
-    .Code = "LENS",
-    .Caption = "Макс. длина последовательности в тираже",
-    .Group = 6,
-    .Flags = sfPositional | sfNorm,
-    .HasGraph = true,
-    .Create = CreateStat<TstSequenceLenMax>};
+const TStatClass TstSequenceLenMax::Descriptor = {.Name = "TstSequenceLenMax",
+                                                  .Code = "LENS",
+                                                  .Caption = TMsg::CapSequenceMaxLength,
+                                                  .Group = 6,
+                                                  .Flags = sfPositional | sfNorm,
+                                                  .HasGraph = true,
+                                                  .Create = CreateStat<TstSequenceLenMax>};
 
 int TstSequenceLenMax::ValueOfSteps(unsigned steps) const {
     int longest = 0;

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "engine/core/game.h"
+#include "engine/core/messages.h"
 #include "engine/stats/families/channels.h"
 #include "engine/stats/families/segments.h"
 
@@ -200,21 +201,15 @@ std::unique_ptr<TCombFilter> TCustomPeriodsStat::PrepareFilter(const TStatDrawAr
                                           .Create = CreateStat<Class>,            \
                                           .ValuesPerComb = {0, 0}};
 
-MV_SERIAL_DESCRIPTOR(TstNumGroups, "GRPV", "Повторы чисел в нескольких тиражах подряд",
-                     kSerialGroup, sfReference)
-MV_SERIAL_DESCRIPTOR(TstNumPauses, "GRPP", "Интервалы между повторениями чисел", kSerialGroup,
-                     sfReference)
-MV_SERIAL_DESCRIPTOR(TstChnGroups, "GRCV", "Повторы каналов в нескольких тиражах подряд",
-                     kSerialGroup, sfReference)
-MV_SERIAL_DESCRIPTOR(TstChnPauses, "GRCP", "Интервалы между повторениями каналов", kSerialGroup,
-                     sfReference)
-MV_SERIAL_DESCRIPTOR(TstSgmGroups, "GRSV", "Повторы сегментов в нескольких тиражах подряд",
-                     kSerialGroup, sfReference)
-MV_SERIAL_DESCRIPTOR(TstSgmPauses, "GRSP", "Интервалы между повторениями сегментов", kSerialGroup,
-                     sfReference)
-MV_SERIAL_DESCRIPTOR(TstNumPeriods, "PRDV", "Периоды повторения чисел", kPeriodGroup, sfPeriod)
-MV_SERIAL_DESCRIPTOR(TstChnPeriods, "PRDC", "Периоды повторения каналов", kPeriodGroup, sfPeriod)
-MV_SERIAL_DESCRIPTOR(TstSgmPeriods, "PRDG", "Периоды повторения сегментов", kPeriodGroup, sfPeriod)
+MV_SERIAL_DESCRIPTOR(TstNumGroups, "GRPV", TMsg::CapNumberSeries, kSerialGroup, sfReference)
+MV_SERIAL_DESCRIPTOR(TstNumPauses, "GRPP", TMsg::CapNumberPauses, kSerialGroup, sfReference)
+MV_SERIAL_DESCRIPTOR(TstChnGroups, "GRCV", TMsg::CapChannelSeries, kSerialGroup, sfReference)
+MV_SERIAL_DESCRIPTOR(TstChnPauses, "GRCP", TMsg::CapChannelPauses, kSerialGroup, sfReference)
+MV_SERIAL_DESCRIPTOR(TstSgmGroups, "GRSV", TMsg::CapSegmentSeries, kSerialGroup, sfReference)
+MV_SERIAL_DESCRIPTOR(TstSgmPauses, "GRSP", TMsg::CapSegmentPauses, kSerialGroup, sfReference)
+MV_SERIAL_DESCRIPTOR(TstNumPeriods, "PRDV", TMsg::CapNumberPeriods, kPeriodGroup, sfPeriod)
+MV_SERIAL_DESCRIPTOR(TstChnPeriods, "PRDC", TMsg::CapChannelPeriods, kPeriodGroup, sfPeriod)
+MV_SERIAL_DESCRIPTOR(TstSgmPeriods, "PRDG", TMsg::CapSegmentPeriods, kPeriodGroup, sfPeriod)
 
 #undef MV_SERIAL_DESCRIPTOR
 

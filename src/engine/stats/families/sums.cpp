@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "engine/core/game.h"
+#include "engine/core/messages.h"
 #include "engine/stats/families/numbers.h"
 
 namespace mv {
@@ -118,7 +119,7 @@ int SumTripleCount(const std::uint8_t* nums) {
 
 const TStatClass TstSumValues::Descriptor = {.Name = "TstSumValues",
                                              .Code = "SUMS",
-                                             .Caption = "Сумма тиража: все значения",
+                                             .Caption = TMsg::CapSumValues,
                                              .Group = 1,
                                              .Flags = sfNorm,
                                              .HasGraph = true,
@@ -154,7 +155,7 @@ std::int32_t TstSumValues::GraphValue(const std::uint8_t* nums, int, bool, int) 
 
 const TStatClass TstSumRanges::Descriptor = {.Name = "TstSumRanges",
                                              .Code = "SUM%d",
-                                             .Caption = "Сумма тиража: диапазон %d (%d/%d)",
+                                             .Caption = TMsg::CapSumRange,
                                              .Group = 1,
                                              .Flags = sfNorm,
                                              .HasGraph = true,
@@ -170,7 +171,7 @@ bool TstSumRanges::InRange(int sum) const {
 
 std::string TstSumRanges::ValueText(const TStatValueRec& value) const {
     const TSumRange* range = SumRange(Index);
-    if (value.Key.K1K2() != 1 || !range) return "Остальные";
+    if (value.Key.K1K2() != 1 || !range) return Msg(TMsg::SumRangeOthers);
     return std::to_string(range->Low) + "-" + std::to_string(range->High);
 }
 
@@ -209,7 +210,7 @@ std::int32_t TstSumRanges::GraphValue(const std::uint8_t* nums, int, bool, int) 
 
 const TStatClass TstSumChange::Descriptor = {.Name = "TstSumChange",
                                              .Code = "SUMC",
-                                             .Caption = "Сумма тиража: изменения (точно)",
+                                             .Caption = TMsg::CapSumChangesExact,
                                              .Group = 1,
                                              .Flags = sfReference,
                                              .HasGraph = true,
@@ -257,7 +258,7 @@ std::int32_t TstSumChange::GraphValue(const std::uint8_t* nums, int drawIndex, b
 
 const TStatClass TstSumChangeSome::Descriptor = {.Name = "TstSumChangeSome",
                                                  .Code = "SUMV",
-                                                 .Caption = "Сумма тиража: изменения (диапазон)",
+                                                 .Caption = TMsg::CapSumChangesRange,
                                                  .Group = 1,
                                                  .Flags = sfReference,
                                                  .HasValueList = false,
@@ -294,7 +295,7 @@ std::unique_ptr<TCombFilter> TstSumChangeSome::PrepareFilter(const TStatDrawArra
 
 const TStatClass TstSumTrend::Descriptor = {.Name = "TstSumTrend",
                                             .Code = "SUMT",
-                                            .Caption = "Сумма тиража: направление изменения",
+                                            .Caption = TMsg::CapSumDirection,
                                             .Group = 1,
                                             .Flags = sfReference,
                                             .HasGraph = true,
@@ -374,7 +375,7 @@ std::int32_t TCustomPartialSumStat::GraphValue(const std::uint8_t* nums, int, bo
 
 const TStatClass TstSumEvenValues::Descriptor = {.Name = "TstSumEvenValues",
                                                  .Code = "SUME",
-                                                 .Caption = "Сумма тиража: только четные",
+                                                 .Caption = TMsg::CapSumEven,
                                                  .Group = 1,
                                                  .Flags = sfNorm,
                                                  .HasGraph = true,
@@ -385,7 +386,7 @@ bool TstSumEvenValues::Counts(std::uint8_t number) const {
 
 const TStatClass TstSumPrimeValues::Descriptor = {.Name = "TstSumPrimeValues",
                                                   .Code = "SUMP",
-                                                  .Caption = "Сумма тиража: только простые",
+                                                  .Caption = TMsg::CapSumPrime,
                                                   .Group = 1,
                                                   .Flags = sfNorm,
                                                   .HasGraph = true,
@@ -396,14 +397,13 @@ bool TstSumPrimeValues::Counts(std::uint8_t number) const {
 
 // --- TstSum2To3 ---------------------------------------------------------------------------
 
-const TStatClass TstSum2To3::Descriptor = {
-    .Name = "TstSum2To3",
-    .Code = "S2T3",
-    .Caption = "Сумма двух чисел тиража равна третьему числу",
-    .Group = 1,
-    .Flags = sfNorm,
-    .HasGraph = true,
-    .Create = CreateStat<TstSum2To3>};
+const TStatClass TstSum2To3::Descriptor = {.Name = "TstSum2To3",
+                                           .Code = "S2T3",
+                                           .Caption = TMsg::CapSumTriple,
+                                           .Group = 1,
+                                           .Flags = sfNorm,
+                                           .HasGraph = true,
+                                           .Create = CreateStat<TstSum2To3>};
 
 void TstSum2To3::ValuesOf(const std::uint8_t* nums, TKeyBuffer& keys) const {
     keys.AddK1(SumTripleCount(nums));

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "engine/core/game.h"
+#include "engine/core/messages.h"
 #include "engine/stats/families/channels.h"
 #include "engine/stats/families/segments.h"
 
@@ -258,53 +259,44 @@ std::pair<int, int> PositionRange(const TConfigData&) {
     return {1, NumbersInDraw};
 }
 
-MV_CHAIN_DESCRIPTOR(TstChain2DrawsAll, "SDV2", "Переходы чисел между 2 тиражами без учета позиции",
-                    nullptr, kD, kNoRange)
-MV_CHAIN_DESCRIPTOR(TstChain2DrawsPos, "SDP2", "Переходы чисел между 2 тиражами с учетом позиции",
-                    nullptr, kSD, kNoRange)
-MV_CHAIN_DESCRIPTOR(TstChain2Pos, "SDN%d", "Переходы чисел между 2 тиражами в %d позиции", "SDNx",
-                    kSD, PositionRange)
-MV_CHAIN_DESCRIPTOR(TstChain3DrawsPos, "SDP3", "Переходы чисел между 3 тиражами с учетом позиции",
-                    nullptr, kSD, kNoRange)
-MV_CHAIN_DESCRIPTOR(TstChain3Pos, "SDM%d", "Переходы чисел между 3 тиражами в %d позиции", "SDMx",
-                    kSD, PositionRange)
-MV_CHAIN_DESCRIPTOR(TstChain2ChannelsAll, "SCV2",
-                    "Переходы каналов между 2 тиражами без учета позиции", nullptr, kD, kNoRange)
-MV_CHAIN_DESCRIPTOR(TstChain2ChannelsPos, "SCP2",
-                    "Переходы каналов между 2 тиражами с учетом позиции", nullptr, kSD, kNoRange)
-MV_CHAIN_DESCRIPTOR(TstChain2Channel, "SCN%d", "Переходы каналов между 2 тиражами в %d позиции",
-                    "SCNx", kSD, PositionRange)
-MV_CHAIN_DESCRIPTOR(TstChain3ChannelsPos, "SCP3",
-                    "Переходы каналов между 3 тиражами с учетом позиции", nullptr, kSD, kNoRange)
-MV_CHAIN_DESCRIPTOR(TstChain3Channel, "SCM%d", "Переходы каналов между 3 тиражами в %d позиции",
-                    "SCMx", kSD, PositionRange)
-MV_CHAIN_DESCRIPTOR(TstChain2CnlCnt, "SC2C%d", "Переходы кол-ва чисел в %d канале между 2 тиражами",
-                    "SC2Cx", kD, ChannelCountRange)
-MV_CHAIN_DESCRIPTOR(TstChain3CnlCnt, "SC3C%d", "Переходы кол-ва чисел в %d канале между 3 тиражами",
-                    "SC3Cx", kD, ChannelCountRange)
-MV_CHAIN_DESCRIPTOR(TstChainChannels2InsideAll, "SDA2", "Переходы чисел в пределах каналов (все)",
-                    nullptr, kD, kNoRange)
-MV_CHAIN_DESCRIPTOR(TstChainChannels2InsideSuc, "SDG2",
-                    "Переходы чисел в пределах каналов (N-M, удачные)", nullptr, kD, kNoRange)
-MV_CHAIN_DESCRIPTOR(TstChainChannels2InsideBad, "SDZ2",
-                    "Переходы чисел в пределах каналов (N-0, не удачные)", nullptr, kD, kNoRange)
-MV_CHAIN_DESCRIPTOR(TstChainChannels2InsideCnt, "SDC2",
-                    "Переходы чисел в пределах каналов (количество)", nullptr, kD, kNoRange)
-MV_CHAIN_DESCRIPTOR(TstChain2SegmentsAll, "SSV2",
-                    "Переходы сегментов между 2 тиражами без учета позиции", nullptr, kD, kNoRange)
-MV_CHAIN_DESCRIPTOR(TstChain2SegmentsPos, "SSP2",
-                    "Переходы сегментов между 2 тиражами с учетом позиции", nullptr, kSD, kNoRange)
-MV_CHAIN_DESCRIPTOR(TstChain2Segment, "SSN%d", "Переходы сегментов между 2 тиражами в %d позиции",
-                    "SSNx", kSD, PositionRange)
-MV_CHAIN_DESCRIPTOR(TstChain3SegmentsPos, "SSP3",
-                    "Переходы сегментов между 3 тиражами с учетом позиции", nullptr, kSD, kNoRange)
-MV_CHAIN_DESCRIPTOR(TstChain3Segment, "SSM%d", "Переходы сегментов между 3 тиражами в %d позиции",
-                    "SSMx", kSD, PositionRange)
-MV_CHAIN_DESCRIPTOR(TstChain2SgmCnt, "SS2C%d",
-                    "Переходы кол-ва чисел в %d сегменте между 2 тиражами", "SS2Cx", kD,
+MV_CHAIN_DESCRIPTOR(TstChain2DrawsAll, "SDV2", TMsg::CapChainNumbers2, nullptr, kD, kNoRange)
+MV_CHAIN_DESCRIPTOR(TstChain2DrawsPos, "SDP2", TMsg::CapChainNumbers2Pos, nullptr, kSD, kNoRange)
+MV_CHAIN_DESCRIPTOR(TstChain2Pos, "SDN%d", TMsg::CapChainNumbers2AtPos, "SDNx", kSD, PositionRange)
+MV_CHAIN_DESCRIPTOR(TstChain3DrawsPos, "SDP3", TMsg::CapChainNumbers3Pos, nullptr, kSD, kNoRange)
+MV_CHAIN_DESCRIPTOR(TstChain3Pos, "SDM%d", TMsg::CapChainNumbers3AtPos, "SDMx", kSD, PositionRange)
+MV_CHAIN_DESCRIPTOR(TstChain2ChannelsAll, "SCV2", TMsg::CapChainChannels2, nullptr, kD, kNoRange)
+MV_CHAIN_DESCRIPTOR(TstChain2ChannelsPos, "SCP2", TMsg::CapChainChannels2Pos, nullptr, kSD,
+                    kNoRange)
+MV_CHAIN_DESCRIPTOR(TstChain2Channel, "SCN%d", TMsg::CapChainChannels2AtPos, "SCNx", kSD,
+                    PositionRange)
+MV_CHAIN_DESCRIPTOR(TstChain3ChannelsPos, "SCP3", TMsg::CapChainChannels3Pos, nullptr, kSD,
+                    kNoRange)
+MV_CHAIN_DESCRIPTOR(TstChain3Channel, "SCM%d", TMsg::CapChainChannels3AtPos, "SCMx", kSD,
+                    PositionRange)
+MV_CHAIN_DESCRIPTOR(TstChain2CnlCnt, "SC2C%d", TMsg::CapChainChannelCount2, "SC2Cx", kD,
+                    ChannelCountRange)
+MV_CHAIN_DESCRIPTOR(TstChain3CnlCnt, "SC3C%d", TMsg::CapChainChannelCount3, "SC3Cx", kD,
+                    ChannelCountRange)
+MV_CHAIN_DESCRIPTOR(TstChainChannels2InsideAll, "SDA2", TMsg::CapChainInsideAll, nullptr, kD,
+                    kNoRange)
+MV_CHAIN_DESCRIPTOR(TstChainChannels2InsideSuc, "SDG2", TMsg::CapChainInsideHit, nullptr, kD,
+                    kNoRange)
+MV_CHAIN_DESCRIPTOR(TstChainChannels2InsideBad, "SDZ2", TMsg::CapChainInsideMiss, nullptr, kD,
+                    kNoRange)
+MV_CHAIN_DESCRIPTOR(TstChainChannels2InsideCnt, "SDC2", TMsg::CapChainInsideCount, nullptr, kD,
+                    kNoRange)
+MV_CHAIN_DESCRIPTOR(TstChain2SegmentsAll, "SSV2", TMsg::CapChainSegments2, nullptr, kD, kNoRange)
+MV_CHAIN_DESCRIPTOR(TstChain2SegmentsPos, "SSP2", TMsg::CapChainSegments2Pos, nullptr, kSD,
+                    kNoRange)
+MV_CHAIN_DESCRIPTOR(TstChain2Segment, "SSN%d", TMsg::CapChainSegments2AtPos, "SSNx", kSD,
+                    PositionRange)
+MV_CHAIN_DESCRIPTOR(TstChain3SegmentsPos, "SSP3", TMsg::CapChainSegments3Pos, nullptr, kSD,
+                    kNoRange)
+MV_CHAIN_DESCRIPTOR(TstChain3Segment, "SSM%d", TMsg::CapChainSegments3AtPos, "SSMx", kSD,
+                    PositionRange)
+MV_CHAIN_DESCRIPTOR(TstChain2SgmCnt, "SS2C%d", TMsg::CapChainSegmentCount2, "SS2Cx", kD,
                     SegmentCountRange)
-MV_CHAIN_DESCRIPTOR(TstChain3SgmCnt, "SS3C%d",
-                    "Переходы кол-ва чисел в %d сегменте между 3 тиражами", "SS3Cx", kD,
+MV_CHAIN_DESCRIPTOR(TstChain3SgmCnt, "SS3C%d", TMsg::CapChainSegmentCount3, "SS3Cx", kD,
                     SegmentCountRange)
 
 #undef MV_CHAIN_DESCRIPTOR
