@@ -104,6 +104,13 @@ TIniFile::TIniFile(std::filesystem::path file) : m_file(std::move(file)) {
     Parse(exists ? ReadWholeFile(m_file, kMaxIniBytes) : std::string());
 }
 
+TIniFile TIniFile::FromBytes(std::string_view bytes) {
+    TIniFile ini;
+    ini.m_inMemory = true;
+    ini.Parse(bytes);
+    return ini;
+}
+
 void TIniFile::Parse(std::string_view bytes) {
     m_sections.assign(1, TSection{});
     const std::string text = DecodeFileBytes(bytes);
@@ -285,7 +292,7 @@ std::string TIniFile::Serialize() const {
 }
 
 void TIniFile::UpdateFile() {
-    WriteFileAtomically(m_file, Serialize());
+    if (!m_inMemory) WriteFileAtomically(m_file, Serialize());
     m_dirty = false;
 }
 
