@@ -51,8 +51,14 @@ std::string DecodeFileBytes(std::string_view bytes) {
 }
 
 // A name or value as it goes to the file: Windows-1251, line breaks turned into blanks.
+// Every other byte stays, NUL included, so that whatever the reader gave reads back the same
+// once written.
 std::string ToFileText(std::string_view utf8) {
-    return SingleLine(Utf8ToCp1251(utf8));
+    std::string text = Utf8ToCp1251(utf8);
+    for (char& c : text) {
+        if (c == '\r' || c == '\n') c = ' ';
+    }
+    return text;
 }
 
 std::string SectionForFile(std::string_view utf8Section) {
