@@ -49,7 +49,8 @@ for r in "${readers[@]}"; do
         -artifact_prefix="fuzz/crashes/$r/" >"build-fuzz/fuzz_$r.log" 2>&1
     rc=$?
     set -e
-    grep -E "^#[0-9]+ +(INITED|DONE)|^stat::number_of_executed_units|^stat::average_exec_per_sec|^SUMMARY|artifact" \
+    grep -E "cov:" "build-fuzz/fuzz_$r.log" | tail -n 1 || true
+    grep -E "^stat::(number_of_executed_units|average_exec_per_sec)|^SUMMARY|artifact" \
         "build-fuzz/fuzz_$r.log" || true
     if [ $rc -ne 0 ]; then
         echo "!!! $r failed; see build-fuzz/fuzz_$r.log and fuzz/crashes/$r/" >&2

@@ -22,7 +22,9 @@ const mv::TStatList& Registry() {
 
 MV_FUZZ_TARGET(script_line) {
     using namespace mv;
-    for (const std::string_view text : SplitTextLines(fuzz::AsText(data, size))) {
+    // Lines come from a scenario file or the catalog, neither of which holds a NUL.
+    const std::string_view input = fuzz::AsText(data, size);
+    for (const std::string_view text : SplitTextLines(input.substr(0, input.find('\0')))) {
         const TScriptLine line = ReadScriptLine(text);
         const std::string written = ScriptLineText(line);
         MV_FUZZ_CHECK(ReadScriptLine(written) == line);
