@@ -6,10 +6,14 @@
 
 namespace {
 
+// Building the method list is the slow part; each input gets fresh copies of one built list.
 mv::TStatList NewRegistry() {
-    mv::TStatList registry;
-    registry.BuildMethods();
-    return registry;
+    static const mv::TStatList built = [] {
+        mv::TStatList registry;
+        registry.BuildMethods();
+        return registry;
+    }();
+    return built;
 }
 
 }  // namespace
