@@ -42,6 +42,7 @@ struct TZipFileCloser {
     void operator()(zip_file_t* f) const { zip_fclose(f); }
 };
 
+// The workbook's parts: a zip file, a zip in memory, or parts given one by one.
 class TPackage {
 public:
     explicit TPackage(const std::filesystem::path& file) {
@@ -56,8 +57,33 @@ public:
         }
     }
 
+    // The bytes must outlive the package.
+    explicit TPackage(std::string_view zipBytes) {
+        zip_error_t error;
+        zip_error_init(&error);
+        zip_source_t* source =
+            zip_source_buffer_create(zipBytes.data(), zipBytes.size(), 0, &error);
+        if (source) {
+            m_zip.reset(zip_open_from_source(source, ZIP_RDONLY, &error));
+            if (!m_zip) zip_source_free(source);
+        }
+        if (!m_zip) {
+            const std::string reason = zip_error_strerror(&error);
+            zip_error_fini(&error);
+            Fail(reason);
+        }
+        zip_error_fini(&error);
+    }
+
+    explicit TPackage(const std::map<std::string, std::string>* parts) : m_parts(parts) {}
+
     // The part's bytes, or nothing when the package has no such part.
     std::optional<std::string> Read(const std::string& name) const {
+        if (m_parts) {
+            const auto it = m_parts->find(name);
+            if (it == m_parts->end()) return std::nullopt;
+            return it->second;
+        }
         zip_stat_t st;
         zip_stat_init(&st);
         if (zip_stat(m_zip.get(), name.c_str(), 0, &st) != 0) return std::nullopt;
@@ -85,6 +111,7 @@ public:
 
 private:
     std::unique_ptr<zip_t, TZipCloser> m_zip;
+    const std::map<std::string, std::string>* m_parts = nullptr;
 };
 
 // --- XML helpers ---------------------------------------------------------------------------
@@ -611,10 +638,7 @@ std::vector<TSheetRow> ReadRows(const pugi::xml_node& sheetData, const TSheetCon
     return out;
 }
 
-}  // namespace
-
-std::vector<TSheetRow> ReadFirstSheet(const std::filesystem::path& file, int maxColumns) {
-    const TPackage pkg(file);
+std::vector<TSheetRow> ReadFirstSheetOf(const TPackage& pkg, int maxColumns) {
     std::string workbookPart = "xl/workbook.xml";
     for (const TRelation& r : ReadRelations(pkg, ""))
         if (TypeEndsWith(r, "/officeDocument")) workbookPart = r.Target;
@@ -647,6 +671,21 @@ std::vector<TSheetRow> ReadFirstSheet(const std::filesystem::path& file, int max
     const TSheetContext ctx{strings, styles, date1904 == "1" || date1904 == "true"};
     return ReadRows(Child(Child(sheet, "worksheet"), "sheetData"), ctx,
                     std::clamp(maxColumns, 1, kMaxColumn));
+}
+
+}  // namespace
+
+std::vector<TSheetRow> ReadFirstSheet(const std::filesystem::path& file, int maxColumns) {
+    return ReadFirstSheetOf(TPackage(file), maxColumns);
+}
+
+std::vector<TSheetRow> ReadFirstSheetFromMemory(std::string_view zipBytes, int maxColumns) {
+    return ReadFirstSheetOf(TPackage(zipBytes), maxColumns);
+}
+
+std::vector<TSheetRow> ReadFirstSheetFromParts(const std::map<std::string, std::string>& parts,
+                                               int maxColumns) {
+    return ReadFirstSheetOf(TPackage(&parts), maxColumns);
 }
 
 }  // namespace mv

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace mv {
@@ -34,6 +36,12 @@ struct TSheetRow {
 // a zip, lacks the parts a workbook needs, or holds malformed XML throws EError with a
 // reason in Russian ("Файл не является книгой Excel (xlsx): ...").
 std::vector<TSheetRow> ReadFirstSheet(const std::filesystem::path& file, int maxColumns);
+// The same over a workbook's bytes in memory.
+std::vector<TSheetRow> ReadFirstSheetFromMemory(std::string_view zipBytes, int maxColumns);
+// The same over the workbook's parts already taken out of the zip, by part name
+// ("xl/workbook.xml", "xl/_rels/workbook.xml.rels", ...).
+std::vector<TSheetRow> ReadFirstSheetFromParts(const std::map<std::string, std::string>& parts,
+                                               int maxColumns);
 
 // The display text of a number under an Excel number format code, as a sheet in the Russian
 // interface shows it (decimal comma, dates as dd.mm.yyyy). The built-in formats are named by

@@ -106,6 +106,21 @@ std::int32_t ReadPutReply(const std::string& reply) {
 
 }  // namespace
 
+TScriptInfo ScriptInfoOfRow(const std::string& row, const TServiceClient& client) {
+    return ReadScriptInfo(row, client);
+}
+
+TScriptRating ScriptRatingOfRow(const std::string& row) {
+    TScriptRating rating;
+    rating.AuthorName = RowUtf8(row, "key_cl_name");
+    rating.Rate = RowUtf8(row, "rate");
+    rating.Created = RowTime(row, "created");
+    rating.AppName = RowUtf8(row, "app_name");
+    rating.AppVersion = RowUtf8(row, "app_ver");
+    rating.Notes = RowUtf8(row, "notes");
+    return rating;
+}
+
 TScriptData NewScriptData(const TServiceClient& client) {
     TScriptData data;
     data.AuthorName = client.UserName;
@@ -326,14 +341,7 @@ std::optional<std::vector<TScriptRating>> LoadScriptRatings(const TOnlineService
             {ServiceField("scr_id", id), ServiceEscField("cl_mail", service.Client.UserMail)});
         std::vector<TScriptRating> ratings;
         const bool any = WalkServiceReply(reply, [&](const std::string& row) {
-            TScriptRating rating;
-            rating.AuthorName = RowUtf8(row, "key_cl_name");
-            rating.Rate = RowUtf8(row, "rate");
-            rating.Created = RowTime(row, "created");
-            rating.AppName = RowUtf8(row, "app_name");
-            rating.AppVersion = RowUtf8(row, "app_ver");
-            rating.Notes = RowUtf8(row, "notes");
-            ratings.push_back(std::move(rating));
+            ratings.push_back(ScriptRatingOfRow(row));
             return true;
         });
         if (!any) return std::nullopt;

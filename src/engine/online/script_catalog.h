@@ -82,6 +82,11 @@ struct TScriptRating {
     std::string Notes;
 };
 
+// One row of the catalog's list reply and of its ratings reply (a row as WalkServiceReply
+// gives it). Throws EError for a field that does not convert.
+TScriptInfo ScriptInfoOfRow(const std::string& row, const TServiceClient& client);
+TScriptRating ScriptRatingOfRow(const std::string& row);
+
 // Status texts of the operations.
 inline constexpr TMsgText ScriptListStatus{TMsg::ScriptListStatus};
 inline constexpr TMsgText ScriptDownloadStatus{TMsg::ScriptDownloadStatus};

@@ -84,6 +84,10 @@ std::string NumberText(int value, bool shown, bool twoDigits = false) {
 
 }  // namespace
 
+TSystemInfo SystemInfoOfRow(const std::string& row) {
+    return ReadSystemInfo(row);
+}
+
 TSystemInfo SystemPlaceholder() {
     TSystemInfo info;
     info.Id = -1;
@@ -183,7 +187,7 @@ void LoadSystemList(const TOnlineService& service, std::vector<TSystemInfo>& row
         fields.push_back(ServiceField("cl_lcid", InterfaceLcid));
         const std::string reply = PostServiceRequest(service, "/scripts/sys_getlist.php", fields);
         const bool any = WalkServiceReply(reply, [&](const std::string& row) {
-            rows.push_back(ReadSystemInfo(row));
+            rows.push_back(SystemInfoOfRow(row));
             if (added) added(rows.back());
             return true;
         });

@@ -39,6 +39,9 @@ struct TSystemData : TSystemInfo {
 // The row shown when the service lists nothing.
 inline constexpr TMsgText SystemPlaceholderTitle{TMsg::SystemPlaceholderTitle};
 TSystemInfo SystemPlaceholder();
+// One row of the catalog's list reply (a row as WalkServiceReply gives it). Throws EError
+// for a field that does not convert.
+TSystemInfo SystemInfoOfRow(const std::string& row);
 
 // The author e-mail is the user's, compared without regard to case.
 bool IsOwnSystem(const TSystemInfo& info, const std::string& userMail);

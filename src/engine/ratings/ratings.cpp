@@ -73,6 +73,10 @@ TRatings LoadRatings(const std::filesystem::path& path) {
     } catch (const EError& e) {
         throw EError(std::string(Msg(TMsg::RatingsReadError)) + e.what());
     }
+    return DecodeRatings(bytes);
+}
+
+TRatings DecodeRatings(std::string_view bytes) {
     TRatings rows;
     rows.reserve(bytes.size() / RatingRecSize);
     for (std::size_t at = 0; at + RatingRecSize <= bytes.size(); at += RatingRecSize)

@@ -48,6 +48,8 @@ TRatingRecord DecodeRatingRec(const unsigned char* in);
 // Every row, in order; a missing file gives no rows, a partial record at the end is ignored.
 // Throws "Ошибка чтения файла рейтинга!\r\r<system message>".
 TRatings LoadRatings(const std::filesystem::path& path);
+// The rows of the file's bytes.
+TRatings DecodeRatings(std::string_view bytes);
 // Replaces the file with the rows in their order (through a temporary file renamed over it).
 // Throws "Ошибка записи в файл рейтинга!\r\r<system message>"; the old file then stays.
 void SaveRatings(const std::filesystem::path& path, const TRatings& rows);

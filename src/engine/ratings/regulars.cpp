@@ -41,6 +41,10 @@ TRegulars LoadRegulars(const std::filesystem::path& path) {
     } catch (const EError& e) {
         throw EError(std::string(Msg(TMsg::RegularsReadError)) + e.what());
     }
+    return DecodeRegulars(bytes);
+}
+
+TRegulars DecodeRegulars(std::string_view bytes) {
     TRegulars regulars;
     for (std::size_t at = 0; at + RegularRecSize <= bytes.size(); at += RegularRecSize)
         regulars.push_back(

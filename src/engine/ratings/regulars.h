@@ -50,6 +50,8 @@ TTableRecord DecodeRegularRec(const unsigned char* in);
 // A missing file gives none; a partial record at the end is ignored. Throws
 // "Ошибка чтения файла регулярных ставок!\r\r...".
 TRegulars LoadRegulars(const std::filesystem::path& path);
+// The records of the file's bytes.
+TRegulars DecodeRegulars(std::string_view bytes);
 // Through a temporary file renamed over the target. Throws
 // "Ошибка записи в файл регулярных ставок!\r\r...".
 void SaveRegulars(const std::filesystem::path& path, const TRegulars& regulars);

@@ -41,12 +41,14 @@ std::string ScriptLinesToText(const TScriptLines& lines) {
     return text;
 }
 
+TScriptLines ScriptFileBytesToLines(std::string_view bytes) {
+    // Cut at a NUL before decoding: the text ends there whatever follows.
+    return ScriptTextToLines(Cp1251ToUtf8(bytes.substr(0, bytes.find('\0'))));
+}
+
 TScriptLines ReadScriptFile(const std::filesystem::path& file) {
     try {
-        std::string bytes = ReadWholeFile(file, MaxScriptFileBytes);
-        // Cut at a NUL before decoding: the text ends there whatever follows.
-        bytes.resize(std::min(bytes.size(), bytes.find('\0')));
-        return ScriptTextToLines(Cp1251ToUtf8(bytes));
+        return ScriptFileBytesToLines(ReadWholeFile(file, MaxScriptFileBytes));
     } catch (const std::exception& e) {
         throw EError(OperationMessage(
             Msg(TMsg::ReadFileQuotedPrefix) + ScriptPathText(file) + "\"!", Reason(e, file)));

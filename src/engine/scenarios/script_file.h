@@ -31,6 +31,8 @@ std::string ScriptLinesToText(const TScriptLines& lines);
 // The file's full path as messages show it.
 std::string ScriptPathText(const std::filesystem::path& file);
 
+// The lines of a scenario file's bytes (Windows-1251), as ReadScriptFile reads them.
+TScriptLines ScriptFileBytesToLines(std::string_view bytes);
 // Reads a whole file. Throws EError "Ошибка чтения файла \"<path>\"!\r\r<reason>".
 TScriptLines ReadScriptFile(const std::filesystem::path& file);
 // Replaces a file safely (temporary file, then rename). Throws EError

@@ -45,14 +45,17 @@ std::string SystemFileName(int numbers, int block, int id) {
 
 TCombsArray ReadSystemFile(const std::filesystem::path& file,
                            std::span<const std::uint8_t> numbers) {
+    return ParseSystemText(ReadWholeFile(file, kMaxSystemFile), numbers, file.string());
+}
+
+TCombsArray ParseSystemText(std::string_view text, std::span<const std::uint8_t> numbers,
+                            const std::string& fileName) {
     const std::size_t k = numbers.size();
-    const std::string text = ReadWholeFile(file, kMaxSystemFile);
     const auto lines = SplitTextLines(text);
     TCombsArray combs(lines.size());
     for (std::size_t line = 0; line < lines.size(); ++line) {
         const auto where = [&] {
-            return "\"" + file.string() + Msg(TMsg::SystemFileLinePrefix) +
-                   std::to_string(line + 1) + ": ";
+            return "\"" + fileName + Msg(TMsg::SystemFileLinePrefix) + std::to_string(line + 1) + ": ";
         };
         const auto words = SplitWords(lines[line], SystemSeparators);
         if (words.size() < static_cast<std::size_t>(NumbersInDraw)) {

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/combs/combs_array.h"
@@ -39,6 +40,9 @@ struct TSystemLookup {
 // five whole numbers within 1..k.
 TCombsArray ReadSystemFile(const std::filesystem::path& file,
                            std::span<const std::uint8_t> numbers);
+// The same over the file's text in memory; `fileName` is what the messages name.
+TCombsArray ParseSystemText(std::string_view text, std::span<const std::uint8_t> numbers,
+                            const std::string& fileName);
 
 // LoadSystemCombinations: the first file (in name order) of `folder` matching "5-<k>-*_*.dat"
 // for k = numbers.size(), mapped onto `numbers`. Shows an error box through the hooks when no

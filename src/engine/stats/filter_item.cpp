@@ -139,8 +139,11 @@ std::string ItemToText(const TFilterItem& item) {
     if (!item.Active) return {};
     std::string text = FlagsText(item.BottomUp, item.MultiSelect, item.Keep) +
                        std::to_string(item.SortColumn) + "#";
-    text +=
+    const std::string code =
         item.Method ? TStatList::MethodCode(*item.Method) + ":" + item.WindowText : item.CodeText;
+    // Runs of "#" read as one, so an empty method token would shift the selection and stop
+    // tokens into its place; ":" names no method and reads back as itself.
+    text += code.empty() ? ":" : code;
     text += "#" + LevelToken(item.LevelMode, item.LevelText);
     text += "#" + StopToken(item.StopMode, item.StopValue);
     if (item.OverrideWeights) text += "#" + WeightsText(item.Weights);

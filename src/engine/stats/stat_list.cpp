@@ -162,19 +162,23 @@ void TStatList::NormalizeFavorites() {
 std::optional<std::string> TStatList::ReadNames(const std::filesystem::path& file,
                                                 bool withFavorites, const std::string& language) {
     try {
-        const TIniFile ini(file);
-        if (withFavorites) {
-            SetFavoritesText(ini.ReadString(kFiltersSection, "Favorites", FavoritesText()));
-            Ordered = ini.ReadBool(kFiltersSection, "Ordered", Ordered);
-            ShowGroupName = ini.ReadBool(kFiltersSection, "ShowGroupName", ShowGroupName);
-            ShowMethodFlags = ini.ReadBool(kFiltersSection, "ShowMethodFlags", ShowMethodFlags);
-        }
-        const std::string section = "STRINGS_" + language;
-        for (TStatMethod& m : m_methods) m.UserName = Trim(ini.ReadString(section, MethodCode(m), ""));
+        ReadNamesFrom(TIniFile(file), withFavorites, language);
         return std::nullopt;
     } catch (const std::exception& e) {
         return std::string(Msg(TMsg::FilterListLoadError)) + e.what();
     }
+}
+
+void TStatList::ReadNamesFrom(const TIniFile& ini, bool withFavorites,
+                              const std::string& language) {
+    if (withFavorites) {
+        SetFavoritesText(ini.ReadString(kFiltersSection, "Favorites", FavoritesText()));
+        Ordered = ini.ReadBool(kFiltersSection, "Ordered", Ordered);
+        ShowGroupName = ini.ReadBool(kFiltersSection, "ShowGroupName", ShowGroupName);
+        ShowMethodFlags = ini.ReadBool(kFiltersSection, "ShowMethodFlags", ShowMethodFlags);
+    }
+    const std::string section = "STRINGS_" + language;
+    for (TStatMethod& m : m_methods) m.UserName = Trim(ini.ReadString(section, MethodCode(m), ""));
 }
 
 std::optional<std::string> TStatList::WriteNames(const std::filesystem::path& file,
@@ -183,36 +187,41 @@ std::optional<std::string> TStatList::WriteNames(const std::filesystem::path& fi
     try {
         TIniFile ini(file);
         ini.BeginUpdate();
-        if (withFavorites) {
-            ini.WriteString(kFiltersSection, "Favorites", FavoritesText());
-            ini.WriteBool(kFiltersSection, "Ordered", Ordered);
-            ini.WriteBool(kFiltersSection, "ShowGroupName", ShowGroupName);
-            ini.WriteBool(kFiltersSection, "ShowMethodFlags", ShowMethodFlags);
-        }
-        const std::string section = "STRINGS_" + language;
-        // Names of methods this list does not have (another configuration's indexes, another
-        // edition's methods) stay in the file, after the listed ones.
-        std::vector<std::pair<std::string, std::string>> others;
-        for (const std::string& key : ini.ReadSection(section)) {
-            if (FindMethod(key) < 0) others.emplace_back(key, ini.ReadString(section, key, ""));
-        }
-        ini.EraseSection(section);
-        for (const TStatMethod& m : m_methods) {
-            if (allNames) {
-                // The name before the formula goes in: a shredding method's imported name
-                // then still shows the formula in force, not the one of the export.
-                ini.WriteString(section, MethodCode(m),
-                                m.UserName.empty() ? m.StatClass->CaptionFor(m.Index) : m.UserName);
-            } else if (!m.UserName.empty()) {
-                ini.WriteString(section, MethodCode(m), m.UserName);
-            }
-        }
-        for (const auto& [key, value] : others) ini.WriteString(section, key, value);
+        WriteNamesTo(ini, withFavorites, allNames, language);
         ini.EndUpdate();
         return std::nullopt;
     } catch (const std::exception& e) {
         return std::string(Msg(TMsg::FilterListSaveError)) + e.what();
     }
+}
+
+void TStatList::WriteNamesTo(TIniFile& ini, bool withFavorites, bool allNames,
+                             const std::string& language) const {
+    if (withFavorites) {
+        ini.WriteString(kFiltersSection, "Favorites", FavoritesText());
+        ini.WriteBool(kFiltersSection, "Ordered", Ordered);
+        ini.WriteBool(kFiltersSection, "ShowGroupName", ShowGroupName);
+        ini.WriteBool(kFiltersSection, "ShowMethodFlags", ShowMethodFlags);
+    }
+    const std::string section = "STRINGS_" + language;
+    // Names of methods this list does not have (another configuration's indexes, another
+    // edition's methods) stay in the file, after the listed ones.
+    std::vector<std::pair<std::string, std::string>> others;
+    for (const std::string& key : ini.ReadSection(section)) {
+        if (FindMethod(key) < 0) others.emplace_back(key, ini.ReadString(section, key, ""));
+    }
+    ini.EraseSection(section);
+    for (const TStatMethod& m : m_methods) {
+        if (allNames) {
+            // The name before the formula goes in: a shredding method's imported name
+            // then still shows the formula in force, not the one of the export.
+            ini.WriteString(section, MethodCode(m),
+                            m.UserName.empty() ? m.StatClass->CaptionFor(m.Index) : m.UserName);
+        } else if (!m.UserName.empty()) {
+            ini.WriteString(section, MethodCode(m), m.UserName);
+        }
+    }
+    for (const auto& [key, value] : others) ini.WriteString(section, key, value);
 }
 
 void TStatList::UseWeights(const TWeightOverride& filter) {

@@ -95,6 +95,12 @@ public:
     std::optional<std::string> WriteNames(const std::filesystem::path& file, bool withFavorites,
                                           bool allNames,
                                           const std::string& language = DefaultLanguageCode) const;
+    // The same over a names text in memory; the file functions go through them. These throw
+    // what the settings text throws.
+    void ReadNamesFrom(const TIniFile& ini, bool withFavorites,
+                       const std::string& language = DefaultLanguageCode);
+    void WriteNamesTo(TIniFile& ini, bool withFavorites, bool allNames,
+                      const std::string& language = DefaultLanguageCode) const;
 
     void SaveWeights() { WeightBackup = m_config.Weights; }
     void RestoreWeights() { m_config.Weights = WeightBackup; }

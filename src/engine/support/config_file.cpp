@@ -180,24 +180,31 @@ void WriteProfits(TIniFile& ini, const std::vector<TProfitRec>& profits) {
 
 }  // namespace
 
+void ReadAnalysisSettings(const TIniFile& ini, TConfigData& config) {
+    TConfigReader reader(ini);
+    ReadAnalysis(reader, config);
+}
+
+void WriteAnalysisSettings(TIniFile& ini, const TConfigData& config) {
+    ini.WriteInteger(kGlobal, "MatrixCols", config.MatrixCols);
+    ini.WriteString(kGlobal, "MatrixSegments", SegmentsText(config.MatrixSegments));
+    ini.WriteInteger(kGlobal, "ChannelSize", config.ChannelSize);
+    ini.WriteString(kStakes, "Cost", MoneyToText(config.Cost));
+    ini.WriteInteger(kStakes, "MaxStake", config.MaxStake);
+    WriteProfits(ini, config.Profits);
+    ini.WriteFloat(kCdl, "Count", config.Weights.CoefCount);
+    ini.WriteFloat(kCdl, "Deviation", config.Weights.CoefDeviation);
+    ini.WriteFloat(kCdl, "Level", config.Weights.CoefLevel);
+    ini.WriteInteger(kCdl, "UsePercents", config.Weights.UsePercents ? 1 : 0);
+    ini.WriteInteger(kCdl, "UseAbsValues", config.Weights.UseAbsValues ? 1 : 0);
+}
+
 void LoadAnalysisSettings(const std::filesystem::path& file, TConfigData& config) {
     Load(file, [&](TConfigReader& r) { ReadAnalysis(r, config); });
 }
 
 void SaveAnalysisSettings(const std::filesystem::path& file, const TConfigData& config) {
-    Save(file, [&](TIniFile& ini) {
-        ini.WriteInteger(kGlobal, "MatrixCols", config.MatrixCols);
-        ini.WriteString(kGlobal, "MatrixSegments", SegmentsText(config.MatrixSegments));
-        ini.WriteInteger(kGlobal, "ChannelSize", config.ChannelSize);
-        ini.WriteString(kStakes, "Cost", MoneyToText(config.Cost));
-        ini.WriteInteger(kStakes, "MaxStake", config.MaxStake);
-        WriteProfits(ini, config.Profits);
-        ini.WriteFloat(kCdl, "Count", config.Weights.CoefCount);
-        ini.WriteFloat(kCdl, "Deviation", config.Weights.CoefDeviation);
-        ini.WriteFloat(kCdl, "Level", config.Weights.CoefLevel);
-        ini.WriteInteger(kCdl, "UsePercents", config.Weights.UsePercents ? 1 : 0);
-        ini.WriteInteger(kCdl, "UseAbsValues", config.Weights.UseAbsValues ? 1 : 0);
-    });
+    Save(file, [&](TIniFile& ini) { WriteAnalysisSettings(ini, config); });
 }
 
 void LoadGenerateSettings(const std::filesystem::path& file, TGenerateSettings& settings) {
@@ -282,7 +289,14 @@ void SaveOnlineSettings(const std::filesystem::path& file, const TOnlineSettings
 
 std::vector<std::string> RenderEffectiveConfiguration(const std::filesystem::path& file) {
     std::vector<std::string> lines;
-    Load(file, [&](TConfigReader& r) {
+    Guarded(ConfigReadError, [&] { lines = RenderEffectiveConfiguration(TIniFile(file)); });
+    return lines;
+}
+
+std::vector<std::string> RenderEffectiveConfiguration(const TIniFile& ini) {
+    std::vector<std::string> lines;
+    {
+        TConfigReader r(ini);
         TConfigData c;
         TGenerateSettings g;
         TShreddingSettings s;
@@ -323,7 +337,7 @@ std::vector<std::string> RenderEffectiveConfiguration(const std::filesystem::pat
         add(kProxy, "ProxyUsername", p.Username);
         add(kProxy, "ProxyPassword", p.Password.empty() ? "" : "********");
         add(DrawsUrlSection, DrawsUrlKey, Trim(r.Text(DrawsUrlSection, DrawsUrlKey, "")));
-    });
+    }
     return lines;
 }
 

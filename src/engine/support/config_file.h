@@ -14,6 +14,8 @@
 
 namespace mv {
 
+class TIniFile;
+
 // The configuration file "Marvolet_5z36.ini" (TDataPaths::Config()): analysis and stake
 // settings, the default combination generation, the shredding formulas and the proxy.
 // Each group is loaded and saved on its own; a save writes its whole group and flushes the
@@ -65,6 +67,9 @@ struct TProxy {
 };
 
 void LoadAnalysisSettings(const std::filesystem::path& file, TConfigData& config);
+// The same over a settings text in memory; the file functions read and write through them.
+void ReadAnalysisSettings(const TIniFile& ini, TConfigData& config);
+void WriteAnalysisSettings(TIniFile& ini, const TConfigData& config);
 // Writes GLOBAL MatrixCols, MatrixSegments, ChannelSize, all of STAKES (one Overlap/Profit
 // pair per prize element; pairs left over from a longer table are removed) and all of CDL.
 void SaveAnalysisSettings(const std::filesystem::path& file, const TConfigData& config);
@@ -145,5 +150,6 @@ int ConfigChangeMask(const TConfigData& old, const TConfigData& neu);
 // of range), "GLOBAL.MatrixCols=5" when the file's value is used. A stored proxy password is
 // shown as "********". Throws EError with ConfigReadError when the file cannot be read.
 std::vector<std::string> RenderEffectiveConfiguration(const std::filesystem::path& file);
+std::vector<std::string> RenderEffectiveConfiguration(const TIniFile& ini);
 
 }  // namespace mv

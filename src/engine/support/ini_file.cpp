@@ -51,8 +51,14 @@ std::string DecodeFileBytes(std::string_view bytes) {
 }
 
 // A name or value as it goes to the file: Windows-1251, line breaks turned into blanks.
+// Every other byte stays, NUL included, so that whatever the reader gave reads back the same
+// once written.
 std::string ToFileText(std::string_view utf8) {
-    return SingleLine(Utf8ToCp1251(utf8));
+    std::string text = Utf8ToCp1251(utf8);
+    for (char& c : text) {
+        if (c == '\r' || c == '\n') c = ' ';
+    }
+    return text;
 }
 
 std::string SectionForFile(std::string_view utf8Section) {
@@ -102,6 +108,13 @@ TIniFile::TIniFile(std::filesystem::path file) : m_file(std::move(file)) {
     std::error_code ec;
     const bool exists = std::filesystem::exists(m_file, ec);
     Parse(exists ? ReadWholeFile(m_file, kMaxIniBytes) : std::string());
+}
+
+TIniFile TIniFile::FromBytes(std::string_view bytes) {
+    TIniFile ini;
+    ini.m_inMemory = true;
+    ini.Parse(bytes);
+    return ini;
 }
 
 void TIniFile::Parse(std::string_view bytes) {
@@ -285,7 +298,7 @@ std::string TIniFile::Serialize() const {
 }
 
 void TIniFile::UpdateFile() {
-    WriteFileAtomically(m_file, Serialize());
+    if (!m_inMemory) WriteFileAtomically(m_file, Serialize());
     m_dirty = false;
 }
 

@@ -40,6 +40,9 @@ class TIniFile {
 public:
     // Reads the file; throws EOSError when it exists but cannot be read (or is over 16 MiB).
     explicit TIniFile(std::filesystem::path file);
+    // The text of a settings file already in memory (a reply, a test, a fuzzing input). The
+    // object has no file: changes stay in memory, where Serialize gives them.
+    static TIniFile FromBytes(std::string_view bytes);
 
     const std::filesystem::path& FileName() const { return m_file; }
 
@@ -98,7 +101,10 @@ private:
     TSection& AddSection(const std::string& name);
     void Changed();
 
+    TIniFile() = default;
+
     std::filesystem::path m_file;
+    bool m_inMemory = false;
     std::vector<TSection> m_sections;  // m_sections[0] holds the lines before any section
     int m_updateDepth = 0;
     bool m_dirty = false;

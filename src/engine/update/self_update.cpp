@@ -251,7 +251,11 @@ int BuildNumber(std::string_view version) {
 
 TUpdateVersionData ReadUpdateVersionData(const fs::path& file, const std::string& section,
                                          const std::string& runningVersion) {
-    const TIniFile ini(file);
+    return ReadUpdateVersionData(TIniFile(file), section, runningVersion);
+}
+
+TUpdateVersionData ReadUpdateVersionData(const TIniFile& ini, const std::string& section,
+                                         const std::string& runningVersion) {
     TUpdateVersionData d;
     d.VerId = ini.ReadString(section, "VerId", runningVersion);
     d.Description = ini.ReadString(section, "Description", "");

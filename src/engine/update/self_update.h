@@ -19,6 +19,8 @@
 
 namespace mv {
 
+class TIniFile;
+
 // Where the update description lies on the service, after its base address.
 inline constexpr const char* UpdateDescriptionPath = "/files/autoupdates/Quelm_AU.cfg";
 // Appended to the description's address (or file path) for its signature.
@@ -60,6 +62,9 @@ int BuildNumber(std::string_view version);
 // Throws EError when the file cannot be read.
 TUpdateVersionData ReadUpdateVersionData(const std::filesystem::path& file,
                                          const std::string& section,
+                                         const std::string& runningVersion);
+// The same over the description's text in memory.
+TUpdateVersionData ReadUpdateVersionData(const TIniFile& ini, const std::string& section,
                                          const std::string& runningVersion);
 
 // True when the offered build is newer than the running one and has a download address.

@@ -113,6 +113,22 @@ TEST_F(FilterItemTest, EmptyTextsAndUnknownMethods) {
     EXPECT_EQ(NormalizeItemText("TSD1#NUMS", m_registry), "TSD1#NUMS:#LNO:#SF:0");
 }
 
+// An item of flags alone (no method token) was written with an empty token, "TSD2##LNO:",
+// which read back with the selection token in the method's place and the stop token in the
+// selection's, so every save of the scenario shifted the item further.
+TEST_F(FilterItemTest, ItemWithoutMethodTokenReadsBackTheSame) {
+    for (const std::string text : {"10;20;30", "TSD2", "BMF1#"}) {
+        SCOPED_TRACE(text);
+        const std::string written = NormalizeItemText(text, m_registry);
+        EXPECT_EQ(NormalizeItemText(written, m_registry), written);
+        const TFilterItem again = TextToItem(written, m_registry);
+        EXPECT_EQ(again.LevelMode, 0);
+        EXPECT_EQ(again.StopMode, 0);
+        EXPECT_EQ(again.Method, nullptr);
+    }
+    EXPECT_EQ(NormalizeItemText("TSD2", m_registry), "TSD2#:#LNO:#SF:0");
+}
+
 TEST_F(FilterItemTest, WeightToken) {
     struct TCase {
         std::string Token;

@@ -139,6 +139,22 @@ TEST_F(IniFixture, LineBreaksInValuesCannotInjectKeys) {
     EXPECT_EQ(again.ReadString("S", "K", ""), "a  [Evil]  X=1");
 }
 
+// A value read with a NUL byte in it was written back with a blank there, so a settings
+// file saved unchanged (the favourites of the names file) read back as another value.
+TEST_F(IniFixture, ValueWithNulReadsBackTheSameOnceWritten) {
+    const std::string value("NUMS,SUMS\0\0Ordered=1", 20);
+    WriteBytes(file, "[FILTERS]\r\nFavorites=" + value + "\r\n");
+    {
+        TIniFile ini(file);
+        ASSERT_EQ(ini.ReadString("FILTERS", "Favorites", ""), value);
+        ini.WriteString("FILTERS", "Favorites", ini.ReadString("FILTERS", "Favorites", ""));
+        ini.WriteString(std::string("S\0T", 3), "K", value);
+    }
+    const TIniFile again(file);
+    EXPECT_EQ(again.ReadString("FILTERS", "Favorites", ""), value);
+    EXPECT_EQ(again.ReadString(std::string("S\0T", 3), "K", ""), value);
+}
+
 TEST_F(IniFixture, EraseAndDeleteRemoveEveryDuplicate) {
     WriteBytes(file, "[A]\r\nK=1\r\nk=2\r\nL=3\r\n[B]\r\nK=4\r\n[a]\r\nK=5\r\n");
     TIniFile ini(file);
