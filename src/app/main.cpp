@@ -11,7 +11,6 @@
 #include "engine/core/text_utils.h"
 #include "gui/core/form_main.h"
 #include "gui/support/messages.h"
-#include "gui/support/russian_interface.h"
 
 int main(int argc, char* argv[]) {
     std::vector<std::string> args(argv + 1, argv + argc);
@@ -35,9 +34,6 @@ int main(int argc, char* argv[]) {
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("Marvolet_5z36"));
     mv::SetDecimalSeparator(',');
-
-    // The toolkit's own dialogs, menus and date pickers speak Russian like the program.
-    mv::gui::InstallRussianInterface();
 
     // Without a display nobody can answer a message box: a batch run writes its messages to
     // standard error and ends at its first failure, with that failure's exit status.

@@ -25,9 +25,8 @@ TDrawsArray SyntheticDraws(int count) {
     return draws;
 }
 
-std::unique_ptr<TFormMain> StartMainWindow(const QString& dir) {
-    auto window =
-        std::make_unique<TFormMain>(TDataPaths{dir.toStdString()}, std::vector<std::string>{});
+std::unique_ptr<TFormMain> StartMainWindow(const QString& dir, std::vector<std::string> args) {
+    auto window = std::make_unique<TFormMain>(TDataPaths{dir.toStdString()}, std::move(args));
     window->show();
     QSignalSpy finished(window.get(), &TTemplateMain::DeferredInitFinished);
     QSignalSpy terminated(window.get(), &TTemplateMain::TerminateRequested);

@@ -4,6 +4,8 @@
 #include <QStringList>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "engine/core/records.h"
 
@@ -18,9 +20,9 @@ namespace mv::gui::test {
 // `count` draws numbered 1.., each five consecutive numbers (wrapping at 36) after the last.
 TDrawsArray SyntheticDraws(int count);
 
-// A main window on the data directory `dir`, shown, after its deferred start-up has run (or
-// the run was ended, as on a lock failure).
-std::unique_ptr<TFormMain> StartMainWindow(const QString& dir);
+// A main window on the data directory `dir` with the program arguments `args`, shown, after
+// its deferred start-up has run (or the run was ended, as on a lock failure).
+std::unique_ptr<TFormMain> StartMainWindow(const QString& dir, std::vector<std::string> args = {});
 
 // Puts the message boxes into test mode (nothing modal opens; boxes are recorded, questions
 // answered from a queue) and clears what was recorded so far.

@@ -1,26 +1,26 @@
 // The main window's frame: tabs and menus, the busy state, the recalculation dispatcher and
 // the settings that survive a restart.
 #include <QAction>
+#include <QApplication>
+#include <QCheckBox>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
-#include <QScreen>
-#include <QTextBrowser>
-#include <QTimer>
-#include <QTreeWidget>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
-#include <QTabWidget>
 #include <QSpinBox>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
-#include <QApplication>
-#include <QPushButton>
-#include <QCheckBox>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include "engine/draws/archive_file.h"
@@ -35,6 +35,7 @@
 #include "gui/stats/stats_tab.h"
 #include "gui/support/messages.h"
 #include "gui/support/window_settings.h"
+#include "gui/views/analysis_commands.h"
 #include "gui_test_support.h"
 
 using namespace mv;
@@ -76,14 +77,14 @@ private slots:
         QCOMPARE(TabCaptions(window->LeftPages()),
                  QStringList({QStringLiteral("Архив тиражей"), QStringLiteral("Комбинации")}));
         QCOMPARE(TabCaptions(window->RightPages()),
-                 U({"Статистика", "Графики", "Карта", "Схема", "Неделя", "Ставки",
-                    "Рейтинг", "Регуляры", "Системы", "Сценарий"}));
+                 U({"Статистика", "Графики", "Карта", "Схема", "Неделя", "Ставки", "Рейтинг",
+                    "Регуляры", "Системы", "Сценарий"}));
         QStringList menus;
         for (QAction* a : window->menuBar()->actions()) {
             if (a->isVisible()) menus << a->text();
         }
-        QCOMPARE(menus, U({"Файл", "Архив тиражей", "Комбинации", "Статистика", "Ставки",
-                                     "Рейтинг", "Регуляры", "Сценарий", "Вид", "Справка"}));
+        QCOMPARE(menus, U({"Файл", "Архив тиражей", "Комбинации", "Статистика", "Ставки", "Рейтинг",
+                           "Регуляры", "Сценарий", "Вид", "Справка"}));
         QCOMPARE(window->Action(QStringLiteral("ExitProgram"))->shortcut(),
                  QKeySequence(QStringLiteral("Alt+F4")));
     }
@@ -136,7 +137,7 @@ private slots:
         QCOMPARE(window->Recalc().ComputeCount(view), 3);
 
         // Hiding the tab and showing it again recomputes it at once.
-        const QString card = QStringLiteral("Карта");
+        const QString card = TCardCommands::View;
         const int cards = window->Recalc().ComputeCount(card);
         QAction* toggle = window->Action(QStringLiteral("TabCard"));
         toggle->trigger();

@@ -92,9 +92,9 @@ private slots:
         window->Recalc().Register(
             QStringLiteral("Проба"), window->StatsTab(),
             [&] { return TRecalcDispatcher::TInputs{++probeInput}; }, [&] { ++probed; });
-        const int computed = window->Recalc().ComputeCount(QStringLiteral("Статистика"));
+        const int computed = window->Recalc().ComputeCount(QStringLiteral("stats"));
         window->OffsetBox()->setValue(4);
-        QCOMPARE(window->Recalc().ComputeCount(QStringLiteral("Статистика")), computed + 1);
+        QCOMPARE(window->Recalc().ComputeCount(QStringLiteral("stats")), computed + 1);
         QCOMPARE(window->StatsTab()->Table().WindowDraws, 16);
         QCOMPARE(probed, 0);
         window->Recalculate(false);

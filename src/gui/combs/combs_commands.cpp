@@ -18,11 +18,12 @@
 #include "gui/core/shortcut_router.h"
 #include "gui/draws/draw_info_dialog.h"
 #include "gui/support/messages.h"
+#include "gui/support/tr.h"
 
 namespace mv::gui {
 namespace {
-const QString kCombFilter = QStringLiteral("Файлы комбинаций (*.lcv)");
-const QString kWait = QStringLiteral("Подождите пожалуйста...");
+const char* const kCombFilter = TrNoop("Файлы комбинаций (*.lcv)");
+const char* const kWait = TrNoop("Подождите пожалуйста...");
 constexpr int kCountPanel = 3;
 }  // namespace
 
@@ -44,8 +45,8 @@ TCombsCommands::~TCombsCommands() = default;
 
 void TCombsCommands::FollowList() {
     m_tab.Refresh(false);
-    m_host.SetPanelText(
-        kCountPanel, QStringLiteral("Комбинаций: %1").arg(m_workspace.Combs().CurrentList.Count()));
+    m_host.SetPanelText(kCountPanel,
+                        Tr("Комбинаций: %1").arg(m_workspace.Combs().CurrentList.Count()));
 }
 
 void TCombsCommands::ResetView() {
@@ -60,10 +61,10 @@ void TCombsCommands::BuildActions() {
     AddActions(
         m_host,
         {
-            {"CombsGen", "Генерировать", "F2", always, [this] { Generate(); }},
-            {"CombsOpen", "Открыть", "Ctrl+O", always, [this] { OpenFile(); }},
-            {"CombsSave", "Сохранить", "Ctrl+S", hasList, [this] { SaveFile(); }},
-            {"CombsDelExists", "Исключить тиражи", "Ctrl+E",
+            {"CombsGen", Tr("Генерировать"), "F2", always, [this] { Generate(); }},
+            {"CombsOpen", Tr("Открыть"), "Ctrl+O", always, [this] { OpenFile(); }},
+            {"CombsSave", Tr("Сохранить"), "Ctrl+S", hasList, [this] { SaveFile(); }},
+            {"CombsDelExists", Tr("Исключить тиражи"), "Ctrl+E",
              [this, hasList] {
                  return hasList() && m_workspace.DrawCount() > 0 && m_tab.ExcludeBox()->value() > 0;
              },
@@ -71,7 +72,7 @@ void TCombsCommands::BuildActions() {
                  m_host.RunBusy(
                      {}, [this] { ExcludeLastDraws(m_workspace, m_tab.ExcludeBox()->value()); });
              }},
-            {"CombsDelSelected", "Удалить выделенные", "Ctrl+Del", hasRow,
+            {"CombsDelSelected", Tr("Удалить выделенные"), "Ctrl+Del", hasRow,
              [this] {
                  const auto rows = m_tab.SelectedRows();
                  m_host.RunBusy({}, [&] {
@@ -79,38 +80,39 @@ void TCombsCommands::BuildActions() {
                      m_tab.List()->clearSelection();
                  });
              }},
-            {"CombsCopy", "Копировать в буфер", "Ctrl+C", hasList,
+            {"CombsCopy", Tr("Копировать в буфер"), "Ctrl+C", hasList,
              [this] {
-                 m_host.RunBusy(kWait, [this] {
+                 m_host.RunBusy(Tr(kWait), [this] {
                      QApplication::clipboard()->setText(Q(CombinationsClipboardText(
                          m_workspace.Combs().CurrentList, m_tab.SelectedRows())));
                  });
              }},
-            {"CombsPaste", "Вставить из буфера", "Ctrl+V",
+            {"CombsPaste", Tr("Вставить из буфера"), "Ctrl+V",
              [] {
                  const QMimeData* mime = QApplication::clipboard()->mimeData();
                  return mime && mime->hasText();
              },
              [this] {
                  const QString text = QApplication::clipboard()->text();
-                 m_host.RunBusy(kWait, [&] { PasteCombinations(m_workspace, text.toStdString()); });
+                 m_host.RunBusy(Tr(kWait),
+                                [&] { PasteCombinations(m_workspace, text.toStdString()); });
                  ResetView();
              }},
-            {"CombsSelectAll", "Выделить все", "Ctrl+A", hasList,
-             [this] { m_host.RunBusy(kWait, [this] { m_tab.List()->selectAll(); }); }},
-            {"CombsCheckNums", "Количество уникальных номеров", "", always,
+            {"CombsSelectAll", Tr("Выделить все"), "Ctrl+A", hasList,
+             [this] { m_host.RunBusy(Tr(kWait), [this] { m_tab.List()->selectAll(); }); }},
+            {"CombsCheckNums", Tr("Количество уникальных номеров"), "", always,
              [this] {
                  std::string message;
-                 m_host.RunBusy(kWait, [&] {
+                 m_host.RunBusy(Tr(kWait), [&] {
                      message =
                          UniqueNumbersMessage(m_workspace.Combs().CurrentList, m_host.Hooks());
                  });
                  if (!message.empty()) TMessages::ShowInfo(Q(message), m_host.Window());
              }},
-            {"CombsFindInDraws", "Проверить по архиву тиражей", "Ctrl+F", hasRow,
+            {"CombsFindInDraws", Tr("Проверить по архиву тиражей"), "Ctrl+F", hasRow,
              [this] {
                  std::string message;
-                 m_host.RunBusy(QStringLiteral("Поиск по архиву тиражей..."), [&] {
+                 m_host.RunBusy(Tr("Поиск по архиву тиражей..."), [&] {
                      const auto row = static_cast<std::size_t>(m_tab.CurrentRow());
                      message = FindInArchive(m_workspace.DrawArchive(),
                                              m_workspace.Combs().CurrentList[row], m_host.Hooks())
@@ -118,14 +120,14 @@ void TCombsCommands::BuildActions() {
                  });
                  if (!message.empty()) TMessages::ShowInfo(DisplayText(message), m_host.Window());
              }},
-            {"CombsInfo", "Сведения о комбинации", "", hasRow, [this] { ShowInfo(); }},
-            {"CombsUndo", "Отменить", "Ctrl+Z", [&combs] { return combs.CanUndo(); },
+            {"CombsInfo", Tr("Сведения о комбинации"), "", hasRow, [this] { ShowInfo(); }},
+            {"CombsUndo", Tr("Отменить"), "Ctrl+Z", [&combs] { return combs.CanUndo(); },
              [this] { m_host.RunBusy({}, [this] { UndoCombinations(m_workspace); }); }},
         });
     // Ctrl+Del also deletes scenario lines: it acts where the user looks.
     m_host.Shortcuts().Share(m_host.Action(QStringLiteral("CombsDelSelected")), &m_tab);
-    m_host.Action(QStringLiteral("CombsGen"))->setIconText(QStringLiteral("Новый"));
-    m_host.Action(QStringLiteral("CombsDelExists"))->setIconText(QStringLiteral("[-] Тиражи"));
+    m_host.Action(QStringLiteral("CombsGen"))->setIconText(Tr("Новый"));
+    m_host.Action(QStringLiteral("CombsDelExists"))->setIconText(Tr("[-] Тиражи"));
     m_tab.AddToolActions({m_host.Action(QStringLiteral("CombsGen")),
                           m_host.Action(QStringLiteral("CombsOpen")),
                           m_host.Action(QStringLiteral("CombsSave")), nullptr,
@@ -135,7 +137,7 @@ void TCombsCommands::BuildActions() {
 
     QAction* colours =
         m_host.AddAction(QStringLiteral("ViewColorCombs"),
-                         QStringLiteral("Выделять каналы в списке комбинаций"), {}, always, [this] {
+                         Tr("Выделять каналы в списке комбинаций"), {}, always, [this] {
                              const bool on = !m_tab.Model()->ChannelColours();
                              m_tab.Model()->SetChannelColours(on);
                              m_host.Action(QStringLiteral("ViewColorCombs"))->setChecked(on);
@@ -164,8 +166,8 @@ void TCombsCommands::Generate() {
 }
 
 void TCombsCommands::OpenFile() {
-    const QString file = QFileDialog::getOpenFileName(m_host.Window(), QStringLiteral("Открыть"),
-                                                      QString(), kCombFilter);
+    const QString file =
+        QFileDialog::getOpenFileName(m_host.Window(), Tr("Открыть"), QString(), Tr(kCombFilter));
     if (!file.isEmpty()) ReadFile(file);
 }
 
@@ -175,7 +177,7 @@ void TCombsCommands::ReadFile(const QString& file) {
 }
 
 void TCombsCommands::SaveFile() {
-    QFileDialog dialog(m_host.Window(), QStringLiteral("Сохранить"), QString(), kCombFilter);
+    QFileDialog dialog(m_host.Window(), Tr("Сохранить"), QString(), Tr(kCombFilter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("lcv"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;

@@ -19,6 +19,7 @@
 #include "gui/support/list_helpers.h"
 #include "gui/support/messages.h"
 #include "gui/support/splitter_pane.h"
+#include "gui/support/tr.h"
 #include "gui/support/window_placement.h"
 #include "gui/support/window_settings.h"
 
@@ -57,7 +58,7 @@ TCombsTab::TCombsTab(TWorkspace& workspace, const QStringList& captions, QWidget
     auto* exclude = new TEnterSpinBox(this);
     exclude->setObjectName(QStringLiteral("edCombsExclude"));
     exclude->setRange(0, 100000);
-    exclude->setToolTip(QStringLiteral("Количество последних тиражей для исключения"));
+    exclude->setToolTip(Tr("Количество последних тиражей для исключения"));
     exclude->OnEnter = [this] { emit ExcludeRequested(); };
     m_exclude = exclude;
     m_tools = new QHBoxLayout;
@@ -82,8 +83,7 @@ TCombsTab::TCombsTab(TWorkspace& workspace, const QStringList& captions, QWidget
     m_operations = new QTreeWidget(this);
     m_operations->setObjectName(QStringLiteral("lvFilters"));
     m_operations->setRootIsDecorated(false);
-    m_operations->setHeaderLabels({QStringLiteral("Примененные фильтры"),
-                                   QStringLiteral("Значения"), QStringLiteral("Комбинаций")});
+    m_operations->setHeaderLabels({Tr("Примененные фильтры"), Tr("Значения"), Tr("Комбинаций")});
     // Method names are longer than the panel is wide: they take whatever width the values
     // and counts leave, and wrap onto further lines rather than being cut off.
     m_operations->setWordWrap(true);

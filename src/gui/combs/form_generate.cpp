@@ -12,21 +12,21 @@
 #include <QVBoxLayout>
 
 #include "gui/support/messages.h"
+#include "gui/support/tr.h"
 
 namespace mv::gui {
 
 QStringList TFormGenerate::ModeTexts() {
-    return {QStringLiteral("Полный список (все возможные для данного лото варианты)"),
-            QStringLiteral("Мои числа - должно присутствовать любое из указанных"),
-            QStringLiteral("Мои числа - комбинации только из списка указанных"),
-            QStringLiteral("Мои числа - исключить комбинации с любым из указанных"),
-            QStringLiteral("Загрузить список из заранее подготовленного CSV-файла")};
+    return {Tr("Полный список (все возможные для данного лото варианты)"),
+            Tr("Мои числа - должно присутствовать любое из указанных"),
+            Tr("Мои числа - комбинации только из списка указанных"),
+            Tr("Мои числа - исключить комбинации с любым из указанных"),
+            Tr("Загрузить список из заранее подготовленного CSV-файла")};
 }
 
-TFormGenerate::TFormGenerate(const TGenerateSettings& defaults, QWidget* parent)
-    : QDialog(parent) {
+TFormGenerate::TFormGenerate(const TGenerateSettings& defaults, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TFormGenerate"));
-    setWindowTitle(QStringLiteral("Создание нового списка комбинаций"));
+    setWindowTitle(Tr("Создание нового списка комбинаций"));
 
     m_mode = new QComboBox(this);
     m_mode->setObjectName(QStringLiteral("cbMode"));
@@ -41,7 +41,7 @@ TFormGenerate::TFormGenerate(const TGenerateSettings& defaults, QWidget* parent)
     m_browse->setObjectName(QStringLiteral("btBrowse"));
     m_browse->setText(QStringLiteral("..."));
     m_default = new QCheckBox(
-        QStringLiteral("Сохранить эти параметры для генерации комбинаций \"по умолчанию\""), this);
+        Tr("Сохранить эти параметры для генерации комбинаций \"по умолчанию\""), this);
     m_default->setObjectName(QStringLiteral("chDefault"));
     m_default->setChecked(false);
 
@@ -50,14 +50,14 @@ TFormGenerate::TFormGenerate(const TGenerateSettings& defaults, QWidget* parent)
     parametersRow->addWidget(m_browse);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(Tr("Отмена"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Режим генерации списка комбинаций:"), this));
+    layout->addWidget(new QLabel(Tr("Режим генерации списка комбинаций:"), this));
     layout->addWidget(m_mode);
-    layout->addWidget(new QLabel(QStringLiteral("Мои числа или имя файла для загрузки:"), this));
+    layout->addWidget(new QLabel(Tr("Мои числа или имя файла для загрузки:"), this));
     layout->addLayout(parametersRow);
     layout->addWidget(m_default);
     layout->addStretch();
@@ -75,8 +75,8 @@ void TFormGenerate::UpdateEnabled() {
 }
 
 void TFormGenerate::Browse() {
-    const QString file = QFileDialog::getOpenFileName(
-        this, QStringLiteral("Открыть"), QString(), QStringLiteral("Файлы комбинаций (*.lcv)"));
+    const QString file = QFileDialog::getOpenFileName(this, Tr("Открыть"), QString(),
+                                                      Tr("Файлы комбинаций (*.lcv)"));
     if (!file.isEmpty()) m_parameters->setText(file);
 }
 
@@ -87,6 +87,8 @@ TGenerateSettings TFormGenerate::Result() const {
     return result;
 }
 
-bool TFormGenerate::SaveAsDefault() const { return m_default->isChecked(); }
+bool TFormGenerate::SaveAsDefault() const {
+    return m_default->isChecked();
+}
 
 }  // namespace mv::gui

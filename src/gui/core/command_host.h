@@ -4,8 +4,10 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <utility>
 
 #include "gui/core/main_window_keys.h"
+#include "gui/support/tr.h"
 
 class QAction;
 class QDialog;
@@ -76,10 +78,18 @@ public:
     virtual void EnableAnalysisPages(bool enabled) = 0;
 };
 
+// The caption of an action table's row: a text already translated (Tr("...")), or a
+// Russian source text that is translated when the action is made.
+struct TActionCaption {
+    TActionCaption(QString text) : Text(std::move(text)) {}
+    TActionCaption(const char* sourceText) : Text(Tr(sourceText)) {}
+    QString Text;
+};
+
 // One row of a command class's action table.
 struct TActionDef {
-    const char* Name;      // the action's objectName
-    const char* Caption;   // UTF-8
+    const char* Name;  // the action's objectName
+    TActionCaption Caption;
     const char* Shortcut;  // "" for none
     std::function<bool()> Enabled;
     std::function<void()> Run;
@@ -88,8 +98,8 @@ struct TActionDef {
 // Adds the table's actions in order.
 inline void AddActions(ICommandHost& host, std::initializer_list<TActionDef> defs) {
     for (const TActionDef& d : defs) {
-        host.AddAction(QString::fromLatin1(d.Name), QString::fromUtf8(d.Caption),
-                       QString::fromLatin1(d.Shortcut), d.Enabled, d.Run);
+        host.AddAction(QString::fromLatin1(d.Name), d.Caption.Text, QString::fromLatin1(d.Shortcut),
+                       d.Enabled, d.Run);
     }
 }
 

@@ -9,6 +9,7 @@
 #include "engine/core/text_utils.h"
 #include "engine/support/config_file.h"
 #include "gui/support/messages.h"
+#include "gui/support/tr.h"
 
 namespace mv::gui {
 namespace {
@@ -68,7 +69,7 @@ void TCellEditDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
 
 TProfitGrid::TProfitGrid(QWidget* parent) : QTableWidget(RowCount, 2, parent) {
     setObjectName(QStringLiteral("ProfitGrid"));
-    setHorizontalHeaderLabels({QStringLiteral("Совпадений"), QStringLiteral("Сумма выигрыша")});
+    setHorizontalHeaderLabels({Tr("Совпадений"), Tr("Сумма выигрыша")});
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(CompactRowHeight(this));
@@ -223,8 +224,7 @@ void TSegmentGrid::CommitCellText(int col, int row, const QString& text) {
     // The box takes the focus from the editor; the view does not commit that editor again
     // while this commit runs, so one box is shown per edit.
     TMessages::ShowError(
-        QStringLiteral("Некорректное значение: %1!\r\rУкажите любое число от 1 до 9").arg(text),
-        window());
+        Tr("Некорректное значение: %1!\r\rУкажите любое число от 1 до 9").arg(text), window());
 }
 
 }  // namespace mv::gui

@@ -17,6 +17,7 @@
 #include "engine/support/config_file.h"
 #include "gui/core/config_grids.h"
 #include "gui/support/number_locale.h"
+#include "gui/support/tr.h"
 
 namespace mv::gui {
 namespace {
@@ -40,7 +41,7 @@ long double TFormConfig::TFloatField::Value() const {
 TFormConfig::TFormConfig(const TConfigData& current, QWidget* parent)
     : QDialog(parent), m_source(current) {
     setObjectName(QStringLiteral("TFormConfig"));
-    setWindowTitle(QStringLiteral("Параметры системы"));
+    setWindowTitle(Tr("Параметры системы"));
     auto* left = new QVBoxLayout;
     left->addWidget(CreateStakesGroup());
     left->addWidget(CreateWeightsGroup());
@@ -54,7 +55,7 @@ TFormConfig::TFormConfig(const TConfigData& current, QWidget* parent)
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->setObjectName(QStringLiteral("Buttons"));
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(Tr("Отмена"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
@@ -65,14 +66,13 @@ TFormConfig::TFormConfig(const TConfigData& current, QWidget* parent)
 }
 
 QGroupBox* TFormConfig::CreateDownloadGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Загрузка архива тиражей"));
+    auto* group = new QGroupBox(Tr("Загрузка архива тиражей"));
     m_drawsUrl = new QLineEdit;
     m_drawsUrl->setObjectName(QStringLiteral("edDrawsUrl"));
     m_drawsUrl->setPlaceholderText(QStringLiteral("https://..."));
-    m_drawsUrl->setToolTip(
-        QStringLiteral("Адрес файла результатов тиражей (xlsx) на сайте лотереи"));
+    m_drawsUrl->setToolTip(Tr("Адрес файла результатов тиражей (xlsx) на сайте лотереи"));
     auto* form = new QFormLayout(group);
-    form->addRow(BuddyLabel(QStringLiteral("Адрес файла тиражей:"), m_drawsUrl), m_drawsUrl);
+    form->addRow(BuddyLabel(Tr("Адрес файла тиражей:"), m_drawsUrl), m_drawsUrl);
     return group;
 }
 
@@ -108,7 +108,7 @@ TFormConfig::TFloatField TFormConfig::CreateFloatField(const QString& name, int 
 }
 
 QGroupBox* TFormConfig::CreateStakesGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Ставки"));
+    auto* group = new QGroupBox(Tr("Ставки"));
     group->setObjectName(QStringLiteral("StakesGroup"));
     m_costField = CreateFloatField(QStringLiteral("Cost"), 2, 0, MaxCost,
                                    static_cast<long double>(m_source.Cost) / MoneyScale);
@@ -116,40 +116,40 @@ QGroupBox* TFormConfig::CreateStakesGroup() {
     m_profits = new TProfitGrid(group);
     m_profits->SetProfits(m_source.Profits);
     auto* layout = new QGridLayout(group);
-    layout->addWidget(BuddyLabel(QStringLiteral("Стоимость ставки:"), m_cost), 0, 0);
+    layout->addWidget(BuddyLabel(Tr("Стоимость ставки:"), m_cost), 0, 0);
     layout->addWidget(m_cost, 0, 1);
-    layout->addWidget(BuddyLabel(QStringLiteral("Размеры выигрышей:"), m_profits), 1, 0, 1, 2);
+    layout->addWidget(BuddyLabel(Tr("Размеры выигрышей:"), m_profits), 1, 0, 1, 2);
     layout->addWidget(m_profits, 2, 0, 1, 2);
     layout->setColumnStretch(1, 1);
     return group;
 }
 
 QGroupBox* TFormConfig::CreateWeightsGroup() {
-    auto* group = new QGroupBox(QStringLiteral(" Коэффициенты для поля \"Вес\" "));
+    auto* group = new QGroupBox(Tr(" Коэффициенты для поля \"Вес\" "));
     group->setObjectName(QStringLiteral("WeightsGroup"));
     const TWeightCoefs& w = m_source.Weights;
     m_coefCount = CreateFloatField(QStringLiteral("CoefCount"), 3, -MaxCoef, MaxCoef, w.CoefCount);
     m_coefDeviation =
         CreateFloatField(QStringLiteral("CoefDeviation"), 3, -MaxCoef, MaxCoef, w.CoefDeviation);
     m_coefLevel = CreateFloatField(QStringLiteral("CoefLevel"), 3, -MaxCoef, MaxCoef, w.CoefLevel);
-    m_usePercents = new QCheckBox(QStringLiteral("Использовать значения в %"));
+    m_usePercents = new QCheckBox(Tr("Использовать значения в %"));
     m_usePercents->setObjectName(QStringLiteral("UsePercents"));
     m_usePercents->setChecked(w.UsePercents);
-    m_useAbsValues = new QCheckBox(QStringLiteral("Использовать абсолютные значения"));
+    m_useAbsValues = new QCheckBox(Tr("Использовать абсолютные значения"));
     m_useAbsValues->setObjectName(QStringLiteral("UseAbsValues"));
     m_useAbsValues->setChecked(w.UseAbsValues);
     auto* layout = new QFormLayout(group);
     layout->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    layout->addRow(QStringLiteral("Количество:"), m_coefCount.Box);
-    layout->addRow(QStringLiteral("Отклонение:"), m_coefDeviation.Box);
-    layout->addRow(QStringLiteral("Глубина:"), m_coefLevel.Box);
+    layout->addRow(Tr("Количество:"), m_coefCount.Box);
+    layout->addRow(Tr("Отклонение:"), m_coefDeviation.Box);
+    layout->addRow(Tr("Глубина:"), m_coefLevel.Box);
     layout->addRow(m_usePercents);
     layout->addRow(m_useAbsValues);
     return group;
 }
 
 QGroupBox* TFormConfig::CreateMatrixGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Матрица и каналы"));
+    auto* group = new QGroupBox(Tr("Матрица и каналы"));
     group->setObjectName(QStringLiteral("MatrixGroup"));
     m_matrixCols = new QSpinBox;
     m_matrixCols->setObjectName(QStringLiteral("MatrixCols"));
@@ -175,9 +175,9 @@ QGroupBox* TFormConfig::CreateMatrixGroup() {
     size->addWidget(m_matrixRows);
     size->addStretch(1);
     auto* layout = new QGridLayout(group);
-    layout->addWidget(BuddyLabel(QStringLiteral("Размер матрицы:"), m_matrixCols), 0, 0);
+    layout->addWidget(BuddyLabel(Tr("Размер матрицы:"), m_matrixCols), 0, 0);
     layout->addLayout(size, 0, 1);
-    layout->addWidget(BuddyLabel(QStringLiteral("Сегменты матрицы:"), m_segments), 1, 0, 1, 2);
+    layout->addWidget(BuddyLabel(Tr("Сегменты матрицы:"), m_segments), 1, 0, 1, 2);
     // The grid shrinks around its cells; the place it sits in keeps the largest width, so
     // that the dialog does not change its width with the column count.
     auto* gridPlace = new QWidget;
@@ -187,7 +187,7 @@ QGroupBox* TFormConfig::CreateMatrixGroup() {
     gridLayout->addWidget(m_segments, 0, Qt::AlignLeft | Qt::AlignTop);
     layout->addWidget(gridPlace, 2, 0, 1, 2);
     layout->setRowStretch(2, 1);
-    layout->addWidget(BuddyLabel(QStringLiteral("Размер канала:"), m_channelSize), 3, 0);
+    layout->addWidget(BuddyLabel(Tr("Размер канала:"), m_channelSize), 3, 0);
     layout->addWidget(m_channelSize, 3, 1, Qt::AlignLeft);
     return group;
 }

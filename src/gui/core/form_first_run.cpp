@@ -1,4 +1,5 @@
 #include "gui/core/form_first_run.h"
+#include "gui/support/tr.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -11,10 +12,9 @@ namespace mv::gui {
 TFormFirstRun::TFormFirstRun(const std::vector<TButton>& buttons, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("FormFirstRun"));
-    setWindowTitle(QStringLiteral("Справочная информация"));
+    setWindowTitle(Tr("Справочная информация"));
     auto* layout = new QVBoxLayout(this);
-    auto* intro = new QLabel(
-        QStringLiteral("С чего начать: справка по программе и материалы проекта."), this);
+    auto* intro = new QLabel(Tr("С чего начать: справка по программе и материалы проекта."), this);
     intro->setWordWrap(true);
     layout->addWidget(intro);
     for (const TButton& button : buttons) {
@@ -26,11 +26,11 @@ TFormFirstRun::TFormFirstRun(const std::vector<TButton>& buttons, QWidget* paren
         });
         layout->addWidget(push);
     }
-    m_dontShow = new QCheckBox(QStringLiteral("Больше не показывать данный диалог"), this);
+    m_dontShow = new QCheckBox(Tr("Больше не показывать данный диалог"), this);
     m_dontShow->setObjectName(QStringLiteral("cbDontShow"));
     layout->addWidget(m_dontShow);
     auto* box = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    box->button(QDialogButtonBox::Close)->setText(QStringLiteral("Закрыть"));
+    box->button(QDialogButtonBox::Close)->setText(Tr("Закрыть"));
     connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(box);
     setMinimumWidth(360);

@@ -1,4 +1,5 @@
 #include "gui/core/form_main.h"
+#include "gui/support/tr.h"
 
 namespace mv::gui {
 
@@ -7,17 +8,19 @@ TFormMain::TFormMain(TDataPaths paths, std::vector<std::string> args, QWidget* p
     Create();
 }
 
-QString TFormMain::GameCaption() const { return QStringLiteral("Марволет: Лото 5 из 36"); }
+QString TFormMain::GameCaption() const {
+    return Tr("Марволет: Лото 5 из 36");
+}
 
 QStringList TFormMain::DrawsColumnCaptions() const {
-    return {QStringLiteral("Тираж"), QStringLiteral("1"), QStringLiteral("2"),
-            QStringLiteral("3"),     QStringLiteral("4"), QStringLiteral("5"),
-            QStringLiteral("E"),     QStringLiteral("S"), QStringLiteral("Дата тиража")};
+    return {Tr("Тираж"),         QStringLiteral("1"), QStringLiteral("2"),
+            QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"),
+            QStringLiteral("E"), QStringLiteral("S"), Tr("Дата тиража")};
 }
 
 QStringList TFormMain::CombsColumnCaptions() const {
-    return {QStringLiteral("№ п.п."), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-            QStringLiteral("4"),      QStringLiteral("5"), QStringLiteral("S")};
+    return {Tr("№ п.п."),        QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+            QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("S")};
 }
 
 }  // namespace mv::gui

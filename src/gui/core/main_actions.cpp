@@ -11,18 +11,19 @@
 #include "gui/combs/combs_tab.h"
 #include "gui/core/shortcut_router.h"
 #include "gui/core/template_main.h"
+#include "gui/draws/download_commands.h"
 #include "gui/draws/draws_commands.h"
 #include "gui/export/export_commands.h"
 #include "gui/ratings/ratings_commands.h"
 #include "gui/ratings/ratings_tab.h"
 #include "gui/ratings/regulars_commands.h"
 #include "gui/ratings/regulars_tab.h"
-#include "gui/draws/download_commands.h"
 #include "gui/scenarios/script_tab.h"
 #include "gui/stakes/stakes_commands.h"
 #include "gui/stakes/stakes_tab.h"
 #include "gui/stats/stats_tab.h"
 #include "gui/support/sortable_list.h"
+#include "gui/support/tr.h"
 #include "gui/update/update_commands.h"
 #include "gui/views/analysis_commands.h"
 #include "gui/views/card_tab.h"
@@ -75,30 +76,29 @@ void TTemplateMain::EnableAnalysisPages(bool enabled) {
 void TTemplateMain::BuildActions() {
     const auto always = [] { return true; };
 
-    AddAction(QStringLiteral("ExitProgram"), QStringLiteral("Выход"), QStringLiteral("Alt+F4"),
-              always, [this] { Terminate(); });
+    AddAction(QStringLiteral("ExitProgram"), Tr("Выход"), QStringLiteral("Alt+F4"), always,
+              [this] { Terminate(); });
     // Alt+F4 also makes stakes of the selected combinations while their list is in front.
     m_shortcuts->Share(Action(QStringLiteral("ExitProgram")), nullptr);
 
     // Optional tabs of the right page control, shown or hidden from the "Вид" menu.
     for (const TOptionalTab& tab : OptionalTabs()) {
-        QAction* toggle = AddAction(QString::fromLatin1(tab.Action), QString::fromUtf8(tab.Caption),
-                                    {}, always, [this, tab] { ToggleOptionalTab(tab); });
+        QAction* toggle = AddAction(QString::fromLatin1(tab.Action), Tr(tab.Caption), {}, always,
+                                    [this, tab] { ToggleOptionalTab(tab); });
         toggle->setCheckable(true);
         toggle->setChecked(true);
-        if (*tab.Hint) toggle->setStatusTip(QString::fromUtf8(tab.Hint));
+        if (*tab.Hint) toggle->setStatusTip(Tr(tab.Hint));
     }
-    AddAction(QStringLiteral("EditConfig"), QStringLiteral("Параметры"), {}, always,
-              [this] { EditConfig(); });
-    AddAction(QStringLiteral("GetHelp"), QStringLiteral("Справка"), QStringLiteral("F1"),
-              [this] { return !HelpFile().isEmpty(); }, [this] { OpenHelp(); });
-    AddAction(QStringLiteral("About"), QStringLiteral("О программе"), {}, always,
-              [this] { ShowAbout(); });
-    const char* const autoCaptions[] = {"По запросу (по умолчанию)", "Автоматически", "Отключено"};
+    AddAction(QStringLiteral("EditConfig"), Tr("Параметры"), {}, always, [this] { EditConfig(); });
+    AddAction(
+        QStringLiteral("GetHelp"), Tr("Справка"), QStringLiteral("F1"),
+        [this] { return !HelpFile().isEmpty(); }, [this] { OpenHelp(); });
+    AddAction(QStringLiteral("About"), Tr("О программе"), {}, always, [this] { ShowAbout(); });
+    const QString autoCaptions[] = {Tr("По запросу (по умолчанию)"), Tr("Автоматически"),
+                                    Tr("Отключено")};
     for (int mode = 0; mode < 3; ++mode) {
-        QAction* a = AddAction(QStringLiteral("AutoDownload%1").arg(mode),
-                               QString::fromUtf8(autoCaptions[mode]), {}, always,
-                               [this, mode] { SetAutoDownloadMode(mode); });
+        QAction* a = AddAction(QStringLiteral("AutoDownload%1").arg(mode), autoCaptions[mode], {},
+                               always, [this, mode] { SetAutoDownloadMode(mode); });
         a->setCheckable(true);
         a->setChecked(mode == 0);
     }
@@ -130,44 +130,41 @@ void TTemplateMain::BuildExportActions() {
     };
     std::vector<TExportCommands::TTable> tables = {
         {"DrawsXlsExport",
-         "Экспорт в Microsoft Excel",
-         "Экспорт списка тиражей в Microsoft Excel",
-         {DrawsList(), TExportKind::List, QStringLiteral("lvDraws"),
-          QStringLiteral("Архив тиражей")},
+         Tr("Экспорт в Microsoft Excel"),
+         Tr("Экспорт списка тиражей в Microsoft Excel"),
+         {DrawsList(), TExportKind::List, QStringLiteral("lvDraws"), Tr("Архив тиражей")},
          {}},
         {"CombsXlsExport",
-         "Экспорт в Microsoft Excel",
-         "Экспорт списка комбинаций в Microsoft Excel",
-         {m_combsTab->List(), TExportKind::List, QStringLiteral("lvCombs"),
-          QStringLiteral("Комбинации")},
+         Tr("Экспорт в Microsoft Excel"),
+         Tr("Экспорт списка комбинаций в Microsoft Excel"),
+         {m_combsTab->List(), TExportKind::List, QStringLiteral("lvCombs"), Tr("Комбинации")},
          {}},
         {"DrawsStatExportToExcel",
-         "Экспорт статистики в Microsoft Excel",
-         "",
-         {StatsTab()->List(), TExportKind::List, QStringLiteral("lvDrawsStat"),
-          QStringLiteral("Статистика")},
+         Tr("Экспорт статистики в Microsoft Excel"),
+         {},
+         {StatsTab()->List(), TExportKind::List, QStringLiteral("lvDrawsStat"), Tr("Статистика")},
          {}},
         {"RatingsXlsExport",
-         "Экспорт рейтинга в Microsoft Excel",
-         "",
+         Tr("Экспорт рейтинга в Microsoft Excel"),
+         {},
          {m_ratingsCommands->Tab()->List(), TExportKind::List, QStringLiteral("lvRatings"),
-          QStringLiteral("Рейтинг")},
+          Tr("Рейтинг")},
          {}},
         {"CardXlsExport",
-         "Экспорт карты тиражей в Microsoft Excel",
-         "",
-         {card, TExportKind::Grid, QStringLiteral("sgCard"), QStringLiteral("Карта")},
+         Tr("Экспорт карты тиражей в Microsoft Excel"),
+         {},
+         {card, TExportKind::Grid, QStringLiteral("sgCard"), Tr("Карта")},
          both(tabShown("TabCard"), wideGrid(card))},
         {"LayoutXlsExport",
-         "Экспорт схемы в Microsoft Excel",
-         "",
-         {layout, TExportKind::Grid, QStringLiteral("sgLayout"), QStringLiteral("Схема")},
+         Tr("Экспорт схемы в Microsoft Excel"),
+         {},
+         {layout, TExportKind::Grid, QStringLiteral("sgLayout"), Tr("Схема")},
          both(tabShown("TabLayout"), wideGrid(layout))},
         {"StakesXlsExport",
-         "Экспорт ставок в Microsoft Excel",
-         "",
+         Tr("Экспорт ставок в Microsoft Excel"),
+         {},
          {m_stakesCommands->Tab()->Grid(), TExportKind::Grid, QStringLiteral("sgStakes"),
-          QStringLiteral("Ставки")},
+          Tr("Ставки")},
          {}},
     };
     m_exportCommands = std::make_unique<TExportCommands>(*this, std::move(tables));
@@ -184,9 +181,8 @@ void TTemplateMain::BuildMenus() {
     const auto add = [this](QMenu* menu, const char* name) {
         menu->addAction(Action(QString::fromLatin1(name)));
     };
-    QMenu* file = menuBar()->addMenu(QStringLiteral("Файл"));
-    // Interface languages arrive with the language modules.
-    file->addMenu(QStringLiteral("Язык интерфейса"))->setEnabled(false);
+    QMenu* file = menuBar()->addMenu(Tr("Файл"));
+    BuildLanguageMenu(file);
     file->addSeparator();
     add(file, "EditConfig");
     add(file, "EditShredding");
@@ -194,7 +190,7 @@ void TTemplateMain::BuildMenus() {
     file->addSeparator();
     add(file, "ExitProgram");
 
-    QMenu* draws = menuBar()->addMenu(QStringLiteral("Архив тиражей"));
+    QMenu* draws = menuBar()->addMenu(Tr("Архив тиражей"));
     add(draws, "DrawsDownload");
     draws->addSeparator();
     add(draws, "DrawsImport");
@@ -209,13 +205,13 @@ void TTemplateMain::BuildMenus() {
     add(draws, "DrawsSorted");
     add(draws, "DrawsCheck");
     draws->addSeparator();
-    QMenu* autoDownload = draws->addMenu(QStringLiteral("Автозагрузка при запуске программы"));
+    QMenu* autoDownload = draws->addMenu(Tr("Автозагрузка при запуске программы"));
     for (const char* name : {"AutoDownload0", "AutoDownload1", "AutoDownload2"}) {
         add(autoDownload, name);
     }
 
     // Menus whose commands arrive with their features are shown, but greyed out while empty.
-    QMenu* combs = menuBar()->addMenu(QStringLiteral("Комбинации"));
+    QMenu* combs = menuBar()->addMenu(Tr("Комбинации"));
     for (const char* name :
          {"CombsGen", "CombsOpen", "CombsSave", "", "CombsUndo", "", "CombsDelExists",
           "CombsDelSelected", "", "CombsCopy", "CombsPaste", "CombsSelectAll", "", "CombsCheckNums",
@@ -238,7 +234,7 @@ void TTemplateMain::BuildMenus() {
         m_combsTab->List()->addAction(Action(QString::fromLatin1(name)));
     }
 
-    QMenu* stats = menuBar()->addMenu(QStringLiteral("Статистика"));
+    QMenu* stats = menuBar()->addMenu(Tr("Статистика"));
     add(stats, "DrawsStatCalc");
     stats->addSeparator();
     add(stats, "StatFilter_Include");
@@ -255,10 +251,10 @@ void TTemplateMain::BuildMenus() {
     StatsTab()->List()->setContextMenuPolicy(Qt::ActionsContextMenu);
     StatsTab()->List()->addActions(stats->actions());
     // The analyses that open windows of their own.
-    QMenu* extended = stats->addMenu(QStringLiteral("Расширенная статистика"));
+    QMenu* extended = stats->addMenu(Tr("Расширенная статистика"));
     add(extended, "AnalyzeRepeats");
     add(extended, "TotalSumCombs");
-    QMenu* stakes = menuBar()->addMenu(QStringLiteral("Ставки"));
+    QMenu* stakes = menuBar()->addMenu(Tr("Ставки"));
     for (const char* name :
          {"StakeAdd", "StakeAddRandom", "StakeAddSelected", "StakeAddAll", "SystemStakeAll",
           "SystemStakeFilter", "", "StakesCheckManual", "", "StakeDel", "StakeFilter", "StakeClear",
@@ -274,9 +270,9 @@ void TTemplateMain::BuildMenus() {
     stakesGrid->setContextMenuPolicy(Qt::ActionsContextMenu);
     for (QAction* a : stakes->actions()) stakesGrid->addAction(a);
     // The ratings and the regulars: their menus, and the same commands in their lists.
-    const auto addMenu = [&](const char* caption, std::initializer_list<const char*> names,
+    const auto addMenu = [&](const QString& caption, std::initializer_list<const char*> names,
                              QAbstractItemView* list) {
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(caption));
+        QMenu* menu = menuBar()->addMenu(caption);
         for (const char* name : names) {
             if (*name) {
                 add(menu, name);
@@ -287,22 +283,22 @@ void TTemplateMain::BuildMenus() {
         list->setContextMenuPolicy(Qt::ActionsContextMenu);
         list->addActions(menu->actions());
     };
-    addMenu("Рейтинг",
+    addMenu(Tr("Рейтинг"),
             {"RatingsRefresh", "", "RatingsEffMode0", "RatingsEffMode1", "RatingsEffMode2", "",
              "StakesGraphOverlap", "StakesGraphProfits", "RatingsGraphOverlap", "",
              "RatingsToScript", "", "RatingsExport", "RatingsXlsExport"},
             m_ratingsCommands->Tab()->List());
-    addMenu("Регуляры", {"TablesAdd", "TablesDel", "", "TablesStakeAdd", "TablesStakeTest"},
+    addMenu(Tr("Регуляры"), {"TablesAdd", "TablesDel", "", "TablesStakeAdd", "TablesStakeTest"},
             m_regularsCommands->Tab()->List());
-    QMenu* systems = menuBar()->addMenu(QStringLiteral("Системы"));
+    QMenu* systems = menuBar()->addMenu(Tr("Системы"));
     systems->setEnabled(false);
     systems->menuAction()->setVisible(false);
 
-    QMenu* script = menuBar()->addMenu(QStringLiteral("Сценарий"));
-    for (const char* name : {"ScriptRun", "ScriptTest", "ScriptStop", "", "ScriptOpen",
-                             "ScriptLoad", "ScriptSave", "", "ScriptAdd", "ScriptEmpty",
-                             "ScriptClone", "ScriptEdit", "", "ScriptUp", "ScriptDown", "",
-                             "ScriptDel", "ScriptClr"}) {
+    QMenu* script = menuBar()->addMenu(Tr("Сценарий"));
+    for (const char* name :
+         {"ScriptRun", "ScriptTest", "ScriptStop", "", "ScriptOpen", "ScriptLoad", "ScriptSave", "",
+          "ScriptAdd", "ScriptEmpty", "ScriptClone", "ScriptEdit", "", "ScriptUp", "ScriptDown", "",
+          "ScriptDel", "ScriptClr"}) {
         if (*name) {
             add(script, name);
         } else {
@@ -315,7 +311,7 @@ void TTemplateMain::BuildMenus() {
     ScriptTab()->List()->setContextMenuPolicy(Qt::ActionsContextMenu);
     for (QAction* a : script->actions()) ScriptTab()->List()->addAction(a);
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("Вид"));
+    QMenu* view = menuBar()->addMenu(Tr("Вид"));
     add(view, "ViewColorDraws");
     add(view, "ViewColorCombs");
     add(view, "ViewColorCard");
@@ -324,7 +320,7 @@ void TTemplateMain::BuildMenus() {
     view->addSeparator();
     for (const TOptionalTab& tab : OptionalTabs()) add(view, tab.Action);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Справка"));
+    QMenu* help = menuBar()->addMenu(Tr("Справка"));
     add(help, "GetHelp");
     help->addSeparator();
     for (const char* name :

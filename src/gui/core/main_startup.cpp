@@ -22,6 +22,7 @@
 #include "gui/stakes/stakes_commands.h"
 #include "gui/stats/stats_commands.h"
 #include "gui/support/messages.h"
+#include "gui/support/tr.h"
 #include "gui/update/update_commands.h"
 
 namespace mv::gui {
@@ -34,6 +35,7 @@ constexpr int kExitLocked = 3;
 
 void TTemplateMain::Create() {
     try {
+        LoadInterfaceLanguage();
         BuildLayout();
         BuildStatusBar();
         BuildActions();
@@ -54,7 +56,8 @@ void TTemplateMain::Create() {
         UpdateActions();
     } catch (const std::exception& e) {
         TMessages::ShowError(
-            DisplayText(OperationMessage("Ошибка запуска программы!", e.what())), this);
+            DisplayText(OperationMessage(Tr("Ошибка запуска программы!").toStdString(), e.what())),
+            this);
     }
     if (EndAfterFailure()) return;
     QTimer::singleShot(100, this, &TTemplateMain::DeferredInit);
@@ -78,10 +81,9 @@ void TTemplateMain::DeferredInit() {
     if (m_terminated || m_initialized) return;
     m_initialized = true;
     try {
-        ShowStatus(QStringLiteral("Инициализация..."));
+        ShowStatus(Tr("Инициализация..."));
         HitTable();
-        setWindowTitle(GameCaption() + QStringLiteral(" версия ") +
-                       QStringLiteral(MV_VERSION));
+        setWindowTitle(GameCaption() + Tr(" версия ") + QStringLiteral(MV_VERSION));
         m_drawsCommands->SetDrawsOffset(0);
         try {
             m_workspace->LockDataFiles();
@@ -117,8 +119,9 @@ void TTemplateMain::DeferredInit() {
         ShowFirstRunDialog();
     } catch (const std::exception& e) {
         ShowStatus(QString());
-        TMessages::ShowError(
-            DisplayText(OperationMessage("Ошибка инициализации программы!", e.what())), this);
+        TMessages::ShowError(DisplayText(OperationMessage(
+                                 Tr("Ошибка инициализации программы!").toStdString(), e.what())),
+                             this);
         if (EndAfterFailure()) return;
     }
     UpdateActions();

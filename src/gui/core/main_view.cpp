@@ -3,8 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QDialog>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QTabWidget>
@@ -27,7 +27,9 @@
 #include "gui/stats/form_filter_help.h"
 #include "gui/stats/stats_commands.h"
 #include "gui/stats/stats_tab.h"
+#include "gui/support/languages.h"
 #include "gui/support/messages.h"
+#include "gui/support/tr.h"
 #include "gui/support/window_placement.h"
 
 namespace mv::gui {
@@ -43,30 +45,30 @@ struct TLink {
     const char* Address;  // built in; the maker's pages have none until configured
 };
 constexpr TLink kLinks[] = {
-    {"OpenLotoSite", "Сайт лотереи", "https://www.stoloto.ru/"},
-    {"urlMainSite", "Официальный сайт проекта", ""},
-    {"urlAuthSite", "Страница автора", ""},
-    {"urlAuthText", "Статьи для начинающих", ""},
-    {"urlBlog", "Наш блог", ""},
-    {"urlYT", "Наш видеоблог", ""},
-    {"urlTG", "Канал в Telegram", ""},
-    {"urlVK", "Страница в соцсети \"В контакте\"", ""},
-    {"urlOK", "Страница в соцсети \"Однокласники\"", ""},
+    {"OpenLotoSite", TrNoop("Сайт лотереи"), "https://www.stoloto.ru/"},
+    {"urlMainSite", TrNoop("Официальный сайт проекта"), ""},
+    {"urlAuthSite", TrNoop("Страница автора"), ""},
+    {"urlAuthText", TrNoop("Статьи для начинающих"), ""},
+    {"urlBlog", TrNoop("Наш блог"), ""},
+    {"urlYT", TrNoop("Наш видеоблог"), ""},
+    {"urlTG", TrNoop("Канал в Telegram"), ""},
+    {"urlVK", TrNoop("Страница в соцсети \"В контакте\""), ""},
+    {"urlOK", TrNoop("Страница в соцсети \"Однокласники\""), ""},
 };
 
 }  // namespace
 
 const std::vector<TTemplateMain::TOptionalTab>& TTemplateMain::OptionalTabs() {
     static const std::vector<TOptionalTab> tabs = {
-        {"TabGraps", "Вкладка \"Графики\"", MainWindowKey::TabGraphs, 1,
-         "Скрыть / показать вкладку \"Графики\"", true},
-        {"TabCard", "Вкладка \"Карта\"", MainWindowKey::TabCard, 2,
-         "Скрыть / показать вкладку \"Карта тиражей\"", false},
-        {"TabLayout", "Вкладка \"Схема\"", MainWindowKey::TabLayout, 3,
-         "Скрыть / показать вкладку \"Схема выпадения номеров\"", true},
-        {"TabWeek", "Вкладка \"Неделя\"", MainWindowKey::TabWeek, 4,
-         "Скрыть / показать вкладку \"Неделя\"", true},
-        {"TabTables", "Вкладка \"Регуляры\"", MainWindowKey::TabTables, 7, "", true},
+        {"TabGraps", TrNoop("Вкладка \"Графики\""), MainWindowKey::TabGraphs, 1,
+         TrNoop("Скрыть / показать вкладку \"Графики\""), true},
+        {"TabCard", TrNoop("Вкладка \"Карта\""), MainWindowKey::TabCard, 2,
+         TrNoop("Скрыть / показать вкладку \"Карта тиражей\""), false},
+        {"TabLayout", TrNoop("Вкладка \"Схема\""), MainWindowKey::TabLayout, 3,
+         TrNoop("Скрыть / показать вкладку \"Схема выпадения номеров\""), true},
+        {"TabWeek", TrNoop("Вкладка \"Неделя\""), MainWindowKey::TabWeek, 4,
+         TrNoop("Скрыть / показать вкладку \"Неделя\""), true},
+        {"TabTables", TrNoop("Вкладка \"Регуляры\""), MainWindowKey::TabTables, 7, "", true},
     };
     return tabs;
 }
@@ -88,7 +90,7 @@ void TTemplateMain::ToggleOptionalTab(const TOptionalTab& tab) {
         if (!shown) return;
         // A tab that comes back shows current data at once, computed before it comes to the
         // front so that it does not draw twice.
-        m_recalc.Force(m_rightPages->tabText(tab.TabIndex));
+        m_recalc.Force(m_rightPages->widget(tab.TabIndex)->property(kHelpTopic).toString());
         if (tab.Activate) m_rightPages->setCurrentIndex(tab.TabIndex);
     });
 }
@@ -104,23 +106,26 @@ QString TTemplateMain::HelpPage(const QString& name) const {
     return {};
 }
 
+namespace {
+
+// Every English interface reads the English pages; any other language the Russian ones.
+QString HelpLanguageFolder() {
+    return PrimaryLanguage(CurrentLanguage()) == PrimaryLanguage(1033) ? QStringLiteral("en")
+                                                                       : QStringLiteral("ru");
+}
+
+}  // namespace
+
 QString TTemplateMain::HelpFile() const {
-    for (const char* folder : {"ru/", "en/"}) {
-        const QString page = HelpPage(QLatin1String(folder) + QStringLiteral("index.html"));
+    for (const QString& folder : {HelpLanguageFolder(), QStringLiteral("ru"), QStringLiteral("en")}) {
+        const QString page = HelpPage(folder + QStringLiteral("/index.html"));
         if (!page.isEmpty()) return page;
     }
     return {};
 }
 
 QString TTemplateMain::HelpTopicPage(const QString& topic) {
-    // 1033 is the English interface; every other language reads the Russian pages.
-    QString language = QStringLiteral("ru");
-    RunCommand([&] {
-        if (Settings().ReadInteger(MainWindowSection, MainWindowKey::Language.Name, 1049) == 1033) {
-            language = QStringLiteral("en");
-        }
-    });
-    for (const QString& folder : {language, QStringLiteral("ru")}) {
+    for (const QString& folder : {HelpLanguageFolder(), QStringLiteral("ru")}) {
         const QString page = HelpPage(folder + QLatin1Char('/') + topic + QStringLiteral(".html"));
         if (!page.isEmpty()) return page;
     }
@@ -128,20 +133,12 @@ QString TTemplateMain::HelpTopicPage(const QString& topic) {
 }
 
 QString TTemplateMain::CurrentHelpTopic() const {
-    // The help page of each tab, by the tab's place (BuildLayout's order): captions change with
-    // the interface language, places do not.
-    static const char* const leftTopics[] = {"draws", "combs"};
-    static const char* const rightTopics[] = {"stats",  "graphs",  "card",     "layout",  "week",
-                                              "stakes", "ratings", "regulars", "systems", "script"};
     const QWidget* focus = QApplication::focusWidget();
-    const bool left = focus && m_leftPages->isAncestorOf(focus);
-    const int index = (left ? m_leftPages : m_rightPages)->currentIndex();
-    const auto topic = [index](const auto& topics) {
-        return index >= 0 && index < static_cast<int>(std::size(topics))
-                   ? QString::fromLatin1(topics[index])
-                   : QStringLiteral("index");
-    };
-    return left ? topic(leftTopics) : topic(rightTopics);
+    const QTabWidget* pages =
+        focus && m_leftPages->isAncestorOf(focus) ? m_leftPages : m_rightPages;
+    const QWidget* page = pages->currentWidget();
+    const QString topic = page ? page->property(kHelpTopic).toString() : QString();
+    return topic.isEmpty() ? QStringLiteral("index") : topic;
 }
 
 void TTemplateMain::OpenHelp() {
@@ -153,8 +150,7 @@ void TTemplateMain::OpenHelp() {
 void TTemplateMain::ShowFirstRunDialog() {
     if (!ReadMainFlag(Settings(), MainWindowKey::FirstRun)) return;
     std::vector<TFormFirstRun::TButton> buttons;
-    buttons.push_back({QStringLiteral("Справка по программе"), !HelpFile().isEmpty(),
-                       [this] { OpenHelp(); }});
+    buttons.push_back({Tr("Справка по программе"), !HelpFile().isEmpty(), [this] { OpenHelp(); }});
     for (const char* name : {"urlAuthText", "urlBlog", "urlYT", "urlTG", "urlVK", "urlOK"}) {
         QAction* link = Action(QString::fromLatin1(name));
         if (!link) continue;
@@ -187,15 +183,14 @@ void TTemplateMain::BuildHelpActions() {
     for (const TLink& link : kLinks) {
         const QString name = QString::fromLatin1(link.Action);
         AddAction(
-            name, QString::fromUtf8(link.Caption), {},
-            [this, name] { return !m_links.value(name).isEmpty(); },
+            name, Tr(link.Caption), {}, [this, name] { return !m_links.value(name).isEmpty(); },
             [this, name] { QDesktopServices::openUrl(QUrl::fromUserInput(m_links.value(name))); });
     }
     QAction* info = AddAction(
-        QStringLiteral("FiltersInfo"), QStringLiteral("Описание статистики"), QStringLiteral("F8"),
+        QStringLiteral("FiltersInfo"), Tr("Описание статистики"), QStringLiteral("F8"),
         [this] { return StatsTab()->ChosenMethod() >= 0; },
         [this] { ShowMethodDescription(StatsTab()->ChosenMethod()); });
-    info->setStatusTip(QStringLiteral("Сведения о выбранном методе расчета статистики"));
+    info->setStatusTip(Tr("Сведения о выбранном методе расчета статистики"));
     m_statsCommands->SetMethodDescriber([this](int method) { ShowMethodDescription(method); });
 }
 
@@ -211,14 +206,15 @@ void TTemplateMain::ShowMethodDescription(int chosen) {
 }
 
 void TTemplateMain::ShowAbout() {
-    QMessageBox::about(this, QStringLiteral("О программе"),
-                       QStringLiteral("<h3>%1</h3><p>Версия %2</p><p>Анализ архива тиражей "
-                                      "лотереи «5 из 36» и подбор комбинаций.</p>")
+    QMessageBox::about(this, Tr("О программе"),
+                       Tr("<h3>%1</h3><p>Версия %2</p><p>Анализ архива тиражей "
+                          "лотереи «5 из 36» и подбор комбинаций.</p>")
                            .arg(GameCaption(), QStringLiteral(MV_VERSION)));
 }
 
 void TTemplateMain::SetAutoDownloadMode(int mode) {
-    for (int m = 0; m < 3; ++m) Action(QStringLiteral("AutoDownload%1").arg(m))->setChecked(m == mode);
+    for (int m = 0; m < 3; ++m)
+        Action(QStringLiteral("AutoDownload%1").arg(m))->setChecked(m == mode);
     StoreSetting(MainWindowKey::DownloadDrawsOnStart, mode);
 }
 
@@ -258,8 +254,7 @@ void TTemplateMain::EditConfig() {
         }
         dialog.SetDrawsUrl(Q(storedUrl));
         // Earlier versions stored this dialog's placement under "FormConfig".
-        const bool accepted =
-            ExecDialog(dialog, "FormConfig");
+        const bool accepted = ExecDialog(dialog, "FormConfig");
         if (accepted) edited = dialog.Result();
         if (accepted && dialog.DrawsUrl().toStdString() != storedUrl)
             drawsUrl = dialog.DrawsUrl().toStdString();

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "gui/support/tr.h"
 #include "gui/support/window_settings.h"
 
 namespace mv {
@@ -136,7 +137,8 @@ bool ReadMainFlag(const TWindowSettings& settings, const TSettingKey& key);
 void WriteMainSetting(TWindowSettings& settings, const TSettingKey& key, std::int32_t value);
 
 // The statistics-table columns that show the comparison with the full set.
-inline constexpr std::array ComparisonColumnCaptions = {"Норма", "Отклонение", "Откл-ие в %"};
+inline constexpr std::array ComparisonColumnCaptions = {
+    gui::TrNoop("Норма"), gui::TrNoop("Отклонение"), gui::TrNoop("Откл-ие в %")};
 inline constexpr int ComparisonColumnWidth = 80;
 
 // The first start of the program in a data directory (stored "PrefetchsInit" false): stores

@@ -32,6 +32,7 @@
 #include "gui/stats/stats_tab.h"
 #include "gui/support/elided_label.h"
 #include "gui/support/messages.h"
+#include "gui/support/tr.h"
 #include "gui/support/window_settings.h"
 #include "gui/update/update_commands.h"
 #include "gui/views/graphs_tab.h"
@@ -43,25 +44,35 @@ namespace {
 // A usual text of each counting panel: the panel is at least that wide in the window's font,
 // so that it does not jitter as its number changes, wider only for a longer text; the
 // status panel takes the rest of the bar.
-const char* const kPanelUsualTexts[] = {"Архив тиражей: 99999", "Следующий тираж: 99999",
-                                        "36;36;36;36;36",       "Комбинаций: 376992",
-                                        "Ставок: 99999",        "Рейтинг: 99999"};
+const char* const kPanelUsualTexts[] = {
+    TrNoop("Архив тиражей: 99999"), TrNoop("Следующий тираж: 99999"), "36;36;36;36;36",
+    TrNoop("Комбинаций: 376992"),   TrNoop("Ставок: 99999"),          TrNoop("Рейтинг: 99999")};
 static_assert(std::size(kPanelUsualTexts) == TTemplateMain::PanelStatus);
 
 // The right page control's tabs in their order; the first and the last are the statistics
-// and the scenario.
-const char* const kRightTabs[] = {"Статистика", "Графики", "Карта",   "Схема",   "Неделя",
-                                  "Ставки",     "Рейтинг", "Регуляры", "Системы", "Сценарий"};
+// and the scenario. The key names the page whatever the language: its view in the
+// recalculation dispatcher and its help topic.
+struct TRightTab {
+    const char* Key;
+    const char* Caption;
+};
+const TRightTab kRightTabs[] = {
+    {"stats", TrNoop("Статистика")}, {"graphs", TrNoop("Графики")},
+    {"card", TrNoop("Карта")},       {"layout", TrNoop("Схема")},
+    {"week", TrNoop("Неделя")},      {"stakes", TrNoop("Ставки")},
+    {"ratings", TrNoop("Рейтинг")},  {"regulars", TrNoop("Регуляры")},
+    {"systems", TrNoop("Системы")},  {"script", TrNoop("Сценарий")},
+};
 
 constexpr int kStakesTab = 5;
 constexpr int kRatingsTab = 6;
 constexpr int kRegularsTab = 7;
 
 // A page of a feature still to come: it says so instead of looking broken.
-QWidget* PendingPage(const QString& caption, QWidget* parent) {
+QWidget* PendingPage(const QString& key, const QString& caption, QWidget* parent) {
     auto* page = new QWidget(parent);
-    page->setObjectName(caption);
-    auto* note = new QLabel(QStringLiteral("«%1»: раздел в разработке").arg(caption), page);
+    page->setObjectName(key);
+    auto* note = new QLabel(Tr("«%1»: раздел в разработке").arg(caption), page);
     note->setObjectName(QStringLiteral("PendingNote"));
     note->setAlignment(Qt::AlignCenter);
     note->setEnabled(false);
@@ -70,6 +81,8 @@ QWidget* PendingPage(const QString& caption, QWidget* parent) {
 }
 
 }  // namespace
+
+const char* const TTemplateMain::kHelpTopic = "helpTopic";
 
 class TTemplateMain::TGuiHooks : public TGuiUiHooks {
 public:
@@ -89,15 +102,21 @@ TTemplateMain::TTemplateMain(TDataPaths paths, std::vector<std::string> args, QW
     resize(1200, 760);
 }
 
-TTemplateMain::~TTemplateMain() { Shutdown(); }
+TTemplateMain::~TTemplateMain() {
+    Shutdown();
+}
 
-IUiHooks& TTemplateMain::Hooks() { return *m_hooks; }
+IUiHooks& TTemplateMain::Hooks() {
+    return *m_hooks;
+}
 
-QAction* TTemplateMain::Action(const QString& name) const { return m_actions.value(name); }
+QAction* TTemplateMain::Action(const QString& name) const {
+    return m_actions.value(name);
+}
 
 QString TTemplateMain::PanelText(int panel) const {
     return panel >= 0 && panel < StatusPanelCount && m_panels[panel] ? m_panels[panel]->text()
-                                                                      : QString();
+                                                                     : QString();
 }
 
 QTableView* TTemplateMain::DrawsList() const {
@@ -120,9 +139,11 @@ void TTemplateMain::BuildLayout() {
     m_leftPages = new QTabWidget(this);
     m_leftPages->setObjectName(QStringLiteral("pcLeft"));
     m_drawsCommands = std::make_unique<TDrawsCommands>(*this, DrawsColumnCaptions());
-    m_leftPages->addTab(m_drawsCommands->Page(), QStringLiteral("Архив тиражей"));
+    m_drawsCommands->Page()->setProperty(kHelpTopic, QStringLiteral("draws"));
+    m_leftPages->addTab(m_drawsCommands->Page(), Tr("Архив тиражей"));
     m_combsTab = new TCombsTab(*m_workspace, CombsColumnCaptions(), m_leftPages);
-    m_leftPages->addTab(m_combsTab, QStringLiteral("Комбинации"));
+    m_combsTab->setProperty(kHelpTopic, QStringLiteral("combs"));
+    m_leftPages->addTab(m_combsTab, Tr("Комбинации"));
 
     m_rightPages = new QTabWidget(this);
     m_rightPages->setObjectName(QStringLiteral("pcRight"));
@@ -138,11 +159,12 @@ void TTemplateMain::BuildLayout() {
     m_regularsCommands = std::make_unique<TRegularsCommands>(*this, *m_combsTab, m_rightPages);
     const int last = static_cast<int>(std::size(kRightTabs)) - 1;
     for (int i = 0; i <= last; ++i) {
-        const QString caption = QString::fromUtf8(kRightTabs[i]);
+        const QString key = QString::fromLatin1(kRightTabs[i].Key);
+        const QString caption = Tr(kRightTabs[i].Caption);
         QWidget* page = nullptr;
         if (i == 0) {
             page = StatsTab();
-        } else if (QWidget* view = m_viewsCommands->PageFor(caption)) {
+        } else if (QWidget* view = m_viewsCommands->PageFor(key)) {
             page = view;
         } else if (i == kStakesTab) {
             page = m_stakesCommands->Tab();
@@ -153,8 +175,9 @@ void TTemplateMain::BuildLayout() {
         } else if (i == last) {
             page = ScriptTab();
         } else {
-            page = PendingPage(caption, m_rightPages);
+            page = PendingPage(key, caption, m_rightPages);
         }
+        page->setProperty(kHelpTopic, key);
         m_rightPages->addTab(page, caption);
     }
     connect(m_rightPages, &QTabWidget::currentChanged, this,
@@ -181,7 +204,7 @@ void TTemplateMain::BuildStatusBar() {
         if (i == PanelStatus) {
             statusBar()->addWidget(label, 1);
         } else {
-            label->setText(QString::fromUtf8(kPanelUsualTexts[i]));
+            label->setText(Tr(kPanelUsualTexts[i]));
             label->setMinimumWidth(label->sizeHint().width() + 4);
             label->clear();
             statusBar()->addWidget(label);
@@ -199,7 +222,9 @@ void TTemplateMain::ShowStatus(const QString& text) {
     QCoreApplication::processEvents();
 }
 
-void TTemplateMain::Recalculate(bool force) { m_recalc.Recalculate(force); }
+void TTemplateMain::Recalculate(bool force) {
+    m_recalc.Recalculate(force);
+}
 
 void TTemplateMain::SetPanelText(int panel, const QString& text) {
     if (panel >= 0 && panel < StatusPanelCount && m_panels[static_cast<std::size_t>(panel)]) {

@@ -21,6 +21,7 @@
 class QAction;
 class QDialog;
 class QLabel;
+class QMenu;
 class QSpinBox;
 class QSplitter;
 class QTabWidget;
@@ -30,7 +31,7 @@ class QTimer;
 namespace mv {
 class TWorkspace;
 class TWindowSettings;
-}
+}  // namespace mv
 
 namespace mv::gui {
 
@@ -58,6 +59,10 @@ class TTemplateMain : public QMainWindow, public ICommandHost {
     Q_OBJECT
 public:
     static constexpr int StatusPanelCount = 7;
+    // The property of every tab page with the page's key, whatever the language: its help
+    // topic and, for the analysis views, its name in the recalculation dispatcher ("draws",
+    // "stats", "card", ...).
+    static const char* const kHelpTopic;
     // Wide enough for the draws list with its date column in the default font.
     static constexpr int LeftPanelDesignedWidth = 372;
     enum TStatusPanel { PanelDraws = 0, PanelNext = 1, PanelHidden = 2, PanelStatus = 6 };
@@ -195,6 +200,13 @@ private:
     void ShowAbout();
     void SetAutoDownloadMode(int mode);
     void EditConfig();
+    // The interface language: the stored one ("no-language": the base), loaded before any
+    // window text is made.
+    void LoadInterfaceLanguage();
+    // The "Язык интерфейса" submenu: one item per available language.
+    void BuildLanguageMenu(QMenu* file);
+    // Stores the chosen language and restarts the program, where it takes effect.
+    void ChooseLanguage(int lcid);
 
     // Start-up steps of features that are not part of the program yet. Each is a no-op named
     // after what it will do, kept together so that the sequence stays readable.

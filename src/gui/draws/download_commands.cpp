@@ -10,6 +10,7 @@
 #include "gui/core/command_host.h"
 #include "gui/draws/form_proxy.h"
 #include "gui/support/messages.h"
+#include "gui/support/tr.h"
 
 namespace mv::gui {
 namespace {
@@ -41,11 +42,11 @@ std::string FewNumbers(const std::vector<std::int32_t>& numbers) {
 
 TDownloadCommands::TDownloadCommands(ICommandHost& host) : m_host(host) {
     const auto always = [] { return true; };
-    AddActions(m_host,
-               {
-                   {"DrawsDownload", "Загрузка", "F3", always, [this] { Download(); }},
-                   {"EditProxy", "Параметры proxy-сервера", "", always, [this] { EditProxy(); }},
-               });
+    AddActions(m_host, {
+                           {"DrawsDownload", Tr("Загрузка"), "F3", always, [this] { Download(); }},
+                           {"EditProxy", Tr("Параметры proxy-сервера"), "", always,
+                            [this] { EditProxy(); }},
+                       });
 }
 
 void TDownloadCommands::Download() {
@@ -66,7 +67,8 @@ void TDownloadCommands::Download() {
                                    m_host.Window());
             if (TMessages::ConsoleMode()) TMessages::NoteFailure(1);
         } else if (m_last.Failed && !params.AskRetry) {
-            throw EError(OperationMessage("Ошибка загрузки архива тиражей с сайта!", m_last.Error));
+            throw EError(OperationMessage(
+                Tr("Ошибка загрузки архива тиражей с сайта!").toStdString(), m_last.Error));
         }
     });
 }
@@ -75,9 +77,11 @@ void TDownloadCommands::AfterSuccessfulDownload(const TDownloadResult& result) {
     if (result.Invalid > 0) {
         m_host.Hooks().ShowMessage(
             TMessageKind::Warning,
-            "Строки файла тиражей с некорректными числами пропущены: " +
-                std::to_string(result.Invalid) + " (тиражи № " + FewNumbers(result.InvalidNumbers) +
-                ").\r\rЧисла тиража должны быть от 1 до 36 и не повторяться.");
+            Tr("Строки файла тиражей с некорректными числами пропущены: %1 (тиражи № %2).\r\r"
+               "Числа тиража должны быть от 1 до 36 и не повторяться.")
+                .arg(result.Invalid)
+                .arg(Q(FewNumbers(result.InvalidNumbers)))
+                .toStdString());
     }
 }
 

@@ -16,14 +16,15 @@
 #include "engine/core/constants.h"
 #include "engine/core/game.h"
 #include "engine/draws/draw_entry.h"
+#include "gui/support/languages.h"
 #include "gui/support/messages.h"
+#include "gui/support/tr.h"
 
 namespace mv::gui {
 
-TDrawDialog::TDrawDialog(const TDrawRec& draw, QWidget* parent)
-    : QDialog(parent), m_result(draw) {
+TDrawDialog::TDrawDialog(const TDrawRec& draw, QWidget* parent) : QDialog(parent), m_result(draw) {
     setObjectName(QStringLiteral("TFormDraw"));
-    setWindowTitle(QStringLiteral("Данные тиража"));
+    setWindowTitle(Tr("Данные тиража"));
     const TDateTime stored = ParseDrawDate(draw.Date());  // may throw: the caller shows it
 
     m_number = new QSpinBox(this);
@@ -35,14 +36,14 @@ TDrawDialog::TDrawDialog(const TDrawRec& draw, QWidget* parent)
     m_numbers->setObjectName(QStringLiteral("edNumbers"));
     m_numbers->setText(Q(DrawEntryText(draw)));
 
-    const QLocale russian(QLocale::Russian);
+    const QLocale interface = InterfaceLocale();
     m_date = new QDateEdit(this);
     m_date->setObjectName(QStringLiteral("dtDate"));
-    // The picker names days and months in Russian whatever the user's locale.
-    m_date->setLocale(russian);
-    m_date->setDisplayFormat(russian.dateFormat(QLocale::LongFormat));
+    // The picker names days and months in the interface language whatever the user's locale.
+    m_date->setLocale(interface);
+    m_date->setDisplayFormat(interface.dateFormat(QLocale::LongFormat));
     m_date->setCalendarPopup(true);
-    m_date->calendarWidget()->setLocale(russian);
+    m_date->calendarWidget()->setLocale(interface);
     m_time = new QTimeEdit(this);
     m_time->setObjectName(QStringLiteral("dtTime"));
     m_time->setDisplayFormat(QStringLiteral("HH:mm:ss"));
@@ -58,17 +59,16 @@ TDrawDialog::TDrawDialog(const TDrawRec& draw, QWidget* parent)
 
     auto* form = new QFormLayout;
     form->setRowWrapPolicy(QFormLayout::WrapAllRows);
-    form->addRow(QStringLiteral("Номер тиража:"), m_number);
-    form->addRow(QStringLiteral("Выпавшие числа, разделенные точкой с запятой или запятой:"),
-                 m_numbers);
+    form->addRow(Tr("Номер тиража:"), m_number);
+    form->addRow(Tr("Выпавшие числа, разделенные точкой с запятой или запятой:"), m_numbers);
     auto* dateRow = new QHBoxLayout;
     dateRow->addWidget(m_date, 1);
     dateRow->addWidget(m_time);
-    form->addRow(QStringLiteral("Дата и время тиража:"), dateRow);
+    form->addRow(Tr("Дата и время тиража:"), dateRow);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(Tr("Отмена"));
     connect(buttons, &QDialogButtonBox::accepted, this, &TDrawDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &TDrawDialog::reject);
 

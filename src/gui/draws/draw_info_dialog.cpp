@@ -14,6 +14,7 @@
 
 #include "engine/core/game.h"
 #include "gui/support/messages.h"
+#include "gui/support/tr.h"
 
 namespace mv::gui {
 
@@ -21,7 +22,7 @@ TDrawInfoDialog::TDrawInfoDialog(const TDrawRec& draw, int matrixCols, int chann
                                  QWidget* parent, bool drawRows)
     : QDialog(parent), m_draw(draw), m_channelSize(channelSize) {
     setObjectName(QStringLiteral("TFormDrawInfo"));
-    setWindowTitle(QStringLiteral("Подробная информация"));
+    setWindowTitle(Tr("Подробная информация"));
 
     m_columns = new QSpinBox(this);
     m_columns->setObjectName(QStringLiteral("seColumns"));
@@ -40,15 +41,15 @@ TDrawInfoDialog::TDrawInfoDialog(const TDrawRec& draw, int matrixCols, int chann
     m_properties = new QTreeWidget(this);
     m_properties->setObjectName(QStringLiteral("lvProperties"));
     m_properties->setRootIsDecorated(false);
-    m_properties->setHeaderLabels({QStringLiteral("Свойство"), QStringLiteral("Значение")});
+    m_properties->setHeaderLabels({Tr("Свойство"), Tr("Значение")});
     m_properties->header()->resizeSection(0, 220);
     if (drawRows) {
-        AddProperty(QStringLiteral("Номер тиража:"), QString::number(draw.Number));
-        AddProperty(QStringLiteral("Дата тиража:"), Q(draw.Date()));
+        AddProperty(Tr("Номер тиража:"), QString::number(draw.Number));
+        AddProperty(Tr("Дата тиража:"), Q(draw.Date()));
     }
 
     auto* columnsRow = new QHBoxLayout;
-    columnsRow->addWidget(new QLabel(QStringLiteral("Количество столбцов:"), this));
+    columnsRow->addWidget(new QLabel(Tr("Количество столбцов:"), this));
     columnsRow->addWidget(m_columns);
     columnsRow->addStretch();
     auto* left = new QVBoxLayout;
@@ -62,7 +63,7 @@ TDrawInfoDialog::TDrawInfoDialog(const TDrawRec& draw, int matrixCols, int chann
     body->addWidget(m_properties, 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Закрыть"));
+    buttons->button(QDialogButtonBox::Close)->setText(Tr("Закрыть"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);

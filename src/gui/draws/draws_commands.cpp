@@ -23,6 +23,7 @@
 #include "gui/support/list_helpers.h"
 #include "gui/support/message_viewer.h"
 #include "gui/support/messages.h"
+#include "gui/support/tr.h"
 #include "gui/support/window_placement.h"
 
 namespace mv::gui {
@@ -31,7 +32,7 @@ constexpr int kDrawsPanel = 0;
 constexpr int kNextPanel = 1;
 constexpr int kHiddenPanel = 2;
 const char* const kListName = "lvDraws";
-const QString kCsvFilter = QStringLiteral("Файлы тиражей (*.csv)");
+const char* const kCsvFilter = TrNoop("Файлы тиражей (*.csv)");
 
 std::vector<int> ColumnWidths(const QTableView* list) {
     std::vector<int> widths;
@@ -78,7 +79,7 @@ void TDrawsCommands::BuildPage(const QStringList& columnCaptions) {
     connect(m_offsetBox, &QSpinBox::valueChanged, this, [this](int v) { SetDrawsOffset(v); });
 
     auto* offsetRow = new QHBoxLayout;
-    offsetRow->addWidget(new QLabel(QStringLiteral("Смещение назад:"), m_page));
+    offsetRow->addWidget(new QLabel(Tr("Смещение назад:"), m_page));
     offsetRow->addWidget(m_offsetBox);
     offsetRow->addStretch();
 
@@ -92,25 +93,25 @@ void TDrawsCommands::BuildActions() {
     const auto always = [] { return true; };
     const auto hasRow = [this] { return SelectedRow() >= 0; };
     const auto hasDraws = [this] { return m_workspace.DrawCount() > 0; };
-    AddActions(m_host,
-               {
-                   {"DrawsAdd", "Добавить", "", always, [this] { Add(); }},
-                   {"DrawsEdit", "Изменить", "", hasRow, [this] { Edit(); }},
-                   {"DrawsDel", "Удалить", "", hasRow, [this] { Delete(); }},
-                   {"DrawsInfo", "Сведения о тираже", "", hasRow, [this] { ShowInfo(); }},
-                   {"DrawsSorted", "Упорядочить MIN->MAX", "", always, [this] { ToggleSorted(); }},
-                   {"DrawsImport", "Импорт из CSV-файла", "", always, [this] { Import(); }},
-                   {"DrawsExport", "Экспорт в CSV-файл", "", hasDraws, [this] { Export(); }},
-                   {"ViewColorDraws", "Выделять каналы в списке тиражей", "", always,
-                    [this] { ToggleColours(); }},
-               });
+    AddActions(
+        m_host,
+        {
+            {"DrawsAdd", Tr("Добавить"), "", always, [this] { Add(); }},
+            {"DrawsEdit", Tr("Изменить"), "", hasRow, [this] { Edit(); }},
+            {"DrawsDel", Tr("Удалить"), "", hasRow, [this] { Delete(); }},
+            {"DrawsInfo", Tr("Сведения о тираже"), "", hasRow, [this] { ShowInfo(); }},
+            {"DrawsSorted", Tr("Упорядочить MIN->MAX"), "", always, [this] { ToggleSorted(); }},
+            {"DrawsImport", Tr("Импорт из CSV-файла"), "", always, [this] { Import(); }},
+            {"DrawsExport", Tr("Экспорт в CSV-файл"), "", hasDraws, [this] { Export(); }},
+            {"ViewColorDraws", Tr("Выделять каналы в списке тиражей"), "", always,
+             [this] { ToggleColours(); }},
+        });
     m_host.Action(QStringLiteral("DrawsSorted"))->setCheckable(true);
 
-    QAction* check =
-        m_host.AddAction(QStringLiteral("DrawsCheck"), QStringLiteral("Проверка архива"), {},
-                         hasDraws, [this] { ShowArchiveFindings(); });
-    check->setStatusTip(QStringLiteral(
-        "Проверить архив тиражей: повторы и пропуски номеров, некорректные числа и даты"));
+    QAction* check = m_host.AddAction(QStringLiteral("DrawsCheck"), Tr("Проверка архива"), {},
+                                      hasDraws, [this] { ShowArchiveFindings(); });
+    check->setStatusTip(
+        Tr("Проверить архив тиражей: повторы и пропуски номеров, некорректные числа и даты"));
     QAction* colours = m_host.Action(QStringLiteral("ViewColorDraws"));
     colours->setCheckable(true);
     colours->setChecked(true);
@@ -120,9 +121,9 @@ void TDrawsCommands::RefreshView(bool force) {
     TWorkspace& ws = m_workspace;
     m_model->Refresh(force);
     ws.RebuildHiddenDrawNumbers();
-    m_host.SetPanelText(kDrawsPanel, QStringLiteral("Архив тиражей: %1").arg(ws.DrawCount()));
-    m_host.SetPanelText(
-        kNextPanel, QStringLiteral("Следующий тираж: %1").arg(ws.NextDrawNumber(ws.DrawsOffset())));
+    m_host.SetPanelText(kDrawsPanel, Tr("Архив тиражей: %1").arg(ws.DrawCount()));
+    m_host.SetPanelText(kNextPanel,
+                        Tr("Следующий тираж: %1").arg(ws.NextDrawNumber(ws.DrawsOffset())));
     QString hidden;
     if (ws.DrawsOffset() > 0) hidden = Q(DrawNumbersText(ws.DrawAtPosition(ws.DrawsOffset() - 1)));
     m_host.SetPanelText(kHiddenPanel, hidden);
@@ -139,13 +140,12 @@ void TDrawsCommands::CheckArchive() {
         m_checkLine = new QLabel(window);
         m_checkLine->setObjectName(QStringLiteral("lbArchiveCheck"));
         m_checkLine->setStyleSheet(QStringLiteral("QLabel { color: #800000; }"));
-        m_checkLine->setToolTip(
-            QStringLiteral("Подробности: \"Архив тиражей\" - \"Проверка архива\""));
+        m_checkLine->setToolTip(Tr("Подробности: \"Архив тиражей\" - \"Проверка архива\""));
         window->statusBar()->addPermanentWidget(m_checkLine);
     }
     // Notices (gaps in the numbering) alone are no reason to worry anyone.
     const int problems = ArchiveProblemCount(m_findings);
-    m_checkLine->setText(QStringLiteral("Архив тиражей: найдено замечаний: %1").arg(problems));
+    m_checkLine->setText(Tr("Архив тиражей: найдено замечаний: %1").arg(problems));
     m_checkLine->setVisible(problems > 0);
 }
 
@@ -155,7 +155,7 @@ void TDrawsCommands::ShowArchiveFindings() {
     for (const TArchiveFinding& f : m_findings)
         text += Q(ArchiveFindingLine(f)) + QLatin1Char('\r');
     text += Q(ArchiveCheckSummary(m_workspace.DrawCount(), m_findings));
-    ShowMessage(QStringLiteral("Проверка архива"), text,
+    ShowMessage(Tr("Проверка архива"), text,
                 ArchiveProblemCount(m_findings) > 0 ? MessageAlertColor() : QColor(Qt::black));
 }
 
@@ -201,7 +201,7 @@ void TDrawsCommands::EditDraw(const TDrawRec& draw, int index) {
     std::optional<TDrawRec> result;
     m_host.RunCommand([&] {
         TDrawDialog dialog(draw, m_host.Window());
-        dialog.setWindowTitle(QStringLiteral("Введите данные следующего тиража"));
+        dialog.setWindowTitle(Tr("Введите данные следующего тиража"));
         if (m_host.ExecDialog(dialog, {})) result = dialog.Result();
     });
     if (result) StoreDrawAt(*result, index);
@@ -217,7 +217,7 @@ void TDrawsCommands::Delete() {
         !TMessages::ConfirmDelete(static_cast<int>(rows.size()), m_host.Window())) {
         return;
     }
-    m_host.RunBusy(QStringLiteral("Удаление выделенных тиражей...."), [this, rows] {
+    m_host.RunBusy(Tr("Удаление выделенных тиражей...."), [this, rows] {
         std::vector<std::int32_t> numbers;
         for (auto it = rows.crbegin(); it != rows.crend(); ++it) {
             numbers.push_back(m_model->NumberAtRow(*it));
@@ -257,8 +257,8 @@ void TDrawsCommands::ToggleColours() {
 }
 
 void TDrawsCommands::Import() {
-    const QString file = QFileDialog::getOpenFileName(
-        m_host.Window(), QStringLiteral("Импорт из CSV-файла"), QString(), kCsvFilter);
+    const QString file = QFileDialog::getOpenFileName(m_host.Window(), Tr("Импорт из CSV-файла"),
+                                                      QString(), Tr(kCsvFilter));
     if (file.isEmpty()) return;
     ImportFrom(file);
 }
@@ -268,8 +268,7 @@ void TDrawsCommands::ImportFrom(const QString& file) {
 }
 
 void TDrawsCommands::Export() {
-    QFileDialog dialog(m_host.Window(), QStringLiteral("Экспорт в CSV-файл"), QString(),
-                       kCsvFilter);
+    QFileDialog dialog(m_host.Window(), Tr("Экспорт в CSV-файл"), QString(), Tr(kCsvFilter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("csv"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;

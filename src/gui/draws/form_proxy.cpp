@@ -10,19 +10,19 @@
 #include <algorithm>
 
 #include "gui/support/messages.h"
+#include "gui/support/tr.h"
 
 namespace mv::gui {
 
 TFormProxy::TFormProxy(const TProxy& current, QWidget* parent)
     : QDialog(parent), m_source(current) {
     setObjectName(QStringLiteral("TFormProxy"));
-    setWindowTitle(QStringLiteral("Параметры proxy-сервера"));
-    m_none = new QRadioButton(QStringLiteral("Не использовать proxy-сервер"), this);
+    setWindowTitle(Tr("Параметры proxy-сервера"));
+    m_none = new QRadioButton(Tr("Не использовать proxy-сервер"), this);
     m_none->setObjectName(QStringLiteral("rbNoProxy"));
-    m_auto =
-        new QRadioButton(QStringLiteral("Автоматический поиск сервера (возможны задержки)"), this);
+    m_auto = new QRadioButton(Tr("Автоматический поиск сервера (возможны задержки)"), this);
     m_auto->setObjectName(QStringLiteral("rbAutoProxy"));
-    m_manual = new QRadioButton(QStringLiteral("Ручной выбор proxy-сервера:"), this);
+    m_manual = new QRadioButton(Tr("Ручной выбор proxy-сервера:"), this);
     m_manual->setObjectName(QStringLiteral("rbManualProxy"));
     // A stored mode the dialog does not know shows as "no proxy".
     (current.Mode == 1 ? m_auto : current.Mode == 2 ? m_manual : m_none)->setChecked(true);
@@ -35,22 +35,22 @@ TFormProxy::TFormProxy(const TProxy& current, QWidget* parent)
     m_port->setValue(std::clamp(current.Port, 1, 65535));
     m_user = new QLineEdit(Q(current.Username), this);
     m_user->setObjectName(QStringLiteral("edUser"));
-    m_user->setPlaceholderText(QStringLiteral("Имя пользователя (не обязательно)"));
+    m_user->setPlaceholderText(Tr("Имя пользователя (не обязательно)"));
     m_password = new QLineEdit(Q(current.Password), this);
     m_password->setObjectName(QStringLiteral("edPassword"));
-    m_password->setPlaceholderText(QStringLiteral("Пароль (не обязательно)"));
+    m_password->setPlaceholderText(Tr("Пароль (не обязательно)"));
     m_password->setEchoMode(QLineEdit::Password);
 
     auto* fields = new QFormLayout;
     fields->setContentsMargins(24, 0, 0, 0);
-    fields->addRow(QStringLiteral("Имя или адрес сервера:"), m_server);
-    fields->addRow(QStringLiteral("Порт:"), m_port);
-    fields->addRow(QStringLiteral("Имя пользователя:"), m_user);
-    fields->addRow(QStringLiteral("Пароль:"), m_password);
+    fields->addRow(Tr("Имя или адрес сервера:"), m_server);
+    fields->addRow(Tr("Порт:"), m_port);
+    fields->addRow(Tr("Имя пользователя:"), m_user);
+    fields->addRow(Tr("Пароль:"), m_password);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(Tr("Отмена"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     for (QRadioButton* b : {m_none, m_auto, m_manual})

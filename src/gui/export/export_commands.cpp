@@ -15,6 +15,7 @@
 #include "gui/core/command_host.h"
 #include "gui/export/form_export.h"
 #include "gui/support/messages.h"
+#include "gui/support/tr.h"
 
 namespace mv::gui {
 
@@ -31,16 +32,15 @@ TExportCommands::TExportCommands(ICommandHost& host, std::vector<TTable> tables,
         const TExportSource* source = &table.Source;
         const std::function<bool()> ready = table.Ready;
         QAction* action = m_host.AddAction(
-            QString::fromLatin1(table.Action), QString::fromUtf8(table.Caption), {},
+            QString::fromLatin1(table.Action), table.Caption, {},
             [source, ready] {
                 return source->View->model()->rowCount() > 0 && (!ready || ready());
             },
             [this, source] { Export(*source); });
-        if (*table.Hint) action->setStatusTip(QString::fromUtf8(table.Hint));
+        if (!table.Hint.isEmpty()) action->setStatusTip(table.Hint);
     }
     ChooseFolder = [this](const QString& start) {
-        return QFileDialog::getExistingDirectory(m_host.Window(),
-                                                 QStringLiteral("Папка для отчетов"), start);
+        return QFileDialog::getExistingDirectory(m_host.Window(), Tr("Папка для отчетов"), start);
     };
     OpenReport = [](const QString& file) {
         if (QGuiApplication::platformName() == QLatin1String("offscreen")) return;

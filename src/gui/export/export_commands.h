@@ -21,8 +21,8 @@ public:
     // One exportable table and the action that exports it.
     struct TTable {
         const char* Action;
-        const char* Caption;
-        const char* Hint;  // "" for none
+        QString Caption;
+        QString Hint;  // empty for none
         TExportSource Source;
         // Besides having rows: when the table may be exported (its tab shown, ...).
         std::function<bool()> Ready;

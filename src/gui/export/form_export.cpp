@@ -23,12 +23,13 @@
 
 #include "engine/core/text_utils.h"
 #include "gui/support/messages.h"
+#include "gui/support/tr.h"
 
 namespace mv::gui {
 
 namespace {
 
-constexpr const char* kFilter = "Файлы параметров экспорта (*.exp);;Все файлы (*.*)";
+constexpr const char* kFilter = TrNoop("Файлы параметров экспорта (*.exp);;Все файлы (*.*)");
 
 enum TFieldColumn { fcCaption, fcAlignment, fcWidth, fcPhysical };
 
@@ -39,7 +40,7 @@ enum TFieldColumn { fcCaption, fcAlignment, fcWidth, fcPhysical };
 TFormExportField::TFormExportField(const TExportField& field, QWidget* parent)
     : QDialog(parent), m_field(field) {
     setObjectName(QStringLiteral("TFormExportField"));
-    setWindowTitle(QStringLiteral("Параметры поля"));
+    setWindowTitle(Tr("Параметры поля"));
     m_caption = new QLineEdit(Q(field.Caption), this);
     m_caption->setObjectName(QStringLiteral("edCaption"));
     m_alignment = new QComboBox(this);
@@ -56,12 +57,12 @@ TFormExportField::TFormExportField(const TExportField& field, QWidget* parent)
     m_width->setValue(ReadNumberTolerant(field.Width, 10));
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Заголовок столбца:"), m_caption);
-    form->addRow(QStringLiteral("Выравнивание данных:"), m_alignment);
-    form->addRow(QStringLiteral("Ширина:"), m_width);
+    form->addRow(Tr("Заголовок столбца:"), m_caption);
+    form->addRow(Tr("Выравнивание данных:"), m_alignment);
+    form->addRow(Tr("Ширина:"), m_width);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(Tr("Отмена"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
@@ -86,50 +87,47 @@ TFormExport::TFormExport(const TExportParams& params, std::string section, std::
       m_allRows(allRows),
       m_selectedRows(selectedRows) {
     setObjectName(QStringLiteral("TFormExport"));
-    setWindowTitle(QStringLiteral("Экспорт в Microsoft Excel"));
+    setWindowTitle(Tr("Экспорт в Microsoft Excel"));
 
     // Page "Параметры листа".
     auto* sheetPage = new QWidget(this);
     m_title = new QLineEdit(sheetPage);
     m_title->setObjectName(QStringLiteral("edTitle"));
-    m_title->setToolTip(QStringLiteral("Название отчета"));
+    m_title->setToolTip(Tr("Название отчета"));
     m_notes = new QLineEdit(sheetPage);
     m_notes->setObjectName(QStringLiteral("edNotes"));
-    m_notes->setToolTip(QStringLiteral("Дополнительная информация"));
+    m_notes->setToolTip(Tr("Дополнительная информация"));
     m_created = new QCheckBox(
-        QStringLiteral("Добавить строку с датой и временем формирования отчета (экспорта)."),
-        sheetPage);
+        Tr("Добавить строку с датой и временем формирования отчета (экспорта)."), sheetPage);
     m_created->setObjectName(QStringLiteral("cbCreated"));
     m_sheet = new QLineEdit(sheetPage);
     m_sheet->setObjectName(QStringLiteral("edSheet"));
     m_sheet->setMaxLength(static_cast<int>(MaxExportSheetNameLength));
     m_orientation = new QComboBox(sheetPage);
     m_orientation->setObjectName(QStringLiteral("cbOrientation"));
-    m_orientation->addItems({QStringLiteral("Не устанавливать"), QStringLiteral("Книжная"),
-                             QStringLiteral("Альбомная")});
+    m_orientation->addItems({Tr("Не устанавливать"), Tr("Книжная"), Tr("Альбомная")});
     m_fontSize = new QSpinBox(sheetPage);
     m_fontSize->setObjectName(QStringLiteral("edFontSize"));
     m_fontSize->setRange(MinExportFontSize, MaxExportFontSize);
     m_rowsMode = new QComboBox(sheetPage);
     m_rowsMode->setObjectName(QStringLiteral("cbRowsMode"));
-    m_rowsMode->addItems({QStringLiteral("Экспортировать все отображенные записи"),
-                          QStringLiteral("Экспортировать выделенные записи")});
+    m_rowsMode->addItems(
+        {Tr("Экспортировать все отображенные записи"), Tr("Экспортировать выделенные записи")});
     m_rowsCount = new QLabel(sheetPage);
     m_rowsCount->setObjectName(QStringLiteral("lbRowsCount"));
     connect(m_rowsMode, &QComboBox::currentIndexChanged, this, &TFormExport::ShowRowCount);
 
     auto* text = new QFormLayout;
-    text->addRow(QStringLiteral("Наименование отчета:"), m_title);
-    text->addRow(QStringLiteral("Дополнительные сведения:"), m_notes);
-    auto* sheetGroup =
-        new QGroupBox(QStringLiteral(" Параметры листа Microsoft Excel "), sheetPage);
+    text->addRow(Tr("Наименование отчета:"), m_title);
+    text->addRow(Tr("Дополнительные сведения:"), m_notes);
+    auto* sheetGroup = new QGroupBox(Tr(" Параметры листа Microsoft Excel "), sheetPage);
     auto* sheetForm = new QFormLayout(sheetGroup);
-    sheetForm->addRow(QStringLiteral("Наименование листа:"), m_sheet);
-    sheetForm->addRow(QStringLiteral("Ориентация:"), m_orientation);
-    sheetForm->addRow(QStringLiteral("Базовый размер шрифта:"), m_fontSize);
-    auto* rowsGroup = new QGroupBox(QStringLiteral(" Режим передачи данных "), sheetPage);
+    sheetForm->addRow(Tr("Наименование листа:"), m_sheet);
+    sheetForm->addRow(Tr("Ориентация:"), m_orientation);
+    sheetForm->addRow(Tr("Базовый размер шрифта:"), m_fontSize);
+    auto* rowsGroup = new QGroupBox(Tr(" Режим передачи данных "), sheetPage);
     auto* rowsLine = new QHBoxLayout(rowsGroup);
-    rowsLine->addWidget(new QLabel(QStringLiteral("Число строк:"), rowsGroup));
+    rowsLine->addWidget(new QLabel(Tr("Число строк:"), rowsGroup));
     rowsLine->addWidget(m_rowsMode, 1);
     rowsLine->addWidget(m_rowsCount);
     auto* sheetLayout = new QVBoxLayout(sheetPage);
@@ -144,26 +142,25 @@ TFormExport::TFormExport(const TExportParams& params, std::string section, std::
     m_fields = new QTreeWidget(columnsPage);
     m_fields->setObjectName(QStringLiteral("lvFields"));
     m_fields->setRootIsDecorated(false);
-    m_fields->setHeaderLabels({QStringLiteral("Наименование столбца"),
-                               QStringLiteral("Выравнивание"), QStringLiteral("Ширина"),
-                               QStringLiteral("Физическое поле")});
+    m_fields->setHeaderLabels(
+        {Tr("Наименование столбца"), Tr("Выравнивание"), Tr("Ширина"), Tr("Физическое поле")});
     connect(m_fields, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item, int column) {
         if (!m_filling && column == fcCaption) FieldClicked(m_fields->indexOfTopLevelItem(item));
     });
     connect(m_fields, &QTreeWidget::itemDoubleClicked, this, [this] { EditField(); });
-    auto* up = new QPushButton(QStringLiteral("Вверх"), columnsPage);
+    auto* up = new QPushButton(Tr("Вверх"), columnsPage);
     up->setObjectName(QStringLiteral("btUp"));
-    up->setToolTip(QStringLiteral("Переместить на одну строку вверх"));
+    up->setToolTip(Tr("Переместить на одну строку вверх"));
     up->setShortcut(QKeySequence(QStringLiteral("Ctrl+Up")));
     connect(up, &QPushButton::clicked, this, [this] { MoveField(-1); });
-    auto* down = new QPushButton(QStringLiteral("Вниз"), columnsPage);
+    auto* down = new QPushButton(Tr("Вниз"), columnsPage);
     down->setObjectName(QStringLiteral("btDown"));
-    down->setToolTip(QStringLiteral("Переместить на одну строку вниз"));
+    down->setToolTip(Tr("Переместить на одну строку вниз"));
     down->setShortcut(QKeySequence(QStringLiteral("Ctrl+Down")));
     connect(down, &QPushButton::clicked, this, [this] { MoveField(1); });
-    auto* props = new QPushButton(QStringLiteral("Свойства"), columnsPage);
+    auto* props = new QPushButton(Tr("Свойства"), columnsPage);
     props->setObjectName(QStringLiteral("btProperties"));
-    props->setToolTip(QStringLiteral("Изменить свойства экспортируемого поля"));
+    props->setToolTip(Tr("Изменить свойства экспортируемого поля"));
     connect(props, &QPushButton::clicked, this, [this] { EditField(); });
     for (const char* key : {"Ctrl+Return", "Ctrl+Enter"}) {
         auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(key)), m_fields);
@@ -178,28 +175,27 @@ TFormExport::TFormExport(const TExportParams& params, std::string section, std::
     fieldLine->addWidget(m_fields, 1);
     fieldLine->addLayout(fieldButtons);
     auto* columnsLayout = new QVBoxLayout(columnsPage);
-    columnsLayout->addWidget(new QLabel(QStringLiteral("Перечень экспортируемых полей:")));
+    columnsLayout->addWidget(new QLabel(Tr("Перечень экспортируемых полей:")));
     columnsLayout->addLayout(fieldLine);
 
     auto* pages = new QTabWidget(this);
-    pages->addTab(sheetPage, QStringLiteral("Параметры листа"));
-    pages->addTab(columnsPage, QStringLiteral("Столбцы таблицы"));
+    pages->addTab(sheetPage, Tr("Параметры листа"));
+    pages->addTab(columnsPage, Tr("Столбцы таблицы"));
 
     // Below both pages.
-    m_restore =
-        new QCheckBox(QStringLiteral("Сохранить параметры экспорта в файле конфигурации"), this);
+    m_restore = new QCheckBox(Tr("Сохранить параметры экспорта в файле конфигурации"), this);
     m_restore->setObjectName(QStringLiteral("cbRestore"));
     m_restore->setEnabled(remembered);
-    m_paramsButton = new QPushButton(QStringLiteral("Параметры"), this);
+    m_paramsButton = new QPushButton(Tr("Параметры"), this);
     m_paramsButton->setObjectName(QStringLiteral("btParams"));
     m_paramsButton->setVisible(remembered);
     auto* menu = new QMenu(m_paramsButton);
-    QAction* load = menu->addAction(QStringLiteral("Загрузить из файла"), this, [this] {
+    QAction* load = menu->addAction(Tr("Загрузить из файла"), this, [this] {
         const QString file = ChooseFile(false);
         if (!file.isEmpty()) LoadFromFile(file);
     });
     load->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
-    QAction* save = menu->addAction(QStringLiteral("Сохранить в файле"), this, [this] {
+    QAction* save = menu->addAction(Tr("Сохранить в файле"), this, [this] {
         const QString file = ChooseFile(true);
         if (!file.isEmpty()) SaveToFile(file);
     });
@@ -210,9 +206,9 @@ TFormExport::TFormExport(const TExportParams& params, std::string section, std::
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Ok)->setToolTip(QStringLiteral("Начать экспорт"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
-    buttons->button(QDialogButtonBox::Cancel)->setToolTip(QStringLiteral("Закрыть окно"));
+    buttons->button(QDialogButtonBox::Ok)->setToolTip(Tr("Начать экспорт"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(Tr("Отмена"));
+    buttons->button(QDialogButtonBox::Cancel)->setToolTip(Tr("Закрыть окно"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* bottom = new QHBoxLayout;
@@ -227,10 +223,8 @@ TFormExport::TFormExport(const TExportParams& params, std::string section, std::
     resize(560, 420);
 
     ChooseFile = [this](bool toSave) {
-        QFileDialog dialog(
-            this,
-            toSave ? QStringLiteral("Сохранить в файле") : QStringLiteral("Загрузить из файла"),
-            QCoreApplication::applicationDirPath(), QString::fromUtf8(kFilter));
+        QFileDialog dialog(this, toSave ? Tr("Сохранить в файле") : Tr("Загрузить из файла"),
+                           QCoreApplication::applicationDirPath(), Tr(kFilter));
         dialog.setDefaultSuffix(QStringLiteral("exp"));
         dialog.setAcceptMode(toSave ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         dialog.setFileMode(toSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

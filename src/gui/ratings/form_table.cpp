@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "gui/support/messages.h"
+#include "gui/support/tr.h"
 
 namespace mv::gui {
 
@@ -17,16 +18,14 @@ TFormTable::TFormTable(const TTableRecord& prepared, int selectedCount, const TR
                        QWidget* parent)
     : QDialog(parent), m_existing(existing), m_selectedCount(selectedCount) {
     setObjectName(QStringLiteral("TFormTable"));
-    setWindowTitle(QStringLiteral("Добавление регулярной ставки"));
+    setWindowTitle(Tr("Добавление регулярной ставки"));
     m_comment = new QLineEdit(this);
     m_comment->setObjectName(QStringLiteral("edComment"));
     m_comment->setMaxLength(RegularCommentMax);
     m_comment->setText(QString::fromStdString(prepared.Comment));
-    m_useMyComb =
-        new QRadioButton(QStringLiteral("Использовать постоянную стартовую комбинацию:"), this);
+    m_useMyComb = new QRadioButton(Tr("Использовать постоянную стартовую комбинацию:"), this);
     m_useMyComb->setObjectName(QStringLiteral("rbUseMyComb"));
-    m_useLastDraw =
-        new QRadioButton(QStringLiteral("Использовать данные предыдущего тиража"), this);
+    m_useLastDraw = new QRadioButton(Tr("Использовать данные предыдущего тиража"), this);
     m_useLastDraw->setObjectName(QStringLiteral("rbUseLastDraw"));
     m_useMyComb->setChecked(!prepared.UseLastDraw);
     m_useLastDraw->setChecked(prepared.UseLastDraw);
@@ -34,25 +33,25 @@ TFormTable::TFormTable(const TTableRecord& prepared, int selectedCount, const TR
     m_startEdit->setObjectName(QStringLiteral("edCombStart"));
     m_startEdit->setText(selectedCount == 1
                              ? QString::fromStdString(RegularCombText(prepared.Start))
-                             : QStringLiteral("{...Выделенные комбинации...}"));
+                             : Tr("{...Выделенные комбинации...}"));
     m_step = new QSpinBox(this);
     m_step->setObjectName(QStringLiteral("edStep"));
     m_step->setRange(-MaxNumber, MaxNumber);
     m_step->setValue(prepared.Step);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Комментарий к ставке:"), this));
+    layout->addWidget(new QLabel(Tr("Комментарий к ставке:"), this));
     layout->addWidget(m_comment);
     layout->addWidget(m_useMyComb);
     layout->addWidget(m_startEdit);
     layout->addWidget(m_useLastDraw);
     auto* step = new QFormLayout;
-    step->addRow(QStringLiteral("Шаг:"), m_step);
+    step->addRow(Tr("Шаг:"), m_step);
     layout->addLayout(step);
     layout->addStretch();
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(Tr("Отмена"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);

@@ -17,12 +17,13 @@
 #include "gui/ratings/ratings_tab.h"
 #include "gui/support/messages.h"
 #include "gui/support/sortable_list.h"
+#include "gui/support/tr.h"
 #include "gui/views/chart_window.h"
 #include "gui/views/views_commands.h"
 
 namespace mv::gui {
 namespace {
-const QString kCharting = QStringLiteral("Создание графиков...");
+const char* const kCharting = TrNoop("Создание графиков...");
 const char* const kEffActions[] = {"RatingsEffMode0", "RatingsEffMode1", "RatingsEffMode2"};
 }  // namespace
 
@@ -47,7 +48,7 @@ TRatingsCommands::~TRatingsCommands() = default;
 
 void TRatingsCommands::Refresh() {
     m_tab->Model()->Refresh();
-    m_host.SetPanelText(CountPanel, QStringLiteral("Рейтинг: %1").arg(m_tab->Model()->rowCount()));
+    m_host.SetPanelText(CountPanel, Tr("Рейтинг: %1").arg(m_tab->Model()->rowCount()));
 }
 
 bool TRatingsCommands::HasRows() const {
@@ -76,25 +77,26 @@ void TRatingsCommands::BuildActions() {
     const auto stakesAndSelected = [this] {
         return m_workspace.Stakes().IsOpen() && !m_workspace.Stakes().Empty() && HasSelection();
     };
-    AddActions(m_host,
-               {
-                   {"RatingsRefresh", "Обновить рейтинг", "F5",
-                    [this] { return m_workspace.Stakes().IsOpen(); }, [this] { Rebuild(); }},
-                   {"RatingsEffMode0", "Ожидаемые значения совпадений", "", idle,
-                    [this] { SetEffMode(remExpected); }},
-                   {"RatingsEffMode1", "Абсолютные значения эффективности", "", idle,
-                    [this] { SetEffMode(remAbsolute); }},
-                   {"RatingsEffMode2", "Относительные значения эффективности", "", idle,
-                    [this] { SetEffMode(remRelative); }},
-                   {"StakesGraphOverlap", "График совпадений ставок", "Ctrl+F6", stakesAndSelected,
-                    [this] { ShowStakeChart(TStakeChartValue::Matches); }},
-                   {"StakesGraphProfits", "График профита ставок", "Alt+F6", stakesAndSelected,
-                    [this] { ShowStakeChart(TStakeChartValue::Profit); }},
-                   {"RatingsGraphOverlap", "Количество совпадений", "", selected,
-                    [this] { ShowMatchChart(); }},
-                   {"RatingsToScript", "Добавить в сценарий", "", selected, [this] { ToScript(); }},
-                   {"RatingsExport", "Экспорт рейтинга в CSV-файл", "", rows, [this] { Export(); }},
-               });
+    AddActions(
+        m_host,
+        {
+            {"RatingsRefresh", Tr("Обновить рейтинг"), "F5",
+             [this] { return m_workspace.Stakes().IsOpen(); }, [this] { Rebuild(); }},
+            {"RatingsEffMode0", Tr("Ожидаемые значения совпадений"), "", idle,
+             [this] { SetEffMode(remExpected); }},
+            {"RatingsEffMode1", Tr("Абсолютные значения эффективности"), "", idle,
+             [this] { SetEffMode(remAbsolute); }},
+            {"RatingsEffMode2", Tr("Относительные значения эффективности"), "", idle,
+             [this] { SetEffMode(remRelative); }},
+            {"StakesGraphOverlap", Tr("График совпадений ставок"), "Ctrl+F6", stakesAndSelected,
+             [this] { ShowStakeChart(TStakeChartValue::Matches); }},
+            {"StakesGraphProfits", Tr("График профита ставок"), "Alt+F6", stakesAndSelected,
+             [this] { ShowStakeChart(TStakeChartValue::Profit); }},
+            {"RatingsGraphOverlap", Tr("Количество совпадений"), "", selected,
+             [this] { ShowMatchChart(); }},
+            {"RatingsToScript", Tr("Добавить в сценарий"), "", selected, [this] { ToScript(); }},
+            {"RatingsExport", Tr("Экспорт рейтинга в CSV-файл"), "", rows, [this] { Export(); }},
+        });
     for (int mode = 0; mode < 3; ++mode) {
         QAction* a = m_host.Action(QString::fromLatin1(kEffActions[mode]));
         a->setCheckable(true);
@@ -142,19 +144,18 @@ void TRatingsCommands::Rebuild() {
 // Qt's own file dialog, so that the identity option sits under the file name; it stays off
 // until the user asks, because the extra comment line is not part of the 12-field layout.
 void TRatingsCommands::Export() {
-    QFileDialog dialog(m_host.Window(), QStringLiteral("Экспорт в CSV-файл"), QString(),
-                       QStringLiteral("CSV-файлы (*.csv)"));
+    QFileDialog dialog(m_host.Window(), Tr("Экспорт в CSV-файл"), QString(),
+                       Tr("CSV-файлы (*.csv)"));
     dialog.setObjectName(QStringLiteral("FormRatingsExport"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("csv"));
     auto* identity = new QCheckBox(
-        QStringLiteral("Добавить в конец файла идентификатор данных (архив, настройки, версия)"),
-        &dialog);
+        Tr("Добавить в конец файла идентификатор данных (архив, настройки, версия)"), &dialog);
     identity->setObjectName(QStringLiteral("cbIdentity"));
-    identity->setToolTip(QStringLiteral(
-        "Последняя строка-комментарий с контрольной суммой архива тиражей, смещением, "
-        "таблицей выигрышей, стоимостью ставки и версией программы"));
+    identity->setToolTip(
+        Tr("Последняя строка-комментарий с контрольной суммой архива тиражей, смещением, "
+           "таблицей выигрышей, стоимостью ставки и версией программы"));
     if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
         grid->addWidget(identity, grid->rowCount(), 0, 1, grid->columnCount());
     }
@@ -163,7 +164,7 @@ void TRatingsCommands::Export() {
 }
 
 void TRatingsCommands::ExportTo(const QString& file, bool withIdentity) {
-    m_host.RunBusy(QStringLiteral("Экспорт в CSV-файл..."), [&] {
+    m_host.RunBusy(Tr("Экспорт в CSV-файл..."), [&] {
         std::optional<TRunIdentity> identity;
         if (withIdentity) {
             identity = MakeRunIdentity(m_workspace.Paths().Archive(), m_workspace.DrawsOffset(),
@@ -187,7 +188,7 @@ void TRatingsCommands::ToScript() {
 void TRatingsCommands::ShowStakeChart(TStakeChartValue value) {
     const std::vector<std::string> names = SelectedNames();
     TChartWindow* chart = nullptr;
-    m_host.RunBusy(kCharting, [&] {
+    m_host.RunBusy(Tr(kCharting), [&] {
         const std::vector<TRatingChartLine> lines =
             StakeChartByDraw(m_workspace.Stakes(), names, value);
         chart = m_views.NewChartWindow();
@@ -210,7 +211,7 @@ void TRatingsCommands::ShowMatchChart() {
             rows.push_back(m_workspace.Ratings()[static_cast<std::size_t>(row)]);
     }
     TChartWindow* chart = nullptr;
-    m_host.RunBusy(kCharting, [&] {
+    m_host.RunBusy(Tr(kCharting), [&] {
         const std::vector<TRatingChartLine> lines = RatingMatchChart(rows);
         chart = m_views.NewChartWindow();
         chart->setWindowTitle(QString::fromUtf8(RatingsOverlapChartTitle));

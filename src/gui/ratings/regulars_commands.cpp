@@ -13,10 +13,11 @@
 #include "gui/core/command_host.h"
 #include "gui/core/recalc_dispatcher.h"
 #include "gui/ratings/form_table.h"
-#include "gui/scenarios/form_test_cnt.h"
 #include "gui/ratings/regulars_tab.h"
+#include "gui/scenarios/form_test_cnt.h"
 #include "gui/stakes/form_stake.h"
 #include "gui/support/messages.h"
+#include "gui/support/tr.h"
 
 namespace mv::gui {
 
@@ -35,12 +36,12 @@ void TRegularsCommands::BuildActions() {
     AddActions(
         m_host,
         {
-            {"TablesAdd", "Добавить регулярную ставку", "", shown, [this] { Add(); }},
-            {"TablesDel", "Удалить регулярную ставку", "",
+            {"TablesAdd", Tr("Добавить регулярную ставку"), "", shown, [this] { Add(); }},
+            {"TablesDel", Tr("Удалить регулярную ставку"), "",
              [this] { return m_shown && !m_tab->SelectedRows().empty(); }, [this] { Delete(); }},
-            {"TablesStakeAdd", "Сделать ставку по регуляру", "",
+            {"TablesStakeAdd", Tr("Сделать ставку по регуляру"), "",
              [this] { return m_shown && m_tab->FocusedRow() >= 0; }, [this] { MakeStake(); }},
-            {"TablesStakeTest", "Тест регуляров", "",
+            {"TablesStakeTest", Tr("Тест регуляров"), "",
              [this] { return m_shown && !m_tab->SelectedRows().empty(); }, [this] { Test(); }},
         });
 }
@@ -57,7 +58,7 @@ void TRegularsCommands::SetTabShown(bool shown, bool load) {
 
 void TRegularsCommands::Load() {
     if (!m_shown) return;
-    m_host.RunBusy(QStringLiteral("Загрузка файла регулярных ставок..."), [this] {
+    m_host.RunBusy(Tr("Загрузка файла регулярных ставок..."), [this] {
         TRegulars loaded = LoadRegulars(RegularsPath(m_workspace));
         m_regulars = std::move(loaded);
     });
@@ -66,7 +67,8 @@ void TRegularsCommands::Load() {
 
 void TRegularsCommands::Save() {
     if (m_shown) {
-        TStatusGuard status(m_host.Hooks(), "Сохранение файла регулярных ставок...");
+        TStatusGuard status(m_host.Hooks(),
+                            Tr("Сохранение файла регулярных ставок...").toStdString());
         SaveRegulars(RegularsPath(m_workspace), m_regulars);
     }
     m_tab->Model()->Refresh();
@@ -92,7 +94,7 @@ void TRegularsCommands::Add() {
     if (!m_host.ExecDialog(dialog, {})) return;
     const TRegularComb start =
         selected.size() == 1 && !dialog.UseLastDraw() ? dialog.Start() : prepared.Start;
-    m_host.RunBusy(QStringLiteral("Создание регулярных ставок..."), [&] {
+    m_host.RunBusy(Tr("Создание регулярных ставок..."), [&] {
         const TRegulars added = NewRegulars(dialog.Comment().toStdString(), dialog.UseLastDraw(),
                                             dialog.Step(), start, selected);
         m_regulars.insert(m_regulars.end(), added.begin(), added.end());
@@ -104,7 +106,7 @@ void TRegularsCommands::Delete() {
     const std::vector<int> rows = m_tab->SelectedRows();
     if (rows.empty() || !TMessages::ConfirmDelete(static_cast<int>(rows.size()), m_host.Window()))
         return;
-    m_host.RunBusy(QStringLiteral("Удаление регулярных ставок..."), [&] {
+    m_host.RunBusy(Tr("Удаление регулярных ставок..."), [&] {
         for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
             if (static_cast<std::size_t>(*it) < m_regulars.size())
                 m_regulars.erase(m_regulars.begin() + *it);
@@ -129,8 +131,8 @@ void TRegularsCommands::MakeStake() {
         // No draw to start from, or a regular of a damaged file.
         const bool noDraw =
             m_regulars[static_cast<std::size_t>(row)].UseLastDraw && m_workspace.DrawCount() == 0;
-        TMessages::ShowError(noDraw ? QStringLiteral("Нет тиража для регулярной ставки!")
-                                    : QStringLiteral("Некорректная регулярная ставка!"),
+        TMessages::ShowError(noDraw ? Tr("Нет тиража для регулярной ставки!")
+                                    : Tr("Некорректная регулярная ставка!"),
                              m_host.Window());
         return;
     }

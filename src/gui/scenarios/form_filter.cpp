@@ -20,6 +20,7 @@
 #include "engine/stats/value_list.h"
 #include "gui/support/messages.h"
 #include "gui/support/number_locale.h"
+#include "gui/support/tr.h"
 
 namespace mv::gui {
 namespace {
@@ -28,7 +29,7 @@ constexpr int kFirstWeightMode = 19;
 constexpr int kLastWeightMode = 21;
 constexpr int kValueListMode = 31;
 constexpr int kStopByCombinations = 1;
-const char* const kBadList = "Введен некорректный диапазон значений!";
+const char* const kBadList = TrNoop("Введен некорректный диапазон значений!");
 
 QLineEdit* ListEdit(QWidget* parent, const QString& name) {
     auto* edit = new QLineEdit(parent);
@@ -50,29 +51,29 @@ TFormFilter::TFormFilter(const TStatList& registry, const QComboBox& methods, in
                          const TWeightCoefs& configured, QWidget* parent)
     : QDialog(parent), m_registry(registry), m_configured(configured) {
     setObjectName(QStringLiteral("TFormFilter"));
-    setWindowTitle(QStringLiteral("Фильтр"));
+    setWindowTitle(Tr("Фильтр"));
 
     m_method = new QComboBox(this);
     m_method->setObjectName(QStringLiteral("cbStat"));
-    for (int i = 0; i < methods.count(); ++i) m_method->addItem(methods.itemText(i), methods.itemData(i));
+    for (int i = 0; i < methods.count(); ++i)
+        m_method->addItem(methods.itemText(i), methods.itemData(i));
     m_method->setCurrentIndex(methods.currentIndex());
     m_window = ListEdit(this, QStringLiteral("edDraws"));
     m_window->setText(QString::number(windowLength));
-    m_window->setToolTip(QStringLiteral(
-        "Одно значение: 100\nСписок значений: 50, 100, 200\nДиапазон с шагом: 50-200;50"));
+    m_window->setToolTip(
+        Tr("Одно значение: 100\nСписок значений: 50, 100, 200\nДиапазон с шагом: 50-200;50"));
     m_sort = new QComboBox(this);
     m_sort->setObjectName(QStringLiteral("cbSortColumn"));
     for (const char* caption : StatColumnCaptions()) m_sort->addItem(QString::fromUtf8(caption));
     m_sort->setCurrentIndex(1);
     m_direction = new QComboBox(this);
     m_direction->setObjectName(QStringLiteral("cbDirection"));
-    m_direction->addItems({QStringLiteral("Сверху-вниз"), QStringLiteral("Снизу-вверх")});
+    m_direction->addItems({Tr("Сверху-вниз"), Tr("Снизу-вверх")});
     m_keep = new QComboBox(this);
     m_keep->setObjectName(QStringLiteral("cbFilterMode"));
-    m_keep->addItems({QStringLiteral("Удалить выделенные"), QStringLiteral("Оставить выделенные")});
+    m_keep->addItems({Tr("Удалить выделенные"), Tr("Оставить выделенные")});
     m_multiSelect = new QCheckBox(
-        QStringLiteral("Использовать режим одновременного выделения нескольких значений в списке"),
-        this);
+        Tr("Использовать режим одновременного выделения нескольких значений в списке"), this);
     m_multiSelect->setObjectName(QStringLiteral("chMultiSelect"));
     m_level = new QComboBox(this);
     m_level->setObjectName(QStringLiteral("cbLevelMode"));
@@ -86,21 +87,21 @@ TFormFilter::TFormFilter(const TStatList& registry, const QComboBox& methods, in
     m_stopValue->setRange(1, std::numeric_limits<int>::max());
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Тип фильтра:"), m_method);
-    form->addRow(QStringLiteral("Количество тиражей:"), m_window);
-    form->addRow(QStringLiteral("Сортировать по столбцу:"), m_sort);
-    form->addRow(QStringLiteral("Направление:"), m_direction);
-    form->addRow(QStringLiteral("Режим фильтра:"), m_keep);
+    form->addRow(Tr("Тип фильтра:"), m_method);
+    form->addRow(Tr("Количество тиражей:"), m_window);
+    form->addRow(Tr("Сортировать по столбцу:"), m_sort);
+    form->addRow(Tr("Направление:"), m_direction);
+    form->addRow(Tr("Режим фильтра:"), m_keep);
     form->addRow(m_multiSelect);
-    form->addRow(QStringLiteral("Режим выделения значений в списке статистики:"), m_level);
-    form->addRow(QStringLiteral("Значения:"), m_levelText);
+    form->addRow(Tr("Режим выделения значений в списке статистики:"), m_level);
+    form->addRow(Tr("Значения:"), m_levelText);
 
     auto* stopRow = new QFormLayout;
-    stopRow->addRow(QStringLiteral("Остановка по:"), m_stop);
-    stopRow->addRow(QStringLiteral("Значение:"), m_stopValue);
+    stopRow->addRow(Tr("Остановка по:"), m_stop);
+    stopRow->addRow(Tr("Значение:"), m_stopValue);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(Tr("Отмена"));
     connect(buttons, &QDialogButtonBox::accepted, this, &TFormFilter::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &TFormFilter::reject);
 
@@ -119,24 +120,24 @@ TFormFilter::TFormFilter(const TStatList& registry, const QComboBox& methods, in
 }
 
 QGroupBox* TFormFilter::CreateWeightsGroup() {
-    auto* group = new QGroupBox(QStringLiteral(" Коэффициенты для расчета значений \"Вес\" "), this);
-    m_override = new QCheckBox(QStringLiteral("Использовать свои коэффициенты"), group);
+    auto* group = new QGroupBox(Tr(" Коэффициенты для расчета значений \"Вес\" "), this);
+    m_override = new QCheckBox(Tr("Использовать свои коэффициенты"), group);
     m_override->setObjectName(QStringLiteral("chOverrideWeights"));
     auto* grid = new QGridLayout(group);
     grid->addWidget(m_override, 0, 0, 1, 6);
-    const char* const labels[] = {"Количество:", "Отклонение:", "Глубина:"};
+    const QString labels[] = {Tr("Количество:"), Tr("Отклонение:"), Tr("Глубина:")};
     for (int i = 0; i < 3; ++i) {
         auto* box = new QDoubleSpinBox(group);
         box->setObjectName(QStringLiteral("edCoef%1").arg(i + 1));
         box->setLocale(NumberLocale());
         box->setDecimals(3);
         box->setRange(-1e6, 1e6);
-        grid->addWidget(new QLabel(QString::fromUtf8(labels[i]), group), 1, i * 2);
+        grid->addWidget(new QLabel(labels[i], group), 1, i * 2);
         grid->addWidget(box, 1, i * 2 + 1);
         m_coefs[static_cast<std::size_t>(i)] = box;
     }
-    m_percents = new QCheckBox(QStringLiteral("Использовать значения в %"), group);
-    m_absolute = new QCheckBox(QStringLiteral("Использовать абсолютные значения"), group);
+    m_percents = new QCheckBox(Tr("Использовать значения в %"), group);
+    m_absolute = new QCheckBox(Tr("Использовать абсолютные значения"), group);
     grid->addWidget(m_percents, 2, 0, 1, 3);
     grid->addWidget(m_absolute, 2, 3, 1, 3);
     return group;
@@ -197,23 +198,23 @@ bool TFormFilter::Validate() {
         control->setFocus();
         return false;
     };
-    if (!ValidList(m_window->text(), true)) return fail(QString::fromUtf8(kBadList), m_window);
+    if (!ValidList(m_window->text(), true)) return fail(Tr(kBadList), m_window);
     if (m_level->currentIndex() != 0) {
         const TStatMethod* method = SelectedMethod();
         if (m_level->currentIndex() == kValueListMode &&
             !(method && method->StatClass->HasValueList)) {
-            return fail(QStringLiteral("Для данного вида статистики не доступен режим выделения "
-                                       "по списку значений!"),
+            return fail(Tr("Для данного вида статистики не доступен режим выделения "
+                           "по списку значений!"),
                         m_level);
         }
         if (!ValidList(m_levelText->text(), false)) {
-            return fail(QString::fromUtf8(kBadList), m_levelText);
+            return fail(Tr(kBadList), m_levelText);
         }
     }
     if (m_multiSelect->isChecked() && m_stop->currentIndex() == kStopByCombinations) {
-        return fail(QStringLiteral("В режиме мультивыделения остановка сценария по количеству "
-                                   "комбинаций или чисел не может быть выполнена!\rВыберите "
-                                   "другой способ останова."),
+        return fail(Tr("В режиме мультивыделения остановка сценария по количеству "
+                       "комбинаций или чисел не может быть выполнена!\rВыберите "
+                       "другой способ останова."),
                     m_stop);
     }
     return true;

@@ -15,6 +15,7 @@
 
 #include "engine/scenarios/script_options.h"
 #include "gui/support/messages.h"
+#include "gui/support/tr.h"
 
 namespace mv::gui {
 
@@ -23,11 +24,11 @@ TFormScript::TFormScript(const QString& title, int excludeDraws,
                          QWidget* parent)
     : QDialog(parent), m_editFilter(std::move(editFilter)) {
     setObjectName(QStringLiteral("TFormScript"));
-    setWindowTitle(title.isEmpty() ? QStringLiteral("Элемент сценария") : title);
+    setWindowTitle(title.isEmpty() ? Tr("Элемент сценария") : title);
 
     m_comment = new QLineEdit(this);
     m_comment->setObjectName(QStringLiteral("edComments"));
-    m_comment->setToolTip(QStringLiteral("Комментарии (можно оставить пустым)"));
+    m_comment->setToolTip(Tr("Комментарии (можно оставить пустым)"));
     m_listMode = new QComboBox(this);
     m_listMode->setObjectName(QStringLiteral("cbStartCombsType"));
     for (int m = 0; m < ScriptListModeCount; ++m) m_listMode->addItem(Q(ListModeCaption(m)));
@@ -44,11 +45,10 @@ TFormScript::TFormScript(const QString& title, int excludeDraws,
     m_newOnly->setObjectName(QStringLiteral("cbNewOnly"));
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Комментарии:"), m_comment);
-    form->addRow(QStringLiteral("Начальный список комбинаций:"), m_listMode);
-    form->addRow(QStringLiteral("Кол-во тиражей:"), m_exclude);
-    form->addRow(QStringLiteral("В случае неоднозначного результата после применения фильтров:"),
-                 m_stakeMode);
+    form->addRow(Tr("Комментарии:"), m_comment);
+    form->addRow(Tr("Начальный список комбинаций:"), m_listMode);
+    form->addRow(Tr("Кол-во тиражей:"), m_exclude);
+    form->addRow(Tr("В случае неоднозначного результата после применения фильтров:"), m_stakeMode);
     form->addRow(m_clear);
     form->addRow(m_newOnly);
     for (int k = 0; k < FiltersPerLine; ++k) {
@@ -58,18 +58,18 @@ TFormScript::TFormScript(const QString& title, int excludeDraws,
         auto* button = new QToolButton(this);
         button->setObjectName(QStringLiteral("btnFilter%1").arg(k + 1));
         button->setText(QStringLiteral("..."));
-        button->setToolTip(QStringLiteral("Редактировать фильтр"));
+        button->setToolTip(Tr("Редактировать фильтр"));
         connect(button, &QToolButton::clicked, this, [this, k] { EditFilter(k); });
         auto* row = new QHBoxLayout;
         row->addWidget(edit, 1);
         row->addWidget(button);
-        form->addRow(QStringLiteral("Фильтр %1:").arg(k + 1), row);
+        form->addRow(Tr("Фильтр %1:").arg(k + 1), row);
         m_filters[static_cast<std::size_t>(k)] = edit;
     }
     form->setRowWrapPolicy(QFormLayout::DontWrapRows);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(Tr("Отмена"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -90,7 +90,8 @@ void TFormScript::Load(const std::string& lineText) {
     m_clear->setChecked(options.ClearStakes);
     m_newOnly->setChecked(options.NewOnly);
     for (int k = 0; k < FiltersPerLine; ++k) {
-        m_filters[static_cast<std::size_t>(k)]->setText(Q(line.Filters[static_cast<std::size_t>(k)]));
+        m_filters[static_cast<std::size_t>(k)]->setText(
+            Q(line.Filters[static_cast<std::size_t>(k)]));
     }
 }
 

@@ -1,4 +1,5 @@
 #include "gui/scenarios/form_test_cnt.h"
+#include "gui/support/tr.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -11,15 +12,15 @@ namespace mv::gui {
 
 TFormTestCnt::TFormTestCnt(int maximum, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TFormTestCnt"));
-    setWindowTitle(QStringLiteral("Количество тестов"));
+    setWindowTitle(Tr("Количество тестов"));
     m_count = new QSpinBox(this);
     m_count->setObjectName(QStringLiteral("edTestCount"));
     m_count->setRange(1, std::max(1, maximum));
     m_count->setValue(10);
-    auto* label = new QLabel(QStringLiteral("Укажите количество тестов:"), this);
+    auto* label = new QLabel(Tr("Укажите количество тестов:"), this);
     label->setBuddy(m_count);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(Tr("Отмена"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);

@@ -15,10 +15,11 @@
 #include "gui/scenarios/script_tab.h"
 #include "gui/stats/stats_tab.h"
 #include "gui/support/messages.h"
+#include "gui/support/tr.h"
 
 namespace mv::gui {
 namespace {
-const QString kScriptFilter = QStringLiteral("Файлы сценариев (*.lsc)");
+const char* const kScriptFilter = TrNoop("Файлы сценариев (*.lsc)");
 }
 
 TScriptCommands::TScriptCommands(ICommandHost& host, const TStatsTab& stats, const TCombsTab& combs,
@@ -54,27 +55,28 @@ void TScriptCommands::BuildActions() {
     AddActions(
         m_host,
         {
-            {"ScriptOpen", "Открыть", "Ctrl+J", idle, [this] { OpenFile(false); }},
-            {"ScriptSave", "Сохранить", "Ctrl+I", hasLines, [this] { SaveFile(); }},
-            {"ScriptLoad", "Добавить сценарий", "", idle, [this] { OpenFile(true); }},
-            {"ScriptAdd", "Добавить фильтры", "Ctrl+Ins", idle, [this] { EditLine(-1, false); }},
-            {"ScriptEmpty", "Добавить разделитель", "Ctrl+Alt+Ins", hasLines,
+            {"ScriptOpen", Tr("Открыть"), "Ctrl+J", idle, [this] { OpenFile(false); }},
+            {"ScriptSave", Tr("Сохранить"), "Ctrl+I", hasLines, [this] { SaveFile(); }},
+            {"ScriptLoad", Tr("Добавить сценарий"), "", idle, [this] { OpenFile(true); }},
+            {"ScriptAdd", Tr("Добавить фильтры"), "Ctrl+Ins", idle,
+             [this] { EditLine(-1, false); }},
+            {"ScriptEmpty", Tr("Добавить разделитель"), "Ctrl+Alt+Ins", hasLines,
              [this] {
                  Change([this] {
                      return m_workspace.EditScript(
                          [](TCurrentScript& s) { return s.AppendLine(""); });
                  });
              }},
-            {"ScriptClone", "Клонировать", "Ctrl+K", focusedLine,
+            {"ScriptClone", Tr("Клонировать"), "Ctrl+K", focusedLine,
              [this] { EditLine(m_tab->FocusedLine(), false); }},
-            {"ScriptEdit", "Изменить", "Ctrl+Return", focusedLine,
+            {"ScriptEdit", Tr("Изменить"), "Ctrl+Return", focusedLine,
              [this] { EditLine(m_tab->FocusedLine(), true); }},
-            {"ScriptDel", "Удалить", "Ctrl+Del",
+            {"ScriptDel", Tr("Удалить"), "Ctrl+Del",
              [this] { return !m_tab->SelectedLines().isEmpty(); }, [this] { DeleteLines(false); }},
-            {"ScriptClr", "Удалить все", "", hasLines, [this] { DeleteLines(true); }},
-            {"ScriptUp", "Переместить вверх", "Ctrl+Up",
+            {"ScriptClr", Tr("Удалить все"), "", hasLines, [this] { DeleteLines(true); }},
+            {"ScriptUp", Tr("Переместить вверх"), "Ctrl+Up",
              [this] { return m_tab->FocusedLine() > 0; }, [move] { move(true); }},
-            {"ScriptDown", "Переместить вниз", "Ctrl+Down",
+            {"ScriptDown", Tr("Переместить вниз"), "Ctrl+Down",
              [this] {
                  const int line = m_tab->FocusedLine();
                  return line >= 0 && line + 1 < m_workspace.Script().Count();
@@ -92,8 +94,8 @@ void TScriptCommands::BuildActions() {
         }
         return row;
     };
-    m_host.Action(QStringLiteral("ScriptUp"))->setIconText(QStringLiteral("Вверх"));
-    m_host.Action(QStringLiteral("ScriptDown"))->setIconText(QStringLiteral("Вниз"));
+    m_host.Action(QStringLiteral("ScriptUp"))->setIconText(Tr("Вверх"));
+    m_host.Action(QStringLiteral("ScriptDown"))->setIconText(Tr("Вниз"));
     m_tab->AddToolActions(tools({"ScriptRun", "ScriptTest", "ScriptStop", "", "ScriptOpen",
                                  "ScriptLoad", "ScriptSave", "", "ScriptDel", "ScriptClr"}));
     m_tab->AddToolActions(tools(
@@ -124,7 +126,7 @@ std::optional<std::string> TScriptCommands::EditFilterText(const std::string& te
 void TScriptCommands::EditLine(int line, bool replace) {
     const bool fromLine = line >= 0 && line < m_workspace.Script().Count();
     TFormScript dialog(
-        replace ? QStringLiteral("Редактирование строки") : QStringLiteral("Создание новой строки"),
+        replace ? Tr("Редактирование строки") : Tr("Создание новой строки"),
         m_combs.ExcludeBox()->value(),
         [this](const std::string& text) { return EditFilterText(text); }, m_host.Window());
     if (fromLine) dialog.Load(m_workspace.Script().Line(line));
@@ -159,8 +161,8 @@ void TScriptCommands::DeleteLines(bool all) {
 
 void TScriptCommands::OpenFile(bool append) {
     const QString file = QFileDialog::getOpenFileName(
-        m_host.Window(), append ? QStringLiteral("Добавить сценарий") : QStringLiteral("Открыть"),
-        QString(), kScriptFilter);
+        m_host.Window(), append ? Tr("Добавить сценарий") : Tr("Открыть"), QString(),
+        Tr(kScriptFilter));
     if (!file.isEmpty()) ReadFile(file, append);
 }
 
@@ -177,7 +179,7 @@ void TScriptCommands::ReadFile(const QString& file, bool append) {
 }
 
 void TScriptCommands::SaveFile() {
-    QFileDialog dialog(m_host.Window(), QStringLiteral("Сохранить"), QString(), kScriptFilter);
+    QFileDialog dialog(m_host.Window(), Tr("Сохранить"), QString(), Tr(kScriptFilter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("lsc"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;

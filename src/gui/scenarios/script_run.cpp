@@ -18,10 +18,11 @@
 #include "gui/scenarios/script_tab.h"
 #include "gui/stats/stats_tab.h"
 #include "gui/support/messages.h"
+#include "gui/support/tr.h"
 
 namespace mv::gui {
 namespace {
-const QString kStopQuestion = QStringLiteral("Остановить выполнение сценария?");
+const char* const kStopQuestion = TrNoop("Остановить выполнение сценария?");
 }
 
 void TScriptCommands::BuildRunActions() {
@@ -32,19 +33,19 @@ void TScriptCommands::BuildRunActions() {
     AddActions(
         m_host,
         {
-            {"ScriptRun", "Прогноз", "F10", canRun, [this] { Run(false); }},
-            {"ScriptTest", "Тест", "Ctrl+F10", canRun, [this] { Run(true); }},
-            {"ScriptStop", "Стоп", "Ctrl+X",
+            {"ScriptRun", Tr("Прогноз"), "F10", canRun, [this] { Run(false); }},
+            {"ScriptTest", Tr("Тест"), "Ctrl+F10", canRun, [this] { Run(true); }},
+            {"ScriptStop", Tr("Стоп"), "Ctrl+X",
              [this] { return Running() && !m_runner->StopRequested(); }, [this] { AskStop(); }},
-            {"LogToggle", "Журнал выполнения сценария", "", notRunning,
+            {"LogToggle", Tr("Журнал выполнения сценария"), "", notRunning,
              [this] {
                  m_logEnabled = !m_logEnabled;
                  m_host.Action(QStringLiteral("LogToggle"))->setChecked(m_logEnabled);
                  m_host.StoreSetting(MainWindowKey::ScriptLogEnabled, m_logEnabled);
              }},
-            {"LogsDelete", "Удалить журналы выполнения сценариев", "", notRunning,
+            {"LogsDelete", Tr("Удалить журналы выполнения сценариев"), "", notRunning,
              [this] { DeleteLogs(); }},
-            {"StakesCheckLine", "Проверять ставки после каждой строки сценария", "",
+            {"StakesCheckLine", Tr("Проверять ставки после каждой строки сценария"), "",
              [] { return true; },
              [this] {
                  m_checkOnLine = !m_checkOnLine;
@@ -137,7 +138,7 @@ void TScriptCommands::ShowLastTable(const TScriptRunner& runner) {
 
 void TScriptCommands::AskStop() {
     if (!m_runner || m_runner->StopRequested()) return;
-    if (!TMessages::Ask(TAskKind::ConfirmDefaultNo, {}, kStopQuestion, m_host.Window())) return;
+    if (!TMessages::Ask(TAskKind::ConfirmDefaultNo, {}, Tr(kStopQuestion), m_host.Window())) return;
     // The question's own event loop cannot end the run, but stay safe.
     if (m_runner) m_runner->RequestStop();
     m_host.UpdateActions();
@@ -146,7 +147,7 @@ void TScriptCommands::AskStop() {
 bool TScriptCommands::MayClose() {
     if (!m_runner) return true;
     if (!m_runner->StopRequested()) {
-        if (!TMessages::Ask(TAskKind::ConfirmDefaultNo, {}, kStopQuestion, m_host.Window())) {
+        if (!TMessages::Ask(TAskKind::ConfirmDefaultNo, {}, Tr(kStopQuestion), m_host.Window())) {
             return false;
         }
         if (m_runner) m_runner->RequestStop();

@@ -11,6 +11,7 @@
 #include "engine/scenarios/script_line.h"
 #include "engine/session/workspace.h"
 #include "gui/support/messages.h"
+#include "gui/support/tr.h"
 #include "gui/support/window_placement.h"
 #include "gui/support/window_settings.h"
 
@@ -82,9 +83,9 @@ TScriptTab::TScriptTab(TWorkspace& workspace, QWidget* parent)
         m_panels[i]->setMinimumWidth(120);
         status->addWidget(m_panels[i], i + 1 == m_panels.size() ? 1 : 0);
     }
-    m_panels[1]->setText(QStringLiteral("Цикл: 0"));
-    m_panels[2]->setText(QStringLiteral("Строка: 0"));
-    m_panels[3]->setText(QStringLiteral("Ставок: 0"));
+    m_panels[1]->setText(Tr("Цикл: 0"));
+    m_panels[2]->setText(Tr("Строка: 0"));
+    m_panels[3]->setText(Tr("Ставок: 0"));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
@@ -112,7 +113,7 @@ void TScriptTab::AddToolActions(const QList<QAction*>& actions) {
 
 void TScriptTab::Refresh() {
     m_model->Refresh();
-    m_panels[0]->setText(QStringLiteral("Строк: %1").arg(m_workspace.Script().Count()));
+    m_panels[0]->setText(Tr("Строк: %1").arg(m_workspace.Script().Count()));
 }
 
 int TScriptTab::FocusedLine() const {
@@ -140,7 +141,7 @@ void TScriptTab::FocusLine(int index) {
 
 QString TScriptTab::StatusText(int panel) const {
     return panel >= 0 && panel < static_cast<int>(m_panels.size()) ? m_panels[panel]->text()
-                                                                  : QString();
+                                                                   : QString();
 }
 
 void TScriptTab::SetStatusText(int panel, const QString& text) {
@@ -150,7 +151,8 @@ void TScriptTab::SetStatusText(int panel, const QString& text) {
 void TScriptTab::RestoreSettings(const TWindowSettings& settings) {
     std::vector<int> widths(ScriptFieldCount, kColumnWidth);
     widths = ReadSaneColumnWidths(settings, MainWindowSection, kListName, widths);
-    for (std::size_t c = 0; c < widths.size(); ++c) m_list->setColumnWidth(static_cast<int>(c), widths[c]);
+    for (std::size_t c = 0; c < widths.size(); ++c)
+        m_list->setColumnWidth(static_cast<int>(c), widths[c]);
 }
 
 void TScriptTab::SaveSettings(TWindowSettings& settings) const {

@@ -11,13 +11,14 @@
 
 #include "engine/stakes/stake_entry.h"
 #include "gui/support/messages.h"
+#include "gui/support/tr.h"
 
 namespace mv::gui {
 
 QDialogButtonBox* StakeDialogButtons(QDialog& dialog) {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(Tr("Отмена"));
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     return buttons;
@@ -26,29 +27,29 @@ QDialogButtonBox* StakeDialogButtons(QDialog& dialog) {
 TFormMulti::TFormMulti(std::int32_t draw, int draws, const QString& comment, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("TFormMulti"));
-    setWindowTitle(QStringLiteral("Добавление мультиставки"));
+    setWindowTitle(Tr("Добавление мультиставки"));
     m_draw = new QSpinBox(this);
     m_draw->setObjectName(QStringLiteral("edDrawNumber"));
     m_draw->setRange(1, INT_MAX);
     m_draw->setValue(std::max<std::int32_t>(1, draw));
-    m_draw->setToolTip(QStringLiteral("Номер первого тиража"));
+    m_draw->setToolTip(Tr("Номер первого тиража"));
     m_draws = new QSpinBox(this);
     m_draws->setObjectName(QStringLiteral("edDrawsCount"));
     m_draws->setRange(1, 65535);
     m_draws->setValue(std::max(1, draws));
-    m_draws->setToolTip(QStringLiteral(
-        "Количество тиражей, на которые нужно сделать ставку (начиная с указанного)"));
+    m_draws->setToolTip(
+        Tr("Количество тиражей, на которые нужно сделать ставку (начиная с указанного)"));
     m_comment = new QLineEdit(this);
     m_comment->setObjectName(QStringLiteral("edComment"));
     m_comment->setMaxLength(StakeDialogCommentMax);
     m_comment->setText(comment);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Номер тиража:"), m_draw);
-    form->addRow(QStringLiteral("Кол-во тиражей:"), m_draws);
+    form->addRow(Tr("Номер тиража:"), m_draw);
+    form->addRow(Tr("Кол-во тиражей:"), m_draws);
     auto* commentForm = new QFormLayout;
     commentForm->setRowWrapPolicy(QFormLayout::WrapAllRows);
-    commentForm->addRow(QStringLiteral("Комментарий к ставке:"), m_comment);
+    commentForm->addRow(Tr("Комментарий к ставке:"), m_comment);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(commentForm);

@@ -12,19 +12,20 @@
 #include "engine/stakes/stake_entry.h"
 #include "gui/stakes/form_multi.h"
 #include "gui/support/messages.h"
+#include "gui/support/tr.h"
 
 namespace mv::gui {
 
 TFormStake::TFormStake(const TStakeRecord& stake, QWidget* parent)
     : QDialog(parent), m_result(stake) {
     setObjectName(QStringLiteral("TFormStake"));
-    setWindowTitle(QStringLiteral("Добавление ставки"));
+    setWindowTitle(Tr("Добавление ставки"));
 
     m_draw = new QSpinBox(this);
     m_draw->setObjectName(QStringLiteral("edDrawNumber"));
     m_draw->setRange(1, INT_MAX);
     m_draw->setValue(std::max(1, stake.DrawNumber));
-    m_draw->setToolTip(QStringLiteral("Номер первого тиража"));
+    m_draw->setToolTip(Tr("Номер первого тиража"));
 
     m_stake = new QLineEdit(this);
     m_stake->setObjectName(QStringLiteral("edStakeData"));
@@ -41,8 +42,8 @@ TFormStake::TFormStake(const TStakeRecord& stake, QWidget* parent)
     m_draws->setObjectName(QStringLiteral("edDrawsCount"));
     m_draws->setRange(1, 65535);
     m_draws->setValue(1);
-    m_draws->setToolTip(QStringLiteral(
-        "Количество тиражей, на которые нужно сделать ставку (начиная с указанного)"));
+    m_draws->setToolTip(
+        Tr("Количество тиражей, на которые нужно сделать ставку (начиная с указанного)"));
 
     m_comment = new QLineEdit(this);
     m_comment->setObjectName(QStringLiteral("edComment"));
@@ -50,15 +51,15 @@ TFormStake::TFormStake(const TStakeRecord& stake, QWidget* parent)
     m_comment->setText(Q(stake.Comment));
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Номер тиража:"), m_draw);
-    form->addRow(QStringLiteral("Ставка:"), m_stake);
-    form->addRow(QStringLiteral("Сумма:"), m_sum);
-    form->addRow(QStringLiteral("Кол-во тиражей:"), m_draws);
+    form->addRow(Tr("Номер тиража:"), m_draw);
+    form->addRow(Tr("Ставка:"), m_stake);
+    form->addRow(Tr("Сумма:"), m_sum);
+    form->addRow(Tr("Кол-во тиражей:"), m_draws);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     auto* commentForm = new QFormLayout;
     commentForm->setRowWrapPolicy(QFormLayout::WrapAllRows);
-    commentForm->addRow(QStringLiteral("Комментарий к ставке:"), m_comment);
+    commentForm->addRow(Tr("Комментарий к ставке:"), m_comment);
     layout->addLayout(commentForm);
     layout->addStretch();
     layout->addWidget(StakeDialogButtons(*this));

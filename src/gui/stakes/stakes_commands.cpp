@@ -18,13 +18,14 @@
 #include "gui/stakes/stakes_model.h"
 #include "gui/stakes/stakes_tab.h"
 #include "gui/support/messages.h"
+#include "gui/support/tr.h"
 #include "gui/views/chart_window.h"
 #include "gui/views/views_commands.h"
 
 namespace mv::gui {
 namespace {
-const char* const kManualComment = "Ставка \"вручную\"";
-const QString kCreating = QStringLiteral("Создание ставок...");
+const char* const kManualComment = TrNoop("Ставка \"вручную\"");
+const char* const kCreating = TrNoop("Создание ставок...");
 
 std::vector<std::uint8_t> SortedNumbers(const TComb& comb) {
     std::vector<std::uint8_t> numbers(comb.Nums.begin(), comb.Nums.end());
@@ -67,7 +68,7 @@ void TStakesCommands::FollowStakes() {
     // Stakes that arrive from elsewhere (scenarios, regulars) scroll into view when the user
     // asked for it; the add commands always show their last stake.
     if (m_scrollRequested || (after > before && m_scrollEnabled)) m_tab->ScrollToLast();
-    m_host.SetPanelText(CountPanel, QStringLiteral("Ставок: %1").arg(after));
+    m_host.SetPanelText(CountPanel, Tr("Ставок: %1").arg(after));
 }
 
 void TStakesCommands::BuildActions() {
@@ -80,7 +81,7 @@ void TStakesCommands::BuildActions() {
     AddActions(
         m_host,
         {
-            {"StakeAdd", "Сделать ставку", "F4", file,
+            {"StakeAdd", Tr("Сделать ставку"), "F4", file,
              [this] {
                  const int row = m_combs.CurrentRow();
                  const auto& list = m_workspace.Combs().CurrentList;
@@ -91,7 +92,7 @@ void TStakesCommands::BuildActions() {
                  }
                  AddOne(numbers);
              }},
-            {"StakeAddRandom", "Сделать случайную ставку", "Ctrl+F4", listAndFile,
+            {"StakeAddRandom", Tr("Сделать случайную ставку"), "Ctrl+F4", listAndFile,
              [this] {
                  const auto& list = m_workspace.Combs().CurrentList;
                  const auto row = static_cast<std::size_t>(
@@ -99,51 +100,53 @@ void TStakesCommands::BuildActions() {
                  const TComb& comb = list[row];
                  AddOne({comb.Nums.begin(), comb.Nums.end()});
              }},
-            {"StakeAddSelected", "Сделать ставки для выделенных комбинаций", "Alt+F4",
+            {"StakeAddSelected", Tr("Сделать ставки для выделенных комбинаций"), "Alt+F4",
              [this] {
                  const auto* selection = m_combs.List()->selectionModel();
                  return FileOpen() && selection && selection->hasSelection();
              },
              [this] { AddMany(true); }},
-            {"StakeAddAll", "Сделать ставки для всех комбинаций", "Ctrl+Alt+F4", listAndFile,
+            {"StakeAddAll", Tr("Сделать ставки для всех комбинаций"), "Ctrl+Alt+F4", listAndFile,
              [this] { AddMany(false); }},
-            {"SystemStakeAll", "Системная игра по списку системы", "Ctrl+Alt+J", listAndFile,
+            {"SystemStakeAll", Tr("Системная игра по списку системы"), "Ctrl+Alt+J", listAndFile,
              [this] { AddSystem(TSystemStakeMode::WholeSystem); }},
-            {"SystemStakeFilter", "Системная игра по списку комбинаций", "Alt+J", listAndFile,
+            {"SystemStakeFilter", Tr("Системная игра по списку комбинаций"), "Alt+J", listAndFile,
              [this] { AddSystem(TSystemStakeMode::ListOnly); }},
-            {"StakeDel", "Удалить ставку", "Ctrl+Del",
+            {"StakeDel", Tr("Удалить ставку"), "Ctrl+Del",
              [this] { return HasStakes() && m_tab->SelectedRange().has_value(); },
              [this] { DeleteRows(); }},
-            {"StakeFilter", "Удалить по условию", "Alt+D", stakes, [this] { DeleteByCondition(); }},
-            {"StakeClear", "Удалить все ставки", "Ctrl+Shift+Del", stakes, [this] { Clear(); }},
-            {"StakesCheckManual", "Проверить ставки", "Ctrl+F5", stakes,
+            {"StakeFilter", Tr("Удалить по условию"), "Alt+D", stakes,
+             [this] { DeleteByCondition(); }},
+            {"StakeClear", Tr("Удалить все ставки"), "Ctrl+Shift+Del", stakes, [this] { Clear(); }},
+            {"StakesCheckManual", Tr("Проверить ставки"), "Ctrl+F5", stakes,
              [this] { m_host.RunBusy({}, [this] { CheckAndRefreshStakes(m_workspace); }); }},
-            {"LogStakes", "Журналы ставок", "", idle,
+            {"LogStakes", Tr("Журналы ставок"), "", idle,
              [this] {
                  const bool on = !m_workspace.StakesLogEnabled;
                  m_workspace.StakesLogEnabled = on;
                  m_host.Action(QStringLiteral("LogStakes"))->setChecked(on);
                  m_host.StoreSetting(MainWindowKey::StakesLogEnabled, on);
              }},
-            {"LogStakesDelete", "Удалить журналы ставок", "", idle, [this] { DeleteLogs(); }},
-            {"StakesScroll", "Прокручивать список при добавлении", "", idle,
+            {"LogStakesDelete", Tr("Удалить журналы ставок"), "", idle, [this] { DeleteLogs(); }},
+            {"StakesScroll", Tr("Прокручивать список при добавлении"), "", idle,
              [this] {
                  m_scrollEnabled = !m_scrollEnabled;
                  m_host.Action(QStringLiteral("StakesScroll"))->setChecked(m_scrollEnabled);
                  m_host.StoreSetting(MainWindowKey::StakesScrollEnabled, m_scrollEnabled);
              }},
-            {"StakesGraphDraws", "Суммарный профит по тиражам", "F6", stakes,
+            {"StakesGraphDraws", Tr("Суммарный профит по тиражам"), "F6", stakes,
              [this] { ShowProfitChart(); }},
         });
-    const auto hint = [this](const char* name, const char* text) {
-        m_host.Action(QString::fromLatin1(name))->setStatusTip(QString::fromUtf8(text));
+    const auto hint = [this](const char* name, const QString& text) {
+        m_host.Action(QString::fromLatin1(name))->setStatusTip(text);
     };
     hint("SystemStakeAll",
-         "Системная игра по всем комбинациям выбранной системы (даже если их нет в списке "
-         "комбинаций)");
-    hint("SystemStakeFilter",
-         "Системная игра только по комбинациям, которые есть и в системе и в списке комбинаций");
-    hint("StakesGraphDraws", StakesGraphTitle);
+         Tr("Системная игра по всем комбинациям выбранной системы (даже если их нет в списке "
+            "комбинаций)"));
+    hint(
+        "SystemStakeFilter",
+        Tr("Системная игра только по комбинациям, которые есть и в системе и в списке комбинаций"));
+    hint("StakesGraphDraws", QString::fromUtf8(StakesGraphTitle));
     for (const char* name : {"LogStakes", "StakesScroll"}) {
         m_host.Action(QString::fromLatin1(name))->setCheckable(true);
     }
@@ -168,8 +171,9 @@ void TStakesCommands::Adding(const std::function<void()>& work) {
 
 void TStakesCommands::AddOne(const std::vector<std::uint8_t>& numbers) {
     std::optional<TStakeRecord> stake;
-    m_host.RunCommand(
-        [&] { stake = NewStakeRecord(m_workspace, skManual, numbers, kManualComment); });
+    m_host.RunCommand([&] {
+        stake = NewStakeRecord(m_workspace, skManual, numbers, Tr(kManualComment).toStdString());
+    });
     if (!stake) return;
     TFormStake dialog(*stake, m_host.Window());
     if (!m_host.ExecDialog(dialog, {})) return;
@@ -177,15 +181,15 @@ void TStakesCommands::AddOne(const std::vector<std::uint8_t>& numbers) {
 }
 
 void TStakesCommands::AddMany(bool selectedOnly) {
-    TFormMulti dialog(m_workspace.NextDrawNumber(m_workspace.DrawsOffset()), 1,
-                      QString::fromUtf8(kManualComment), m_host.Window());
+    TFormMulti dialog(m_workspace.NextDrawNumber(m_workspace.DrawsOffset()), 1, Tr(kManualComment),
+                      m_host.Window());
     if (!m_host.ExecDialog(dialog, {})) return;
     const std::string comment = dialog.Comment().toStdString();
     const std::int32_t draw = dialog.Draw();
     std::vector<std::size_t> rows;
     if (selectedOnly) rows = m_combs.SelectedRows();
     Adding([&] {
-        TStatusGuard status(m_host.Hooks(), kCreating.toStdString());
+        TStatusGuard status(m_host.Hooks(), Tr(kCreating).toStdString());
         const auto& list = m_workspace.Combs().CurrentList;
         const std::size_t count = selectedOnly ? rows.size() : list.Count();
         std::vector<TStakeRecord> recs;
@@ -264,7 +268,7 @@ void TStakesCommands::DeleteLogs() {
 
 void TStakesCommands::ShowProfitChart() {
     TChartWindow* chart = nullptr;
-    m_host.RunBusy(QStringLiteral("Создание графиков..."), [&] {
+    m_host.RunBusy(Tr("Создание графиков..."), [&] {
         const std::vector<TStakeProfitPoint> points = StakeProfitByDraw(m_workspace.Stakes());
         chart = m_views.NewChartWindow();
         chart->setWindowTitle(QString::fromUtf8(StakesGraphTitle));

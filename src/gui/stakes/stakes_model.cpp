@@ -8,6 +8,7 @@
 
 #include "engine/stakes/stakes_file.h"
 #include "gui/support/messages.h"
+#include "gui/support/tr.h"
 
 namespace mv::gui {
 namespace {
@@ -18,9 +19,10 @@ constexpr std::int64_t kPageSize = 256;
 constexpr int kNumberGap = 3;
 constexpr int kTextMargin = 2;
 
-const char* const kCaptions[] = {"№ тиража",          "Вид ставки", "Моя ставка", "Выборка",
-                                 "Результаты тиража", "Совпадений", "Совпадения", "Профит",
-                                 "Комментарий"};
+const char* const kCaptions[] = {
+    TrNoop("№ тиража"),          TrNoop("Вид ставки"), TrNoop("Моя ставка"), TrNoop("Выборка"),
+    TrNoop("Результаты тиража"), TrNoop("Совпадений"), TrNoop("Совпадения"), TrNoop("Профит"),
+    TrNoop("Комментарий")};
 
 const QColor kMatchedColour(0, 0, 255);
 const QColor kWonColour(0, 128, 0);
@@ -178,7 +180,7 @@ QVariant TStakesModel::data(const QModelIndex& index, int role) const {
 
 QVariant TStakesModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount) return {};
-    if (role == Qt::DisplayRole) return QString::fromUtf8(kCaptions[section]);
+    if (role == Qt::DisplayRole) return Tr(kCaptions[section]);
     if (role == Qt::TextAlignmentRole) return int(Qt::AlignCenter);
     return {};
 }

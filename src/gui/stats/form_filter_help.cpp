@@ -1,4 +1,5 @@
 #include "gui/stats/form_filter_help.h"
+#include "gui/support/tr.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -11,7 +12,7 @@ namespace mv::gui {
 TFormFilterHelp::TFormFilterHelp(const QString& page, const QString& methodName, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("TFormFilterHelp"));
-    setWindowTitle(QStringLiteral("Описание методики расчета"));
+    setWindowTitle(Tr("Описание методики расчета"));
     setSizeGripEnabled(true);
 
     m_browser = new QTextBrowser(this);
@@ -19,14 +20,13 @@ TFormFilterHelp::TFormFilterHelp(const QString& page, const QString& methodName,
     // Addresses outside the help pages open in the default browser.
     m_browser->setOpenExternalLinks(true);
     if (page.isEmpty()) {
-        m_browser->setPlainText(
-            QStringLiteral("Описание метода расчета «%1» отсутствует.").arg(methodName));
+        m_browser->setPlainText(Tr("Описание метода расчета «%1» отсутствует.").arg(methodName));
     } else {
         m_browser->setSource(QUrl::fromLocalFile(page));
     }
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("Закрыть"));
+    buttons->button(QDialogButtonBox::Close)->setText(Tr("Закрыть"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);

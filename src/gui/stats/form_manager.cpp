@@ -21,12 +21,13 @@
 #include "engine/support/busy.h"
 #include "gui/core/command_host.h"
 #include "gui/support/messages.h"
+#include "gui/support/tr.h"
 
 namespace mv::gui {
 namespace {
 
-const QString kWait = QStringLiteral("Подождите пожалуйста...");
-const QString kNamesFilter = QStringLiteral("Наименования фильтров (*.flt)");
+const char* const kWait = TrNoop("Подождите пожалуйста...");
+const char* const kNamesFilter = TrNoop("Наименования фильтров (*.flt)");
 constexpr int kMethodRole = Qt::UserRole;  // registry index; -1 on group nodes
 
 struct TCommandDef {
@@ -36,19 +37,20 @@ struct TCommandDef {
 };
 // In the order of the tree's context menu; an empty name is a separator.
 constexpr TCommandDef kCommands[] = {
-    {"GroupNone", "Сбросить группу", "Снять отметки со всех фильтров группы"},
-    {"GroupAll", "Выбрать группу", "Поставить отметки у всех фильтров группы"},
+    {"GroupNone", TrNoop("Сбросить группу"), TrNoop("Снять отметки со всех фильтров группы")},
+    {"GroupAll", TrNoop("Выбрать группу"), TrNoop("Поставить отметки у всех фильтров группы")},
     {"", "", ""},
-    {"CheckNone", "Сбросить все", "Снять отметки со всех фильтров"},
-    {"CheckAll", "Выбрать все", "Поставить отметки у всех фильтров"},
+    {"CheckNone", TrNoop("Сбросить все"), TrNoop("Снять отметки со всех фильтров")},
+    {"CheckAll", TrNoop("Выбрать все"), TrNoop("Поставить отметки у всех фильтров")},
     {"", "", ""},
-    {"Info", "Описание", "Справочная информация о выделенном методе расчета статистики"},
+    {"Info", TrNoop("Описание"),
+     TrNoop("Справочная информация о выделенном методе расчета статистики")},
     {"", "", ""},
-    {"Rename", "Переименовать", "Переименовать фильтр"},
-    {"ResetName", "Вернуть", "Вернуть наименование \"по умолчанию\""},
+    {"Rename", TrNoop("Переименовать"), TrNoop("Переименовать фильтр")},
+    {"ResetName", TrNoop("Вернуть"), TrNoop("Вернуть наименование \"по умолчанию\"")},
     {"", "", ""},
-    {"NamesImport", "Импорт названий", "Импорт названий фильтров из файла"},
-    {"NamesExport", "Экспорт названий", "Экспорт названий фильтров в файл"},
+    {"NamesImport", TrNoop("Импорт названий"), TrNoop("Импорт названий фильтров из файла")},
+    {"NamesExport", TrNoop("Экспорт названий"), TrNoop("Экспорт названий фильтров в файл")},
 };
 
 int NodeMethod(const QTreeWidgetItem* node) {
@@ -64,12 +66,11 @@ QString CaptionOf(const TStatMethod& m) {
 TFormManager::TFormManager(ICommandHost& host, std::function<void(int)> describe, QWidget* parent)
     : QDialog(parent), m_host(host), m_describe(std::move(describe)) {
     setObjectName(QStringLiteral("TFormManager"));
-    setWindowTitle(QStringLiteral("Менеджер избранных методов расчета статистики"));
+    setWindowTitle(Tr("Менеджер избранных методов расчета статистики"));
     setSizeGripEnabled(true);
 
-    auto* prompt = new QLabel(
-        QStringLiteral("Отметьте методы расчета статистики, которые Вы хотите использовать:"),
-        this);
+    auto* prompt =
+        new QLabel(Tr("Отметьте методы расчета статистики, которые Вы хотите использовать:"), this);
     m_count = new QLabel(this);
     m_count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     auto* top = new QHBoxLayout;
@@ -94,9 +95,9 @@ TFormManager::TFormManager(ICommandHost& host, std::function<void(int)> describe
             action->setSeparator(true);
         } else {
             action->setObjectName(QString::fromLatin1(def.Name));
-            action->setText(QString::fromUtf8(def.Caption));
-            action->setToolTip(QString::fromUtf8(def.Hint));
-            action->setStatusTip(QString::fromUtf8(def.Hint));
+            action->setText(Tr(def.Caption));
+            action->setToolTip(Tr(def.Hint));
+            action->setStatusTip(Tr(def.Hint));
             m_commands.push_back(action);
         }
         m_tree->addAction(action);
@@ -139,18 +140,17 @@ TFormManager::TFormManager(ICommandHost& host, std::function<void(int)> describe
     buttons->addStretch();
 
     auto* options = new QGroupBox(
-        QStringLiteral(" Параметры вывода наименований в списках методов расчета статистики "),
-        this);
-    m_ordered = new QCheckBox(QStringLiteral("Сортировать списки по названию метода"), options);
+        Tr(" Параметры вывода наименований в списках методов расчета статистики "), this);
+    m_ordered = new QCheckBox(Tr("Сортировать списки по названию метода"), options);
     m_groupName = new QCheckBox(
-        QStringLiteral("Отображать идентификатор группы { xxx } перед названием метода"), options);
-    m_flags = new QCheckBox(
-        QStringLiteral("Отображать особенности метода [ YYY ] после названия метода"), options);
+        Tr("Отображать идентификатор группы { xxx } перед названием метода"), options);
+    m_flags =
+        new QCheckBox(Tr("Отображать особенности метода [ YYY ] после названия метода"), options);
     auto* optionsLayout = new QVBoxLayout(options);
     for (QCheckBox* box : {m_ordered, m_groupName, m_flags}) optionsLayout->addWidget(box);
 
     auto* okCancel = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    okCancel->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    okCancel->button(QDialogButtonBox::Cancel)->setText(Tr("Отмена"));
     connect(okCancel, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(okCancel, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -177,7 +177,7 @@ QAction* TFormManager::Command(const QString& name) const {
 }
 
 void TFormManager::RunFrozen(const std::function<void()>& work) {
-    m_host.RunBusy(kWait, [&] {
+    m_host.RunBusy(Tr(kWait), [&] {
         m_tree->setUpdatesEnabled(false);
         struct TThaw {
             QTreeWidget* Tree;
@@ -192,7 +192,7 @@ void TFormManager::FillTree() {
     RunFrozen([this] {
         const TStatList& registry = m_host.Workspace().Stats();
         m_tree->clear();
-        m_count->setText(QStringLiteral("всего %1 методов").arg(registry.MethodCount()));
+        m_count->setText(Tr("всего %1 методов").arg(registry.MethodCount()));
         const QIcon groupIcon = style()->standardIcon(QStyle::SP_DirIcon);
         for (int i = 0; i < registry.MethodCount(); ++i) {
             const TStatMethod& m = registry.Method(i);
@@ -303,11 +303,11 @@ void TFormManager::Rename() {
     if (!node) return;
     QInputDialog input(this);
     input.setObjectName(QStringLiteral("TFormRename"));
-    input.setWindowTitle(QStringLiteral("Переименование"));
-    input.setLabelText(QStringLiteral("Введите наименование фильтра:"));
+    input.setWindowTitle(Tr("Переименование"));
+    input.setLabelText(Tr("Введите наименование фильтра:"));
     input.setTextValue(node->text(0));
     input.setOkButtonText(QStringLiteral("OK"));
-    input.setCancelButtonText(QStringLiteral("Отмена"));
+    input.setCancelButtonText(Tr("Отмена"));
     if (m_host.ExecDialog(input, {})) node->setText(0, input.textValue());
 }
 
@@ -323,9 +323,8 @@ void TFormManager::ShowInfo() {
 }
 
 QString TFormManager::PickNamesFile(bool save) {
-    QFileDialog dialog(
-        this, save ? QStringLiteral("Экспорт названий") : QStringLiteral("Импорт названий"),
-        Q(m_host.Workspace().Paths().Dir.string()), kNamesFilter);
+    QFileDialog dialog(this, save ? Tr("Экспорт названий") : Tr("Импорт названий"),
+                       Q(m_host.Workspace().Paths().Dir.string()), Tr(kNamesFilter));
     dialog.setObjectName(QStringLiteral("NamesFileDialog"));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -337,14 +336,14 @@ QString TFormManager::PickNamesFile(bool save) {
 void TFormManager::ImportNames() {
     const QString file = PickNamesFile(false);
     if (file.isEmpty()) return;
-    m_host.RunBusy(kWait, [&] { ImportMethodNames(m_host.Workspace(), file.toStdString()); });
+    m_host.RunBusy(Tr(kWait), [&] { ImportMethodNames(m_host.Workspace(), file.toStdString()); });
     FillTree();
 }
 
 void TFormManager::ExportNames() {
     const QString file = PickNamesFile(true);
     if (file.isEmpty()) return;
-    m_host.RunBusy(kWait,
+    m_host.RunBusy(Tr(kWait),
                    [&] { ExportMethodNames(m_host.Workspace(), file.toStdString(), Choices()); });
 }
 

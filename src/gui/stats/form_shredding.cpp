@@ -1,4 +1,5 @@
 #include "gui/stats/form_shredding.h"
+#include "gui/support/tr.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -18,9 +19,9 @@ constexpr int kPresetDigits = 2;
 TFormShredding::TFormShredding(const TShreddingSettings& current, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("TFormShredding"));
-    setWindowTitle(QStringLiteral("Методы шинковки"));
+    setWindowTitle(Tr("Методы шинковки"));
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel(QStringLiteral("Знаков после запятой")), 0, 2);
+    grid->addWidget(new QLabel(Tr("Знаков после запятой")), 0, 2);
     for (int i = 0; i < 3; ++i) {
         const auto slot = static_cast<std::size_t>(i);
         auto* formula = new QLineEdit(QString::fromStdString(current.Formulas[slot]));
@@ -32,7 +33,7 @@ TFormShredding::TFormShredding(const TShreddingSettings& current, QWidget* paren
         const int stored = current.Digits[slot];
         // A count outside the range (a hand-edited file) shows the preset.
         digits->setValue(stored >= kMinDigits && stored <= kMaxDigits ? stored : kPresetDigits);
-        auto* label = new QLabel(QStringLiteral("Формула %1:").arg(i + 1));
+        auto* label = new QLabel(Tr("Формула %1:").arg(i + 1));
         label->setBuddy(formula);
         grid->addWidget(label, i + 1, 0);
         grid->addWidget(formula, i + 1, 1);
@@ -43,15 +44,15 @@ TFormShredding::TFormShredding(const TShreddingSettings& current, QWidget* paren
     grid->setColumnStretch(1, 1);
 
     auto* note =
-        new QLabel(QStringLiteral("Используемые переменные:\n"
-                                  "n1, n2, n3, ..., nX - числа текущего тиража\n"
-                                  "p1, p2, p3, ..., pX - числа предыдущего тиража"));
+        new QLabel(Tr("Используемые переменные:\n"
+                      "n1, n2, n3, ..., nX - числа текущего тиража\n"
+                      "p1, p2, p3, ..., pX - числа предыдущего тиража"));
     note->setObjectName(QStringLiteral("lbNote"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->setObjectName(QStringLiteral("Buttons"));
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(Tr("Отмена"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

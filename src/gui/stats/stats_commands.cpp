@@ -16,12 +16,14 @@
 #include "gui/stats/form_shredding.h"
 #include "gui/stats/stats_tab.h"
 #include "gui/support/messages.h"
+#include "gui/support/tr.h"
 
 namespace mv::gui {
 namespace {
 // The view's name in the dispatcher: the caption of its tab.
-const QString kView = QStringLiteral("Статистика");
-const QString kWait = QStringLiteral("Подождите пожалуйста...");
+// The statistics table's name in the recalculation dispatcher.
+const QString kView = QStringLiteral("stats");
+const char* const kWait = TrNoop("Подождите пожалуйста...");
 }  // namespace
 
 TStatsCommands::TStatsCommands(ICommandHost& host, QWidget* parent)
@@ -64,7 +66,7 @@ void TStatsCommands::Force() {
 
 void TStatsCommands::BuildActions() {
     m_host.AddAction(
-        QStringLiteral("DrawsStatCalc"), QStringLiteral("Обновить"), {},
+        QStringLiteral("DrawsStatCalc"), Tr("Обновить"), {},
         [this] { return m_workspace.DrawCount() > 0 && m_tab->ChosenMethod() >= 0; },
         [this] { Force(); });
     m_tab->AddToolAction(m_host.Action(QStringLiteral("DrawsStatCalc")));
@@ -72,16 +74,16 @@ void TStatsCommands::BuildActions() {
     const auto canFilter = [this] {
         return !m_workspace.Combs().CurrentList.Empty() && !m_tab->SelectedTableRows().empty();
     };
-    QAction* include = m_host.AddAction(QStringLiteral("StatFilter_Include"),
-                                        QStringLiteral("Оставить выделенные"), QStringLiteral("F7"),
-                                        canFilter, [this] { ApplySelection(false); });
+    QAction* include =
+        m_host.AddAction(QStringLiteral("StatFilter_Include"), Tr("Оставить выделенные"),
+                         QStringLiteral("F7"), canFilter, [this] { ApplySelection(false); });
     include->setStatusTip(
-        QStringLiteral("В списке комбинаций оставить комбинации с выделенными характеристиками"));
+        Tr("В списке комбинаций оставить комбинации с выделенными характеристиками"));
     QAction* exclude =
-        m_host.AddAction(QStringLiteral("StatFilter_Exclude"), QStringLiteral("Удалить выделенные"),
+        m_host.AddAction(QStringLiteral("StatFilter_Exclude"), Tr("Удалить выделенные"),
                          QStringLiteral("Ctrl+F7"), canFilter, [this] { ApplySelection(true); });
     exclude->setStatusTip(
-        QStringLiteral("Из списка комбинаций удалить комбинации с выделенными характеристиками"));
+        Tr("Из списка комбинаций удалить комбинации с выделенными характеристиками"));
     m_tab->AddToolAction(include);
     m_tab->AddToolAction(exclude);
     // F7 and Ctrl+F7 also open the favourites: here they act while the tab is in front.
@@ -90,32 +92,31 @@ void TStatsCommands::BuildActions() {
 
     QAction* compare = m_host.AddAction(
         QStringLiteral("DrawsStatePrefetchsEnabled"),
-        QStringLiteral("Использовать сравнение с полным набором комбинаций"), {},
-        [] { return true; }, [this] { TogglePrefetchs(); });
+        Tr("Использовать сравнение с полным набором комбинаций"), {}, [] { return true; },
+        [this] { TogglePrefetchs(); });
     compare->setCheckable(true);
     QAction* total = m_host.AddAction(
-        QStringLiteral("DrawsStatShowTotalLine"), QStringLiteral("График идеального распределения"),
-        {}, [this] { return m_workspace.Combs().PrefetchsEnabled; }, [this] { ToggleTotalLine(); });
+        QStringLiteral("DrawsStatShowTotalLine"), Tr("График идеального распределения"), {},
+        [this] { return m_workspace.Combs().PrefetchsEnabled; }, [this] { ToggleTotalLine(); });
     total->setCheckable(true);
     total->setChecked(true);
 
     // The favourites. F7 and Ctrl+F7 open them wherever the statistics selection does not
     // take the key (see StatFilter_Include above).
     QAction* manager = m_host.AddAction(
-        QStringLiteral("FiltersManager"), QStringLiteral("Избранные статистики"),
-        QStringLiteral("F7"), [] { return true; }, [this] { ManageFavorites(); });
-    manager->setStatusTip(
-        QStringLiteral("Настройка списка избранных видов статистики (фильтров)"));
+        QStringLiteral("FiltersManager"), Tr("Избранные статистики"), QStringLiteral("F7"),
+        [] { return true; }, [this] { ManageFavorites(); });
+    manager->setStatusTip(Tr("Настройка списка избранных видов статистики (фильтров)"));
     QAction* reset = m_host.AddAction(
-        QStringLiteral("FiltersReset"), QStringLiteral("Все доступные статистики"),
-        QStringLiteral("Ctrl+F7"), [] { return true; }, [this] { ResetFavorites(); });
-    reset->setStatusTip(QStringLiteral("Отображать все доступные виды статистики (фильтры)"));
+        QStringLiteral("FiltersReset"), Tr("Все доступные статистики"), QStringLiteral("Ctrl+F7"),
+        [] { return true; }, [this] { ResetFavorites(); });
+    reset->setStatusTip(Tr("Отображать все доступные виды статистики (фильтры)"));
     m_host.Shortcuts().Share(manager, nullptr);
     m_host.Shortcuts().Share(reset, nullptr);
 
     m_host.AddAction(
-        QStringLiteral("EditShredding"), QStringLiteral("Формулы шинковки"), {},
-        [] { return true; }, [this] { EditShredding(); });
+        QStringLiteral("EditShredding"), Tr("Формулы шинковки"), {}, [] { return true; },
+        [this] { EditShredding(); });
 }
 
 void TStatsCommands::ApplySelection(bool removed) {
@@ -166,19 +167,19 @@ void TStatsCommands::ManageFavorites() {
         if (m_host.ExecDialog(dialog, {})) confirmed.emplace(dialog.Choices(), dialog.Display());
     });
     if (!confirmed) return;
-    m_host.RunBusy(kWait, [&] {
-        ConfirmMethodChoices(m_workspace, confirmed->first, confirmed->second);
-    });
+    m_host.RunBusy(Tr(kWait),
+                   [&] { ConfirmMethodChoices(m_workspace, confirmed->first, confirmed->second); });
     m_tab->FillMethods(true);
     m_host.RunCommand([this] { m_host.Recalc().Recalculate(true); });
 }
 
 void TStatsCommands::ResetFavorites() {
-    if (!m_host.Hooks().Ask(TAskKind::ConfirmDefaultNo, {},
-                            "Вы действительно хотите сбросить список избранных фильтров?")) {
+    if (!m_host.Hooks().Ask(
+            TAskKind::ConfirmDefaultNo, {},
+            Tr("Вы действительно хотите сбросить список избранных фильтров?").toStdString())) {
         return;
     }
-    m_host.RunBusy(kWait, [this] { mv::ResetFavorites(m_workspace); });
+    m_host.RunBusy(Tr(kWait), [this] { mv::ResetFavorites(m_workspace); });
     m_tab->FillMethods(true);
     // Nothing is computed again, but a view whose method changed with its selector shows it.
     m_host.RunCommand([this] { m_host.Recalc().Recalculate(false); });
@@ -191,6 +192,8 @@ void TStatsCommands::ReadMethodNames() {
     m_tab->FillMethods();
 }
 
-void TStatsCommands::RebuildMethodList() { mv::RebuildMethodList(m_workspace); }
+void TStatsCommands::RebuildMethodList() {
+    mv::RebuildMethodList(m_workspace);
+}
 
 }  // namespace mv::gui

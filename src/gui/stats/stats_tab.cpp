@@ -14,8 +14,8 @@
 #include <QSpinBox>
 #include <QSplitter>
 #include <QToolButton>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 #include <algorithm>
 
 #include "engine/session/list_commands.h"
@@ -26,6 +26,7 @@
 #include "gui/support/list_rows_model.h"
 #include "gui/support/messages.h"
 #include "gui/support/sortable_list.h"
+#include "gui/support/tr.h"
 #include "gui/support/window_placement.h"
 #include "gui/support/window_settings.h"
 #include "gui/views/chart_style.h"
@@ -61,12 +62,12 @@ TStatsTab::TStatsTab(TWorkspace& workspace, QWidget* parent)
     m_window = window;
 
     auto* methodRow = new QHBoxLayout;
-    methodRow->addWidget(new QLabel(QStringLiteral("Метод:"), this));
+    methodRow->addWidget(new QLabel(Tr("Метод:"), this));
     methodRow->addWidget(m_methods, 1);
     // The window length and the commands go on a row of their own so that the tab stays
     // narrow enough for small screens.
     m_top = new QHBoxLayout;
-    m_top->addWidget(new QLabel(QStringLiteral("Тиражей:"), this));
+    m_top->addWidget(new QLabel(Tr("Тиражей:"), this));
     m_top->addWidget(m_window);
 
     m_rows = new TListRowsModel(this);
@@ -75,7 +76,8 @@ TStatsTab::TStatsTab(TWorkspace& workspace, QWidget* parent)
     m_rows->SetColumns(captions);
     QList<Qt::Alignment> alignments;
     for (int c = 0; c < StatColumnCount; ++c) {
-        alignments << (c == scValue ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+        alignments << (c == scValue ? Qt::AlignLeft | Qt::AlignVCenter
+                                    : Qt::AlignRight | Qt::AlignVCenter);
     }
     m_rows->SetColumnAlignments(alignments);
     m_list = new TSortableListView(this);
@@ -152,12 +154,15 @@ bool TStatsTab::ChooseMethod(const QString& code) {
     return true;
 }
 
-int TStatsTab::WindowLength() const { return m_window->value(); }
+int TStatsTab::WindowLength() const {
+    return m_window->value();
+}
 
 std::vector<long long> TStatsTab::Inputs() const {
     const TConfigData& config = m_workspace.Config();
-    return {m_workspace.DrawCount(), m_workspace.DrawsOffset(), WindowLength(), ChosenMethod(),
-            m_workspace.SortedDraws() ? 1 : 0, config.ChannelSize, config.MatrixCols};
+    return {m_workspace.DrawCount(), m_workspace.DrawsOffset(),         WindowLength(),
+            ChosenMethod(),          m_workspace.SortedDraws() ? 1 : 0, config.ChannelSize,
+            config.MatrixCols};
 }
 
 void TStatsTab::Compute() {
@@ -171,8 +176,8 @@ void TStatsTab::Compute() {
 std::vector<std::size_t> TStatsTab::SelectedTableRows() const {
     std::vector<std::pair<int, std::size_t>> rows;
     for (const QModelIndex& index : m_list->selectionModel()->selectedRows()) {
-        rows.emplace_back(index.row(), static_cast<std::size_t>(
-                                           m_rows->Row(index.row()).Data.toInt()));
+        rows.emplace_back(index.row(),
+                          static_cast<std::size_t>(m_rows->Row(index.row()).Data.toInt()));
     }
     std::sort(rows.begin(), rows.end());
     std::vector<std::size_t> tableRows;
@@ -202,7 +207,7 @@ void TStatsTab::FillChart() {
     if (m_table.Actual.size() < 2) return;
 
     auto* line = new QLineSeries;
-    line->setName(QStringLiteral("Фактические данные"));
+    line->setName(Tr("Фактические данные"));
     line->setPen(QPen(QColor(0, 128, 0), 2));
     auto* points = new QScatterSeries;
     points->setMarkerSize(5);
@@ -219,7 +224,7 @@ void TStatsTab::FillChart() {
     chart->legend()->markers(points).first()->setVisible(false);
     if (!m_table.AllCombinations.empty()) {
         auto* all = new QLineSeries;
-        all->setName(QStringLiteral("Все возможные комбинации"));
+        all->setName(Tr("Все возможные комбинации"));
         all->setPen(QPen(Qt::red, 1));
         for (const TChartPoint& p : m_table.AllCombinations) {
             all->append(p.X, p.Y);

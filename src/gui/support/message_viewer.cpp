@@ -14,6 +14,7 @@
 
 #include "engine/support/busy.h"
 #include "gui/support/messages.h"
+#include "gui/support/tr.h"
 
 namespace mv::gui {
 namespace {
@@ -57,7 +58,7 @@ TMessageViewer::TMessageViewer() {
     setObjectName(QStringLiteral("MessageViewer"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlag(Qt::WindowStaysOnTopHint);
-    setWindowTitle(QStringLiteral("Сообщения"));
+    setWindowTitle(Tr("Сообщения"));
     setFont(QApplication::font("QMenu"));
     m_list = new QTextEdit(this);
     m_list->setObjectName(QStringLiteral("MessageList"));
@@ -81,19 +82,19 @@ TMessageViewer::TMessageViewer() {
 }
 
 void TMessageViewer::CreateActions() {
-    m_close = new QAction(QStringLiteral("Закрыть"), this);
+    m_close = new QAction(Tr("Закрыть"), this);
     m_close->setObjectName(QStringLiteral("ViewerClose"));
     m_close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
-    m_close->setStatusTip(QStringLiteral("Закрыть окно"));
-    m_close->setToolTip(QStringLiteral("Закрыть окно"));
+    m_close->setStatusTip(Tr("Закрыть окно"));
+    m_close->setToolTip(Tr("Закрыть окно"));
     connect(m_close, &QAction::triggered, this, [this] {
         if (ProgramIdle()) close();
     });
-    m_copy = new QAction(QStringLiteral("Копировать"), this);
+    m_copy = new QAction(Tr("Копировать"), this);
     m_copy->setObjectName(QStringLiteral("ViewerCopy"));
     m_copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Insert));
     connect(m_copy, &QAction::triggered, m_list, &QTextEdit::copy);
-    m_selectAll = new QAction(QStringLiteral("Выделить все"), this);
+    m_selectAll = new QAction(Tr("Выделить все"), this);
     m_selectAll->setObjectName(QStringLiteral("ViewerSelectAll"));
     m_selectAll->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
     connect(m_selectAll, &QAction::triggered, m_list, &QTextEdit::selectAll);
@@ -101,7 +102,7 @@ void TMessageViewer::CreateActions() {
         action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);
     }
-    auto* toolBar = addToolBar(QStringLiteral("Сообщения"));
+    auto* toolBar = addToolBar(Tr("Сообщения"));
     toolBar->setObjectName(QStringLiteral("ViewerToolBar"));
     toolBar->setMovable(false);
     toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -142,7 +143,7 @@ void TMessageViewer::AddMessage(const QString& text, const QColor& color,
 }
 
 void TMessageViewer::ShowCount() {
-    m_status->setText(QStringLiteral("Всего сообщений: %1").arg(m_count));
+    m_status->setText(Tr("Всего сообщений: %1").arg(m_count));
 }
 
 QString TMessageViewer::PlainText() const {

@@ -1,4 +1,5 @@
 #include "gui/support/messages.h"
+#include "gui/support/tr.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -22,14 +23,19 @@ TTestState& State() {
     return state;
 }
 
-QWidget* ParentOr(QWidget* parent) { return parent ? parent : QApplication::activeWindow(); }
+QWidget* ParentOr(QWidget* parent) {
+    return parent ? parent : QApplication::activeWindow();
+}
 
 QMessageBox::Icon IconOf(TMessageKind kind) {
     switch (kind) {
-        case TMessageKind::Error: return QMessageBox::Critical;
-        case TMessageKind::Info: return QMessageBox::Information;
+        case TMessageKind::Error:
+            return QMessageBox::Critical;
+        case TMessageKind::Info:
+            return QMessageBox::Information;
         case TMessageKind::Warning:
-        case TMessageKind::Caution: return QMessageBox::Warning;
+        case TMessageKind::Caution:
+            return QMessageBox::Warning;
     }
     return QMessageBox::NoIcon;
 }
@@ -49,7 +55,9 @@ QString DisplayText(const QString& text) {
     return out;
 }
 
-QString DisplayText(const std::string& engineText) { return DisplayText(Q(engineText)); }
+QString DisplayText(const std::string& engineText) {
+    return DisplayText(Q(engineText));
+}
 
 void TMessages::ShowMessage(TMessageKind kind, const QString& text, QWidget* parent) {
     const QString caption = QString::fromUtf8(MessageCaption(kind));
@@ -68,8 +76,8 @@ void TMessages::ShowMessage(TMessageKind kind, const QString& text, QWidget* par
 
 bool TMessages::Ask(TAskKind kind, const QString& caption, const QString& question,
                     QWidget* parent) {
-    const bool defaultNo = kind == TAskKind::YesNoDefaultNo ||
-                           kind == TAskKind::ConfirmDefaultNo || kind == TAskKind::ConfirmDelete;
+    const bool defaultNo = kind == TAskKind::YesNoDefaultNo || kind == TAskKind::ConfirmDefaultNo ||
+                           kind == TAskKind::ConfirmDelete;
     const QString shownCaption = Q(AskCaption(kind, caption.toStdString()));
     if (State().On) {
         State().Recorded.push_back({shownCaption, DisplayText(question), true, defaultNo});
@@ -79,14 +87,14 @@ bool TMessages::Ask(TAskKind kind, const QString& caption, const QString& questi
         return answer;
     }
     if (State().Console) {
-        const QString answer = defaultNo ? QStringLiteral("Нет") : QStringLiteral("Да");
+        const QString answer = defaultNo ? Tr("Нет") : Tr("Да");
         WriteToStandardError(shownCaption, DisplayText(question) + QLatin1Char(' ') + answer);
         return !defaultNo;
     }
     QMessageBox box(QMessageBox::Question, shownCaption, DisplayText(question),
                     QMessageBox::Yes | QMessageBox::No, ParentOr(parent));
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
+    box.button(QMessageBox::Yes)->setText(Tr("Да"));
+    box.button(QMessageBox::No)->setText(Tr("Нет"));
     box.setDefaultButton(defaultNo ? QMessageBox::No : QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
@@ -100,13 +108,17 @@ void TMessages::SetConsoleMode(bool on) {
     State().ExitStatus = 0;
 }
 
-bool TMessages::ConsoleMode() { return State().Console; }
+bool TMessages::ConsoleMode() {
+    return State().Console;
+}
 
 void TMessages::NoteFailure(int exitStatus) {
     if (State().Console && State().ExitStatus == 0) State().ExitStatus = exitStatus;
 }
 
-int TMessages::ExitStatus() { return State().ExitStatus; }
+int TMessages::ExitStatus() {
+    return State().ExitStatus;
+}
 
 void TMessages::SetTestMode(bool on) {
     State().On = on;
@@ -114,8 +126,14 @@ void TMessages::SetTestMode(bool on) {
     State().Answers.clear();
 }
 
-bool TMessages::TestMode() { return State().On; }
-std::vector<TShownMessage>& TMessages::Recorded() { return State().Recorded; }
-void TMessages::QueueAnswer(bool yes) { State().Answers.push_back(yes); }
+bool TMessages::TestMode() {
+    return State().On;
+}
+std::vector<TShownMessage>& TMessages::Recorded() {
+    return State().Recorded;
+}
+void TMessages::QueueAnswer(bool yes) {
+    State().Answers.push_back(yes);
+}
 
 }  // namespace mv::gui

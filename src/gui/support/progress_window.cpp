@@ -11,6 +11,7 @@
 
 #include "engine/core/errors.h"
 #include "gui/support/support_window.h"
+#include "gui/support/tr.h"
 
 namespace mv::gui {
 namespace {
@@ -24,7 +25,7 @@ public:
         PrepareBorderlessWindow(this);
         // The icon-title font is the closest the toolkit has to the system's icon font.
         setFont(QApplication::font("QAbstractItemView"));
-        m_label = new QLabel(QStringLiteral("Подождите пожалуйста..."), this);
+        m_label = new QLabel(Tr("Подождите пожалуйста..."), this);
         m_label->setObjectName(QStringLiteral("ProgressLabel"));
         m_bar = new QProgressBar(this);
         m_bar->setObjectName(QStringLiteral("ProgressBar"));
@@ -65,7 +66,7 @@ QPointer<TProgressWindow>& Window() {
 }  // namespace
 
 void ShowProgress(const QString& text, int maximum) {
-    if (Window()) throw EError("Окно индикатора уже создано!");
+    if (Window()) throw EError(Tr("Окно индикатора уже создано!").toStdString());
     // A failure half way leaves no half-made window behind.
     auto window = std::make_unique<TProgressWindow>();
     window->SetText(text);

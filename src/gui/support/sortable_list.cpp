@@ -12,6 +12,7 @@
 #include "gui/core/busy_frame.h"
 #include "gui/support/list_helpers.h"
 #include "gui/support/messages.h"
+#include "gui/support/tr.h"
 #include "gui/support/window_settings.h"
 
 namespace mv::gui {
@@ -110,8 +111,8 @@ void TSortableListView::SetSortColumn(int column) {
     if (column == m_sortColumn) return;
     const int count = model() ? model()->columnCount() : 0;
     if (column < -1 || column >= count) {
-        throw EError("Некорректное занчение номера столбца сортировки (" + std::to_string(column) +
-                     ")");
+        throw EError(
+            Tr("Некорректное занчение номера столбца сортировки (%1)").arg(column).toStdString());
     }
     m_sortColumn = column;
     UpdateSortIndicator();

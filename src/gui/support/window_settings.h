@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/support/ini_file.h"
+#include "gui/support/tr.h"
 
 namespace mv {
 
@@ -23,8 +24,10 @@ namespace mv {
 // once and writes it once at its end. Reads give the default for a missing or unreadable
 // value; a file that cannot be read or written throws EOSError.
 
-inline constexpr const char* WindowSettingsLoadError = "Ошибка загрузки параметров программы!";
-inline constexpr const char* WindowSettingsSaveError = "Ошибка сохранения параметров программы!";
+inline constexpr const char* WindowSettingsLoadError =
+    gui::TrNoop("Ошибка загрузки параметров программы!");
+inline constexpr const char* WindowSettingsSaveError =
+    gui::TrNoop("Ошибка сохранения параметров программы!");
 
 inline constexpr const char* MainWindowSection = "TFormMain";
 // The section of a window: its class name, with ".MDIChildren" for a document child.
@@ -141,8 +144,8 @@ std::optional<std::string> GuardWindowSettings(bool saving, Fn&& fn) {
         fn();
         return std::nullopt;
     } catch (const std::exception& e) {
-        return std::string(saving ? WindowSettingsSaveError : WindowSettingsLoadError) + "\r\r" +
-               e.what();
+        return gui::Tr(saving ? WindowSettingsSaveError : WindowSettingsLoadError).toStdString() +
+               "\r\r" + e.what();
     }
 }
 

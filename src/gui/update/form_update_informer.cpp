@@ -1,4 +1,5 @@
 #include "gui/update/form_update_informer.h"
+#include "gui/support/tr.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -31,11 +32,10 @@ TfrmUpdateInformer::TfrmUpdateInformer(const TUpdateOffer& offer, QWidget* paren
         layout->addWidget(edit);
         return edit;
     };
-    m_current = field(QStringLiteral("Текущая версия программы:"), offer.RunningVersion,
-                      "edCurrentVersion");
-    m_new = field(QStringLiteral("Новая версия программы:"), offer.Version, "edNewVersion");
+    m_current = field(Tr("Текущая версия программы:"), offer.RunningVersion, "edCurrentVersion");
+    m_new = field(Tr("Новая версия программы:"), offer.Version, "edNewVersion");
 
-    layout->addWidget(new QLabel(QStringLiteral("Описание версии:"), this));
+    layout->addWidget(new QLabel(Tr("Описание версии:"), this));
     m_description = new QPlainTextEdit(this);
     m_description->setObjectName(QStringLiteral("mmDescription"));
     m_description->setReadOnly(true);
@@ -46,13 +46,13 @@ TfrmUpdateInformer::TfrmUpdateInformer(const TUpdateOffer& offer, QWidget* paren
     layout->addWidget(m_description, 1);
 
     auto* buttons = new QDialogButtonBox(this);
-    m_install = buttons->addButton(QStringLiteral("Установить"), QDialogButtonBox::AcceptRole);
+    m_install = buttons->addButton(Tr("Установить"), QDialogButtonBox::AcceptRole);
     m_install->setObjectName(QStringLiteral("btnInstall"));
-    m_install->setToolTip(QStringLiteral("Установить это обновление"));
+    m_install->setToolTip(Tr("Установить это обновление"));
     m_install->setDefault(true);
-    m_cancel = buttons->addButton(QStringLiteral("Отмена"), QDialogButtonBox::RejectRole);
+    m_cancel = buttons->addButton(Tr("Отмена"), QDialogButtonBox::RejectRole);
     m_cancel->setObjectName(QStringLiteral("btnCancel"));
-    m_cancel->setToolTip(QStringLiteral("Отказаться от обновления"));
+    m_cancel->setToolTip(Tr("Отказаться от обновления"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);

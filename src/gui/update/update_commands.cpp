@@ -11,6 +11,7 @@
 #include "gui/core/command_host.h"
 #include "gui/core/main_window_keys.h"
 #include "gui/support/operation_viewer.h"
+#include "gui/support/tr.h"
 #include "gui/update/form_update_informer.h"
 
 namespace mv::gui {
@@ -29,16 +30,16 @@ TUpdateCommands::TUpdateCommands(ICommandHost& host, std::function<void()> termi
     const auto always = [] { return true; };
     AddActions(m_host,
                {
-                   {"CheckUpdate", "Поиск обновлений", "", always, [this] { CheckUpdate(); }},
-                   {"AutoSelfUpdate", "Автоматическое обновление", "", always,
+                   {"CheckUpdate", Tr("Поиск обновлений"), "", always, [this] { CheckUpdate(); }},
+                   {"AutoSelfUpdate", Tr("Автоматическое обновление"), "", always,
                     [this] { ToggleAutoUpdates(); }},
                });
     QAction* check = m_host.Action(QStringLiteral("CheckUpdate"));
-    check->setStatusTip(QStringLiteral("Искать обновления программы через интернет"));
-    check->setProperty("category", QStringLiteral("Автообновление"));
+    check->setStatusTip(Tr("Искать обновления программы через интернет"));
+    check->setProperty("category", Tr("Автообновление"));
     QAction* autoUpdate = m_host.Action(QStringLiteral("AutoSelfUpdate"));
-    autoUpdate->setStatusTip(QStringLiteral("Автоматическое обновление программы при запуске"));
-    autoUpdate->setProperty("category", QStringLiteral("Автообновление"));
+    autoUpdate->setStatusTip(Tr("Автоматическое обновление программы при запуске"));
+    autoUpdate->setProperty("category", Tr("Автообновление"));
     autoUpdate->setCheckable(true);
     autoUpdate->setChecked(m_autoUpdates);
 }

@@ -37,14 +37,14 @@ public:
     // Replaces the restart (a new process with "restart", then the end of this one); tests.
     void SetRestarter(std::function<void()> restarter) { m_restarter = std::move(restarter); }
     int LastResult() const { return m_lastResult; }
+    // Starts a new copy of the program with "restart" (on the same data folder) and ends
+    // this one; false when the new copy could not be started (the error was shown).
+    bool Restart();
 
 private:
     // The check inside the busy frame; returns its result.
     int RunCheck(bool silent);
     TUpdateParams Params(bool silent);
-    // Starts the new copy and ends this one; false when the new copy could not be started.
-    bool Restart();
-
     ICommandHost& m_host;
     std::function<void()> m_terminate;
     std::function<void()> m_restarter;

@@ -7,6 +7,7 @@
 #include "engine/views/sums.h"
 #include "gui/core/command_host.h"
 #include "gui/core/recalc_dispatcher.h"
+#include "gui/support/tr.h"
 #include "gui/views/card_tab.h"
 #include "gui/views/chart_window.h"
 #include "gui/views/layout_tab.h"
@@ -18,9 +19,10 @@
 namespace mv::gui {
 namespace {
 
-const char* const kIncludeHint = "В списке комбинаций оставить комбинации с выделенными значениями";
+const char* const kIncludeHint =
+    TrNoop("В списке комбинаций оставить комбинации с выделенными значениями");
 const char* const kExcludeHint =
-    "Из списка комбинаций удалить комбинации с выделенными  значениями";
+    TrNoop("Из списка комбинаций удалить комбинации с выделенными  значениями");
 
 // The keep/remove pair of a view: captions, hints, and the list and rule they share.
 void AddFilterActions(ICommandHost& host, const char* prefix, std::function<bool()> enabled,
@@ -29,21 +31,20 @@ void AddFilterActions(ICommandHost& host, const char* prefix, std::function<bool
     const auto rule = [&ws, enabled] { return ws.Combs().CurrentList.Count() > 0 && enabled(); };
     QAction* include =
         host.AddAction(QStringLiteral("%1_Include").arg(QLatin1String(prefix)),
-                       QStringLiteral("Оставить выделенные"), {}, rule, [apply] { apply(false); });
-    include->setStatusTip(QString::fromUtf8(kIncludeHint));
-    QAction* exclude =
-        host.AddAction(QStringLiteral("%1_Exclude").arg(QLatin1String(prefix)),
-                       QStringLiteral("Удалить выделенные"), {}, rule, [apply] { apply(true); });
-    exclude->setStatusTip(QString::fromUtf8(kExcludeHint));
+                       Tr("Оставить выделенные"), {}, rule, [apply] { apply(false); });
+    include->setStatusTip(Tr(kIncludeHint));
+    QAction* exclude = host.AddAction(QStringLiteral("%1_Exclude").arg(QLatin1String(prefix)),
+                                      Tr("Удалить выделенные"), {}, rule, [apply] { apply(true); });
+    exclude->setStatusTip(Tr(kExcludeHint));
 }
 
-QAction* AddOption(ICommandHost& host, const char* name, const char* caption, const char* hint,
-                   std::function<bool()> enabled, std::function<void()> run) {
-    QAction* action = host.AddAction(QString::fromLatin1(name), QString::fromUtf8(caption), {},
-                                     std::move(enabled), std::move(run));
+QAction* AddOption(ICommandHost& host, const char* name, const QString& caption,
+                   const QString& hint, std::function<bool()> enabled, std::function<void()> run) {
+    QAction* action =
+        host.AddAction(QString::fromLatin1(name), caption, {}, std::move(enabled), std::move(run));
     action->setCheckable(true);
     action->setChecked(true);
-    action->setStatusTip(QString::fromUtf8(hint));
+    action->setStatusTip(hint);
     return action;
 }
 
@@ -62,7 +63,7 @@ bool TabShown(const ICommandHost& host, const char* toggle) {
 
 // --- card ----------------------------------------------------------------------------------
 
-const QString TCardCommands::View = QStringLiteral("Карта");
+const QString TCardCommands::View = QStringLiteral("card");
 
 TCardCommands::TCardCommands(ICommandHost& host, QWidget* parent)
     : m_host(host), m_workspace(host.Workspace()), m_tab(new TCardTab(parent)) {
@@ -89,10 +90,11 @@ TCardCommands::TCardCommands(ICommandHost& host, QWidget* parent)
     AddFilterActions(
         m_host, "CardFilter", [this, shown] { return shown() && SelectionFits(); },
         [this](bool removed) { ApplySelection(removed); });
-    AddOption(m_host, "ViewColorCard", "Выделять каналы в карте тиражей",
-              "Выделять цветами каналы в карте тиражей", shown, [this] { ToggleOption(false); });
-    AddOption(m_host, "ViewColorCardSequences", "Выделять последовательности в карте тиражей",
-              "Выделять цветами последовательности в карте тиражей", shown,
+    AddOption(m_host, "ViewColorCard", Tr("Выделять каналы в карте тиражей"),
+              Tr("Выделять цветами каналы в карте тиражей"), shown,
+              [this] { ToggleOption(false); });
+    AddOption(m_host, "ViewColorCardSequences", Tr("Выделять последовательности в карте тиражей"),
+              Tr("Выделять цветами последовательности в карте тиражей"), shown,
               [this] { ToggleOption(true); });
     TViewGrid* grid = m_tab->Grid();
     grid->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -112,7 +114,7 @@ bool TCardCommands::SelectionFits() const {
 }
 
 void TCardCommands::Refresh() {
-    m_host.RunBusy(QStringLiteral("Обновление карты тиражей..."),
+    m_host.RunBusy(Tr("Обновление карты тиражей..."),
                    [this] { m_tab->Model()->SetCard(TCard(m_workspace.DrawArchive())); });
 }
 
@@ -140,7 +142,7 @@ void TCardCommands::RestoreSettings(const TWindowSettings& settings) {
 
 // --- layout --------------------------------------------------------------------------------
 
-const QString TLayoutCommands::View = QStringLiteral("Схема");
+const QString TLayoutCommands::View = QStringLiteral("layout");
 
 TLayoutCommands::TLayoutCommands(ICommandHost& host, QWidget* parent)
     : m_host(host), m_workspace(host.Workspace()), m_tab(new TLayoutTab(parent)) {
@@ -174,20 +176,20 @@ TLayoutCommands::TLayoutCommands(ICommandHost& host, QWidget* parent)
 
     const auto shown = [this] { return TabShown(m_host, "TabLayout"); };
     const auto ready = [this, shown] { return shown() && m_workspace.DrawCount() > 0; };
-    QAction* calc =
-        m_host.AddAction(QStringLiteral("LayoutCalc"), QStringLiteral("Обновить"), {}, ready,
-                         [this] { m_host.RunCommand([this] { BuildLayout(); }); });
-    calc->setStatusTip(QStringLiteral("Пересчитать схему"));
+    QAction* calc = m_host.AddAction(QStringLiteral("LayoutCalc"), Tr("Обновить"), {}, ready,
+                                     [this] { m_host.RunCommand([this] { BuildLayout(); }); });
+    calc->setStatusTip(Tr("Пересчитать схему"));
     QAction* cmpCalc =
-        m_host.AddAction(QStringLiteral("LayoutCmpCalc"), QStringLiteral("Обновить"), {}, ready,
+        m_host.AddAction(QStringLiteral("LayoutCmpCalc"), Tr("Обновить"), {}, ready,
                          [this] { m_host.RunCommand([this] { BuildCompareLists(); }); });
-    cmpCalc->setStatusTip(QStringLiteral("Пересчитать таблицы сравнения"));
+    cmpCalc->setStatusTip(Tr("Пересчитать таблицы сравнения"));
     AddFilterActions(
         m_host, "LayoutFilter",
         [this, shown] { return shown() && m_tab->Grid()->SelectedRect().has_value(); },
         [this](bool removed) { ApplySelection(removed); });
-    AddOption(m_host, "ViewShemaGradient", "Градиентная раскраска схемы",
-              "Градиентная раскраска схемы выпадения номеров", shown, [this] { ToggleGradient(); });
+    AddOption(m_host, "ViewShemaGradient", Tr("Градиентная раскраска схемы"),
+              Tr("Градиентная раскраска схемы выпадения номеров"), shown,
+              [this] { ToggleGradient(); });
 
     m_tab->AddToolAction(calc);
     m_tab->AddCompareAction(cmpCalc);
@@ -205,14 +207,14 @@ TLayoutCommands::TLayoutCommands(ICommandHost& host, QWidget* parent)
 TLayoutCommands::~TLayoutCommands() = default;
 
 void TLayoutCommands::BuildLayout() {
-    m_host.RunBusy(QStringLiteral("Построение схемы выпадения номеров..."), [this] {
+    m_host.RunBusy(Tr("Построение схемы выпадения номеров..."), [this] {
         m_tab->ShowLayout(BuildLayoutGrid(m_workspace.DrawArchive(), m_workspace.DrawsOffset(),
                                           m_tab->WindowLength(), m_workspace.HiddenDrawNumbers()));
     });
 }
 
 void TLayoutCommands::BuildCompareLists() {
-    m_host.RunBusy(QStringLiteral("Построение схемы выпадения номеров..."), [this] {
+    m_host.RunBusy(Tr("Построение схемы выпадения номеров..."), [this] {
         for (int i = 0; i < LayoutCompareLists; ++i) {
             m_tab->ShowCompareList(
                 i, BuildCompareList(m_workspace.DrawArchive(), m_workspace.DrawsOffset(),
@@ -241,7 +243,7 @@ void TLayoutCommands::RestoreSettings(const TWindowSettings& settings) {
 
 // --- week ----------------------------------------------------------------------------------
 
-const QString TWeekCommands::View = QStringLiteral("Неделя");
+const QString TWeekCommands::View = QStringLiteral("week");
 
 TWeekCommands::TWeekCommands(ICommandHost& host, QWidget* parent)
     : m_host(host), m_workspace(host.Workspace()), m_tab(new TWeekTab(parent)) {
@@ -261,25 +263,25 @@ TWeekCommands::TWeekCommands(ICommandHost& host, QWidget* parent)
 
     const auto shown = [this] { return TabShown(m_host, "TabWeek"); };
     QAction* calc = m_host.AddAction(
-        QStringLiteral("WeekStatCalc"), QStringLiteral("Обновить"), {},
+        QStringLiteral("WeekStatCalc"), Tr("Обновить"), {},
         [this, shown] { return shown() && m_workspace.DrawCount() > 0; },
         [this] { m_host.RunCommand([this] { m_host.Recalc().Force(View); }); });
-    calc->setStatusTip(QStringLiteral("Пересчитать статистику по выбранным параметрам"));
+    calc->setStatusTip(Tr("Пересчитать статистику по выбранным параметрам"));
     AddFilterActions(
         m_host, "WeekFilter",
         [this, shown] { return shown() && m_tab->Grid()->SelectedRect().has_value(); },
         [this](bool removed) { ApplySelection(removed); });
     QAction* mode = AddOption(
-        m_host, "ViewWeekChartMode", "График по дням недели",
-        "Режим графика на вкладке \"дни недели\"", shown, [this] {
+        m_host, "ViewWeekChartMode", Tr("График по дням недели"),
+        Tr("Режим графика на вкладке \"дни недели\""), shown, [this] {
             m_chartMode = m_chartMode == 1 ? 0 : 1;
             m_host.Action(QStringLiteral("ViewWeekChartMode"))->setChecked(m_chartMode == 1);
             m_host.StoreSetting(MainWindowKey::WeekChartMode, m_chartMode);
             RedrawChart();
         });
     QAction* type =
-        AddOption(m_host, "ViewWeekChartType", "График / диаграмма",
-                  "Вид графика на вкладке \"Дни недели\"", shown, [this] {
+        AddOption(m_host, "ViewWeekChartType", Tr("График / диаграмма"),
+                  Tr("Вид графика на вкладке \"Дни недели\""), shown, [this] {
                       m_chartLine = !m_chartLine;
                       m_host.Action(QStringLiteral("ViewWeekChartType"))->setChecked(m_chartLine);
                       m_host.StoreSetting(MainWindowKey::WeekChartType, m_chartLine);
@@ -305,7 +307,7 @@ TWeekCommands::TWeekCommands(ICommandHost& host, QWidget* parent)
 TWeekCommands::~TWeekCommands() = default;
 
 void TWeekCommands::Compute() {
-    m_host.RunBusy(QStringLiteral("Построение статистики по дням недели..."), [this] {
+    m_host.RunBusy(Tr("Построение статистики по дням недели..."), [this] {
         m_tab->ShowCounts(ComputeWeekCounts(m_workspace.DrawArchive(), m_workspace.DrawsOffset(),
                                             m_tab->WindowLength()));
     });
@@ -313,7 +315,7 @@ void TWeekCommands::Compute() {
 }
 
 void TWeekCommands::RedrawChart() {
-    m_host.RunBusy(QStringLiteral("Построение статистики по дням недели..."),
+    m_host.RunBusy(Tr("Построение статистики по дням недели..."),
                    [this] { m_tab->DrawChart(m_chartMode == 1, m_chartLine); });
 }
 
@@ -337,7 +339,7 @@ void TWeekCommands::RestoreSettings(const TWindowSettings& settings) {
 
 TExtStatsCommands::TExtStatsCommands(ICommandHost& host, TViewsCommands& views)
     : m_host(host), m_views(views) {
-    const QString repeats = QStringLiteral("Количество повторов в зависимости от тиража");
+    const QString repeats = Tr("Количество повторов в зависимости от тиража");
     m_host
         .AddAction(
             QStringLiteral("AnalyzeRepeats"), repeats, {},
@@ -346,10 +348,10 @@ TExtStatsCommands::TExtStatsCommands(ICommandHost& host, TViewsCommands& views)
     m_host
         .AddAction(
             QStringLiteral("TotalSumCombs"),
-            QStringLiteral("Распределение сумм тиражей и всех возможных комбинаций"), {},
-            [] { return true; }, [this] { TotalSumCombs(); })
-        ->setStatusTip(QStringLiteral(
-            "Распределение сумм всех возможных комбинаций и архива тиражей одновременно"));
+            Tr("Распределение сумм тиражей и всех возможных комбинаций"), {}, [] { return true; },
+            [this] { TotalSumCombs(); })
+        ->setStatusTip(
+            Tr("Распределение сумм всех возможных комбинаций и архива тиражей одновременно"));
 }
 
 void TExtStatsCommands::AnalyzeRepeats() {
@@ -361,7 +363,7 @@ void TExtStatsCommands::AnalyzeRepeats() {
 void TExtStatsCommands::TotalSumCombs() {
     TSumsDistribution distribution;
     bool computed = false;
-    m_host.RunBusy(QStringLiteral("Идет сбор статистики...."), [&] {
+    m_host.RunBusy(Tr("Идет сбор статистики...."), [&] {
         distribution = ComputeSumsDistribution(m_host.Workspace().DrawArchive());
         computed = true;
     });

@@ -29,6 +29,7 @@ bool TabShown(const ICommandHost& host, const char* toggle);
 class TCardCommands : public QObject {
     Q_OBJECT
 public:
+    // The view's key in the recalculation dispatcher.
     static const QString View;
 
     TCardCommands(ICommandHost& host, QWidget* parent);
@@ -58,6 +59,7 @@ private:
 class TLayoutCommands : public QObject {
     Q_OBJECT
 public:
+    // The view's key in the recalculation dispatcher.
     static const QString View;
 
     TLayoutCommands(ICommandHost& host, QWidget* parent);
@@ -84,6 +86,7 @@ private:
 class TWeekCommands : public QObject {
     Q_OBJECT
 public:
+    // The view's key in the recalculation dispatcher.
     static const QString View;
 
     TWeekCommands(ICommandHost& host, QWidget* parent);

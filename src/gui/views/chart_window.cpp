@@ -12,6 +12,7 @@
 
 #include "gui/core/command_host.h"
 #include "gui/support/messages.h"
+#include "gui/support/tr.h"
 #include "gui/views/chart_style.h"
 
 namespace mv::gui {
@@ -19,14 +20,14 @@ namespace mv::gui {
 TChartWindow::TChartWindow(ICommandHost& host) : QWidget(host.Window(), Qt::Tool), m_host(host) {
     setObjectName(QString::fromLatin1(SettingsSection));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("График"));
+    setWindowTitle(Tr("График"));
     m_chart = new QChartView(this);
     m_chart->setObjectName(QStringLiteral("chGraph"));
     m_chart->setRenderHint(QPainter::Antialiasing);
     m_chart->chart()->legend()->setAlignment(Qt::AlignBottom);
     m_chart->chart()->legend()->setShowToolTips(true);
     m_chart->chart()->setMargins(QMargins(2, 2, 2, 2));
-    m_marks = new QCheckBox(QStringLiteral("Отображать метки на графиках"), this);
+    m_marks = new QCheckBox(Tr("Отображать метки на графиках"), this);
     m_marks->setObjectName(QStringLiteral("cbGraphMarks"));
     m_marks->setChecked(true);
     connect(m_marks, &QCheckBox::toggled, this, [this](bool visible) {

@@ -16,6 +16,7 @@
 #include "gui/core/main_window_keys.h"
 #include "gui/stats/stats_tab.h"
 #include "gui/support/enter_spin_box.h"
+#include "gui/support/tr.h"
 #include "gui/views/chart_style.h"
 
 namespace mv::gui {
@@ -30,22 +31,21 @@ TGraphsTab::TGraphsTab(QWidget* parent) : QWidget(parent) {
     window->setRange(1, std::numeric_limits<int>::max());
     window->setValue(kDesignedWindow);
     window->setKeyboardTracking(false);
-    window->setToolTip(
-        QStringLiteral("Количество тиражей, использующихся для построения графиков"));
+    window->setToolTip(Tr("Количество тиражей, использующихся для построения графиков"));
     window->setStatusTip(window->toolTip());
     window->OnEnter = [this] { emit RedrawRequested(); };
     m_window = window;
 
     m_types = new QComboBox(this);
     m_types->setObjectName(QStringLiteral("cbDrawsGraphType"));
-    m_types->setToolTip(QStringLiteral("Тип графика"));
+    m_types->setToolTip(Tr("Тип графика"));
     m_types->setStatusTip(m_types->toolTip());
     m_types->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_types->setMinimumContentsLength(24);
     m_types->setMaxVisibleItems(30);
     connect(m_types, &QComboBox::currentIndexChanged, this, [this] { emit RedrawRequested(); });
 
-    m_marks = new QCheckBox(QStringLiteral("Отображать метки на графике"), this);
+    m_marks = new QCheckBox(Tr("Отображать метки на графике"), this);
     m_marks->setObjectName(QStringLiteral("cbDrawsGraphMarks"));
     connect(m_marks, &QCheckBox::toggled, this, &TGraphsTab::SetMarksVisible);
 
@@ -57,10 +57,10 @@ TGraphsTab::TGraphsTab(QWidget* parent) : QWidget(parent) {
     m_chart->chart()->setMargins(QMargins(2, 2, 2, 2));
 
     auto* typeRow = new QHBoxLayout;
-    typeRow->addWidget(new QLabel(QStringLiteral("График:"), this));
+    typeRow->addWidget(new QLabel(Tr("График:"), this));
     typeRow->addWidget(m_types, 1);
     m_top = new QHBoxLayout;
-    m_top->addWidget(new QLabel(QStringLiteral("Тиражей:"), this));
+    m_top->addWidget(new QLabel(Tr("Тиражей:"), this));
     m_top->addWidget(m_window);
     m_top->addWidget(m_marks);
     m_top->addStretch();
@@ -117,10 +117,9 @@ void TGraphsTab::Show(const TGraphSeries& series, const QString& title) {
     TLineLook flat;
     flat.Width = 1;
     flat.Colour = QColor(0, 0, 255);
-    QLineSeries* mean = AddLineSeries(chart, QStringLiteral("Среднее значение"), flat);
+    QLineSeries* mean = AddLineSeries(chart, Tr("Среднее значение"), flat);
     flat.Colour = QColor(255, 0, 0);
-    QLineSeries* mode =
-        AddLineSeries(chart, QStringLiteral("Наиболее часто встречающееся значение"), flat);
+    QLineSeries* mode = AddLineSeries(chart, Tr("Наиболее часто встречающееся значение"), flat);
 
     QList<QPointF> values, means, modes;
     for (const TGraphPoint& p : series.Values) {

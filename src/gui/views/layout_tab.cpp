@@ -11,6 +11,7 @@
 #include "gui/core/main_window_keys.h"
 #include "gui/support/enter_spin_box.h"
 #include "gui/support/sortable_list.h"
+#include "gui/support/tr.h"
 #include "gui/support/window_placement.h"
 #include "gui/views/view_grid.h"
 
@@ -48,9 +49,8 @@ QToolButton* ActionButton(QWidget* parent, QAction* action) {
 
 TLayoutTab::TLayoutTab(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("tsLayout"));
-    m_window =
-        WindowSpinBox(this, MainWindowKey::LayoutLen.Default,
-                      QStringLiteral("Количество тиражей, использующихся для расчета статистики"));
+    m_window = WindowSpinBox(this, MainWindowKey::LayoutLen.Default,
+                             Tr("Количество тиражей, использующихся для расчета статистики"));
     m_window->setObjectName(QStringLiteral("seLayoutLen"));
     m_window->OnEnter = [this] { emit LayoutRequested(); };
 
@@ -62,7 +62,7 @@ TLayoutTab::TLayoutTab(QWidget* parent) : QWidget(parent) {
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
 
     m_top = new QHBoxLayout;
-    m_top->addWidget(new QLabel(QStringLiteral("Тиражей:"), this));
+    m_top->addWidget(new QLabel(Tr("Тиражей:"), this));
     m_top->addWidget(m_window);
     m_top->addStretch();
     auto* upper = new QWidget(this);
@@ -82,14 +82,13 @@ TLayoutTab::TLayoutTab(QWidget* parent) : QWidget(parent) {
         auto* column = new QVBoxLayout;
         TEnterSpinBox* box = WindowSpinBox(
             lower, kCompareKeys[i].Default,
-            QStringLiteral("Количество тиражей, использующихся для расчета статистики в списке %1")
-                .arg(i + 1));
+            Tr("Количество тиражей, использующихся для расчета статистики в списке %1").arg(i + 1));
         box->setObjectName(QStringLiteral("seLayoutCompareLen%1").arg(i + 1));
         box->OnEnter = [this] { emit CompareRequested(); };
         auto* list = new TSortableListView(lower);
         list->setObjectName(QStringLiteral("lvLayoutCompare%1").arg(i + 1));
         auto* model = new TListRowsModel(list);
-        model->SetColumns({QStringLiteral("Кол-во"), QString()});
+        model->SetColumns({Tr("Кол-во"), QString()});
         list->setModel(model);
         list->SetSortColumn(0);
         list->SetSortDirection(sdDescending);
@@ -143,7 +142,7 @@ void TLayoutTab::ShowCompareList(int list, const TCompareList& content) {
     TSortableListView* view = m_lists[static_cast<std::size_t>(list)];
     TListRowsModel* model = view->RowsModel();
     if (!content.Caption.empty()) {
-        model->SetColumns({QStringLiteral("Кол-во"), QString::fromStdString(content.Caption)});
+        model->SetColumns({Tr("Кол-во"), QString::fromStdString(content.Caption)});
     }
     std::vector<TListRow> rows;
     for (const TCompareRow& row : content.Rows) {

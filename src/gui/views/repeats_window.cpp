@@ -17,6 +17,7 @@
 #include "engine/session/workspace.h"
 #include "gui/core/command_host.h"
 #include "gui/support/enter_spin_box.h"
+#include "gui/support/tr.h"
 #include "gui/support/window_placement.h"
 #include "gui/support/window_settings.h"
 #include "gui/views/chart_style.h"
@@ -49,14 +50,13 @@ QColor RandomColour() {
 
 TFormRepeats::TFormRepeats(ICommandHost& host) : QDialog(host.Window()), m_host(host) {
     setObjectName(QString::fromLatin1(SettingsSection));
-    setWindowTitle(QStringLiteral("Количество повторов в зависимости от тиража"));
-    m_window =
-        LengthBox(this, QStringLiteral("seDrawsLength"),
-                  QStringLiteral("Количество тиражей, использующихся для расчета статистики"));
-    m_depth = LengthBox(
-        this, QStringLiteral("seDrawsDeep"),
-        QStringLiteral("Количество тиражей, просматриваемых \"в глубину\" для поиска совпадений"));
-    m_calculate = new QPushButton(QStringLiteral("Рассчитать"), this);
+    setWindowTitle(Tr("Количество повторов в зависимости от тиража"));
+    m_window = LengthBox(this, QStringLiteral("seDrawsLength"),
+                         Tr("Количество тиражей, использующихся для расчета статистики"));
+    m_depth =
+        LengthBox(this, QStringLiteral("seDrawsDeep"),
+                  Tr("Количество тиражей, просматриваемых \"в глубину\" для поиска совпадений"));
+    m_calculate = new QPushButton(Tr("Рассчитать"), this);
     m_calculate->setAutoDefault(false);
     connect(m_calculate, &QPushButton::clicked, this, &TFormRepeats::Calculate);
     m_window->OnEnter = [this] { Calculate(); };
@@ -68,8 +68,8 @@ TFormRepeats::TFormRepeats(ICommandHost& host) : QDialog(host.Window()), m_host(
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setSortingEnabled(false);
     m_list->setUniformRowHeights(true);
-    m_list->setHeaderLabels({QStringLiteral("Тираж"), QStringLiteral("Совпадений"),
-                             QStringLiteral("Кол-во повторов"), QStringLiteral("Список тиражей")});
+    m_list->setHeaderLabels(
+        {Tr("Тираж"), Tr("Совпадений"), Tr("Кол-во повторов"), Tr("Список тиражей")});
     m_list->header()->setSectionsClickable(false);
     m_list->header()->setStretchLastSection(false);
     for (int c = 0; c < 4; ++c) m_list->setColumnWidth(c, kColumnWidths[c]);
@@ -81,9 +81,9 @@ TFormRepeats::TFormRepeats(ICommandHost& host) : QDialog(host.Window()), m_host(
     m_chart->chart()->setMargins(QMargins(2, 2, 2, 2));
 
     auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("Тиражей:"), this));
+    top->addWidget(new QLabel(Tr("Тиражей:"), this));
     top->addWidget(m_window);
-    top->addWidget(new QLabel(QStringLiteral("Глубина:"), this));
+    top->addWidget(new QLabel(Tr("Глубина:"), this));
     top->addWidget(m_depth);
     top->addWidget(m_calculate);
     top->addStretch();
@@ -156,7 +156,8 @@ void TFormRepeats::ShowResult(const TRepeatsResult& result) {
     m_list->addTopLevelItems(items);
 
     IUiHooks& hooks = m_host.Hooks();
-    hooks.ShowProgress("Создание графиков...", static_cast<int>(result.Rows.size()));
+    hooks.ShowProgress(Tr("Создание графиков...").toStdString(),
+                       static_cast<int>(result.Rows.size()));
     struct THide {
         IUiHooks& Hooks;
         ~THide() { Hooks.HideProgress(); }

@@ -7,6 +7,7 @@
 #include "gui/core/command_host.h"
 #include "gui/core/recalc_dispatcher.h"
 #include "gui/stats/stats_tab.h"
+#include "gui/support/tr.h"
 #include "gui/views/analysis_commands.h"
 #include "gui/views/card_tab.h"
 #include "gui/views/chart_window.h"
@@ -16,7 +17,7 @@
 
 namespace mv::gui {
 
-const QString TViewsCommands::GraphsView = QStringLiteral("Графики");
+const QString TViewsCommands::GraphsView = QStringLiteral("graphs");
 
 TViewsCommands::TViewsCommands(ICommandHost& host, TStatsTab& statsTab, QWidget* parent)
     : m_host(host), m_workspace(host.Workspace()), m_graphs(new TGraphsTab(parent)) {
@@ -44,10 +45,10 @@ TViewsCommands::TViewsCommands(ICommandHost& host, TStatsTab& statsTab, QWidget*
     });
 
     QAction* draw = m_host.AddAction(
-        QStringLiteral("DrawsGraphDraw"), QStringLiteral("Обновить"), {},
+        QStringLiteral("DrawsGraphDraw"), Tr("Обновить"), {},
         [this] { return m_workspace.DrawCount() > 0 && m_graphs->ChosenMethod() >= 0; },
         [this] { m_host.RunCommand([this] { m_host.Recalc().Force(GraphsView); }); });
-    draw->setStatusTip(QStringLiteral("Построить графики по выбранным параметрам"));
+    draw->setStatusTip(Tr("Построить графики по выбранным параметрам"));
     m_graphs->AddToolAction(draw);
 
     // The other views recalculate after the graphs, in this order.
@@ -57,11 +58,11 @@ TViewsCommands::TViewsCommands(ICommandHost& host, TStatsTab& statsTab, QWidget*
     m_extStats = std::make_unique<TExtStatsCommands>(host, *this);
 }
 
-QWidget* TViewsCommands::PageFor(const QString& caption) const {
-    if (caption == GraphsView) return m_graphs;
-    if (caption == TCardCommands::View) return m_card->Tab();
-    if (caption == TLayoutCommands::View) return m_layout->Tab();
-    if (caption == TWeekCommands::View) return m_week->Tab();
+QWidget* TViewsCommands::PageFor(const QString& key) const {
+    if (key == GraphsView) return m_graphs;
+    if (key == TCardCommands::View) return m_card->Tab();
+    if (key == TLayoutCommands::View) return m_layout->Tab();
+    if (key == TWeekCommands::View) return m_week->Tab();
     return nullptr;
 }
 
@@ -86,7 +87,7 @@ void TViewsCommands::DrawGraphs() {
     m_graphs->Clear();
     const int method = m_graphs->ChosenMethod();
     if (method < 0 || m_workspace.DrawCount() == 0) return;
-    m_host.RunBusy(QStringLiteral("Анализ тиражей и построение графиков..."), [&] {
+    m_host.RunBusy(Tr("Анализ тиражей и построение графиков..."), [&] {
         const TGraphSeries series = ComputeGraphSeries(
             m_workspace.Stats(), method, m_workspace.DrawArchive(), m_workspace.DrawsOffset(),
             m_graphs->WindowLength(), m_workspace.SortedDraws());

@@ -30,7 +30,7 @@ class TStatsTab;
 class TViewsCommands : public QObject {
     Q_OBJECT
 public:
-    // The view's name in the recalculation dispatcher: its tab's caption.
+    // The view's name in the recalculation dispatcher: its tab's key (also its help topic).
     static const QString GraphsView;
 
     TViewsCommands(ICommandHost& host, TStatsTab& statsTab, QWidget* parent);
@@ -40,9 +40,9 @@ public:
     TCardCommands& Card() const { return *m_card; }
     TLayoutCommands& Layout() const { return *m_layout; }
     TWeekCommands& Week() const { return *m_week; }
-    // The page of the right page control with that caption, or nullptr when it is not one of
-    // the analysis views.
-    QWidget* PageFor(const QString& caption) const;
+    // The page of the right page control with that key ("graphs", "card", "layout", "week"),
+    // or nullptr when it is not one of the analysis views.
+    QWidget* PageFor(const QString& key) const;
     // The stored settings of the card, layout and week tabs (the graphs tab has its own).
     void RestoreSettings(const mv::TWindowSettings& settings);
     void SaveSettings(mv::TWindowSettings& settings) const;

@@ -18,6 +18,7 @@
 
 #include "gui/core/main_window_keys.h"
 #include "gui/support/enter_spin_box.h"
+#include "gui/support/tr.h"
 #include "gui/support/window_placement.h"
 #include "gui/views/chart_style.h"
 #include "gui/views/view_grid.h"
@@ -37,8 +38,7 @@ TWeekTab::TWeekTab(QWidget* parent) : QWidget(parent) {
     m_window->setRange(1, std::numeric_limits<int>::max());
     m_window->setValue(MainWindowKey::WeekLen.Default);
     m_window->setKeyboardTracking(false);
-    m_window->setToolTip(
-        QStringLiteral("Количество тиражей, использующихся для расчета статистики"));
+    m_window->setToolTip(Tr("Количество тиражей, использующихся для расчета статистики"));
     m_window->setStatusTip(m_window->toolTip());
     m_window->OnEnter = [this] { emit ComputeRequested(); };
 
@@ -66,7 +66,7 @@ TWeekTab::TWeekTab(QWidget* parent) : QWidget(parent) {
     m_chart->chart()->setMargins(QMargins(2, 2, 2, 2));
 
     m_top = new QHBoxLayout;
-    m_top->addWidget(new QLabel(QStringLiteral("Тиражей:"), this));
+    m_top->addWidget(new QLabel(Tr("Тиражей:"), this));
     m_top->addWidget(m_window);
     m_top->addStretch();
     auto* upper = new QWidget(this);
