@@ -83,7 +83,7 @@ private slots:
             if (a->isVisible()) menus << a->text();
         }
         QCOMPARE(menus, U({"Файл", "Архив тиражей", "Комбинации", "Статистика", "Ставки",
-                                     "Рейтинг", "Регуляры", "Сценарий", "Вид", "Справка"}));
+                           "Рейтинг", "Регуляры", "Системы", "Сценарий", "Вид", "Справка"}));
         QCOMPARE(window->Action(QStringLiteral("ExitProgram"))->shortcut(),
                  QKeySequence(QStringLiteral("Alt+F4")));
     }

@@ -22,6 +22,8 @@
 #include "gui/stakes/stakes_commands.h"
 #include "gui/stats/stats_commands.h"
 #include "gui/support/messages.h"
+#include "gui/support/window_settings.h"
+#include "gui/systems/systems_commands.h"
 #include "gui/update/update_commands.h"
 
 namespace mv::gui {
@@ -38,8 +40,8 @@ void TTemplateMain::Create() {
         BuildStatusBar();
         BuildActions();
         BuildMenus();
-        // The systems tab stays hidden until the systems catalog is set up.
-        m_rightPages->setTabVisible(8, false);
+        // The systems tab and its stake commands stay hidden until the catalog is set up.
+        m_systemsCommands->SetTabShown(false);
         if (m_switches.Restart) WaitForEarlierCopy();
         if (m_terminated) return;
         setWindowTitle(GameCaption());
@@ -106,7 +108,7 @@ void TTemplateMain::DeferredInit() {
         m_regularsCommands->Load();
         m_scriptCommands->ReadCurrentScript();
         if (EndAfterFailure()) return;
-        if (!m_switches.IsBatch()) PendingSetUpSystemsAndOnlineCatalog();
+        if (!m_switches.IsBatch()) SetUpSystemsAndOnlineCatalog();
         ShowStatus(QString());
         if (RunBatchSwitches()) return;
         int autoDownload = 0;
@@ -123,6 +125,12 @@ void TTemplateMain::DeferredInit() {
     }
     UpdateActions();
     emit DeferredInitFinished();
+}
+
+void TTemplateMain::SetUpSystemsAndOnlineCatalog() {
+    bool shown = true;
+    RunCommand([&] { shown = ReadMainFlag(Settings(), MainWindowKey::SystemsEnabled); });
+    m_systemsCommands->SetUp(shown);
 }
 
 bool TTemplateMain::RunBatchSwitches() {

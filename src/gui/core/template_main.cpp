@@ -8,7 +8,6 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTabWidget>
-#include <QVBoxLayout>
 
 #include "engine/session/workspace.h"
 #include "engine/support/busy.h"
@@ -33,6 +32,8 @@
 #include "gui/support/elided_label.h"
 #include "gui/support/messages.h"
 #include "gui/support/window_settings.h"
+#include "gui/systems/systems_commands.h"
+#include "gui/systems/systems_tab.h"
 #include "gui/update/update_commands.h"
 #include "gui/views/graphs_tab.h"
 #include "gui/views/views_commands.h"
@@ -56,18 +57,7 @@ const char* const kRightTabs[] = {"Статистика", "Графики", "К�
 constexpr int kStakesTab = 5;
 constexpr int kRatingsTab = 6;
 constexpr int kRegularsTab = 7;
-
-// A page of a feature still to come: it says so instead of looking broken.
-QWidget* PendingPage(const QString& caption, QWidget* parent) {
-    auto* page = new QWidget(parent);
-    page->setObjectName(caption);
-    auto* note = new QLabel(QStringLiteral("«%1»: раздел в разработке").arg(caption), page);
-    note->setObjectName(QStringLiteral("PendingNote"));
-    note->setAlignment(Qt::AlignCenter);
-    note->setEnabled(false);
-    (new QVBoxLayout(page))->addWidget(note);
-    return page;
-}
+constexpr int kSystemsTab = 8;
 
 }  // namespace
 
@@ -136,6 +126,7 @@ void TTemplateMain::BuildLayout() {
         *this, *m_viewsCommands, [this] { m_rightPages->setCurrentWidget(ScriptTab()); },
         m_rightPages);
     m_regularsCommands = std::make_unique<TRegularsCommands>(*this, *m_combsTab, m_rightPages);
+    m_systemsCommands = std::make_unique<TSystemsCommands>(*this, *m_rightPages);
     const int last = static_cast<int>(std::size(kRightTabs)) - 1;
     for (int i = 0; i <= last; ++i) {
         const QString caption = QString::fromUtf8(kRightTabs[i]);
@@ -150,10 +141,10 @@ void TTemplateMain::BuildLayout() {
             page = m_ratingsCommands->Tab();
         } else if (i == kRegularsTab) {
             page = m_regularsCommands->Tab();
+        } else if (i == kSystemsTab) {
+            page = m_systemsCommands->Tab();
         } else if (i == last) {
             page = ScriptTab();
-        } else {
-            page = PendingPage(caption, m_rightPages);
         }
         m_rightPages->addTab(page, caption);
     }
