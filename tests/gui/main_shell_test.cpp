@@ -83,8 +83,8 @@ private slots:
         for (QAction* a : window->menuBar()->actions()) {
             if (a->isVisible()) menus << a->text();
         }
-        QCOMPARE(menus, U({"Файл", "Архив тиражей", "Комбинации", "Статистика", "Ставки", "Рейтинг",
-                           "Регуляры", "Сценарий", "Вид", "Справка"}));
+        QCOMPARE(menus, U({"Файл", "Архив тиражей", "Комбинации", "Статистика", "Ставки",
+                           "Рейтинг", "Регуляры", "Системы", "Сценарий", "Вид", "Справка"}));
         QCOMPARE(window->Action(QStringLiteral("ExitProgram"))->shortcut(),
                  QKeySequence(QStringLiteral("Alt+F4")));
     }

@@ -263,18 +263,26 @@ std::string LoadUpdatePublicKey(const std::filesystem::path& file) {
     return Trim(key);
 }
 
-TOnlineSettings LoadOnlineSettings(const std::filesystem::path& file) {
+namespace {
+
+TOnlineSettings ReadOnline(TConfigReader& r) {
     TOnlineSettings settings;
-    Load(file, [&](TConfigReader& r) {
-        settings.ServiceUrl = Trim(r.Text(OnlineSection, "ServiceUrl", ""));
-        settings.CaFile = Trim(r.Text(OnlineSection, "CaFile", ""));
-        settings.UserName = Trim(r.Text(OnlineSection, "UserName", ""));
-        settings.UserMail = Trim(r.Text(OnlineSection, "UserMail", ""));
-    });
+    settings.ServiceUrl = Trim(r.Text(OnlineSection, "ServiceUrl", ""));
+    settings.CaFile = Trim(r.Text(OnlineSection, "CaFile", ""));
+    settings.UserName = Trim(r.Text(OnlineSection, "UserName", ""));
+    settings.UserMail = Trim(r.Text(OnlineSection, "UserMail", ""));
     // "https://host:port/" and "https://host:port" name the same service.
     while (!settings.ServiceUrl.empty() && settings.ServiceUrl.back() == '/') {
         settings.ServiceUrl.pop_back();
     }
+    return settings;
+}
+
+}  // namespace
+
+TOnlineSettings LoadOnlineSettings(const std::filesystem::path& file) {
+    TOnlineSettings settings;
+    Load(file, [&](TConfigReader& r) { settings = ReadOnline(r); });
     return settings;
 }
 
@@ -337,6 +345,12 @@ std::vector<std::string> RenderEffectiveConfiguration(const TIniFile& ini) {
         add(kProxy, "ProxyUsername", p.Username);
         add(kProxy, "ProxyPassword", p.Password.empty() ? "" : "********");
         add(DrawsUrlSection, DrawsUrlKey, Trim(r.Text(DrawsUrlSection, DrawsUrlKey, "")));
+        const TOnlineSettings online = ReadOnline(r);
+        add(OnlineSection, "ServiceUrl", online.ServiceUrl);
+        add(OnlineSection, "CaFile", online.CaFile);
+        add(OnlineSection, "UserName", online.UserName);
+        add(OnlineSection, "UserMail", online.UserMail);
+        add(UpdateSection, UpdatePublicKeyKey, Trim(r.Text(UpdateSection, UpdatePublicKeyKey, "")));
     }
     return lines;
 }

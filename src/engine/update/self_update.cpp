@@ -336,10 +336,11 @@ void RemoveUpdateDescription(const fs::path& programDir) {
 }
 
 void LoadUpdateSettings(const fs::path& configFile, TUpdateParams& params) {
-    const TIniFile ini(configFile);
-    const std::string serviceUrl = Trim(ini.ReadString("ONLINE", "ServiceUrl", ""));
-    params.Source = serviceUrl.empty() ? std::string() : UpdateDescriptionUrl(serviceUrl);
-    params.Http.ExtraCaFile = Trim(ini.ReadString("ONLINE", "CaFile", ""));
+    // The same service and certificate as the catalogs', read by the same rules.
+    const TOnlineSettings online = LoadOnlineSettings(configFile);
+    params.Source =
+        online.ServiceUrl.empty() ? std::string() : UpdateDescriptionUrl(online.ServiceUrl);
+    params.Http.ExtraCaFile = online.CaFile;
     params.PublicKey = LoadUpdatePublicKey(configFile);
 }
 

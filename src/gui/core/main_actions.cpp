@@ -24,6 +24,7 @@
 #include "gui/stats/stats_tab.h"
 #include "gui/support/sortable_list.h"
 #include "gui/support/tr.h"
+#include "gui/systems/systems_commands.h"
 #include "gui/update/update_commands.h"
 #include "gui/views/analysis_commands.h"
 #include "gui/views/card_tab.h"
@@ -290,9 +291,19 @@ void TTemplateMain::BuildMenus() {
             m_ratingsCommands->Tab()->List());
     addMenu(Tr("Регуляры"), {"TablesAdd", "TablesDel", "", "TablesStakeAdd", "TablesStakeTest"},
             m_regularsCommands->Tab()->List());
+    // Shown by the start-up set-up of the systems catalog.
     QMenu* systems = menuBar()->addMenu(Tr("Системы"));
+    for (const char* name : {"SystemsOn", "", "SystemsDownload", "", "SystemsRefresh", "",
+                             "SystemsAdd", "SystemsProp", "SystemsDel"}) {
+        if (*name) {
+            add(systems, name);
+        } else {
+            systems->addSeparator();
+        }
+    }
     systems->setEnabled(false);
     systems->menuAction()->setVisible(false);
+    m_systemsCommands->SetMenu(systems);
 
     QMenu* script = menuBar()->addMenu(Tr("Сценарий"));
     for (const char* name :

@@ -27,6 +27,7 @@
 #include "gui/support/messages.h"
 #include "gui/support/window_placement.h"
 #include "gui/support/window_settings.h"
+#include "gui/systems/systems_commands.h"
 #include "gui/update/update_commands.h"
 #include "gui/views/chart_window.h"
 #include "gui/views/graphs_tab.h"
@@ -120,6 +121,7 @@ void TTemplateMain::RestoreSettings() {
         m_stakesCommands->RestoreSettings(s);
         m_ratingsCommands->RestoreSettings(s);
         m_regularsCommands->RestoreSettings(s);
+        m_systemsCommands->RestoreSettings(s);
         // The very first start stores the comparison option and sizes its columns.
         if (const auto width = ApplyFirstStart(s, ReadMainFlag(s, MainWindowKey::PrefetchsEnabled))) {
             StatsTab()->SetComparisonColumnsWidth(*width);
@@ -146,6 +148,7 @@ void TTemplateMain::SaveSettings() {
         m_stakesCommands->SaveSettings(s);
         m_ratingsCommands->SaveSettings(s);
         m_regularsCommands->SaveSettings(s);
+        m_systemsCommands->SaveSettings(s);
         s.EndUpdate();
     });
     if (failure) TMessages::ShowError(DisplayText(*failure), this);

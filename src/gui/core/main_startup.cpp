@@ -23,6 +23,8 @@
 #include "gui/stats/stats_commands.h"
 #include "gui/support/messages.h"
 #include "gui/support/tr.h"
+#include "gui/support/window_settings.h"
+#include "gui/systems/systems_commands.h"
 #include "gui/update/update_commands.h"
 
 namespace mv::gui {
@@ -40,8 +42,8 @@ void TTemplateMain::Create() {
         BuildStatusBar();
         BuildActions();
         BuildMenus();
-        // The systems tab stays hidden until the systems catalog is set up.
-        m_rightPages->setTabVisible(8, false);
+        // The systems tab and its stake commands stay hidden until the catalog is set up.
+        m_systemsCommands->SetTabShown(false);
         if (m_switches.Restart) WaitForEarlierCopy();
         if (m_terminated) return;
         setWindowTitle(GameCaption());
@@ -108,7 +110,7 @@ void TTemplateMain::DeferredInit() {
         m_regularsCommands->Load();
         m_scriptCommands->ReadCurrentScript();
         if (EndAfterFailure()) return;
-        if (!m_switches.IsBatch()) PendingSetUpSystemsAndOnlineCatalog();
+        if (!m_switches.IsBatch()) SetUpSystemsAndOnlineCatalog();
         ShowStatus(QString());
         if (RunBatchSwitches()) return;
         int autoDownload = 0;
@@ -126,6 +128,12 @@ void TTemplateMain::DeferredInit() {
     }
     UpdateActions();
     emit DeferredInitFinished();
+}
+
+void TTemplateMain::SetUpSystemsAndOnlineCatalog() {
+    bool shown = true;
+    RunCommand([&] { shown = ReadMainFlag(Settings(), MainWindowKey::SystemsEnabled); });
+    m_systemsCommands->SetUp(shown);
 }
 
 bool TTemplateMain::RunBatchSwitches() {

@@ -8,7 +8,6 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTabWidget>
-#include <QVBoxLayout>
 
 #include "engine/session/workspace.h"
 #include "engine/support/busy.h"
@@ -34,6 +33,8 @@
 #include "gui/support/messages.h"
 #include "gui/support/tr.h"
 #include "gui/support/window_settings.h"
+#include "gui/systems/systems_commands.h"
+#include "gui/systems/systems_tab.h"
 #include "gui/update/update_commands.h"
 #include "gui/views/graphs_tab.h"
 #include "gui/views/views_commands.h"
@@ -67,18 +68,7 @@ const TRightTab kRightTabs[] = {
 constexpr int kStakesTab = 5;
 constexpr int kRatingsTab = 6;
 constexpr int kRegularsTab = 7;
-
-// A page of a feature still to come: it says so instead of looking broken.
-QWidget* PendingPage(const QString& key, const QString& caption, QWidget* parent) {
-    auto* page = new QWidget(parent);
-    page->setObjectName(key);
-    auto* note = new QLabel(Tr("«%1»: раздел в разработке").arg(caption), page);
-    note->setObjectName(QStringLiteral("PendingNote"));
-    note->setAlignment(Qt::AlignCenter);
-    note->setEnabled(false);
-    (new QVBoxLayout(page))->addWidget(note);
-    return page;
-}
+constexpr int kSystemsTab = 8;
 
 }  // namespace
 
@@ -157,6 +147,7 @@ void TTemplateMain::BuildLayout() {
         *this, *m_viewsCommands, [this] { m_rightPages->setCurrentWidget(ScriptTab()); },
         m_rightPages);
     m_regularsCommands = std::make_unique<TRegularsCommands>(*this, *m_combsTab, m_rightPages);
+    m_systemsCommands = std::make_unique<TSystemsCommands>(*this, *m_rightPages);
     const int last = static_cast<int>(std::size(kRightTabs)) - 1;
     for (int i = 0; i <= last; ++i) {
         const QString key = QString::fromLatin1(kRightTabs[i].Key);
@@ -172,10 +163,10 @@ void TTemplateMain::BuildLayout() {
             page = m_ratingsCommands->Tab();
         } else if (i == kRegularsTab) {
             page = m_regularsCommands->Tab();
+        } else if (i == kSystemsTab) {
+            page = m_systemsCommands->Tab();
         } else if (i == last) {
             page = ScriptTab();
-        } else {
-            page = PendingPage(key, caption, m_rightPages);
         }
         page->setProperty(kHelpTopic, key);
         m_rightPages->addTab(page, caption);

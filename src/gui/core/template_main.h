@@ -49,6 +49,7 @@ class TViewsCommands;
 class TRatingsCommands;
 class TRegularsCommands;
 class TExportCommands;
+class TSystemsCommands;
 class TShortcutRouter;
 
 // The game-neutral main window, the shell the subsystems' command classes live in: the page
@@ -114,6 +115,7 @@ public:
     TDownloadCommands& DownloadCommands() { return *m_downloadCommands; }
     TUpdateCommands& UpdateCommands() { return *m_updateCommands; }
     TExportCommands& ExportCommands() { return *m_exportCommands; }
+    TSystemsCommands& SystemsCommands() { return *m_systemsCommands; }
 
     // Panel 6: the running operation's text; lets pending events run so it shows at once.
     void ShowStatus(const QString& text);
@@ -208,9 +210,8 @@ private:
     // Stores the chosen language and restarts the program, where it takes effect.
     void ChooseLanguage(int lcid);
 
-    // Start-up steps of features that are not part of the program yet. Each is a no-op named
-    // after what it will do, kept together so that the sequence stays readable.
-    void PendingSetUpSystemsAndOnlineCatalog() {}
+    // The start-up set-up of the systems catalog: its menu, and its tab as stored.
+    void SetUpSystemsAndOnlineCatalog();
 
     TDataPaths m_paths;
     std::vector<std::string> m_args;
@@ -251,6 +252,7 @@ private:
     std::unique_ptr<TDownloadCommands> m_downloadCommands;
     std::unique_ptr<TUpdateCommands> m_updateCommands;
     std::unique_ptr<TExportCommands> m_exportCommands;
+    std::unique_ptr<TSystemsCommands> m_systemsCommands;
 
     bool m_terminated = false;
     bool m_initialized = false;

@@ -86,6 +86,8 @@ void TScriptCommands::BuildActions() {
     BuildRunActions();
     // Ctrl+Del also deletes combinations: it acts where the user looks.
     m_host.Shortcuts().Share(m_host.Action(QStringLiteral("ScriptDel")), m_tab);
+    // Ctrl+J also shows or hides the systems tab: it opens a scenario only here.
+    m_host.Shortcuts().Share(m_host.Action(QStringLiteral("ScriptOpen")), m_tab);
     // Two rows of buttons: running, files and deleting, then making and moving lines.
     const auto tools = [this](std::initializer_list<const char*> names) {
         QList<QAction*> row;

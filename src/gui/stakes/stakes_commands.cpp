@@ -78,6 +78,13 @@ void TStakesCommands::BuildActions() {
     const auto listAndFile = [this] {
         return FileOpen() && !m_workspace.Combs().CurrentList.Empty();
     };
+    // A system game also needs the systems tab, whose visibility these actions follow.
+    const auto systemGame = [this, listAndFile](const char* name) {
+        return [this, listAndFile, name] {
+            const QAction* self = m_host.Action(QString::fromLatin1(name));
+            return listAndFile() && self && self->isVisible();
+        };
+    };
     AddActions(
         m_host,
         {
@@ -108,9 +115,11 @@ void TStakesCommands::BuildActions() {
              [this] { AddMany(true); }},
             {"StakeAddAll", Tr("Сделать ставки для всех комбинаций"), "Ctrl+Alt+F4", listAndFile,
              [this] { AddMany(false); }},
-            {"SystemStakeAll", Tr("Системная игра по списку системы"), "Ctrl+Alt+J", listAndFile,
+            {"SystemStakeAll", Tr("Системная игра по списку системы"), "Ctrl+Alt+J",
+             systemGame("SystemStakeAll"),
              [this] { AddSystem(TSystemStakeMode::WholeSystem); }},
-            {"SystemStakeFilter", Tr("Системная игра по списку комбинаций"), "Alt+J", listAndFile,
+            {"SystemStakeFilter", Tr("Системная игра по списку комбинаций"), "Alt+J",
+             systemGame("SystemStakeFilter"),
              [this] { AddSystem(TSystemStakeMode::ListOnly); }},
             {"StakeDel", Tr("Удалить ставку"), "Ctrl+Del",
              [this] { return HasStakes() && m_tab->SelectedRange().has_value(); },

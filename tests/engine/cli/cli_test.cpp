@@ -193,12 +193,22 @@ TEST_F(CliTest, LockHeldByAnotherProgram) {
 }
 
 TEST_F(CliTest, ConfigShowMarksDefaults) {
-    test::WriteBytes(m_paths.Config(), "[GLOBAL]\r\nMatrixCols=5\r\n[STAKES]\r\nCost=0.5\r\n");
+    test::WriteBytes(m_paths.Config(),
+                     "[GLOBAL]\r\nMatrixCols=5\r\n[STAKES]\r\nCost=0.5\r\n[ONLINE]\r\n"
+                     "ServiceUrl=https://club.example/\r\nUserName=Ivan\r\n[UPDATE]\r\n"
+                     "PublicKey=KEY\r\n");
     const TRun run = Cli({"config", "show"});
     EXPECT_EQ(run.Status, 0) << run.Err;
     EXPECT_EQ(run.Out.rfind("GLOBAL.MatrixCols=5\n", 0), 0u) << run.Out;
     EXPECT_NE(run.Out.find("\nGLOBAL.ChannelSize=6 (по умолчанию)\n"), std::string::npos);
     EXPECT_NE(run.Out.find("\nSTAKES.Cost=0,5\n"), std::string::npos);
+    // The online service's and the self-update's keys are listed too.
+    for (const char* line :
+         {"\nONLINE.ServiceUrl=https://club.example\n", "\nONLINE.CaFile= (по умолчанию)\n",
+          "\nONLINE.UserName=Ivan\n", "\nONLINE.UserMail= (по умолчанию)\n",
+          "\nUPDATE.PublicKey=KEY\n"}) {
+        EXPECT_NE(run.Out.find(line), std::string::npos) << line << run.Out;
+    }
     EXPECT_EQ(Cli({"config", "show", "extra"}).Status, 2);
     std::filesystem::remove(m_paths.Config());
     std::filesystem::create_directory(m_paths.Config());  // unreadable as a file

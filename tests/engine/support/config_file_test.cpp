@@ -326,7 +326,8 @@ TEST(ConfigChange, MaskBits) {
 TEST_F(ConfigFixture, EffectiveConfigurationMarksDefaults) {
     WriteBytes(file,
                "[GLOBAL]\r\nMatrixCols=5\r\nChannelSize=0\r\n[STAKES]\r\nCost=0,5\r\nProfits=1\r\n"
-               "Profit_0_Overlap=3\r\n[PROXY]\r\nProxyServer=h\r\nProxyPassword=secret\r\n");
+               "Profit_0_Overlap=3\r\n[PROXY]\r\nProxyServer=h\r\nProxyPassword=secret\r\n"
+               "[ONLINE]\r\nServiceUrl= https://club.example \r\nUserMail=a@b.c\r\n");
     const auto lines = RenderEffectiveConfiguration(file);
     auto has = [&](const std::string& line) {
         return std::find(lines.begin(), lines.end(), line) != lines.end();
@@ -341,7 +342,11 @@ TEST_F(ConfigFixture, EffectiveConfigurationMarksDefaults) {
     EXPECT_TRUE(has("PROXY.ProxyMode=2 (по умолчанию)"));
     EXPECT_TRUE(has("PROXY.ProxyPassword=********"));
     EXPECT_TRUE(has("DOWNLOAD.DrawsUrl= (по умолчанию)"));
-    EXPECT_EQ(lines.size(), 27u);
+    EXPECT_TRUE(has("ONLINE.ServiceUrl=https://club.example"));
+    EXPECT_TRUE(has("ONLINE.CaFile= (по умолчанию)"));
+    EXPECT_TRUE(has("ONLINE.UserMail=a@b.c"));
+    EXPECT_TRUE(has("UPDATE.PublicKey= (по умолчанию)"));
+    EXPECT_EQ(lines.size(), 32u);
 }
 
 TEST(ConfigFile, DrawsUrlIsStoredTrimmedAndEmptyByDefault) {

@@ -50,6 +50,24 @@ TEST(UpdateVersions, OnlyTheFourthWordCounts) {
     EXPECT_EQ(SplitWords(ProgramFileVersion(), ".").size(), 4u);
 }
 
+TEST(UpdateSettings, TheCatalogsServiceAndCertificateByTheirRules) {
+    test::TTempDir dir;
+    const fs::path config = dir / "Marvolet_5z36.ini";
+    test::WriteBytes(config,
+                     "[online]\r\nserviceurl= https://club.example:8443// \r\n"
+                     "CaFile= club.pem \r\n[UPDATE]\r\nPublicKey= KEY \r\n");
+    TUpdateParams params;
+    LoadUpdateSettings(config, params);
+    EXPECT_EQ(params.Source, UpdateDescriptionUrl("https://club.example:8443"));
+    EXPECT_EQ(params.Http.ExtraCaFile, "club.pem");
+    EXPECT_EQ(params.PublicKey, "KEY");
+    // An address of slashes alone names no service: nothing to check, not an error.
+    test::WriteBytes(config, "[ONLINE]\r\nServiceUrl=/\r\n");
+    TUpdateParams none;
+    EXPECT_NO_THROW(LoadUpdateSettings(config, none));
+    EXPECT_TRUE(none.Source.empty());
+}
+
 TEST(UpdateDescription, SectionsAndKeysWithoutRegardToCaseAndTheirDefaults) {
     test::TTempDir dir;
     test::WriteBytes(dir / "d.inf",
