@@ -48,6 +48,7 @@ class TViewsCommands;
 class TRatingsCommands;
 class TRegularsCommands;
 class TExportCommands;
+class TScriptCatalogCommands;
 class TShortcutRouter;
 
 // The game-neutral main window, the shell the subsystems' command classes live in: the page
@@ -109,6 +110,7 @@ public:
     TDownloadCommands& DownloadCommands() { return *m_downloadCommands; }
     TUpdateCommands& UpdateCommands() { return *m_updateCommands; }
     TExportCommands& ExportCommands() { return *m_exportCommands; }
+    TScriptCatalogCommands& ScriptCatalogCommands() { return *m_scriptCatalogCommands; }
 
     // Panel 6: the running operation's text; lets pending events run so it shows at once.
     void ShowStatus(const QString& text);
@@ -239,6 +241,8 @@ private:
     std::unique_ptr<TDownloadCommands> m_downloadCommands;
     std::unique_ptr<TUpdateCommands> m_updateCommands;
     std::unique_ptr<TExportCommands> m_exportCommands;
+    // The online scenario catalog under the scenario list.
+    std::unique_ptr<TScriptCatalogCommands> m_scriptCatalogCommands;
 
     bool m_terminated = false;
     bool m_initialized = false;
