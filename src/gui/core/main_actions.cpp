@@ -315,7 +315,7 @@ void TTemplateMain::BuildMenus() {
     for (const char* name : {"LogToggle", "LogsDelete", "StakesCheckLine"}) add(script, name);
     ScriptTab()->List()->setContextMenuPolicy(Qt::ActionsContextMenu);
     for (QAction* a : script->actions()) ScriptTab()->List()->addAction(a);
-    m_scriptCatalogCommands->AddMenu(*menuBar());
+    m_scriptCatalogCommands->AddMenu(*script);
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("Вид"));
     add(view, "ViewColorDraws");

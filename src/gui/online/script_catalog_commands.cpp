@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QInputDialog>
 #include <QMenu>
-#include <QMenuBar>
 #include <QSplitter>
 #include <algorithm>
 #include <exception>
@@ -185,8 +184,9 @@ void TScriptCatalogCommands::BuildActions() {
     list->addAction(m_host.Action(Name("ScriptLibraryHide")));
 }
 
-void TScriptCatalogCommands::AddMenu(QMenuBar& menuBar) {
-    QMenu* menu = menuBar.addMenu(Tr("Online-каталог сценариев"));
+void TScriptCatalogCommands::AddMenu(QMenu& parent) {
+    parent.addSeparator();
+    QMenu* menu = parent.addMenu(Tr("Online-каталог сценариев"));
     menu->setObjectName(QStringLiteral("mnScriptLibrary"));
     const auto add = [&](const char* name) { menu->addAction(m_host.Action(Name(name))); };
     add("ScriptLibrary");

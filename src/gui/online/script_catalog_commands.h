@@ -9,7 +9,6 @@
 #include "engine/online/script_catalog.h"
 
 class QMenu;
-class QMenuBar;
 class QSplitter;
 
 namespace mv {
@@ -38,8 +37,8 @@ public:
     TScriptCatalogCommands(ICommandHost& host, TScriptTab& scriptTab);
     ~TScriptCatalogCommands() override;
 
-    // The menu "Online-каталог сценариев", added at the end of the menu bar.
-    void AddMenu(QMenuBar& menuBar);
+    // The sub-menu "Online-каталог сценариев", added at the end of `parent` (the scenario menu).
+    void AddMenu(QMenu& parent);
     // The list's load at the end of start-up (not in a batch run). Without a configured
     // service the panel says so; nothing is asked and no error is shown.
     void SetUpAtStart();
