@@ -14,6 +14,7 @@
 #include "gui/draws/download_commands.h"
 #include "gui/draws/draws_commands.h"
 #include "gui/export/export_commands.h"
+#include "gui/online/script_catalog_commands.h"
 #include "gui/ratings/ratings_commands.h"
 #include "gui/ratings/ratings_tab.h"
 #include "gui/ratings/regulars_commands.h"
@@ -321,6 +322,7 @@ void TTemplateMain::BuildMenus() {
     for (const char* name : {"LogToggle", "LogsDelete", "StakesCheckLine"}) add(script, name);
     ScriptTab()->List()->setContextMenuPolicy(Qt::ActionsContextMenu);
     for (QAction* a : script->actions()) ScriptTab()->List()->addAction(a);
+    m_scriptCatalogCommands->AddMenu(*script);
 
     QMenu* view = menuBar()->addMenu(Tr("Вид"));
     add(view, "ViewColorDraws");

@@ -17,6 +17,7 @@
 #include "gui/core/main_window_keys.h"
 #include "gui/core/template_main.h"
 #include "gui/draws/draws_commands.h"
+#include "gui/online/script_catalog_commands.h"
 #include "gui/ratings/ratings_commands.h"
 #include "gui/ratings/regulars_commands.h"
 #include "gui/scenarios/script_commands.h"
@@ -118,6 +119,7 @@ void TTemplateMain::RestoreSettings() {
         Action(QStringLiteral("ViewColorCombs"))->setChecked(combColours);
         ScriptTab()->RestoreSettings(s);
         m_scriptCommands->RestoreSettings(s);
+        m_scriptCatalogCommands->RestoreSettings(s);
         m_stakesCommands->RestoreSettings(s);
         m_ratingsCommands->RestoreSettings(s);
         m_regularsCommands->RestoreSettings(s);
@@ -145,6 +147,7 @@ void TTemplateMain::SaveSettings() {
         m_viewsCommands->SaveSettings(s);
         m_combsTab->SaveSettings(s);
         ScriptTab()->SaveSettings(s);
+        m_scriptCatalogCommands->SaveSettings(s);
         m_stakesCommands->SaveSettings(s);
         m_ratingsCommands->SaveSettings(s);
         m_regularsCommands->SaveSettings(s);

@@ -17,6 +17,7 @@
 #include "gui/core/template_main.h"
 #include "gui/draws/download_commands.h"
 #include "gui/draws/draws_commands.h"
+#include "gui/online/script_catalog_commands.h"
 #include "gui/ratings/regulars_commands.h"
 #include "gui/scenarios/script_commands.h"
 #include "gui/stakes/stakes_commands.h"
@@ -111,6 +112,7 @@ void TTemplateMain::DeferredInit() {
         m_scriptCommands->ReadCurrentScript();
         if (EndAfterFailure()) return;
         if (!m_switches.IsBatch()) SetUpSystemsAndOnlineCatalog();
+        if (!m_switches.IsBatch()) m_scriptCatalogCommands->SetUpAtStart();
         ShowStatus(QString());
         if (RunBatchSwitches()) return;
         int autoDownload = 0;

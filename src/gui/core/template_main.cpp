@@ -19,6 +19,7 @@
 #include "gui/draws/download_commands.h"
 #include "gui/draws/draws_commands.h"
 #include "gui/export/export_commands.h"
+#include "gui/online/script_catalog_commands.h"
 #include "gui/ratings/ratings_commands.h"
 #include "gui/ratings/ratings_tab.h"
 #include "gui/ratings/regulars_commands.h"
@@ -141,6 +142,7 @@ void TTemplateMain::BuildLayout() {
     m_viewsCommands = std::make_unique<TViewsCommands>(*this, *StatsTab(), m_rightPages);
     m_scriptCommands =
         std::make_unique<TScriptCommands>(*this, *StatsTab(), *m_combsTab, m_rightPages);
+    m_scriptCatalogCommands = std::make_unique<TScriptCatalogCommands>(*this, *ScriptTab());
     m_stakesCommands =
         std::make_unique<TStakesCommands>(*this, *m_combsTab, *m_viewsCommands, m_rightPages);
     m_ratingsCommands = std::make_unique<TRatingsCommands>(

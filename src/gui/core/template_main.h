@@ -50,6 +50,7 @@ class TRatingsCommands;
 class TRegularsCommands;
 class TExportCommands;
 class TSystemsCommands;
+class TScriptCatalogCommands;
 class TShortcutRouter;
 
 // The game-neutral main window, the shell the subsystems' command classes live in: the page
@@ -116,6 +117,7 @@ public:
     TUpdateCommands& UpdateCommands() { return *m_updateCommands; }
     TExportCommands& ExportCommands() { return *m_exportCommands; }
     TSystemsCommands& SystemsCommands() { return *m_systemsCommands; }
+    TScriptCatalogCommands& ScriptCatalogCommands() { return *m_scriptCatalogCommands; }
 
     // Panel 6: the running operation's text; lets pending events run so it shows at once.
     void ShowStatus(const QString& text);
@@ -253,6 +255,8 @@ private:
     std::unique_ptr<TUpdateCommands> m_updateCommands;
     std::unique_ptr<TExportCommands> m_exportCommands;
     std::unique_ptr<TSystemsCommands> m_systemsCommands;
+    // The online scenario catalog under the scenario list.
+    std::unique_ptr<TScriptCatalogCommands> m_scriptCatalogCommands;
 
     bool m_terminated = false;
     bool m_initialized = false;

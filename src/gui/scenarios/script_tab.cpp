@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QTreeView>
@@ -109,6 +110,20 @@ void TScriptTab::AddToolActions(const QList<QAction*>& actions) {
     // The rows stand above the list in the order they were added.
     static_cast<QVBoxLayout*>(layout())->insertWidget(static_cast<int>(m_tools.size()), tools);
     m_tools << tools;
+}
+
+QSplitter* TScriptTab::AddPanelBelowList(QWidget* panel) {
+    auto* layout = static_cast<QVBoxLayout*>(this->layout());
+    const int at = layout->indexOf(m_list);
+    auto* splitter = new QSplitter(Qt::Vertical, this);
+    splitter->setObjectName(QStringLiteral("splScript"));
+    splitter->setChildrenCollapsible(false);
+    layout->insertWidget(at, splitter, 1);
+    splitter->addWidget(m_list);
+    splitter->addWidget(panel);
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 0);
+    return splitter;
 }
 
 void TScriptTab::Refresh() {

@@ -7,6 +7,7 @@
 
 class QAction;
 class QLabel;
+class QSplitter;
 class QToolBar;
 class QTreeView;
 
@@ -44,6 +45,9 @@ public:
     // Each call adds one row of command buttons above the list (nullptr: a separator), so
     // that the commands need not hide behind the tool bar's overflow arrow.
     void AddToolActions(const QList<QAction*>& actions);
+    // Puts `panel` under the scenario list, the two parted by a splitter that gives the list
+    // what the tab gains in height; returns the splitter (owned by the tab).
+    QSplitter* AddPanelBelowList(QWidget* panel);
     void Refresh();
     // The focused line, or -1; the selected lines in ascending order.
     int FocusedLine() const;
