@@ -1919,5 +1919,611 @@ p1, p2, p3, ..., pX - numbers of the previous draw</translation>
         <source>Анализ тиражей и построение графиков...</source>
         <translation>Analysing the draws and building the charts...</translation>
     </message>
+    <message>
+        <source>Свойства сценария</source>
+        <translation>Scenario properties</translation>
+    </message>
+    <message>
+        <source>Название сценария</source>
+        <translation>Scenario title</translation>
+    </message>
+    <message>
+        <source>Автор сценария</source>
+        <translation>Scenario author</translation>
+    </message>
+    <message>
+        <source>Язык сценария</source>
+        <translation>Scenario language</translation>
+    </message>
+    <message>
+        <source>Только в &quot;%1&quot;</source>
+        <translation>Only in &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>В любом приложении Quelmo</source>
+        <translation>In any Quelmo application</translation>
+    </message>
+    <message>
+        <source> Применяемость </source>
+        <translation> Applicability </translation>
+    </message>
+    <message>
+        <source>В каком приложении можно использовать данный сценарий</source>
+        <translation>In which application this scenario can be used</translation>
+    </message>
+    <message>
+        <source>Сценарий виден всем пользователям</source>
+        <translation>The scenario is visible to all users</translation>
+    </message>
+    <message>
+        <source>Сценарий виден только мне</source>
+        <translation>The scenario is visible only to me</translation>
+    </message>
+    <message>
+        <source> Доступность </source>
+        <translation> Availability </translation>
+    </message>
+    <message>
+        <source>Разрешаете ли Вы использовать данный сценарий другим членам сообщества</source>
+        <translation>Do you allow other members of the community to use this scenario</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Отправить сценарий на сервер</source>
+        <translation>Send the scenario to the server</translation>
+    </message>
+    <message>
+        <source>Название:</source>
+        <translation>Title:</translation>
+    </message>
+    <message>
+        <source>Автор:</source>
+        <translation>Author:</translation>
+    </message>
+    <message>
+        <source>Язык:</source>
+        <translation>Language:</translation>
+    </message>
+    <message>
+        <source>Описание:</source>
+        <translation>Description:</translation>
+    </message>
+    <message>
+        <source>Название сценария должно быть указано обязательно!</source>
+        <translation>The scenario title must be given!</translation>
+    </message>
+    <message>
+        <source>Сценарий с таким названием уже существует!
+Выберите другое название.</source>
+        <translation>A scenario with this title already exists!
+Choose another title.</translation>
+    </message>
+    <message>
+        <source>Имя автора должно быть указано обязательно!</source>
+        <translation>The author's name must be given!</translation>
+    </message>
+    <message>
+        <source>Оценки пользователей</source>
+        <translation>User ratings</translation>
+    </message>
+    <message>
+        <source>Имя</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Оценка</source>
+        <translation>Rating</translation>
+    </message>
+    <message>
+        <source>Дата</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Программа</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Версия</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Комментарии</source>
+        <translation>Comments</translation>
+    </message>
+    <message>
+        <source>Библиотека</source>
+        <translation>Library</translation>
+    </message>
+    <message>
+        <source>Online каталог сценариев</source>
+        <translation>Online scenario catalog</translation>
+    </message>
+    <message>
+        <source>Перезагрузить каталог с сервера</source>
+        <translation>Reload the catalog from the server</translation>
+    </message>
+    <message>
+        <source>Скачать из каталога</source>
+        <translation>Download from the catalog</translation>
+    </message>
+    <message>
+        <source>Скачать выбранный сценарий из online-каталога</source>
+        <translation>Download the selected scenario from the online catalog</translation>
+    </message>
+    <message>
+        <source>Скачать</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Опубликовать</source>
+        <translation>Publish</translation>
+    </message>
+    <message>
+        <source>Опубликовать текущий сценарий в online-каталоге</source>
+        <translation>Publish the current scenario in the online catalog</translation>
+    </message>
+    <message>
+        <source>Заменить выделенный сценарий в online-каталоге текущим</source>
+        <translation>Replace the selected scenario in the online catalog with the current one</translation>
+    </message>
+    <message>
+        <source>Удалить выделенный сценарий из online-каталога</source>
+        <translation>Delete the selected scenario from the online catalog</translation>
+    </message>
+    <message>
+        <source>Просмотр сведений о выделенном сценарии</source>
+        <translation>View the details of the selected scenario</translation>
+    </message>
+    <message>
+        <source>Просмотр оценок</source>
+        <translation>View ratings</translation>
+    </message>
+    <message>
+        <source>Просмотр оценок сценария пользователями</source>
+        <translation>View the users' ratings of the scenario</translation>
+    </message>
+    <message>
+        <source>Удалить оценку</source>
+        <translation>Remove rating</translation>
+    </message>
+    <message>
+        <source>Удалить Вашу оценку</source>
+        <translation>Remove your rating</translation>
+    </message>
+    <message>
+        <source>[ 1 ] - Бесполезно</source>
+        <translation>[ 1 ] - Useless</translation>
+    </message>
+    <message>
+        <source>[ 2 ] - Плохо</source>
+        <translation>[ 2 ] - Poor</translation>
+    </message>
+    <message>
+        <source>[ 3 ] - Удовлетворительно</source>
+        <translation>[ 3 ] - Fair</translation>
+    </message>
+    <message>
+        <source>[ 4 ] - Хорошо</source>
+        <translation>[ 4 ] - Good</translation>
+    </message>
+    <message>
+        <source>[ 5 ] - Отлично</source>
+        <translation>[ 5 ] - Excellent</translation>
+    </message>
+    <message>
+        <source>Установить оценку &quot;%1&quot;</source>
+        <translation>Set the rating &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Скрыть сценарий</source>
+        <translation>Hide scenario</translation>
+    </message>
+    <message>
+        <source>Исключить сценарий из Вашего списка</source>
+        <translation>Remove the scenario from your list</translation>
+    </message>
+    <message>
+        <source>Оценить</source>
+        <translation>Rate</translation>
+    </message>
+    <message>
+        <source>Оценить выбранный сценарий</source>
+        <translation>Rate the selected scenario</translation>
+    </message>
+    <message>
+        <source>Online-каталог сценариев</source>
+        <translation>Online scenario catalog</translation>
+    </message>
+    <message>
+        <source>Загрузка online-каталога сценариев...</source>
+        <translation>Loading the online scenario catalog...</translation>
+    </message>
+    <message>
+        <source>Скачивание сценария из online-каталога...</source>
+        <translation>Downloading the scenario from the online catalog...</translation>
+    </message>
+    <message>
+        <source>Ошибка публикации online-сценария!
+
+%1</source>
+        <translation>Error publishing the online scenario!
+
+%1</translation>
+    </message>
+    <message>
+        <source>Адрес online-сервиса не задан (ключ ServiceUrl раздела [ONLINE] файла конфигурации).</source>
+        <translation>The online service address is not set (key ServiceUrl of section [ONLINE] of the configuration file).</translation>
+    </message>
+    <message>
+        <source>Сохранение сценария в базе данных...</source>
+        <translation>Saving the scenario in the database...</translation>
+    </message>
+    <message>
+        <source>Вы действительно хотите удалить сценарий &quot;%1&quot;?</source>
+        <translation>Do you really want to delete the scenario &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Удаление сценария из базы данных...</source>
+        <translation>Deleting the scenario from the database...</translation>
+    </message>
+    <message>
+        <source>Ошибка просмотра свойств online-сценария!
+
+%1</source>
+        <translation>Error viewing the properties of the online scenario!
+
+%1</translation>
+    </message>
+    <message>
+        <source>Загрузка списка оценок...</source>
+        <translation>Loading the list of ratings...</translation>
+    </message>
+    <message>
+        <source>Вы можете оставить свой комментарий:</source>
+        <translation>You may leave your comment:</translation>
+    </message>
+    <message>
+        <source>Отправка оценки на сервер...</source>
+        <translation>Sending the rating to the server...</translation>
+    </message>
+    <message>
+        <source>Тип</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Название</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>Автор</source>
+        <translation>Author</translation>
+    </message>
+    <message>
+        <source>Язык</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Создан</source>
+        <translation>Created</translation>
+    </message>
+    <message>
+        <source>Оценок</source>
+        <translation>Ratings</translation>
+    </message>
+    <message>
+        <source>Ваша оценка</source>
+        <translation>Your rating</translation>
+    </message>
+    <message>
+        <source>Загрузок</source>
+        <translation>Downloads</translation>
+    </message>
+    <message>
+        <source>Последняя</source>
+        <translation>Last</translation>
+    </message>
+    <message>
+        <source>Скрытые</source>
+        <translation>Hidden</translation>
+    </message>
+    <message>
+        <source>Все, включая скрытые</source>
+        <translation>All, hidden included</translation>
+    </message>
+    <message>
+        <source>Все, кроме скрытых (по умолчанию)</source>
+        <translation>All except hidden (default)</translation>
+    </message>
+    <message>
+        <source>Только мои</source>
+        <translation>Only mine</translation>
+    </message>
+    <message>
+        <source>Только публичные</source>
+        <translation>Only public</translation>
+    </message>
+    <message>
+        <source>С моими оценками</source>
+        <translation>Rated by me</translation>
+    </message>
+    <message>
+        <source>Без моих оценок</source>
+        <translation>Not rated by me</translation>
+    </message>
+    <message>
+        <source>Новые (24 часа с момента публикации)</source>
+        <translation>New (24 hours since publication)</translation>
+    </message>
+    <message>
+        <source>Мой</source>
+        <translation>Mine</translation>
+    </message>
+    <message>
+        <source>Общий</source>
+        <translation>Shared</translation>
+    </message>
+    <message>
+        <source>Универсальный</source>
+        <translation>Universal</translation>
+    </message>
+    <message>
+        <source>Скрытый</source>
+        <translation>Hidden</translation>
+    </message>
+    <message>
+        <source>Фильтр сценариев</source>
+        <translation>Scenario filter</translation>
+    </message>
+    <message>
+        <source>Online-каталог сценариев недоступен: адрес сервиса не задан (ключ ServiceUrl раздела [ONLINE] файла конфигурации).</source>
+        <translation>The online scenario catalog is not available: the service address is not set (key ServiceUrl of section [ONLINE] of the configuration file).</translation>
+    </message>
+    <message>
+        <source>Открыть файл %1</source>
+        <translation>Open file %1</translation>
+    </message>
+    <message>
+        <source>Система</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Название системы</source>
+        <translation>System name</translation>
+    </message>
+    <message>
+        <source>Описание системы</source>
+        <translation>System description</translation>
+    </message>
+    <message>
+        <source>Автор системы</source>
+        <translation>System author</translation>
+    </message>
+    <message>
+        <source>Ссылка на интернет-ресурс</source>
+        <translation>Link to a web page</translation>
+    </message>
+    <message>
+        <source>Открыть ссылку в браузере</source>
+        <translation>Open the link in the browser</translation>
+    </message>
+    <message>
+        <source>Список комбинаций системы</source>
+        <translation>The system's list of combinations</translation>
+    </message>
+    <message>
+        <source>Время создания системы</source>
+        <translation>Time the system was created</translation>
+    </message>
+    <message>
+        <source>Количество комбинаций в списке</source>
+        <translation>Number of combinations in the list</translation>
+    </message>
+    <message>
+        <source>Количество используемых чисел</source>
+        <translation>Number of numbers used</translation>
+    </message>
+    <message>
+        <source>Длина одной комбинации</source>
+        <translation>Length of one combination</translation>
+    </message>
+    <message>
+        <source>Длина блока</source>
+        <translation>Block length</translation>
+    </message>
+    <message>
+        <source>Количество загрузок пользователями</source>
+        <translation>Number of downloads by users</translation>
+    </message>
+    <message>
+        <source>Время последней загрузки</source>
+        <translation>Time of the last download</translation>
+    </message>
+    <message>
+        <source>Наименование:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Ссылка:</source>
+        <translation>Link:</translation>
+    </message>
+    <message>
+        <source>Создана:</source>
+        <translation>Created:</translation>
+    </message>
+    <message>
+        <source>Комбинаций:</source>
+        <translation>Combinations:</translation>
+    </message>
+    <message>
+        <source>Числа:</source>
+        <translation>Numbers:</translation>
+    </message>
+    <message>
+        <source>Длина:</source>
+        <translation>Length:</translation>
+    </message>
+    <message>
+        <source>Блок:</source>
+        <translation>Block:</translation>
+    </message>
+    <message>
+        <source>Загрузок:</source>
+        <translation>Downloads:</translation>
+    </message>
+    <message>
+        <source>Последняя:</source>
+        <translation>Last:</translation>
+    </message>
+    <message>
+        <source>Список комбинаций:</source>
+        <translation>List of combinations:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; не является целым числом.</source>
+        <translation>&quot;%1&quot; is not an integer.</translation>
+    </message>
+    <message>
+        <source>Название системы должно быть указано обязательно!</source>
+        <translation>The system name must be given!</translation>
+    </message>
+    <message>
+        <source>Указано недопустмое количество используемых чисел!</source>
+        <translation>The number of numbers used is not allowed!</translation>
+    </message>
+    <message>
+        <source>Указан недопустмый размер блока!</source>
+        <translation>The block size is not allowed!</translation>
+    </message>
+    <message>
+        <source>Описание системы должно быть указано обязательно!</source>
+        <translation>The system description must be given!</translation>
+    </message>
+    <message>
+        <source>Содержимое системы должно быть указано обязательно!</source>
+        <translation>The system's contents must be given!</translation>
+    </message>
+    <message>
+        <source>Копировать в буфер обмена</source>
+        <translation>Copy to the clipboard</translation>
+    </message>
+    <message>
+        <source>Копировать в буфер обмена Windows</source>
+        <translation>Copy to the system clipboard</translation>
+    </message>
+    <message>
+        <source>Вставить из буфера обмена</source>
+        <translation>Paste from the clipboard</translation>
+    </message>
+    <message>
+        <source>Вставить из буфера обмена Windows</source>
+        <translation>Paste from the system clipboard</translation>
+    </message>
+    <message>
+        <source>Выделить все комбинации</source>
+        <translation>Select all combinations</translation>
+    </message>
+    <message>
+        <source>Загрузить из текстового файла</source>
+        <translation>Load from a text file</translation>
+    </message>
+    <message>
+        <source>Сохранить в текстовом файле</source>
+        <translation>Save to a text file</translation>
+    </message>
+    <message>
+        <source>Все файлы (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть файл &quot;%1&quot;.</source>
+        <translation>Could not open the file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл &quot;%1&quot;.</source>
+        <translation>Could not save the file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Системная игра</source>
+        <translation>System game</translation>
+    </message>
+    <message>
+        <source>Включить или выключить список систем</source>
+        <translation>Show or hide the list of systems</translation>
+    </message>
+    <message>
+        <source>Загрузить</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Загрузить выделенные системы</source>
+        <translation>Download the selected systems</translation>
+    </message>
+    <message>
+        <source>Перезагрузить список с сервера</source>
+        <translation>Reload the list from the server</translation>
+    </message>
+    <message>
+        <source>Добавить свою систему в список</source>
+        <translation>Add your own system to the list</translation>
+    </message>
+    <message>
+        <source>Просмотр / редактирование свойств системы</source>
+        <translation>View / edit the system's properties</translation>
+    </message>
+    <message>
+        <source>Удалить свои системы из списка</source>
+        <translation>Delete your own systems from the list</translation>
+    </message>
+    <message>
+        <source>Ошибка добавления системы!</source>
+        <translation>Error adding the system!</translation>
+    </message>
+    <message>
+        <source>Ошибка изменения системы!</source>
+        <translation>Error changing the system!</translation>
+    </message>
+    <message>
+        <source>Вы можете удалять только свои системы!</source>
+        <translation>You may delete only your own systems!</translation>
+    </message>
+    <message>
+        <source>Вы действительно хотите удалить систему &quot;%1&quot;?</source>
+        <translation>Do you really want to delete the system &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Ошибка удаления системы!</source>
+        <translation>Error deleting the system!</translation>
+    </message>
+    <message>
+        <source>Не удалось удалить файл &quot;%1&quot;.</source>
+        <translation>Could not delete the file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Числа</source>
+        <translation>Numbers</translation>
+    </message>
+    <message>
+        <source>Блок</source>
+        <translation>Block</translation>
+    </message>
+    <message>
+        <source>Дата создания</source>
+        <translation>Created</translation>
+    </message>
+    <message>
+        <source>Статус</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Ссылка</source>
+        <translation>Link</translation>
+    </message>
+    <message>
+        <source>Загружена</source>
+        <translation>Downloaded</translation>
+    </message>
 </context>
 </TS>
