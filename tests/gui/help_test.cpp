@@ -17,6 +17,8 @@
 #include "gui/combs/combs_tab.h"
 #include "gui/core/form_main.h"
 #include "gui/core/main_window_keys.h"
+#include "engine/core/data_paths.h"
+#include "gui/support/languages.h"
 #include "gui/support/messages.h"
 #include "gui_test_support.h"
 
@@ -175,6 +177,11 @@ private slots:
         QVERIFY(CopyFolder(kHelpDir, dir.path() + QStringLiteral("/help")));
         TWindowSettings(TDataPaths{dir.path().toStdString()}.WindowSettings())
             .WriteInteger(MainWindowSection, MainWindowKey::Language.Name, 1033);
+        // The English module beside a program in the temporary folder.
+        QVERIFY(QFile::copy(QStringLiteral(MV_ENGLISH_MODULE),
+                            dir.path() + QStringLiteral("/Marvolet_5z36_ENU.qm")));
+        SetLanguageProgramPath((dir.path() + QStringLiteral("/Marvolet_5z36")).toStdString());
+        const auto restoreProgram = qScopeGuard([] { SetLanguageProgramPath(ExecutablePath()); });
         THelpRecorder recorder;
         QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "Open");
         const auto unset =
