@@ -19,7 +19,11 @@ build="${1:-build-test}"
 if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
 fi
-cmake --build "$build" --target help_shots
+cmake --build "$build" --target help_shots marvolet_language_modules
+# The tool loads a language module as the program does: from beside itself.
+for module in "$build"/src/app/Marvolet_5z36_*.qm; do
+    [ -f "$module" ] && cp "$module" "$build/tools/help_shots_${module##*_}"
+done
 QT_QPA_PLATFORM=offscreen "$build/tools/help_shots" --language "$language" \
     data/sample/Marvolet_5z36.ldr "help/$language/img"
 # Pages of a language without pictures of its own show the Russian ones; once their own are
