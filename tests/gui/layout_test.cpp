@@ -15,6 +15,7 @@
 #include "gui/combs/combs_tab.h"
 #include "gui/core/form_main.h"
 #include "gui/draws/draw_info_dialog.h"
+#include "gui/online/script_catalog_panel.h"
 #include "gui/scenarios/script_tab.h"
 #include "gui/stats/stats_tab.h"
 #include "gui/support/elided_label.h"
@@ -116,7 +117,15 @@ private slots:
                  qPrintable(row->text(0)));
         QVERIFY(operations->visualItemRect(row).height() > operations->fontMetrics().height());
 
-        const auto rows = window->ScriptTab()->findChildren<QToolBar*>();
+        // The scenario's own command rows (the catalog panel below the list has its own).
+        QList<QToolBar*> rows;
+        for (QToolBar* tools : window->ScriptTab()->findChildren<QToolBar*>()) {
+            bool inPanel = false;
+            for (QObject* up = tools->parent(); up; up = up->parent()) {
+                if (qobject_cast<TScriptCatalogPanel*>(up)) inPanel = true;
+            }
+            if (!inPanel) rows << tools;
+        }
         QCOMPARE(rows.size(), 2);
         int commands = 0;
         for (QToolBar* tools : rows) {
