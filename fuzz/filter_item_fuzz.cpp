@@ -5,28 +5,16 @@
 #include "engine/stats/filter_item.h"
 #include "engine/stats/stat_list.h"
 #include "engine/stats/value_list.h"
+#include "fuzz_registry.h"
 #include "fuzz_target.h"
-
-namespace {
-
-const mv::TStatList& Registry() {
-    static const mv::TStatList registry = [] {
-        mv::TStatList r;
-        r.BuildMethods();
-        return r;
-    }();
-    return registry;
-}
-
-}  // namespace
 
 MV_FUZZ_TARGET(filter_item) {
     using namespace mv;
     for (const std::string_view text : SplitTextLines(fuzz::AsText(data, size))) {
-        const TFilterItem item = TextToItem(text, Registry());
+        const TFilterItem item = TextToItem(text, fuzz::BuiltRegistry());
         const std::string written = ItemToText(item);
-        MV_FUZZ_CHECK(ItemToText(TextToItem(written, Registry())) == written);
-        MV_FUZZ_CHECK(NormalizeItemText(text, Registry()) == written);
+        MV_FUZZ_CHECK(ItemToText(TextToItem(written, fuzz::BuiltRegistry())) == written);
+        MV_FUZZ_CHECK(NormalizeItemText(text, fuzz::BuiltRegistry()) == written);
 
         const std::vector<std::int32_t> values = ParseValueList(text);
         MV_FUZZ_CHECK(static_cast<std::int64_t>(values.size()) <= MaxValueListCount);

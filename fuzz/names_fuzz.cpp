@@ -2,18 +2,14 @@
 // another one, the favourites, the display options and every method's name are the same.
 #include "engine/stats/stat_list.h"
 #include "engine/support/ini_file.h"
+#include "fuzz_registry.h"
 #include "fuzz_target.h"
 
 namespace {
 
 // Building the method list is the slow part; each input gets fresh copies of one built list.
 mv::TStatList NewRegistry() {
-    static const mv::TStatList built = [] {
-        mv::TStatList registry;
-        registry.BuildMethods();
-        return registry;
-    }();
-    return built;
+    return mv::fuzz::BuiltRegistry();
 }
 
 }  // namespace

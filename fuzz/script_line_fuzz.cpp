@@ -5,20 +5,8 @@
 #include "engine/scenarios/script_line.h"
 #include "engine/scenarios/script_options.h"
 #include "engine/stats/stat_list.h"
+#include "fuzz_registry.h"
 #include "fuzz_target.h"
-
-namespace {
-
-const mv::TStatList& Registry() {
-    static const mv::TStatList registry = [] {
-        mv::TStatList r;
-        r.BuildMethods();
-        return r;
-    }();
-    return registry;
-}
-
-}  // namespace
 
 MV_FUZZ_TARGET(script_line) {
     using namespace mv;
@@ -29,7 +17,7 @@ MV_FUZZ_TARGET(script_line) {
         const std::string written = ScriptLineText(line);
         MV_FUZZ_CHECK(ReadScriptLine(written) == line);
         (void)IsSeparatorLine(text);
-        (void)ScriptRowTexts(text, Registry());
+        (void)ScriptRowTexts(text, fuzz::BuiltRegistry());
 
         const TScriptOptions options = ReadScriptOptions(line.Options);
         MV_FUZZ_CHECK(ReadScriptOptions(ScriptOptionsText(options)) == options);

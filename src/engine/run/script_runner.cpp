@@ -31,31 +31,30 @@ namespace mv {
 
 namespace {
 
-[[gnu::format(printf, 1, 2)]] std::string Fmt(const char* format, ...) {
-    va_list args;
-    va_start(args, format);
+[[gnu::format(printf, 1, 0)]] std::string VFmt(const char* format, va_list args) {
     va_list again;
     va_copy(again, args);
     const int n = std::vsnprintf(nullptr, 0, format, args);
-    va_end(args);
     std::string out(n > 0 ? static_cast<std::size_t>(n) : 0, '\0');
     if (n > 0) std::vsnprintf(out.data(), out.size() + 1, format, again);
     va_end(again);
     return out;
 }
 
+[[gnu::format(printf, 1, 2)]] std::string Fmt(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    std::string out = VFmt(format, args);
+    va_end(args);
+    return out;
+}
+
 // A catalogue text with printf-style arguments: translations keep every conversion in order.
 std::string FmtMsg(TMsg id, ...) {
-    const char* format = Msg(id).c_str();
     va_list args;
     va_start(args, id);
-    va_list again;
-    va_copy(again, args);
-    const int n = std::vsnprintf(nullptr, 0, format, args);
+    std::string out = VFmt(Msg(id).c_str(), args);
     va_end(args);
-    std::string out(n > 0 ? static_cast<std::size_t>(n) : 0, '\0');
-    if (n > 0) std::vsnprintf(out.data(), out.size() + 1, format, again);
-    va_end(again);
     return out;
 }
 
