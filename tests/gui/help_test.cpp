@@ -68,6 +68,14 @@ QStringList PageTargets(const QString& text) {
     return targets;
 }
 
+// The help topics of the right tabs, in their order.
+QStringList RightTopics() {
+    return {QStringLiteral("stats"),   QStringLiteral("graphs"),   QStringLiteral("card"),
+            QStringLiteral("layout"),  QStringLiteral("week"),     QStringLiteral("stakes"),
+            QStringLiteral("ratings"), QStringLiteral("regulars"), QStringLiteral("systems"),
+            QStringLiteral("script")};
+}
+
 }  // namespace
 
 class THelpTest : public QObject {
@@ -136,11 +144,7 @@ private slots:
         window->activateWindow();
         right->tabBar()->setFocus();
         QTRY_VERIFY(QApplication::focusWidget() == right->tabBar());
-        const QStringList topics = {QStringLiteral("stats"),   QStringLiteral("graphs"),
-                                    QStringLiteral("card"),    QStringLiteral("layout"),
-                                    QStringLiteral("week"),    QStringLiteral("stakes"),
-                                    QStringLiteral("ratings"), QStringLiteral("regulars"),
-                                    QStringLiteral("systems"), QStringLiteral("script")};
+        const QStringList topics = RightTopics();
         QCOMPARE(right->count(), topics.size());
         for (int i = 0; i < right->count(); ++i) {
             right->setTabVisible(i, true);
@@ -203,11 +207,7 @@ private slots:
         window->activateWindow();
         right->tabBar()->setFocus();
         QTRY_VERIFY(QApplication::focusWidget() == right->tabBar());
-        const QStringList rightTopics = {QStringLiteral("stats"),   QStringLiteral("graphs"),
-                                         QStringLiteral("card"),    QStringLiteral("layout"),
-                                         QStringLiteral("week"),    QStringLiteral("stakes"),
-                                         QStringLiteral("ratings"), QStringLiteral("regulars"),
-                                         QStringLiteral("systems"), QStringLiteral("script")};
+        const QStringList rightTopics = RightTopics();
         QCOMPARE(right->count(), rightTopics.size());
         for (int i = 0; i < right->count(); ++i) {
             right->setTabVisible(i, true);

@@ -347,6 +347,16 @@ TOnlineService RequireService(TOnlineService service) {
     return service;
 }
 
+// Stores the current scenario under the entry's properties (a new entry or a replacement);
+// the entry's new identifier, or -1 when the request failed (the busy frame showed why).
+std::int32_t StoreScript(ICommandHost& host, const TOnlineService& service,
+                         const TScriptData& data, const std::string& text) {
+    std::int32_t id = -1;
+    host.RunBusy(Tr("Сохранение сценария в базе данных..."),
+                 [&] { id = PutScript(service, data, text); });
+    return id;
+}
+
 }  // namespace
 
 void TScriptCatalogCommands::Publish() {
@@ -361,9 +371,7 @@ void TScriptCatalogCommands::Publish() {
         ShowPublishFailure(e, m_host.Window());
         return;
     }
-    std::int32_t id = -1;
-    m_host.RunBusy(Tr("Сохранение сценария в базе данных..."),
-                   [&] { id = PutScript(service, data, m_workspace.Script().Text()); });
+    const std::int32_t id = StoreScript(m_host, service, data, m_workspace.Script().Text());
     if (id > 0) m_panel->AddEntry(PublishedScriptInfo(data, id, service.Client));
     UpdateChecks();
     m_host.UpdateActions();
@@ -381,9 +389,7 @@ void TScriptCatalogCommands::Replace() {
         ShowPublishFailure(e, m_host.Window());
         return;
     }
-    std::int32_t id = -1;
-    m_host.RunBusy(Tr("Сохранение сценария в базе данных..."),
-                   [&] { id = PutScript(service, data, m_workspace.Script().Text()); });
+    const std::int32_t id = StoreScript(m_host, service, data, m_workspace.Script().Text());
     if (id > 0) {
         const std::int32_t oldId = info->Id;
         ApplyReplacedScript(*info, data, id, service.Client);
