@@ -4,6 +4,7 @@
 #   ./fuzz.sh READER           one harness (fuzz/READER_fuzz.cpp) for 60 seconds
 #   ./fuzz.sh READER SECONDS   one harness for the given time
 #   ./fuzz.sh all SECONDS      every harness for the given time each
+#   ./fuzz.sh READER SECONDS RUNS   stop after RUNS inputs or SECONDS, whichever comes first
 # The seed corpus is copied to a scratch folder first, so fuzzing never changes fuzz/corpus/;
 # inputs that crash, hang or trip a sanitizer are saved in fuzz/crashes/READER/.
 set -euo pipefail
@@ -12,6 +13,7 @@ source scripts/common.sh
 
 reader="${1:-all}"
 seconds="${2:-60}"
+runs="${3:--1}"
 
 # clang with its runtime libraries (libFuzzer among them).
 mv_install_packages clang
@@ -42,9 +44,9 @@ for r in "${readers[@]}"; do
     scratch="build-fuzz/corpus/$r"
     mkdir -p "$scratch" "fuzz/crashes/$r"
     [ -d "fuzz/corpus/$r" ] && cp -n fuzz/corpus/"$r"/* "$scratch"/ 2>/dev/null || true
-    echo "=== $r: ${seconds} s"
+    echo "=== $r: ${seconds} s$([ "$runs" -ge 0 ] && echo ", at most $runs inputs")"
     set +e
-    "build-fuzz/fuzz/fuzz_$r" "$scratch" -max_total_time="$seconds" -max_len=1048576 \
+    "build-fuzz/fuzz/fuzz_$r" "$scratch" -max_total_time="$seconds" -runs="$runs" -max_len=1048576 \
         -timeout=1 -rss_limit_mb=2048 -print_final_stats=1 \
         -artifact_prefix="fuzz/crashes/$r/" >"build-fuzz/fuzz_$r.log" 2>&1
     rc=$?
