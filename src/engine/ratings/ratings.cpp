@@ -143,8 +143,9 @@ int CompareRatings(const TRatingRecord& a, const TRatingRecord& b, int column) {
         case 3:
             return Sign(RoundEven((a.Matched / sa - b.Matched / sb) * 100));
         case 4:
-            return Sign(
-                RoundEven(static_cast<long double>(a.Profit - b.Profit) * 100 / MoneyScale));
+            // Apart as long doubles: the difference of two damaged sums may not fit 64 bits.
+            return Sign(RoundEven((static_cast<long double>(a.Profit) - b.Profit) * 100 /
+                                  MoneyScale));
         case 5:
             return Sign(RoundEven((a.Profit / sa - b.Profit / sb) * 100 / MoneyScale));
         default:

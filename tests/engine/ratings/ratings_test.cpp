@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -114,6 +115,11 @@ TEST_F(RatingsTest, ComparisonRoundsRealColumnsToHundredths) {
         {Row("a", 1, 0, 10051), Row("b", 1, 0, 10000), 4, 1},
         {Row("a", 1, 0, 10050), Row("b", 1, 0, 10000), 4, 0},  // half goes to even (0)
         {Row("a", 1, 0, 10150), Row("b", 1, 0, 10000), 4, 1},  // 1.5 -> 2
+        // sums of a damaged file at the ends of 64 bits: their difference does not fit and
+        // once wrapped round to the wrong sign
+        {Row("a", 1, 0, std::numeric_limits<TMoney>::max()),
+         Row("b", 1, 0, std::numeric_limits<TMoney>::min()), 4, 1},
+        {Row("a", 1, 0, -1), Row("b", 1, 0, std::numeric_limits<TMoney>::max()), 4, -1},
         // average profit: 30000 / 2 against 15040
         {Row("a", 2, 0, 30000), Row("b", 1, 0, 15040), 5, 0},
         {Row("a", 2, 0, 30000), Row("b", 1, 0, 15100), 5, -1},
