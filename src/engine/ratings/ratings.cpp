@@ -288,6 +288,37 @@ std::optional<std::string> RatingToScriptLine(std::string_view name) {
     return t;
 }
 
+namespace {
+
+// The chances of the totals Low, Low + 1, ... of some stakes' matches.
+struct TTotals {
+    long long Low = 0;
+    std::vector<double> Chance;
+};
+
+// The distribution of the sum of two independent totals. Ends whose chance is below 1e-40
+// are cut off: they change no printed digit and would make every power as wide as 5 s.
+TTotals ConvolveTotals(const TTotals& a, const TTotals& b) {
+    constexpr double Negligible = 1e-40;
+    TTotals out;
+    out.Low = a.Low + b.Low;
+    out.Chance.assign(a.Chance.size() + b.Chance.size() - 1, 0.0);
+    for (std::size_t i = 0; i < a.Chance.size(); ++i) {
+        const double x = a.Chance[i];
+        for (std::size_t j = 0; j < b.Chance.size(); ++j) out.Chance[i + j] += x * b.Chance[j];
+    }
+    std::size_t first = 0;
+    std::size_t end = out.Chance.size();
+    while (end > first + 1 && out.Chance[end - 1] < Negligible) --end;
+    while (first + 1 < end && out.Chance[first] < Negligible) ++first;
+    out.Chance.erase(out.Chance.begin() + static_cast<std::ptrdiff_t>(end), out.Chance.end());
+    out.Chance.erase(out.Chance.begin(), out.Chance.begin() + static_cast<std::ptrdiff_t>(first));
+    out.Low += static_cast<long long>(first);
+    return out;
+}
+
+}  // namespace
+
 std::optional<TRatingChance> RatingChance(const TRatingRecord& row) {
     if (row.Stakes <= 0 || !RatingRowValid(row)) return std::nullopt;
     const auto& table = HitTable();
@@ -302,22 +333,27 @@ std::optional<TRatingChance> RatingChance(const TRatingRecord& row) {
     TRatingChance out;
     out.Z = static_cast<double>((row.Matched - s * mean) / std::sqrt(s * var));
     if (row.Stakes <= RatingExactChanceLimit) {
-        // The distribution of the total of s stakes, built one stake at a time.
-        std::vector<long double> dist{1.0L};
-        for (int k = 0; k < row.Stakes; ++k) {
-            std::vector<long double> next(dist.size() + NumbersInDraw, 0.0L);
-            for (std::size_t t = 0; t < dist.size(); ++t) {
-                if (dist[t] == 0) continue;
-                for (int i = 0; i <= NumbersInDraw; ++i)
-                    next[t + static_cast<std::size_t>(i)] +=
-                        dist[t] * table[static_cast<std::size_t>(i)].Probability;
-            }
-            dist.swap(next);
+        // The distribution of the total of s stakes, as the s-th power of one stake's
+        // distribution by repeated squaring. Kept whole, the stake-by-stake way cost about s^2
+        // steps (over a second for 2,000 stakes under the sanitizers); with the negligible
+        // ends cut off every power stays a few hundred totals wide.
+        TTotals one;
+        for (int i = 0; i <= NumbersInDraw; ++i)
+            one.Chance.push_back(
+                static_cast<double>(table[static_cast<std::size_t>(i)].Probability));
+        TTotals total;
+        total.Chance = {1.0};
+        for (auto n = static_cast<unsigned>(row.Stakes); n != 0;) {
+            if ((n & 1U) != 0) total = ConvolveTotals(total, one);
+            n >>= 1U;
+            if (n != 0) one = ConvolveTotals(one, one);
         }
-        long double tail = 0;
-        for (std::size_t t = dist.size(); t-- > static_cast<std::size_t>(std::max(row.Matched, 0));)
-            tail += dist[t];
-        out.P = static_cast<double>(std::min(tail, 1.0L));
+        double tail = 0;
+        for (std::size_t t = total.Chance.size(); t-- > 0;) {
+            if (total.Low + static_cast<long long>(t) < row.Matched) break;
+            tail += total.Chance[t];
+        }
+        out.P = std::min(tail, 1.0);
     } else {
         out.P = 0.5 * std::erfc(out.Z / std::sqrt(2.0));
     }

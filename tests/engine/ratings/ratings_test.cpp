@@ -217,6 +217,10 @@ TEST_F(RatingsTest, ChanceAgainstIndependentValues) {
         {Row("one, none", 1, 0, 0, {1, 0, 0, 0, 0, 0}), -(25.0 / 36) / std::sqrt(4805.0 / 9072),
          1.0},
         {Row("two", 2, 3, 0, {0, 0, 1, 1, 0, 0}), 1.5653639206121415, 0.13906668103849149},
+        // The largest exact row: worked out with the whole distribution kept, where it took a
+        // good part of a second; the ends cut off since must not show.
+        {Row("exact, 2000", 2000, 1500, 0, {500, 1500, 0, 0, 0, 0}), 3.413872659438181,
+         0.00037611548659372249},
         {Row("normal", 2001, 1500, 0, {501, 1500, 0, 0, 0, 0}), 3.3916881392456486,
          0.0003473172739599799},
     };
